@@ -1,0 +1,50 @@
+// Reading an integer and writing a string in a settings file of 2,000 entries.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/Profile.h"
+
+namespace {
+
+class SettingsFile {
+ public:
+  SettingsFile() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
+    folder_ = ::mkdtemp(pattern.data());
+    profile_ = vantrel::Profile(folder_ / "Mensura.ini");
+    std::string text = "[Settings]\nFormat=0\nPrecision=5\n[CustomUnits]\n";
+    for (int i = 0; i < 2000; ++i)
+      text += "unit " + std::to_string(i) + "=@Distance?val=1.2345678?i=0\n";
+    text += "[Visibility]\nDistance=1\n";
+    std::FILE* f = std::fopen((folder_ / "Mensura.ini").c_str(), "wb");
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+  }
+  ~SettingsFile() { std::filesystem::remove_all(folder_); }
+  vantrel::Profile& profile() { return profile_; }
+
+ private:
+  std::filesystem::path folder_;
+  vantrel::Profile profile_;
+};
+
+void BM_ProfileReadInt(benchmark::State& state) {
+  SettingsFile file;
+  for (auto _ : state) benchmark::DoNotOptimize(file.profile().GetInt(L"Visibility", L"Distance", 0));
+}
+BENCHMARK(BM_ProfileReadInt)->Unit(benchmark::kMicrosecond);
+
+void BM_ProfileWriteString(benchmark::State& state) {
+  SettingsFile file;
+  int i = 0;
+  for (auto _ : state)
+    file.profile().WriteString(L"Settings", L"FontName", (i++ % 2) ? L"Verdana" : L"DejaVu Sans");
+}
+BENCHMARK(BM_ProfileWriteString)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

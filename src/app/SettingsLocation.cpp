@@ -1,0 +1,64 @@
+#include "app/SettingsLocation.h"
+
+#include <cstdlib>
+
+namespace vantrel {
+namespace fs = std::filesystem;
+
+SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
+                                        FileSystemProbe& fileSystem) {
+  SettingsLocation location;
+  const fs::path& exe = inputs.executable;
+  if (exe.is_absolute() && exe.has_relative_path()) location.programDirectory = exe.parent_path();
+
+  fs::path driveRootFile;
+  fs::path driveRoot;
+  if (!location.programDirectory.empty()) {
+    driveRoot = fileSystem.MountRoot(exe);
+    driveRootFile = driveRoot / kSettingsFileName;
+  }
+
+  if (inputs.appDataFolder.empty()) {
+    location.settingsPath = driveRootFile;
+    return location;
+  }
+  const fs::path folder = inputs.appDataFolder / kSettingsFolderName;
+  const fs::path candidate = folder / kSettingsFileName;
+
+  // A program on another file system keeps its settings beside itself, but
+  // only where it may write: a separate /home must not send them to "/".
+  if (!driveRootFile.empty() && fileSystem.IsWritableDirectory(driveRoot)) {
+    const auto exeFs = fileSystem.FileSystemId(exe);
+    const auto dataFs = fileSystem.FileSystemId(inputs.appDataFolder);
+    if (exeFs && dataFs && *exeFs != *dataFs) {
+      location.settingsPath = driveRootFile;
+      return location;
+    }
+  }
+
+  if (!fileSystem.IsDirectory(folder) && !fileSystem.CreateDirectories(folder)) {
+    location.settingsPath = driveRootFile.empty() ? candidate : driveRootFile;
+    return location;
+  }
+
+  location.settingsPath = candidate;
+  if (!driveRootFile.empty() && !fileSystem.IsFile(candidate) && fileSystem.IsFile(driveRootFile))
+    fileSystem.CopyFile(driveRootFile, candidate);  // a failed copy just starts afresh
+  return location;
+}
+
+fs::path ApplicationDataFolder() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+    const fs::path folder(xdg);
+    if (folder.is_absolute()) return folder;
+  }
+  if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".config";
+  return {};
+}
+
+SettingsLocation LocateSettings() {
+  LocalFileSystem fileSystem;
+  return ChooseSettingsLocation({RunningExecutablePath(), ApplicationDataFolder()}, fileSystem);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,38 @@
+// Where the settings file lives. Normally <application-data>/Mensura/Mensura.ini;
+// a program started from another file system (a removable disk) keeps its
+// settings at that file system's root when it may write there, and an older
+// file found at the root is carried into a new settings folder once.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+
+namespace vantrel {
+
+inline constexpr std::string_view kSettingsFolderName = "Mensura";
+inline constexpr std::string_view kSettingsFileName = "Mensura.ini";
+
+struct SettingsLocationInputs {
+  std::filesystem::path executable;     // the running program; empty when unknown
+  std::filesystem::path appDataFolder;  // the user's configuration folder; empty when unknown
+};
+
+struct SettingsLocation {
+  std::filesystem::path programDirectory;  // empty when the program's path is unknown
+  std::filesystem::path settingsPath;      // empty when no place could be found
+};
+
+// Chooses the settings file, creating its folder and copying an older file as
+// needed. Never fails: the worst case is a path whose writes fail.
+SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
+                                        FileSystemProbe& fileSystem);
+
+// $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config, else empty.
+std::filesystem::path ApplicationDataFolder();
+
+// The settings location of this process on the real file system.
+SettingsLocation LocateSettings();
+
+}  // namespace vantrel

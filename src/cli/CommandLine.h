@@ -1,0 +1,20 @@
+// Shared pieces of vantrel-convert's commands: exit codes and messages.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitConversionError = 1;
+inline constexpr int kExitUsageError = 2;
+
+using Arguments = std::vector<std::string>;
+
+// Writes "vantrel-convert: <message>" as one line to standard error and
+// returns the exit code, so that commands can `return Fail(...)`.
+int Fail(int exitCode, std::string_view message);
+
+}  // namespace vantrel::cli

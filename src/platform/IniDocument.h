@@ -1,0 +1,58 @@
+// An INI file held as its lines, so that a change touches one line and every
+// other line (comments, unknown sections, blank lines, line ends) survives.
+// Section and key names match without regard to letter case; otherwise keys
+// and values are kept exactly as they stand, blanks included.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+struct IniEntry {
+  std::wstring key;
+  std::wstring value;
+};
+
+class IniDocument {
+ public:
+  // Parses decoded text; any text parses.
+  static IniDocument Parse(std::wstring_view text);
+
+  // The value of the first entry with that key in a section of that name.
+  std::optional<std::wstring> Find(std::wstring_view section, std::wstring_view key) const;
+
+  // Every key=value entry of every section of that name, in file order.
+  std::vector<IniEntry> Section(std::wstring_view section) const;
+
+  // Replaces the first entry's value, or adds the entry at the end of the first
+  // section of that name, or adds the section at the end of the document.
+  void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+
+  // Removes every entry with that key in sections of that name; true if any.
+  bool Remove(std::wstring_view section, std::wstring_view key);
+
+  std::wstring Text() const;
+
+ private:
+  struct Line {
+    std::wstring text;
+    std::wstring end;  // "\n", "\r\n" or "" for a last line without one
+  };
+  std::vector<Line> lines_;
+  std::wstring newline_ = L"\n";
+
+  // Calls visit(index, key, value) for each entry line of matching sections
+  // until it returns false.
+  template <typename Visit>
+  void ForEachEntry(std::wstring_view section, Visit visit) const;
+};
+
+// Whether a name can be written as a section or key and read back unchanged.
+bool IsWritableSectionName(std::wstring_view name);
+bool IsWritableKeyName(std::wstring_view name);
+bool IsWritableValue(std::wstring_view value);
+
+}  // namespace vantrel

@@ -1,0 +1,388 @@
+#include "platform/NumberText.h"
+
+#include <locale.h>
+#include <stdlib.h>
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+#include "platform/TextEncoding.h"
+
+namespace vantrel {
+namespace {
+
+locale_t ClassicLocale() {
+  static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return classic;
+}
+
+// Runs the C library's formatter under the classic locale for this thread.
+class ClassicScope {
+ public:
+  ClassicScope() : previous_(uselocale(ClassicLocale())) {}
+  ~ClassicScope() { uselocale(previous_); }
+  ClassicScope(const ClassicScope&) = delete;
+  ClassicScope& operator=(const ClassicScope&) = delete;
+
+ private:
+  locale_t previous_;
+};
+
+struct Spec {
+  bool left = false, plus = false, space = false, alt = false, zero = false;
+  int width = 0;
+  int precision = -1;
+  enum class Length { kNone, kChar, kShort, kLong, kLongLong, kSize, kMax, kPtrDiff, kLongDouble };
+  Length length = Length::kNone;
+  char conversion = 0;
+};
+
+// Gives an exponent at least three digits: "1e+10" becomes "1e+010".
+void WidenExponent(std::string& body) {
+  const size_t e = body.find_first_of("eE");
+  if (e == std::string::npos || e + 1 >= body.size()) return;
+  size_t digits = e + 1;
+  if (body[digits] == '+' || body[digits] == '-') {
+    ++digits;
+  } else {
+    body.insert(digits, 1, '+');
+    ++digits;
+  }
+  const size_t count = body.size() - digits;
+  if (count < 3) body.insert(digits, 3 - count, '0');
+}
+
+void Pad(std::string& out, const std::string& body, const Spec& spec, bool zeroAllowed) {
+  const int fill = spec.width - static_cast<int>(body.size());
+  if (fill <= 0) {
+    out += body;
+  } else if (spec.left) {
+    out += body;
+    out.append(static_cast<size_t>(fill), ' ');
+  } else if (spec.zero && zeroAllowed) {
+    size_t signLen = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
+    if (body.size() >= signLen + 2 && body[signLen] == '0' &&
+        (body[signLen + 1] == 'x' || body[signLen + 1] == 'X'))
+      signLen += 2;
+    out.append(body, 0, signLen);
+    out.append(static_cast<size_t>(fill), '0');
+    out.append(body, signLen, std::string::npos);
+  } else {
+    out.append(static_cast<size_t>(fill), ' ');
+    out += body;
+  }
+}
+
+std::string FormatNonFinite(double value, const Spec& spec) {
+  std::string body;
+  if (std::isnan(value)) {
+    body = "nan";
+  } else {
+    body = value < 0 ? "-inf" : "inf";
+  }
+  if (body[0] != '-' && spec.plus) body.insert(0, 1, '+');
+  else if (body[0] != '-' && spec.space) body.insert(0, 1, ' ');
+  if (spec.conversion == 'E' || spec.conversion == 'F' || spec.conversion == 'G') {
+    for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return body;
+}
+
+std::string FormatDouble(double value, const Spec& spec) {
+  if (!std::isfinite(value)) return FormatNonFinite(value, spec);
+  const int precision = spec.precision < 0 ? 6 : spec.precision;
+  const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(spec.conversion)));
+  std::string body;
+  if (spec.alt) {
+    // The '#' forms are rare; let the C library write them in the classic locale.
+    char fmt[16];
+    std::snprintf(fmt, sizeof fmt, "%%#.*%c", spec.conversion);
+    ClassicScope classic;
+    const int n = std::snprintf(nullptr, 0, fmt, precision, value);
+    body.resize(static_cast<size_t>(n) + 1);
+    std::snprintf(body.data(), body.size(), fmt, precision, value);
+    body.resize(static_cast<size_t>(n));
+  } else {
+    const auto format = lower == 'e'   ? std::chars_format::scientific
+                        : lower == 'f' ? std::chars_format::fixed
+                                       : std::chars_format::general;
+    char local[128];
+    std::string big;
+    char* first = local;
+    char* last = local + sizeof local;
+    if (precision > 60 || (format == std::chars_format::fixed && std::fabs(value) >= 1e60)) {
+      big.resize(static_cast<size_t>(precision) + 400);
+      first = big.data();
+      last = first + big.size();
+    }
+    const auto result = std::to_chars(first, last, value, format, precision);
+    body.assign(first, result.ptr);
+  }
+  if (lower == 'e' || lower == 'g') WidenExponent(body);
+  if (spec.conversion == 'E' || spec.conversion == 'G') {
+    for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  if (body[0] != '-') {
+    if (spec.plus) body.insert(0, 1, '+');
+    else if (spec.space) body.insert(0, 1, ' ');
+  }
+  return body;
+}
+
+// Integers and pointers are the same in every locale; the C library writes them.
+std::string FormatWithLibrary(const Spec& spec, const char* lengthText, auto value) {
+  std::string fmt = "%";
+  if (spec.left) fmt += '-';
+  if (spec.plus) fmt += '+';
+  if (spec.space) fmt += ' ';
+  if (spec.alt) fmt += '#';
+  if (spec.zero) fmt += '0';
+  fmt += "*.*";
+  fmt += lengthText;
+  fmt += spec.conversion;
+  const int n = std::snprintf(nullptr, 0, fmt.c_str(), spec.width, spec.precision, value);
+  std::string body(static_cast<size_t>(n) + 1, '\0');
+  std::snprintf(body.data(), body.size(), fmt.c_str(), spec.width, spec.precision, value);
+  body.resize(static_cast<size_t>(n));
+  return body;
+}
+
+void FormatInteger(std::string& out, const Spec& spec, va_list& args) {
+  const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
+  using L = Spec::Length;
+  if (isSigned) {
+    long long v;
+    switch (spec.length) {
+      case L::kLong: v = va_arg(args, long); break;
+      case L::kLongLong: v = va_arg(args, long long); break;
+      case L::kSize: v = static_cast<long long>(va_arg(args, size_t)); break;
+      case L::kMax: v = va_arg(args, intmax_t); break;
+      case L::kPtrDiff: v = va_arg(args, ptrdiff_t); break;
+      case L::kChar: v = static_cast<signed char>(va_arg(args, int)); break;
+      case L::kShort: v = static_cast<short>(va_arg(args, int)); break;
+      default: v = va_arg(args, int); break;
+    }
+    out += FormatWithLibrary(spec, "ll", v);
+  } else {
+    unsigned long long v;
+    switch (spec.length) {
+      case L::kLong: v = va_arg(args, unsigned long); break;
+      case L::kLongLong: v = va_arg(args, unsigned long long); break;
+      case L::kSize: v = va_arg(args, size_t); break;
+      case L::kMax: v = va_arg(args, uintmax_t); break;
+      case L::kPtrDiff: v = static_cast<unsigned long long>(va_arg(args, ptrdiff_t)); break;
+      case L::kChar: v = static_cast<unsigned char>(va_arg(args, unsigned)); break;
+      case L::kShort: v = static_cast<unsigned short>(va_arg(args, unsigned)); break;
+      default: v = va_arg(args, unsigned); break;
+    }
+    out += FormatWithLibrary(spec, "ll", v);
+  }
+}
+
+void FormatString(std::string& out, const Spec& spec, va_list& args) {
+  std::string body;
+  if (spec.length == Spec::Length::kLong) {
+    const wchar_t* w = va_arg(args, const wchar_t*);
+    std::wstring_view view = w ? std::wstring_view(w) : std::wstring_view(L"(null)");
+    if (spec.precision >= 0 && view.size() > static_cast<size_t>(spec.precision))
+      view = view.substr(0, static_cast<size_t>(spec.precision));
+    body = WideToUtf8(view);
+  } else {
+    const char* s = va_arg(args, const char*);
+    if (!s) s = "(null)";
+    const size_t n = spec.precision >= 0 ? strnlen(s, static_cast<size_t>(spec.precision))
+                                         : std::strlen(s);
+    body.assign(s, n);
+  }
+  Pad(out, body, spec, false);
+}
+
+void FormatChar(std::string& out, const Spec& spec, va_list& args) {
+  std::string body;
+  if (spec.length == Spec::Length::kLong) {
+    const wchar_t w = static_cast<wchar_t>(va_arg(args, wint_t));
+    body = WideToUtf8(std::wstring_view(&w, 1));
+  } else {
+    body.assign(1, static_cast<char>(va_arg(args, int)));
+  }
+  Pad(out, body, spec, false);
+}
+
+// Parses one conversion specification starting after '%'; returns the position
+// of its conversion character.
+const char* ParseSpec(const char* p, Spec& spec, va_list& args) {
+  for (;; ++p) {
+    if (*p == '-') spec.left = true;
+    else if (*p == '+') spec.plus = true;
+    else if (*p == ' ') spec.space = true;
+    else if (*p == '#') spec.alt = true;
+    else if (*p == '0') spec.zero = true;
+    else if (*p == '\'') continue;
+    else break;
+  }
+  if (*p == '*') {
+    spec.width = va_arg(args, int);
+    if (spec.width < 0) spec.left = true, spec.width = -spec.width;
+    ++p;
+  } else {
+    while (*p >= '0' && *p <= '9') spec.width = spec.width * 10 + (*p++ - '0');
+  }
+  if (*p == '.') {
+    ++p;
+    spec.precision = 0;
+    if (*p == '*') {
+      spec.precision = va_arg(args, int);
+      if (spec.precision < 0) spec.precision = -1;
+      ++p;
+    } else {
+      while (*p >= '0' && *p <= '9') spec.precision = spec.precision * 10 + (*p++ - '0');
+    }
+  }
+  using L = Spec::Length;
+  switch (*p) {
+    case 'h':
+      spec.length = p[1] == 'h' ? (++p, L::kChar) : L::kShort;
+      ++p;
+      break;
+    case 'l':
+      spec.length = p[1] == 'l' ? (++p, L::kLongLong) : L::kLong;
+      ++p;
+      break;
+    case 'z': spec.length = L::kSize, ++p; break;
+    case 'j': spec.length = L::kMax, ++p; break;
+    case 't': spec.length = L::kPtrDiff, ++p; break;
+    case 'L': spec.length = L::kLongDouble, ++p; break;
+    default: break;
+  }
+  spec.conversion = *p;
+  return p;
+}
+
+}  // namespace
+
+std::string VFormatText(const char* format, va_list argsIn) {
+  std::string out;
+  if (!format) return out;
+  va_list args;
+  va_copy(args, argsIn);
+  for (const char* p = format; *p; ++p) {
+    if (*p != '%') {
+      out += *p;
+      continue;
+    }
+    Spec spec;
+    p = ParseSpec(p + 1, spec, args);
+    switch (spec.conversion) {
+      case '%': out += '%'; break;
+      case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
+        FormatInteger(out, spec, args);
+        break;
+      case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': {
+        const double v = spec.length == Spec::Length::kLongDouble
+                             ? static_cast<double>(va_arg(args, long double))
+                             : va_arg(args, double);
+        Pad(out, FormatDouble(v, spec), spec, std::isfinite(v));
+        break;
+      }
+      case 'c': FormatChar(out, spec, args); break;
+      case 's': FormatString(out, spec, args); break;
+      case 'p': out += FormatWithLibrary(spec, "", va_arg(args, void*)); break;
+      case 'n': (void)va_arg(args, void*); break;
+      case '\0': --p; break;  // a lone '%' at the end
+      default: out += '%', out += spec.conversion; break;
+    }
+  }
+  va_end(args);
+  return out;
+}
+
+std::string FormatText(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string out = VFormatText(format, args);
+  va_end(args);
+  return out;
+}
+
+int VFormatInto(char* buffer, std::size_t size, const char* format, va_list args) {
+  const std::string text = VFormatText(format, args);
+  if (buffer && size > 0) {
+    const size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+  }
+  return static_cast<int>(text.size());
+}
+
+int FormatInto(char* buffer, std::size_t size, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const int n = VFormatInto(buffer, size, format, args);
+  va_end(args);
+  return n;
+}
+
+std::wstring FormatWide(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string out = VFormatText(format, args);
+  va_end(args);
+  return Utf8ToWide(out);
+}
+
+double ParseDouble(const char* text, const char** end) {
+  if (!text) {
+    if (end) *end = text;
+    return 0.0;
+  }
+  char* stop = nullptr;
+  const double value = strtod_l(text, &stop, ClassicLocale());
+  if (end) *end = stop;
+  return value;
+}
+
+namespace {
+// Narrows wide text for the C parsers; a non-ASCII character ends the number.
+std::string NarrowForParsing(std::wstring_view text) {
+  std::string narrow;
+  narrow.reserve(text.size());
+  for (wchar_t c : text) {
+    if (c == 0 || static_cast<unsigned long>(c) > 0x7F) break;
+    narrow += static_cast<char>(c);
+  }
+  return narrow;
+}
+}  // namespace
+
+double ParseDouble(std::wstring_view text) {
+  return ParseDouble(NarrowForParsing(text).c_str());
+}
+
+long ParseLong(const char* text, const char** end, int base) {
+  if (!text || base < 0 || base == 1 || base > 36) {
+    if (end) *end = text;
+    return 0;
+  }
+  char* stop = nullptr;
+  const long value = strtol_l(text, &stop, base, ClassicLocale());
+  if (end) *end = stop;
+  return value;
+}
+
+long ParseLong(std::wstring_view text, int base) {
+  return ParseLong(NarrowForParsing(text).c_str(), nullptr, base);
+}
+
+int ParseLeadingInt(std::wstring_view text) {
+  const long value = ParseLong(text, 10);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+}  // namespace vantrel

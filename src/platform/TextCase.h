@@ -1,0 +1,13 @@
+// Letter-case folding for names that the settings file matches without regard
+// to case (section and key names). Locale-free: it folds ASCII, Latin-1,
+// Latin Extended-A, Greek and Cyrillic, which covers every name we ship.
+#pragma once
+
+#include <string_view>
+
+namespace vantrel {
+
+wchar_t FoldCase(wchar_t c);
+bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b);
+
+}  // namespace vantrel

@@ -1,0 +1,178 @@
+#include "platform/TextEncoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vantrel {
+namespace {
+
+constexpr wchar_t kReplacement = 0xFFFD;
+
+// Decodes one UTF-8 sequence at bytes[i]; returns its length, or 0 if malformed.
+size_t DecodeUtf8At(std::string_view bytes, size_t i, char32_t& out) {
+  const auto b0 = static_cast<unsigned char>(bytes[i]);
+  if (b0 < 0x80) {
+    out = b0;
+    return 1;
+  }
+  size_t len;
+  char32_t cp;
+  char32_t min;
+  if ((b0 & 0xE0) == 0xC0) {
+    len = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    len = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    len = 4, cp = b0 & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + len > bytes.size()) return 0;
+  for (size_t k = 1; k < len; ++k) {
+    const auto b = static_cast<unsigned char>(bytes[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  out = cp;
+  return len;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// 0x80..0x9F of Windows-1252; the undefined five keep their own value.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+std::wstring Utf8ToWide(std::string_view utf8) {
+  std::wstring out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t cp;
+    const size_t len = DecodeUtf8At(utf8, i, cp);
+    if (len == 0) {
+      out += kReplacement;
+      ++i;
+    } else {
+      out += static_cast<wchar_t>(cp);
+      i += len;
+    }
+  }
+  return out;
+}
+
+std::string WideToUtf8(std::wstring_view wide) {
+  std::string out;
+  out.reserve(wide.size());
+  for (wchar_t c : wide) AppendUtf8(out, static_cast<char32_t>(c));
+  return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    char32_t cp;
+    const size_t len = DecodeUtf8At(bytes, i, cp);
+    if (len == 0) return false;
+    i += len;
+  }
+  return true;
+}
+
+std::wstring Cp1252ToWide(std::string_view bytes) {
+  std::wstring out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    out += (b >= 0x80 && b < 0xA0) ? static_cast<wchar_t>(kCp1252High[b - 0x80])
+                                   : static_cast<wchar_t>(b);
+  }
+  return out;
+}
+
+std::string WideToAnsi(std::wstring_view wide) {
+  std::string out;
+  out.reserve(wide.size());
+  for (wchar_t c : wide) {
+    const auto cp = static_cast<char32_t>(c);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+      continue;
+    }
+    char mapped = '?';
+    for (size_t k = 0; k < kCp1252High.size(); ++k) {
+      if (kCp1252High[k] == cp) {
+        mapped = static_cast<char>(0x80 + k);
+        break;
+      }
+    }
+    out += mapped;
+  }
+  return out;
+}
+
+std::wstring Utf16ToWide(std::string_view bytes, bool bigEndian) {
+  std::wstring out;
+  out.reserve(bytes.size() / 2);
+  auto unit = [&](size_t i) -> char16_t {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    return static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+  };
+  const size_t n = bytes.size() / 2 * 2;
+  for (size_t i = 0; i < n; i += 2) {
+    const char16_t u = unit(i);
+    if (u >= 0xD800 && u <= 0xDBFF && i + 2 < n) {
+      const char16_t v = unit(i + 2);
+      if (v >= 0xDC00 && v <= 0xDFFF) {
+        out += static_cast<wchar_t>(0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
+        i += 2;
+        continue;
+      }
+    }
+    out += (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : static_cast<wchar_t>(u);
+  }
+  return out;
+}
+
+std::wstring DecodeTextFile(std::string_view bytes) {
+  if (bytes.size() >= 2) {
+    const auto b0 = static_cast<unsigned char>(bytes[0]);
+    const auto b1 = static_cast<unsigned char>(bytes[1]);
+    if (b0 == 0xFF && b1 == 0xFE) return Utf16ToWide(bytes.substr(2), false);
+    if (b0 == 0xFE && b1 == 0xFF) return Utf16ToWide(bytes.substr(2), true);
+  }
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  std::wstring out;
+  out.reserve(bytes.size());
+  while (!bytes.empty()) {
+    const size_t eol = bytes.find('\n');
+    const size_t len = eol == std::string_view::npos ? bytes.size() : eol + 1;
+    const std::string_view line = bytes.substr(0, len);
+    out += IsValidUtf8(line) ? Utf8ToWide(line) : Cp1252ToWide(line);
+    bytes.remove_prefix(len);
+  }
+  return out;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,101 @@
+#include "app/Preferences.h"
+
+#include <gtest/gtest.h>
+
+#include "app/SettingsKeys.h"
+#include "support/TempDir.h"
+
+namespace vantrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+TEST(Preferences, AbsentFileGivesEveryDefault) {
+  TempDir dir;
+  const Profile profile(dir / "Mensura.ini");
+  const Preferences p = ReadPreferences(profile);
+  EXPECT_EQ(p.format, 0);
+  EXPECT_EQ(p.precision, 5);
+  EXPECT_EQ(p.showAbbreviation, 1);
+  EXPECT_EQ(p.onTop, 1);
+  EXPECT_EQ(p.rememberLast, 1);
+  EXPECT_EQ(p.lastCategory, 0);
+  const DialogFont font = ReadDialogFont(profile);
+  EXPECT_EQ(font.customFont, 0);
+  EXPECT_EQ(font.name, L"Verdana");
+  EXPECT_EQ(font.size, 8);
+  EXPECT_FALSE(std::filesystem::exists(dir / "Mensura.ini")) << "reading never creates the file";
+}
+
+TEST(Preferences, RememberedSelectionOnlyWhenRememberLastIsOn) {
+  TempDir dir;
+  WriteBytes(dir / "Mensura.ini",
+             "[Settings]\nLastCategory=7\nLastUnitTo=3\nLastUnitFrom=-1\nRememberLast=1\n");
+  Profile profile(dir / "Mensura.ini");
+  Preferences p = ReadPreferences(profile);
+  EXPECT_EQ(p.lastCategory, 7);
+  EXPECT_EQ(p.lastUnitTo, 3);
+  EXPECT_EQ(p.lastUnitFrom, -1);
+  profile.WriteInt(L"Settings", L"RememberLast", 0);
+  p = ReadPreferences(profile);
+  EXPECT_EQ(p.rememberLast, 0);
+  EXPECT_EQ(p.lastCategory, 0);
+  EXPECT_EQ(p.lastUnitTo, 0);
+  EXPECT_EQ(p.lastUnitFrom, 0);
+}
+
+TEST(Preferences, HandEditedValuesComeBackSafe) {
+  TempDir dir;
+  WriteBytes(dir / "Mensura.ini",
+             "[settings]\nprecision=99\nformat=7\nCustomFont=1\nFontName=\nFontSize=5000\n");
+  const Profile profile(dir / "Mensura.ini");
+  const Preferences p = ReadPreferences(profile);
+  EXPECT_EQ(p.precision, 8);
+  EXPECT_EQ(p.format, 0);
+  const DialogFont font = ReadDialogFont(profile, {0, L"Sans", 10});
+  EXPECT_EQ(font.customFont, 1);
+  EXPECT_EQ(font.name, L"Sans");
+  EXPECT_EQ(font.size, 10);
+
+  WriteBytes(dir / "Mensura.ini", "[Settings]\nPrecision=-3\n");
+  EXPECT_EQ(ReadPreferences(profile).precision, 0);
+}
+
+TEST(Preferences, CustomFontOffKeepsThePresentFont) {
+  TempDir dir;
+  WriteBytes(dir / "Mensura.ini", "[Settings]\nCustomFont=0\nFontName=Courier\nFontSize=12\n");
+  const DialogFont font = ReadDialogFont(Profile(dir / "Mensura.ini"), {1, L"Arial", 9});
+  EXPECT_EQ(font.customFont, 0);
+  EXPECT_EQ(font.name, L"Arial");
+  EXPECT_EQ(font.size, 9);
+}
+
+TEST(Preferences, WritesKeepTheirOrder) {
+  TempDir dir;
+  Profile profile(dir / "Mensura.ini");
+  WriteLastSelection(profile, 4, 2, 1);
+  Preferences p;
+  p.showAbbreviation = 0;
+  p.onTop = 0;
+  p.rememberLast = 1;
+  WriteGeneralSettings(profile, p, {1, L"DejaVu Sans", 11});
+  WriteResultFormat(profile, 2, 8);
+  EXPECT_EQ(ReadBytes(dir / "Mensura.ini"),
+            "[Settings]\nLastCategory=4\nLastUnitTo=2\nLastUnitFrom=1\n"
+            "ShowAbbreviation=0\nOnTop=0\nRememberLast=1\nCustomFont=1\n"
+            "FontName=DejaVu Sans\nFontSize=11\nFormat=2\nPrecision=8\n");
+}
+
+TEST(Preferences, AutomaticFormatKeepsTheStoredPrecision) {
+  TempDir dir;
+  Profile profile(dir / "Mensura.ini");
+  WriteResultFormat(profile, 1, 3);
+  WriteResultFormat(profile, 0, 7);
+  EXPECT_EQ(profile.GetInt(L"Settings", L"Format", -1), 0);
+  EXPECT_EQ(profile.GetInt(L"Settings", L"Precision", -1), 3);
+}
+
+}  // namespace
+}  // namespace vantrel
