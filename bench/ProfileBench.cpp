@@ -46,5 +46,3 @@ void BM_ProfileWriteString(benchmark::State& state) {
 BENCHMARK(BM_ProfileWriteString)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
