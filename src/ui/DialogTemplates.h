@@ -1,0 +1,15 @@
+// The program's dialog templates.
+#pragma once
+
+#include "ui/kit/DialogTemplate.h"
+#include "ui/kit/DialogTemplateRegistry.h"
+
+namespace vantrel {
+
+// The main converter window (template 102).
+DialogTemplate MainDialogTemplate();
+
+// Every template of the program.
+void AddProgramTemplates(DialogTemplateRegistry& registry);
+
+}  // namespace vantrel

@@ -1,0 +1,69 @@
+// A dialog template as data, like a resource script: the window's caption,
+// size in dialog units, font and style, and its controls in creation order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+enum class ControlKind {
+  kGroupBox,
+  kText,          // static text
+  kEdit,          // single-line edit
+  kListBox,       // single-selection list box
+  kDropDownList,  // drop-down list without an edit field
+  kPushButton,
+  kDefPushButton,  // the button that Enter presses
+  kCheckBox,
+  kRadioButton,
+  kOwnerDrawStatic  // painted by the dialog; reports clicks with kNotify
+};
+
+// Control styles; combine with |.
+enum ControlStyle : std::uint32_t {
+  kNoStyle = 0,
+  kSorted = 1u << 0,  // lists sort their entries themselves
+  kVScroll = 1u << 1,
+  kBorder = 1u << 2,
+  kNotify = 1u << 3,  // list boxes and statics report selection and clicks
+  kReadOnly = 1u << 4,
+  kAutoHScroll = 1u << 5,
+  kTabStop = 1u << 6,
+  kGroup = 1u << 7,
+  kDisabled = 1u << 8,
+  kHidden = 1u << 9,
+  kCenter = 1u << 10,  // text centred
+  kRight = 1u << 11,   // text right-aligned
+};
+
+// Window styles of the dialog itself.
+enum DialogStyle : std::uint32_t {
+  kNoDialogStyle = 0,
+  kSysMenu = 1u << 0,  // a close box
+  kMinimizeBox = 1u << 1,
+  kMaximizeBox = 1u << 2,
+  kResizable = 1u << 3,
+  kAppWindow = 1u << 4,  // a top-level window of its own in the task bar
+};
+
+struct ControlTemplate {
+  int id;
+  ControlKind kind;
+  std::wstring text;
+  int x, y, cx, cy;  // dialog units
+  std::uint32_t style;
+};
+
+struct DialogTemplate {
+  int id = 0;
+  std::wstring caption;
+  int cx = 0, cy = 0;  // client size in dialog units
+  std::wstring fontFace;
+  int fontPoints = 8;
+  std::uint32_t style = kNoDialogStyle;
+  std::vector<ControlTemplate> controls;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,28 @@
+#include "ui/kit/DialogTemplateRegistry.h"
+
+#include <utility>
+
+namespace vantrel {
+
+void DialogTemplateRegistry::Add(DialogTemplate dialogTemplate) {
+  const int id = dialogTemplate.id;
+  templates_.insert_or_assign(id, std::move(dialogTemplate));
+}
+
+std::optional<DialogTemplate> DialogTemplateRegistry::Find(int id) const {
+  auto found = templates_.find(id);
+  if (found == templates_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& registry, int id,
+                                                 const DialogFont& font) {
+  std::optional<DialogTemplate> loaded = registry.Find(id);
+  if (loaded && font.customFont != 0) {
+    loaded->fontFace = font.name;
+    loaded->fontPoints = font.size;
+  }
+  return loaded;
+}
+
+}  // namespace vantrel

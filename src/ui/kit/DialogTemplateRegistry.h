@@ -1,0 +1,31 @@
+// The program's dialog templates by id: our stand-in for the templates stored
+// in an executable's resources. Lookups hand out copies, so that a caller may
+// change one (the dialog font rule does) without touching the original.
+#pragma once
+
+#include <map>
+#include <optional>
+
+#include "app/Preferences.h"
+#include "ui/kit/DialogTemplate.h"
+
+namespace vantrel {
+
+class DialogTemplateRegistry {
+ public:
+  // A template with an id already present replaces it.
+  void Add(DialogTemplate dialogTemplate);
+  bool Contains(int id) const { return templates_.count(id) != 0; }
+  std::optional<DialogTemplate> Find(int id) const;
+
+ private:
+  std::map<int, DialogTemplate> templates_;
+};
+
+// The dialog font rule: with "CustomFont" on, a copy of the template whose face
+// and point size are the preferred ones; otherwise the template unchanged.
+// Empty when no template has the id.
+std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& registry, int id,
+                                                 const DialogFont& font);
+
+}  // namespace vantrel

@@ -1,0 +1,37 @@
+#include "ui/kit/DialogUnits.h"
+
+#include <QFontMetrics>
+#include <QString>
+#include <cstdlib>
+
+namespace vantrel {
+
+int MulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  const long long product = static_cast<long long>(number) * numerator;
+  const long long half = std::llabs(static_cast<long long>(denominator)) / 2;
+  const bool negative = (product < 0) != (denominator < 0);
+  const long long magnitude =
+      (std::llabs(product) + half) / std::llabs(static_cast<long long>(denominator));
+  return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+DialogBaseUnits BaseUnitsOf(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int letters = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  return {(letters / 26 + 1) / 2, metrics.height()};
+}
+
+QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base) {
+  return QRect(MulDiv(dialogUnits.x(), base.x, 4), MulDiv(dialogUnits.y(), base.y, 8),
+               MulDiv(dialogUnits.width(), base.x, 4), MulDiv(dialogUnits.height(), base.y, 8));
+}
+
+QFont DialogFontOf(const DialogTemplate& dialogTemplate) {
+  QFont font(QString::fromStdWString(dialogTemplate.fontFace));
+  font.setPointSize(dialogTemplate.fontPoints > 0 ? dialogTemplate.fontPoints : 8);
+  return font;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,30 @@
+// Dialog units: positions in a template scale with the dialog's font. The
+// horizontal base is the font's average character width, the vertical base
+// its character height; x pixels = dlu x base / 4, y pixels = dlu x base / 8.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+#include "ui/kit/DialogTemplate.h"
+
+namespace vantrel {
+
+struct DialogBaseUnits {
+  int x = 0;  // average character width in pixels
+  int y = 0;  // character height in pixels
+};
+
+// number x numerator / denominator, rounded half away from zero.
+int MulDiv(int number, int numerator, int denominator);
+
+// The average width is that of the 52 Latin letters, rounded as the platform
+// rounds it: (width / 26 + 1) / 2.
+DialogBaseUnits BaseUnitsOf(const QFont& font);
+
+QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base);
+
+// The template's font: its face at its point size.
+QFont DialogFontOf(const DialogTemplate& dialogTemplate);
+
+}  // namespace vantrel

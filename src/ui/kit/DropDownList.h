@@ -1,0 +1,32 @@
+// A drop-down list without an edit field. As ListBox, entries are kept sorted
+// when asked for, and SelectionChanged reports only what the user does.
+#pragma once
+
+#include <QComboBox>
+
+namespace vantrel {
+
+class DropDownList : public QComboBox {
+  Q_OBJECT
+
+ public:
+  explicit DropDownList(bool sorted, QWidget* parent = nullptr);
+
+  int AddString(const QString& text);
+  void ResetContent();
+  int GetCount() const { return count(); }
+  int GetCurSel() const { return currentIndex(); }
+  // -1 or an index beyond the list clears the selection and returns false.
+  bool SetCurSel(int index);
+  QString GetLBText(int index) const { return itemText(index); }
+  int FindStringPrefix(int start, const QString& prefix) const;
+
+ signals:
+  void SelectionChanged();
+
+ private:
+  bool sorted_;
+  bool programmatic_ = false;
+};
+
+}  // namespace vantrel

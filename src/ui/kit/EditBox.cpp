@@ -1,0 +1,27 @@
+#include "ui/kit/EditBox.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
+    if (now == last_) return;
+    last_ = now;
+    emit Changed();
+  });
+}
+
+void EditBox::SetText(const QString& text) {
+  if (text == this->text()) return;
+  setText(text);
+}
+
+void EditBox::SetSel(int start, int end) {
+  const int length = static_cast<int>(text().size());
+  const int from = std::clamp(start, 0, length);
+  const int to = end < 0 ? length : std::clamp(end, from, length);
+  setSelection(from, to - from);
+}
+
+}  // namespace vantrel

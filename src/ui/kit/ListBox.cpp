@@ -1,0 +1,65 @@
+#include "ui/kit/ListBox.h"
+
+#include <utility>
+
+#include "ui/kit/ListSort.h"
+
+namespace vantrel {
+
+ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(sorted) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::OnSelectionChanged);
+}
+
+int ListBox::AddString(const QString& text) {
+  const bool was = std::exchange(programmatic_, true);
+  const int index = sorted_ ? SortedInsertPosition(
+                                  count(), [this](int i) { return item(i)->text(); }, text)
+                            : count();
+  insertItem(index, text);
+  programmatic_ = was;
+  return index;
+}
+
+void ListBox::ResetContent() {
+  const bool was = std::exchange(programmatic_, true);
+  clear();
+  programmatic_ = was;
+}
+
+int ListBox::GetCurSel() const {
+  const int row = currentRow();
+  if (row < 0 || row >= count() || !item(row)->isSelected()) return -1;
+  return row;
+}
+
+bool ListBox::SetCurSel(int index) {
+  if (index >= count() || index < -1) return false;
+  const bool was = std::exchange(programmatic_, true);
+  if (index == -1) {
+    clearSelection();
+    setCurrentRow(-1);
+  } else {
+    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(item(index));
+  }
+  programmatic_ = was;
+  return index != -1;
+}
+
+QString ListBox::GetText(int index) const {
+  const QListWidgetItem* entry = item(index);
+  return entry ? entry->text() : QString();
+}
+
+int ListBox::FindStringPrefix(int start, const QString& prefix) const {
+  return FindPrefix(
+      count(), [this](int i) { return item(i)->text(); }, start, prefix);
+}
+
+void ListBox::OnSelectionChanged() {
+  if (!programmatic_) emit SelectionChanged();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,39 @@
+// A single-selection list box. Entries are kept sorted when the list is made
+// sorted. SelectionChanged reports only what the user does: the program's own
+// changes (SetCurSel, ResetContent) stay silent, so handlers never re-enter.
+#pragma once
+
+#include <QListWidget>
+
+namespace vantrel {
+
+class ListBox : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit ListBox(bool sorted, QWidget* parent = nullptr);
+
+  // The index the entry got.
+  int AddString(const QString& text);
+  void ResetContent();
+  int GetCount() const { return count(); }
+  // -1 when nothing is selected.
+  int GetCurSel() const;
+  // -1 clears the selection; an index beyond the list changes nothing and
+  // returns false.
+  bool SetCurSel(int index);
+  QString GetText(int index) const;
+  // Case-insensitive prefix search, as FindPrefix.
+  int FindStringPrefix(int start, const QString& prefix) const;
+
+ signals:
+  void SelectionChanged();
+
+ private:
+  void OnSelectionChanged();
+
+  bool sorted_;
+  bool programmatic_ = false;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTest>
+
+#include "ui/kit/DropDownList.h"
+#include "ui/kit/ListBox.h"
+#include "ui/kit/ListSort.h"
+
+namespace vantrel {
+namespace {
+
+QStringList Entries(const ListBox& list) {
+  QStringList out;
+  for (int i = 0; i < list.GetCount(); ++i) out << list.GetText(i);
+  return out;
+}
+
+QStringList Entries(const DropDownList& list) {
+  QStringList out;
+  for (int i = 0; i < list.GetCount(); ++i) out << list.GetLBText(i);
+  return out;
+}
+
+struct SortCase {
+  QStringList added;
+  QStringList sorted;
+};
+
+TEST(SortedLists, KeepEntriesInThePlatformOrderWhateverTheOrderOfAdding) {
+  const SortCase cases[] = {
+      {{"beta", "Alpha", "gamma"}, {"Alpha", "beta", "gamma"}},
+      {{"Volume", "temperature", "Speed", "area"}, {"area", "Speed", "temperature", "Volume"}},
+      // Hyphens count only between otherwise equal texts.
+      {{"coop", "co-op", "cope"}, {"coop", "co-op", "cope"}},
+      {{"base-16 (hexadecimal)", "base-02 (binary)", "base-10 (decimal)"},
+       {"base-02 (binary)", "base-10 (decimal)", "base-16 (hexadecimal)"}},
+      // Letter case orders otherwise equal texts, upper case first.
+      {{"mile", "Mile", "MILE"}, {"MILE", "Mile", "mile"}},
+      {{"meter/second²", "meter/second", "meter"}, {"meter", "meter/second", "meter/second²"}},
+  };
+  for (const SortCase& c : cases) {
+    SCOPED_TRACE(c.added.join(QStringLiteral(", ")).toStdString());
+    ListBox list(true);
+    DropDownList drop(true);
+    for (const QString& text : c.added) {
+      list.AddString(text);
+      drop.AddString(text);
+    }
+    EXPECT_EQ(Entries(list), c.sorted);
+    EXPECT_EQ(Entries(drop), c.sorted);
+  }
+}
+
+TEST(SortedLists, UnsortedListsKeepTheOrderOfAdding) {
+  ListBox list(false);
+  for (const char* text : {"b", "a", "c"}) list.AddString(QString::fromLatin1(text));
+  EXPECT_EQ(Entries(list), (QStringList{"b", "a", "c"}));
+}
+
+TEST(ListBox, SelectionRulesForOutOfRangeAndMinusOne) {
+  ListBox list(true);
+  EXPECT_EQ(list.GetCurSel(), -1);
+  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
+  EXPECT_EQ(list.GetCurSel(), -1) << "entries bring no selection";
+  EXPECT_TRUE(list.SetCurSel(1));
+  EXPECT_FALSE(list.SetCurSel(3));
+  EXPECT_EQ(list.GetCurSel(), 1) << "an index beyond the list is not applied";
+  list.SetCurSel(-1);
+  EXPECT_EQ(list.GetCurSel(), -1);
+  list.SetCurSel(2);
+  list.ResetContent();
+  EXPECT_EQ(list.GetCount(), 0);
+  EXPECT_EQ(list.GetCurSel(), -1);
+}
+
+TEST(DropDownList, SelectionRulesForOutOfRangeAndMinusOne) {
+  DropDownList drop(true);
+  for (const char* text : {"b", "c"}) drop.AddString(QString::fromLatin1(text));
+  EXPECT_EQ(drop.GetCurSel(), -1) << "entries bring no selection";
+  drop.SetCurSel(1);
+  drop.AddString(QStringLiteral("a"));
+  EXPECT_EQ(drop.GetCurSel(), 2) << "the selected entry stays selected";
+  EXPECT_FALSE(drop.SetCurSel(3));
+  EXPECT_EQ(drop.GetCurSel(), -1) << "an index beyond the list clears the selection";
+  drop.SetCurSel(0);
+  drop.SetCurSel(-1);
+  EXPECT_EQ(drop.GetCurSel(), -1);
+}
+
+TEST(ListBox, ReportsTheUsersSelectionButNotTheProgramsOwn) {
+  ListBox list(true);
+  list.resize(200, 200);
+  list.show();
+  QSignalSpy changes(&list, &ListBox::SelectionChanged);
+  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
+  list.SetCurSel(0);
+  list.SetCurSel(-1);
+  list.ResetContent();
+  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
+  EXPECT_EQ(changes.count(), 0);
+
+  const QRect second = list.visualItemRect(list.item(1));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+  EXPECT_EQ(changes.count(), 1);
+  EXPECT_EQ(list.GetCurSel(), 1);
+  QTest::keyClick(&list, Qt::Key_Down);
+  EXPECT_EQ(changes.count(), 2);
+  EXPECT_EQ(list.GetCurSel(), 2);
+}
+
+TEST(DropDownList, ReportsTheUsersSelectionButNotTheProgramsOwn) {
+  DropDownList drop(true);
+  drop.show();
+  QSignalSpy changes(&drop, &DropDownList::SelectionChanged);
+  for (const char* text : {"a", "b", "c"}) drop.AddString(QString::fromLatin1(text));
+  drop.SetCurSel(0);
+  drop.ResetContent();
+  for (const char* text : {"a", "b", "c"}) drop.AddString(QString::fromLatin1(text));
+  drop.SetCurSel(0);
+  EXPECT_EQ(changes.count(), 0);
+  QTest::keyClick(&drop, Qt::Key_Down);
+  EXPECT_EQ(changes.count(), 1);
+  EXPECT_EQ(drop.GetCurSel(), 1);
+}
+
+TEST(SortedLists, PrefixSearchIgnoresCaseAndStartsAfterTheGivenEntry) {
+  ListBox list(true);
+  for (const char* text : {"Length", "Light", "Area", "liquid"}) {
+    list.AddString(QString::fromLatin1(text));
+  }
+  // Area, Length, Light, liquid
+  EXPECT_EQ(list.FindStringPrefix(-1, QStringLiteral("li")), 2);
+  EXPECT_EQ(list.FindStringPrefix(2, QStringLiteral("li")), 3);
+  EXPECT_EQ(list.FindStringPrefix(3, QStringLiteral("li")), 2) << "wraps around";
+  EXPECT_EQ(list.FindStringPrefix(-1, QStringLiteral("AREA")), 0);
+  EXPECT_EQ(list.FindStringPrefix(-1, QStringLiteral("x")), -1);
+  DropDownList empty(true);
+  EXPECT_EQ(empty.FindStringPrefix(-1, QStringLiteral("a")), -1);
+}
+
+}  // namespace
+}  // namespace vantrel
