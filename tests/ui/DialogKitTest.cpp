@@ -21,6 +21,7 @@ namespace vantrel {
 namespace {
 
 constexpr int kTestDialog = 500;
+const DialogFont kPlainFont;
 
 DialogTemplate TestTemplate() {
   using K = ControlKind;
@@ -63,7 +64,7 @@ class CountingDialog : public TemplateDialog {
 
 TEST(TemplateDialog, PlacesEveryControlByTheDialogUnitsOfItsFont) {
   const DialogTemplateRegistry registry = TestRegistry();
-  TemplateDialog dialog(registry, kTestDialog, DialogFont{});
+  TemplateDialog dialog(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(dialog.Create());
 
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -96,7 +97,7 @@ TEST(TemplateDialog, PlacesEveryControlByTheDialogUnitsOfItsFont) {
 
 TEST(TemplateDialog, FindsControlsOfEachKindById) {
   const DialogTemplateRegistry registry = TestRegistry();
-  TemplateDialog dialog(registry, kTestDialog, DialogFont{});
+  TemplateDialog dialog(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(dialog.Create());
   EXPECT_NE(dialog.EditItem(10), nullptr);
   EXPECT_NE(dialog.ListBoxItem(11), nullptr);
@@ -113,7 +114,7 @@ TEST(TemplateDialog, FindsControlsOfEachKindById) {
 
 TEST(TemplateDialog, FramesLieUnderTheControlsAndTakeNoClicks) {
   const DialogTemplateRegistry registry = TestRegistry();
-  TemplateDialog dialog(registry, kTestDialog, DialogFont{});
+  TemplateDialog dialog(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(dialog.Create());
   QWidget* frame = dialog.Item(14);
   EXPECT_TRUE(frame->testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -137,7 +138,9 @@ TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
   EXPECT_EQ(LoadDialogTemplate(registry, kTestDialog, off)->fontPoints, 9);
 
   TemplateDialog plain(registry, kTestDialog, off);
-  TemplateDialog big(registry, kTestDialog, custom);
+  DialogFont live;  // the font as it stands when the dialog is created counts
+  TemplateDialog big(registry, kTestDialog, live);
+  live = custom;
   ASSERT_TRUE(plain.Create());
   ASSERT_TRUE(big.Create());
   EXPECT_EQ(big.font().family(), QStringLiteral("DejaVu Serif"));
@@ -148,9 +151,10 @@ TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
 
 TEST(TemplateDialog, UnknownTemplateRunsAsMinusOneAndShowsNothing) {
   const DialogTemplateRegistry registry = TestRegistry();
-  for (const DialogFont& font : {DialogFont{}, DialogFont{1, L"DejaVu Sans", 12}}) {
+  const DialogFont fonts[] = {DialogFont{}, DialogFont{1, L"DejaVu Sans", 12}};
+  for (const DialogFont& font : fonts) {
     TemplateDialog dialog(registry, 4242, font);
-    EXPECT_FALSE(dialog.HasTemplate());
+    EXPECT_FALSE(dialog.Create());
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.Item(10), nullptr);
@@ -159,7 +163,7 @@ TEST(TemplateDialog, UnknownTemplateRunsAsMinusOneAndShowsNothing) {
 
 TEST(TemplateDialog, EnterPressesTheDefaultButtonOrIsOkAndEscapeIsCancel) {
   DialogTemplateRegistry registry = TestRegistry();
-  CountingDialog withDefault(registry, kTestDialog, DialogFont{});
+  CountingDialog withDefault(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(withDefault.Create());
   QTest::keyClick(&withDefault, Qt::Key_Return);
   QTest::keyClick(&withDefault, Qt::Key_Escape);
@@ -169,7 +173,7 @@ TEST(TemplateDialog, EnterPressesTheDefaultButtonOrIsOkAndEscapeIsCancel) {
   DialogTemplate noButtons = TestTemplate();
   noButtons.controls.resize(6);
   registry.Add(noButtons);
-  CountingDialog without(registry, kTestDialog, DialogFont{});
+  CountingDialog without(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(without.Create());
   QTest::keyClick(&without, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(without.oks, 1);

@@ -1,5 +1,6 @@
 #include "ui/kit/EditBox.h"
 
+#include <QPalette>
 #include <algorithm>
 
 namespace vantrel {
@@ -10,6 +11,13 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
     last_ = now;
     emit Changed();
   });
+}
+
+void EditBox::SetReadOnly(bool readOnly) {
+  setReadOnly(readOnly);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, QPalette().color(readOnly ? QPalette::Window : QPalette::Base));
+  setPalette(colours);
 }
 
 void EditBox::SetText(const QString& text) {

@@ -12,6 +12,10 @@ class EditBox : public QLineEdit {
  public:
   explicit EditBox(QWidget* parent = nullptr);
 
+  // A read-only edit shows the window's colour behind its text, as the
+  // platform's do, so that it does not look like a place to type.
+  void SetReadOnly(bool readOnly);
+
   void SetText(const QString& text);
   QString Text() const { return text(); }
   // Selects from `start` to `end`; end -1 selects to the end of the text.

@@ -39,15 +39,16 @@ Qt::Alignment TextAlignment(std::uint32_t style) {
 
 TemplateDialog::TemplateDialog(const DialogTemplateRegistry& templates, int templateId,
                                const DialogFont& font, QWidget* parent)
-    : QDialog(parent), template_(LoadDialogTemplate(templates, templateId, font)) {}
+    : QDialog(parent), templates_(templates), templateId_(templateId), font_(font) {}
 
 bool TemplateDialog::Create() {
+  if (created_) return true;
+  OnBeforeCreate();
+  template_ = LoadDialogTemplate(templates_, templateId_, font_);
   if (!template_) return false;
-  if (!created_) {
-    created_ = true;
-    BuildControls();
-    OnInitDialog();
-  }
+  created_ = true;
+  BuildControls();
+  OnInitDialog();
   return true;
 }
 
@@ -124,7 +125,7 @@ QWidget* TemplateDialog::MakeControl(const ControlTemplate& control) {
     case ControlKind::kEdit: {
       auto* edit = new EditBox(this);
       edit->SetText(text);
-      edit->setReadOnly(control.style & kReadOnly);
+      edit->SetReadOnly(control.style & kReadOnly);
       return edit;
     }
     case ControlKind::kListBox: {

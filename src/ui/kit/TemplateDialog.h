@@ -4,7 +4,8 @@
 // are OK and Cancel.
 //
 // The template is fetched under the dialog font rule when the dialog is
-// constructed; without it Create fails and DoModal returns -1, showing nothing.
+// created, with the font values as they stand then; without a template Create
+// fails and DoModal returns -1, showing nothing.
 #pragma once
 
 #include <QDialog>
@@ -33,10 +34,11 @@ class TemplateDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // The registry and the font values are read when the dialog is created and
+  // must outlive it.
   TemplateDialog(const DialogTemplateRegistry& templates, int templateId, const DialogFont& font,
                  QWidget* parent = nullptr);
 
-  bool HasTemplate() const { return template_.has_value(); }
   // Builds the controls and runs OnInitDialog, once; false without a template.
   // Lets tests drive a dialog without a modal run.
   bool Create();
@@ -63,6 +65,8 @@ class TemplateDialog : public QDialog {
   QRect MapDialogRect(const QRect& dialogUnits) const;
 
  protected:
+  // Runs first when the dialog is created, before its template is fetched.
+  virtual void OnBeforeCreate() {}
   // Runs once the controls exist, before the dialog is shown.
   virtual void OnInitDialog() {}
   virtual void OnOK() { accept(); }
@@ -74,6 +78,9 @@ class TemplateDialog : public QDialog {
   void BuildControls();
   QWidget* MakeControl(const ControlTemplate& control);
 
+  const DialogTemplateRegistry& templates_;
+  const int templateId_;
+  const DialogFont& font_;
   std::optional<DialogTemplate> template_;
   DialogBaseUnits base_;
   std::map<int, QWidget*> items_;
