@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
+#include "cli/GeoCommand.h"
 
 namespace {
 
@@ -14,6 +15,15 @@ constexpr const char* kUsage =
     "\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
+    "\n"
+    "Coordinates (N is an index of --ellipsoids, NAME an exact name; default 0):\n"
+    "  --utm LAT LON [--ellipsoid N|NAME]\n"
+    "               print northing, easting, zone and hemisphere (N or S)\n"
+    "  --latlong NORTHING EASTING ZONE [--south] [--ellipsoid N|NAME]\n"
+    "               print latitude, longitude, and both as \"D M S\" (whole degrees,\n"
+    "               minutes, seconds; \"-0\" degrees between -1 and 0)\n"
+    "  --ellipsoids list the ellipsoids: index and name\n"
+    "Fields are separated by tabs; decimals use a full stop.\n"
     "\n"
     "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
 
@@ -31,6 +41,9 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return kExitSuccess;
   }
+  if (first == "--utm") return RunUtm(args);
+  if (first == "--latlong") return RunLatLong(args);
+  if (first == "--ellipsoids") return RunEllipsoids(args);
   if (first == "--version") {
     std::printf("vantrel-convert %s\n", VANTREL_VERSION);
     return kExitSuccess;
