@@ -213,7 +213,7 @@ void FormatChar(std::string& out, const Conversion& conv, va_list& args) {
   Pad(out, body, conv, false);
 }
 
-// Parses one conversion specification starting after '%'; returns the position
+// Parses one conversion (flags, width, precision, length) after '%'; returns the position
 // of its conversion character.
 const char* ParseConversion(const char* p, Conversion& conv, va_list& args) {
   for (;; ++p) {
