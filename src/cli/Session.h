@@ -1,0 +1,34 @@
+// Everything a run of vantrel-convert converts with: the built-in catalogue
+// merged with the user's custom categories and units, their visibility and
+// the result format, all read from the settings file, which is never written.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "cli/UnitIndex.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel::cli {
+
+class Session {
+ public:
+  // An empty path or a missing file reads as a file without entries.
+  explicit Session(const std::filesystem::path& settingsFile);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  CUnitCatalogue& Catalogue() { return catalogue_; }
+  const UnitIndex& Index() const { return *index_; }
+
+  // Converts like the main window: "Numbers" takes the value text as typed,
+  // every other category a plain number. False with a one-line reason.
+  bool Convert(std::string_view value, std::wstring_view from, std::wstring_view to,
+               const CCategory* category, std::wstring& result, std::string& error);
+
+ private:
+  CUnitCatalogue catalogue_;
+  std::optional<UnitIndex> index_;
+};
+
+}  // namespace vantrel::cli
