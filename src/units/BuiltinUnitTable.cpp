@@ -153,11 +153,11 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Area", L"yard²", L"yd²", 0.000206612, 0, 0},
     {L"Capacitance", L"abfarad", L"abF", 1, 0, 0},
     {L"Capacitance", L"EMU of capacitance", L" ", 1, 0, 0},
-    {L"Capacitance", L"ESU of capacitance", L" ", 1.11265e-17, 0, 0},
+    {L"Capacitance", L"ESU of capacitance", L" ", 1.11265e-21, 0, 0},
     {L"Capacitance", L"farad", L"F", 1e-09, 0, 0},
     {L"Capacitance", L"microfarad", L"µF", 1e-15, 0, 0},
     {L"Capacitance", L"picofarad", L"pF", 1e-21, 0, 0},
-    {L"Capacitance", L"statfarad", L"stF", 1.11265e-17, 0, 0},
+    {L"Capacitance", L"statfarad", L"stF", 1.11265e-21, 0, 0},
     {L"Charge", L"abcoulomb", L"abC", 1, 0, 0},
     {L"Charge", L"ampere hour", L"A·h", 360, 0, 0},
     {L"Charge", L"ampere minute", L"A·min", 6, 0, 0},
@@ -200,7 +200,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Conductance", L"microsiemen", L"µS", 1e-15, 0, 0},
     {L"Conductance", L"millisiemen", L"mS", 1e-12, 0, 0},
     {L"Conductance", L"siemens", L"S", 1e-09, 0, 0},
-    {L"Conductance", L"statmho", L" ", 1.11265e-17, 0, 0},
+    {L"Conductance", L"statmho", L" ", 1.11265e-21, 0, 0},
     {L"Current", L"abampere", L"abA", 1, 0, 0},
     {L"Current", L"ampere", L"A", 0.1, 0, 0},
     {L"Current", L"EMU of current", L" ", 1, 0, 0},
@@ -256,6 +256,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Data Transfer", L"terabyte/second (SI)", L" ", 8e+12, 0, 0},
     {L"Data Transfer", L"terabit/second", L" ", 1.09951e+12, 0, 0},
     {L"Data Transfer", L"terabyte/second", L" ", 8.79609e+12, 0, 0},
+    // Network and telephony lines at their nominal line rates.
     {L"Data Transfer", L"ethernet", L" ", 1e+07, 0, 0},
     {L"Data Transfer", L"ethernet (fast)", L" ", 1e+08, 0, 0},
     {L"Data Transfer", L"ethernet (gigabit)", L" ", 1e+09, 0, 0},
@@ -289,6 +290,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Data Transfer", L"STS3c (signal) ", L" ", 1.5552e+08, 0, 0},
     {L"Data Transfer", L"STS3c (payload) ", L" ", 1.4976e+08, 0, 0},
     {L"Data Transfer", L"STS48 (signal) ", L" ", 2.48832e+09, 0, 0},
+    // Buses: clock times width (AGP 66.67 MHz, PCI and VLB 33.33 MHz, ISA 8.33 MHz).
     {L"Data Transfer", L"AGP", L" ", 2.13333e+09, 0, 0},
     {L"Data Transfer", L"AGP 2X", L" ", 4.26667e+09, 0, 0},
     {L"Data Transfer", L"AGP 4X", L" ", 8.53334e+09, 0, 0},
@@ -296,6 +298,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Data Transfer", L"ATM", L" ", 1.5552e+08, 0, 0},
     {L"Data Transfer", L"CD-ROM 12X", L" ", 1.47456e+07, 0, 0},
     {L"Data Transfer", L"CD-ROM 16X", L" ", 1.96608e+07, 0, 0},
+    // 1X = 75 sectors of 2048 bytes a second; DVD 1X = 1385000 bytes a second.
     {L"Data Transfer", L"CD-ROM 1X", L" ", 1.2288e+06, 0, 0},
     {L"Data Transfer", L"CD-ROM 24X", L" ", 2.94912e+07, 0, 0},
     {L"Data Transfer", L"CD-ROM 2X", L" ", 2.4576e+06, 0, 0},
@@ -314,6 +317,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Data Transfer", L"DVD-ROM 4X", L" ", 4.432e+07, 0, 0},
     {L"Data Transfer", L"DVD-ROM 6X", L" ", 6.648e+07, 0, 0},
     {L"Data Transfer", L"DVD-ROM 8X", L" ", 8.864e+07, 0, 0},
+    // European payloads count their 64 kbit/s voice channels.
     {L"Data Transfer", L"E.P.T.A. 1 (payload)", L" ", 1.92e+06, 0, 0},
     {L"Data Transfer", L"E.P.T.A. 1 (signal)", L" ", 2.048e+06, 0, 0},
     {L"Data Transfer", L"E.P.T.A. 2 (payload)", L" ", 7.68e+06, 0, 0},
@@ -397,6 +401,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Data Transfer", L"STS192 (signal)", L" ", 9.95328e+09, 0, 0},
     {L"Data Transfer", L"STS24 (signal)", L" ", 1.24416e+09, 0, 0},
     {L"Data Transfer", L"T0 (B8ZS payload)", L" ", 64000, 0, 0},
+    // T-carrier payloads count 56 kbit/s channels, the Z (B8ZS) forms 64 kbit/s ones.
     {L"Data Transfer", L"T0 (payload)", L" ", 56000, 0, 0},
     {L"Data Transfer", L"T1 (payload)", L" ", 1.344e+06, 0, 0},
     {L"Data Transfer", L"T1 (signal)", L" ", 1.544e+06, 0, 0},
@@ -438,6 +443,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"bamboo", L" ", 303.03, 0, 0},
     {L"Distance", L"barleycorn", L" ", 0.846667, 0, 0},
     {L"Distance", L"Bohr radius", L"b", 5.29177e-09, 0, 0},
+    // Japanese units from the shaku of 10/33 m.
     {L"Distance", L"bu (Japan)", L" ", 0.30303, 0, 0},
     {L"Distance", L"cable (int.)", L" ", 18520, 0, 0},
     {L"Distance", L"cable (UK)", L" ", 18531.8, 0, 0},
@@ -447,7 +453,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"chain (Gunter, Survey)", L"ch", 2011.68, 0, 0},
     {L"Distance", L"chain (Ramsden, Engineer)", L"ch", 3048, 0, 0},
     {L"Distance", L"cho (Japan)", L" ", 10909.1, 0, 0},
-    {L"Distance", L"cicero", L" ", 0.451167, 0, 0},
+    {L"Distance", L"cicero", L" ", 0.451278, 0, 0},
     {L"Distance", L"cubit", L" ", 45.72, 0, 0},
     {L"Distance", L"decimeter", L"dm", 10, 0, 0},
     {L"Distance", L"dekameter", L"dam", 1000, 0, 0},
@@ -468,6 +474,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"furlong", L"fur", 20116.8, 0, 0},
     // Prussian foot, 0.31385 m.
     {L"Distance", L"fuß (German)", L" ", 31.385, 0, 0},
+    // One minute of arc on the equator (6378137 m radius).
     {L"Distance", L"geographical mile", L" ", 185532, 0, 0},
     {L"Distance", L"hand", L" ", 10.16, 0, 0},
     {L"Distance", L"hectometer", L"hm", 10000, 0, 0},
@@ -483,6 +490,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"light hour", L" ", 1.07925e+14, 0, 0},
     {L"Distance", L"light minute", L" ", 1.79875e+12, 0, 0},
     {L"Distance", L"light second", L" ", 2.99792e+10, 0, 0},
+    // Julian year of 365.25 days.
     {L"Distance", L"light year", L"ly", 9.46073e+17, 0, 0},
     {L"Distance", L"line", L"li", 0.211667, 0, 0},
     {L"Distance", L"link (Gunter, Surveyor)", L" ", 20.1168, 0, 0},
@@ -495,6 +503,7 @@ constexpr BuiltinUnit kUnits[] = {
     // Prussian mile, 7532.5 m.
     {L"Distance", L"meile (German)", L" ", 753250, 0, 0},
     {L"Distance", L"meter", L"m", 100, 0, 0},
+    // 1/200 inch (mouse resolution).
     {L"Distance", L"mickey", L" ", 0.0127, 0, 0},
     {L"Distance", L"microinch", L"µin", 2.54e-06, 0, 0},
     {L"Distance", L"micrometer", L"µm", 0.0001, 0, 0},
@@ -522,15 +531,17 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"pica (PostScript)", L" ", 0.423333, 0, 0},
     {L"Distance", L"pica (Tex)", L" ", 0.421752, 0, 0},
     {L"Distance", L"picometer", L"pm", 1e-10, 0, 0},
+    // 12.789 inches, the French foot of Canadian law.
     {L"Distance", L"pied (Canada)", L" ", 32.4841, 0, 0},
     // 0.013837 inch.
     {L"Distance", L"point (ATA)", L" ", 0.035146, 0, 0},
-    // 1/864 of the pied du roi (0.3248406 m).
-    {L"Distance", L"point (Didot, Europe)", L" ", 0.0375973, 0, 0},
+    // The German (DIN) Didot point, 0.376065 mm.
+    {L"Distance", L"point (Didot, Europe)", L" ", 0.0376065, 0, 0},
     {L"Distance", L"point (metric)", L" ", 0.0375, 0, 0},
     {L"Distance", L"point (PostScript)", L" ", 0.0352778, 0, 0},
     {L"Distance", L"point (Tex)", L" ", 0.035146, 0, 0},
     {L"Distance", L"Planck", L" ", 1.61626e-33, 0, 0},
+    // Post-1959 feet: 16.5 ft.
     {L"Distance", L"pole", L" ", 502.92, 0, 0},
     // Siegbahn's original x unit, 1.00202e-13 m.
     {L"Distance", L"siegbahn", L" ", 1.00202e-11, 0, 0},
@@ -545,12 +556,13 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Energy", L"British thermal unit (IT)", L"Btu (IT)", 1055.06, 0, 0},
     {L"Energy", L"British thermal unit (th)", L"Btu (th)", 1054.35, 0, 0},
     {L"Energy", L"British thermal unit (mean)", L"Btu (mean)", 1055.87, 0, 0},
+    // 1059.67 J (NIST SP 811).
     {L"Energy", L"British thermal unit (39 °F)", L"Btu (39 °F)", 1059.67, 0, 0},
     {L"Energy", L"British thermal unit (59 °F)", L"Btu (59 °FF)", 1054.8, 0, 0},
     {L"Energy", L"calorie (IT)", L"cal (IT)", 4.1868, 0, 0},
     {L"Energy", L"calorie (th)", L"cal (th)", 4.184, 0, 0},
     {L"Energy", L"calorie (mean)", L"cal (mean", 4.19002, 0, 0},
-    {L"Energy", L"calorie (15 °C)", L"cal (15 °C)", 4.1855, 0, 0},
+    {L"Energy", L"calorie (15 °C)", L"cal (15 °C)", 4.1858, 0, 0},
     {L"Energy", L"calorie (20 °C)", L"cal (20 °C)", 4.1819, 0, 0},
     {L"Energy", L"electronvolt", L"eV", 1.60218e-19, 0, 0},
     {L"Energy", L"erg", L"erg", 1e-07, 0, 0},
@@ -564,6 +576,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Energy", L"kilowatt hour", L"kW·h", 3.6e+06, 0, 0},
     {L"Energy", L"megajoule", L"MJ", 1e+06, 0, 0},
     {L"Energy", L"quad", L" ", 1.05506e+18, 0, 0},
+    // 105.506 MJ (EU directive 80/181/EEC).
     {L"Energy", L"therm (EC)", L" ", 1.05506e+08, 0, 0},
     {L"Energy", L"therm (US)", L" ", 1.0548e+08, 0, 0},
     {L"Energy", L"ton of TNT", L"tTNT", 4.184e+09, 0, 0},
@@ -660,6 +673,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Heat Flux", L"Btu/second·foot² (th.)", L"Btu/s·ft² (th.)", 11348.93179, 0, 0},
     {L"Heat Flux", L"Btu/minute·foot² (th.)", L"Btu/min·ft² (th.)", 189.1488632, 0, 0},
     {L"Heat Flux", L"Btu/hour·foot² (th.)", L"Btu/h·ft² (th.)", 3.152481054, 0, 0},
+    // Centigrade heat unit: 1.8 Btu (IT).
     {L"Heat Flux", L"chu/hour·foot²", L"Chu/h·ft²", 5.678263341, 0, 0},
     {L"Heat Flux", L"watt/meter²", L"W/m²", 1, 0, 0},
     {L"Heat Flux", L"kilowatt/meter²", L"kW/m²", 1000, 0, 0},
@@ -691,6 +705,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Heat Generation (Vol.)", L"watt/centimeter³", L"W/cm³", 1000000, 0, 0},
     {L"Heat Generation (Vol.)", L"watt/milliimeter³", L"W/mm³", 1000000000, 0, 0},
     {L"Illumination", L"centimeter·candle", L"cm·c", 1, 0, 0},
+    // 4 lumen/foot^2.
     {L"Illumination", L"flame", L" ", 0.00430556, 0, 0},
     {L"Illumination", L"lumen/centimeter²", L"lm/cm²", 1, 0, 0},
     {L"Illumination", L"lumen/foot²", L"lm/ft²", 0.00107639, 0, 0},
@@ -705,7 +720,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Inductance", L"decihenry", L"dH", 1e+08, 0, 0},
     {L"Inductance", L"dekahenry", L"daH", 1e+10, 0, 0},
     {L"Inductance", L"EMU of inductance", L" ", 1, 0, 0},
-    {L"Inductance", L"ESU of inductance", L" ", 8.98755e+16, 0, 0},
+    {L"Inductance", L"ESU of inductance", L" ", 8.98755e+20, 0, 0},
     {L"Inductance", L"exahenry", L"EH", 1e+27, 0, 0},
     {L"Inductance", L"femtohenry", L"fH", 1e-06, 0, 0},
     {L"Inductance", L"gigahenry", L"GH", 1e+18, 0, 0},
@@ -718,7 +733,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Inductance", L"nanohenry", L"nH", 1, 0, 0},
     {L"Inductance", L"petahenry", L"PH", 1e+24, 0, 0},
     {L"Inductance", L"picohenry", L"pH", 0.001, 0, 0},
-    {L"Inductance", L"stathenry", L"stH", 8.98755e+16, 0, 0},
+    {L"Inductance", L"stathenry", L"stH", 8.98755e+20, 0, 0},
     {L"Inductance", L"terahenry", L"TH", 1e+21, 0, 0},
     {L"Magnetic Flux", L"weber", L"Wb", 1, 0, 0},
     {L"Magnetic Flux", L"milliweber", L"mWb", 0.001, 0, 0},
@@ -815,9 +830,10 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Power", L"hectojoule/second", L"hJ/s", 341.214, 0, 0},
     {L"Power", L"hectowatt", L"hW", 341.214, 0, 0},
     {L"Power", L"horsepower", L"hp", 2544.43, 0, 0},
-    {L"Power", L"horsepower (boiler)", L"hp (bolier)", 33475, 0, 0},
+    {L"Power", L"horsepower (boiler)", L"hp (bolier)", 33471.4, 0, 0},
     {L"Power", L"horsepower (electric)", L"hp (electric)", 2545.46, 0, 0},
     {L"Power", L"horsepower (metric)", L"hp (metric)", 2509.63, 0, 0},
+    // Imperial horsepower: 550 ft lbf/s, as the mechanical one.
     {L"Power", L"horsepower (UK)", L"hp (UK)", 2544.43, 0, 0},
     // Water horsepower, 746.043 W.
     {L"Power", L"horsepower (water)", L"hp (water)", 2545.6, 0, 0},
@@ -953,6 +969,7 @@ constexpr BuiltinUnit kUnits[] = {
     // "year", "century", "decade" and "millennium" without a calendar are Gregorian years.
     {L"Time", L"atomic unit of time", L"au", 2.41888e-17, 0, 0},
     {L"Time", L"attosecond", L"as", 1e-18, 0, 0},
+    // Four Metonic cycles less one day: 27759 days.
     {L"Time", L"Callippic cycle", L" ", 2.39838e+09, 0, 0},
     {L"Time", L"century", L" ", 3.1557e+09, 0, 0},
     {L"Time", L"century (Julian)", L" ", 3.15576e+09, 0, 0},
@@ -963,7 +980,9 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Time", L"enneadecaeteris", L" ", 5.99616e+08, 0, 0},
     {L"Time", L"femtosecond", L"fs", 1e-15, 0, 0},
     {L"Time", L"fortnight", L" ", 1.2096e+06, 0, 0},
+    // 1/1080 hour.
     {L"Time", L"helek", L" ", 3.33333, 0, 0},
+    // Four Callippic cycles less one day: 111035 days.
     {L"Time", L"Hipparchic cycle", L" ", 9.59342e+09, 0, 0},
     {L"Time", L"hour", L"h", 3600, 0, 0},
     {L"Time", L"hour (sidereal)", L"h (sidereal)", 3590.17, 0, 0},
@@ -983,10 +1002,12 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Time", L"minute", L"min", 60, 0, 0},
     {L"Time", L"minute (sidereal)", L"min (sidereal)", 59.8362, 0, 0},
     {L"Time", L"month (30 days)", L" ", 2.592e+06, 0, 0},
+    // 29 days.
     {L"Time", L"month (hollow)", L" ", 2.5056e+06, 0, 0},
     // Medieval moment: 1/40 hour.
     {L"Time", L"moment", L" ", 90, 0, 0},
     {L"Time", L"nanosecond", L"ns", 1e-09, 0, 0},
+    // Eight Julian years: 2922 days.
     {L"Time", L"octaeteris", L" ", 2.52461e+08, 0, 0},
     {L"Time", L"picosecond", L"ps", 1e-12, 0, 0},
     {L"Time", L"Planck time", L" ", 5.39125e-44, 0, 0},
@@ -995,6 +1016,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Time", L"shake", L" ", 1e-08, 0, 0},
     // One microsecond.
     {L"Time", L"sigma", L" ", 1e-06, 0, 0},
+    // 1461 Egyptian years of 365 days.
     {L"Time", L"Sothic cycle", L" ", 4.60741e+10, 0, 0},
     {L"Time", L"svedberg", L"S", 1e-13, 0, 0},
     {L"Time", L"week", L"wk", 604800, 0, 0},
