@@ -43,8 +43,8 @@ int RunConversion(Session& session, const Options& options, std::ostream& out, s
   std::string error;
   std::wstring result;
   if (!ChosenCategory(session, options.category, category, error) ||
-      !session.Convert(options.positional[0], Utf8ToWide(options.positional[1]),
-                       Utf8ToWide(options.positional[2]), category, result, error))
+      !session.Convert(options.positional[0], options.positional[1], options.positional[2],
+                       category, result, error))
     return Fail(err, kExitConversionError, error);
   out << WideToUtf8(result) << '\n';
   return kExitSuccess;
@@ -75,8 +75,7 @@ int RunBatch(Session& session, const Options& options, std::istream& in, std::os
       std::optional<std::string> named;
       if (fields.size() == 4 && !fields[3].empty()) named = std::string(fields[3]);
       if (!named || ChosenCategory(session, named, category, error))
-        ok = session.Convert(fields[0], Utf8ToWide(fields[1]), Utf8ToWide(fields[2]), category,
-                             result, error);
+        ok = session.Convert(fields[0], fields[1], fields[2], category, result, error);
     }
     if (ok) {
       out << WideToUtf8(result) << '\n';

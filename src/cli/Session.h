@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "cli/UnitIndex.h"
 #include "units/UnitCatalogue.h"
@@ -23,12 +25,20 @@ class Session {
 
   // Converts like the main window: "Numbers" takes the value text as typed,
   // every other category a plain number. False with a one-line reason.
-  bool Convert(std::string_view value, std::wstring_view from, std::wstring_view to,
+  // FROM and TO are UTF-8.
+  bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::wstring& result, std::string& error);
 
  private:
+  // Batches repeat the same few unit pairs: each is resolved once.
+  const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
+                            std::string& error);
+
   CUnitCatalogue catalogue_;
   std::optional<UnitIndex> index_;
+  std::unordered_map<std::string, UnitChoice> resolved_;
+  std::string key_;
+  UnitChoice selected_;
 };
 
 }  // namespace vantrel::cli

@@ -8,6 +8,9 @@
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // The batch flushes by itself when its input runs dry; a tied stream
+  // would flush after every line.
+  std::cin.tie(nullptr);
   const vantrel::cli::Arguments args(argv + 1, argv + argc);
   return vantrel::cli::Run(args, vantrel::LocateSettingsForReading(), std::cin, std::cout,
                            std::cerr);
