@@ -5,7 +5,7 @@
 // says otherwise. Heat Flux, Heat Generation (Vol.), Viscosity (Kinematic) and
 // the magnetic flux quantum keep ten digits, since their exact definitions
 // give them. Temperature, the inverted Fuel Consumption rows and Thermal
-// Conductance (building) carry their historical values unchanged.
+// Conductance (building) keep their established values to the digit.
 //
 // Sources of the factors:
 // - SI brochure, 9th edition (2019): SI units and prefixes, the defining
