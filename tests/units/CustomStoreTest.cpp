@@ -187,7 +187,9 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
     ASSERT_NE(unit, nullptr) << c.line;
     EXPECT_EQ(unit->coefficient, c.coefficient) << c.line;
     EXPECT_EQ(unit->inverted, c.inverted) << c.line;
-    if (c.expected == 4) EXPECT_EQ(unit->abbreviation, L" ");
+    if (c.expected == 4) {
+      EXPECT_EQ(unit->abbreviation, L" ");
+    }
   }
   EXPECT_EQ(loaded.CurrentCategoryName(), L"Volume (Dry)");  // loading selects nothing
 
