@@ -147,7 +147,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Area", L"section", L" ", 640, 0, 0},
     {L"Area", L"square rod", L" ", 0.00625, 0, 0},
     {L"Area", L"square perch", L" ", 0.00625, 0, 0},
-    // Kentish sulung taken as 180 acres (historical, varied 160-240).
+    // Kentish sulung, taken as 180 acres: it varied locally.
     {L"Area", L"sulung", L" ", 180, 0, 0},
     {L"Area", L"township (US)", L"twp", 23040, 0, 0},
     {L"Area", L"yard²", L"yd²", 0.000206612, 0, 0},
@@ -496,7 +496,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"link (Gunter, Surveyor)", L" ", 20.1168, 0, 0},
     {L"Distance", L"link (Ramsden, Engineer)", L" ", 30.48, 0, 0},
     {L"Distance", L"marathon", L" ", 4.2195e+06, 0, 0},
-    // 0.829 m as proposed by its author.
+    // Thom's value, 0.829 m.
     {L"Distance", L"megalithic yard", L" ", 82.9, 0, 0},
     {L"Distance", L"megameter", L"Mm", 1e+08, 0, 0},
     {L"Distance", L"megaparsec", L"Mpc", 3.08568e+24, 0, 0},
@@ -543,8 +543,7 @@ constexpr BuiltinUnit kUnits[] = {
     {L"Distance", L"Planck", L" ", 1.61626e-33, 0, 0},
     // Post-1959 feet: 16.5 ft.
     {L"Distance", L"pole", L" ", 502.92, 0, 0},
-    // Siegbahn's original x unit, 1.00202e-13 m.
-    {L"Distance", L"siegbahn", L" ", 1.00202e-11, 0, 0},
+    {L"Distance", L"siegbahn", L" ", 1.00208e-11, 0, 0},
     // Leather thickness: 1/64 inch.
     {L"Distance", L"ounce", L" ", 0.0396875, 0, 0},
     {L"Distance", L"span", L" ", 22.86, 0, 0},
