@@ -114,23 +114,22 @@ def main():
         if base is None:
             print(f"no @base line for {r['category']!r}")
             return 2
-        jobs.append((r, expr.lstrip("~"), base[0], expr.startswith("~")))
+        jobs.append((r, expr.lstrip("~"), base[0], "chosen" if expr[0] == "~" else "defined"))
         if offset:
             jobs.append((dict(r, coefficient=r["offset"], name=r["name"] + " (offset)"),
-                         offset, base[1], False))
+                         offset, base[1], "offset"))
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
         answers = list(pool.map(lambda job: ask_units(job[1], job[2]), jobs))
 
-    checked = chosen = 0
+    counts = {"defined": 0, "chosen": 0, "offset": 0}
     bad = []
-    for (row, expr, base, is_choice), (reference, error) in zip(jobs, answers):
+    for (row, expr, base, kind), (reference, error) in zip(jobs, answers):
         label = f"{row['category']} | {row['name']!r}"
         if error is not None:
             bad.append(f"{label}: units cannot convert {expr!r} to {base!r}: {error}")
             continue
-        checked += 1
-        chosen += is_choice
+        counts[kind] += 1
         if not agrees(row["coefficient"], reference):
             bad.append(f"{label}: table {row['coefficient']:.9g}, units {reference:.9g} ({expr})")
 
@@ -140,9 +139,9 @@ def main():
     if args.verbose:
         for r in unmappable:
             print(f"UNMAPPED {r['category']} | {r['name']!r}")
-    print(f"{len(rows)} units: {checked} values checked ({checked - chosen} against GNU units "
-          f"definitions, {chosen} against our stated choices), {len(bad)} disagreeing, "
-          f"{len(unmappable)} unmappable")
+    print(f"{len(rows)} units: {counts['defined']} checked against GNU units definitions, "
+          f"{counts['chosen']} against our stated choices, {counts['offset']} offsets; "
+          f"{len(bad)} disagreeing, {len(unmappable)} unmappable")
     return 1 if bad else 0
 
 
