@@ -3,7 +3,9 @@
 # folder, and checks its output and that it created nothing there.
 set -u
 convert="$1"
-config="$(mktemp -d)"
+# Beside the program: on another file system the settings would be looked
+# for at that file system's root instead.
+config="$(mktemp -d "$(dirname "$convert")/config.XXXXXX")"
 trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME="$config"
 failures=0
