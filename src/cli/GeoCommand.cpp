@@ -1,7 +1,7 @@
 #include "cli/GeoCommand.h"
 
 #include <cmath>
-#include <cstdio>
+#include <ostream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -32,12 +32,12 @@ std::string EllipsoidNames() {
 }
 
 // An index of the table or an exact name; prints the error itself.
-std::optional<int> ParseEllipsoid(const std::string& text) {
+std::optional<int> ParseEllipsoid(const std::string& text, std::ostream& err) {
   const char* end = nullptr;
   const long index = ParseLong(text.c_str(), &end);
   if (end != text.c_str() && *end == '\0') {
     if (index >= 0 && index < kEllipsoidCount) return static_cast<int>(index);
-    Fail(kExitUsageError, FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),
+    Fail(err, kExitUsageError, FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),
                                      kEllipsoidCount - 1));
     return std::nullopt;
   }
@@ -45,14 +45,15 @@ std::optional<int> ParseEllipsoid(const std::string& text) {
   for (int i = 0; i < kEllipsoidCount; ++i) {
     if (Ellipsoids()[i].name == name) return i;
   }
-  Fail(kExitUsageError, "unknown ellipsoid '" + text + "'; give an index 0 to " +
+  Fail(err, kExitUsageError, "unknown ellipsoid '" + text + "'; give an index 0 to " +
                             std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames());
   return std::nullopt;
 }
 
 // Splits the arguments after the command into numbers and options. Anything
 // starting with "--" is an option, so negative numbers pass as positional.
-std::optional<GeoArguments> SplitArguments(const Arguments& args, bool acceptsSouth) {
+std::optional<GeoArguments> SplitArguments(const Arguments& args, bool acceptsSouth,
+                                            std::ostream& err) {
   GeoArguments out;
   const std::string& command = args.front();
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -63,20 +64,20 @@ std::optional<GeoArguments> SplitArguments(const Arguments& args, bool acceptsSo
       std::string value;
       if (arg == "--ellipsoid") {
         if (i + 1 == args.size()) {
-          Fail(kExitUsageError, "--ellipsoid needs an index or a name (see --ellipsoids)");
+          Fail(err, kExitUsageError, "--ellipsoid needs an index or a name (see --ellipsoids)");
           return std::nullopt;
         }
         value = args[++i];
       } else {
         value = arg.substr(arg.find('=') + 1);
       }
-      const std::optional<int> index = ParseEllipsoid(value);
+      const std::optional<int> index = ParseEllipsoid(value, err);
       if (!index) return std::nullopt;
       out.ellipsoid = *index;
     } else if (arg == "--south" && acceptsSouth) {
       out.south = true;
     } else {
-      Fail(kExitUsageError, "unknown option '" + arg + "' for " + command + " (try --help)");
+      Fail(err, kExitUsageError, "unknown option '" + arg + "' for " + command + " (try --help)");
       return std::nullopt;
     }
   }
@@ -84,29 +85,29 @@ std::optional<GeoArguments> SplitArguments(const Arguments& args, bool acceptsSo
 }
 
 // A finite number that uses the whole argument; prints the error itself.
-std::optional<double> ParseNumber(const std::string& text, const char* what) {
+std::optional<double> ParseNumber(const std::string& text, const char* what, std::ostream& err) {
   const char* end = nullptr;
   const double value = ParseDouble(text.c_str(), &end);
   if (end == text.c_str() || *end != '\0') {
-    Fail(kExitUsageError, std::string(what) + " '" + text + "' is not a number");
+    Fail(err, kExitUsageError, std::string(what) + " '" + text + "' is not a number");
     return std::nullopt;
   }
   if (!std::isfinite(value)) {
-    Fail(kExitUsageError, std::string(what) + " '" + text + "' is not a finite number");
+    Fail(err, kExitUsageError, std::string(what) + " '" + text + "' is not a finite number");
     return std::nullopt;
   }
   return value;
 }
 
-std::optional<int> ParseZone(const std::string& text) {
+std::optional<int> ParseZone(const std::string& text, std::ostream& err) {
   const char* end = nullptr;
   const long zone = ParseLong(text.c_str(), &end);
   if (end == text.c_str() || *end != '\0') {
-    Fail(kExitUsageError, "zone '" + text + "' is not a whole number");
+    Fail(err, kExitUsageError, "zone '" + text + "' is not a whole number");
     return std::nullopt;
   }
   if (zone < std::numeric_limits<int>::min() || zone > std::numeric_limits<int>::max()) {
-    Fail(kExitUsageError, "zone '" + text + "' is out of range");
+    Fail(err, kExitUsageError, "zone '" + text + "' is out of range");
     return std::nullopt;
   }
   return static_cast<int>(zone);
@@ -119,63 +120,60 @@ std::string DmsText(double value) {
   return FormatText("%s%d %d %d", sign, dms.degrees, dms.minutes, dms.seconds);
 }
 
-void WriteLine(const std::string& line) {
-  std::fputs(line.c_str(), stdout);
-  std::fputc('\n', stdout);
-}
+void WriteLine(std::ostream& out, const std::string& line) { out << line << '\n'; }
 
 }  // namespace
 
-int RunUtm(const Arguments& args) {
-  const std::optional<GeoArguments> parsed = SplitArguments(args, false);
+int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err) {
+  const std::optional<GeoArguments> parsed = SplitArguments(args, false, err);
   if (!parsed) return kExitUsageError;
   if (parsed->positional.size() != 2) {
-    return Fail(kExitUsageError, "--utm needs LAT and LON (try --help)");
+    return Fail(err, kExitUsageError, "--utm needs LAT and LON (try --help)");
   }
-  const std::optional<double> latitude = ParseNumber(parsed->positional[0], "latitude");
+  const std::optional<double> latitude = ParseNumber(parsed->positional[0], "latitude", err);
   if (!latitude) return kExitUsageError;
-  const std::optional<double> longitude = ParseNumber(parsed->positional[1], "longitude");
+  const std::optional<double> longitude = ParseNumber(parsed->positional[1], "longitude", err);
   if (!longitude) return kExitUsageError;
 
   const UTMResult r = LatLongToUTM(*latitude, *longitude, Ellipsoids()[parsed->ellipsoid]);
   if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
-    return Fail(kExitConversionError, "this point has no finite UTM coordinates");
+    return Fail(err, kExitConversionError, "this point has no finite UTM coordinates");
   }
-  WriteLine(FormatText("%1.3f\t%1.3f\t%d %c\t%c", r.northing, r.easting, r.zoneNumber, r.zoneLetter,
+  WriteLine(out, FormatText("%1.3f\t%1.3f\t%d %c\t%c", r.northing, r.easting, r.zoneNumber, r.zoneLetter,
                        r.southern == 1 ? 'S' : 'N'));
   return kExitSuccess;
 }
 
-int RunLatLong(const Arguments& args) {
-  const std::optional<GeoArguments> parsed = SplitArguments(args, true);
+int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err) {
+  const std::optional<GeoArguments> parsed = SplitArguments(args, true, err);
   if (!parsed) return kExitUsageError;
   if (parsed->positional.size() != 3) {
-    return Fail(kExitUsageError, "--latlong needs NORTHING, EASTING and ZONE (try --help)");
+    return Fail(err, kExitUsageError, "--latlong needs NORTHING, EASTING and ZONE (try --help)");
   }
-  const std::optional<double> northing = ParseNumber(parsed->positional[0], "northing");
+  const std::optional<double> northing = ParseNumber(parsed->positional[0], "northing", err);
   if (!northing) return kExitUsageError;
-  const std::optional<double> easting = ParseNumber(parsed->positional[1], "easting");
+  const std::optional<double> easting = ParseNumber(parsed->positional[1], "easting", err);
   if (!easting) return kExitUsageError;
-  const std::optional<int> zone = ParseZone(parsed->positional[2]);
+  const std::optional<int> zone = ParseZone(parsed->positional[2], err);
   if (!zone) return kExitUsageError;
 
   const LatLong p = UTMToLatLong(*northing, *easting, *zone, parsed->south ? 1 : 0,
                                  Ellipsoids()[parsed->ellipsoid]);
   if (!std::isfinite(p.latitude) || !std::isfinite(p.longitude)) {
-    return Fail(kExitConversionError,
+    return Fail(err, kExitConversionError,
                 "these UTM coordinates have no finite latitude and longitude");
   }
-  WriteLine(FormatText("%.9f\t%.9f\t%s\t%s", p.latitude, p.longitude, DmsText(p.latitude).c_str(),
+  WriteLine(out, FormatText("%.9f\t%.9f\t%s\t%s", p.latitude, p.longitude, DmsText(p.latitude).c_str(),
                        DmsText(p.longitude).c_str()));
   return kExitSuccess;
 }
 
-int RunEllipsoids(const Arguments& args) {
+int RunEllipsoids(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) {
-    return Fail(kExitUsageError, "--ellipsoids takes no arguments");
+    return Fail(err, kExitUsageError, "--ellipsoids takes no arguments");
   }
   for (int i = 0; i < kEllipsoidCount; ++i) {
-    WriteLine(FormatText("%d\t%s", i, WideToUtf8(Ellipsoids()[i].name).c_str()));
+    WriteLine(out, FormatText("%d\t%s", i, WideToUtf8(Ellipsoids()[i].name).c_str()));
   }
   return kExitSuccess;
 }

@@ -2,6 +2,8 @@
 // a chosen reference ellipsoid, and the list of ellipsoids.
 #pragma once
 
+#include <ostream>
+
 #include "cli/CommandLine.h"
 
 namespace vantrel::cli {
@@ -11,15 +13,15 @@ namespace vantrel::cli {
 
 // --utm LAT LON [--ellipsoid N|NAME]
 // Prints: northing  easting  zone ("16 S")  hemisphere (N or S), tab-separated.
-int RunUtm(const Arguments& args);
+int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // --latlong NORTHING EASTING ZONE [--south] [--ellipsoid N|NAME]
 // Prints: latitude  longitude  latitude DMS  longitude DMS, tab-separated; each
 // DMS reads "D M S", with "-0" degrees for a value between -1 and 0.
-int RunLatLong(const Arguments& args);
+int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // --ellipsoids
 // Prints one line per ellipsoid: index, a tab, name.
-int RunEllipsoids(const Arguments& args);
+int RunEllipsoids(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vantrel::cli
