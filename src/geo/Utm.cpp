@@ -20,7 +20,9 @@ constexpr double kFalseNorthingSouth = 10000000;
 
 struct Shape {
   double a;    // equatorial radius
-  double e2;   // first eccentricity squared
+  double e2;   // first eccentricity squared, and its powers
+  double e4;
+  double e6;
   double ep2;  // second eccentricity squared
 };
 
@@ -29,7 +31,8 @@ Shape ShapeOf(const Ellipsoid& ellipsoid) {
   const double b = ellipsoid.polarRadius;
   const double e = std::sqrt(1 - (b * b) / (a * a));
   const double ep = e * a / b;
-  return {a, e * e, ep * ep};
+  const double e2 = e * e;
+  return {a, e2, e2 * e2, e2 * e2 * e2, ep * ep};
 }
 
 double CentralMeridian(double zoneNumber) { return zoneNumber * 6 - 183; }
@@ -60,12 +63,7 @@ char ZoneLetter(double latitude) {
 }  // namespace
 
 UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellipsoid) {
-  const Shape shape = ShapeOf(ellipsoid);
-  const double a = shape.a;
-  const double e2 = shape.e2;
-  const double e4 = e2 * e2;
-  const double e6 = e4 * e2;
-  const double ep2 = shape.ep2;
+  const auto [a, e2, e4, e6, ep2] = ShapeOf(ellipsoid);
 
   // Every longitude from -180 up lands in [-180, 180); below -180 it is left
   // as it is, which the zone rule then puts in zone 0 or below.
@@ -111,12 +109,7 @@ UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellip
 
 LatLong UTMToLatLong(double northing, double easting, double zoneNumber, std::int32_t southern,
                      const Ellipsoid& ellipsoid) {
-  const Shape shape = ShapeOf(ellipsoid);
-  const double a = shape.a;
-  const double e2 = shape.e2;
-  const double e4 = e2 * e2;
-  const double e6 = e4 * e2;
-  const double ep2 = shape.ep2;
+  const auto [a, e2, e4, e6, ep2] = ShapeOf(ellipsoid);
 
   const double m = (southern == 1 ? northing - kFalseNorthingSouth : northing) / kScale;
   const double mu = m / (a * (1 - e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256));
