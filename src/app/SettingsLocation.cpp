@@ -56,6 +56,48 @@ fs::path ApplicationDataFolder() {
   return {};
 }
 
+namespace {
+
+// Answers every question from the real file system but only pretends to act,
+// remembering the file it was asked to copy.
+class ReadOnlyFileSystem final : public FileSystemProbe {
+ public:
+  explicit ReadOnlyFileSystem(const FileSystemProbe& real) : real_(real) {}
+  bool IsDirectory(const fs::path& path) const override { return real_.IsDirectory(path); }
+  bool IsFile(const fs::path& path) const override { return real_.IsFile(path); }
+  std::optional<std::uint64_t> FileSystemId(const fs::path& path) const override {
+    return real_.FileSystemId(path);
+  }
+  fs::path MountRoot(const fs::path& path) const override { return real_.MountRoot(path); }
+  bool IsWritableDirectory(const fs::path& path) const override {
+    return real_.IsWritableDirectory(path);
+  }
+  bool CreateDirectories(const fs::path&) override { return true; }
+  bool CopyFile(const fs::path& from, const fs::path&) override {
+    copiedFrom_ = from;
+    return true;
+  }
+  const fs::path& CopiedFrom() const { return copiedFrom_; }
+
+ private:
+  const FileSystemProbe& real_;
+  fs::path copiedFrom_;
+};
+
+}  // namespace
+
+fs::path SettingsFileForReading(const SettingsLocationInputs& inputs,
+                                const FileSystemProbe& fileSystem) {
+  ReadOnlyFileSystem readOnly(fileSystem);
+  const SettingsLocation location = ChooseSettingsLocation(inputs, readOnly);
+  return readOnly.CopiedFrom().empty() ? location.settingsPath : readOnly.CopiedFrom();
+}
+
+fs::path LocateSettingsForReading() {
+  LocalFileSystem fileSystem;
+  return SettingsFileForReading({RunningExecutablePath(), ApplicationDataFolder()}, fileSystem);
+}
+
 SettingsLocation LocateSettings() {
   LocalFileSystem fileSystem;
   return ChooseSettingsLocation({RunningExecutablePath(), ApplicationDataFolder()}, fileSystem);

@@ -35,4 +35,12 @@ std::filesystem::path ApplicationDataFolder();
 // The settings location of this process on the real file system.
 SettingsLocation LocateSettings();
 
+// The settings file a reader that must change nothing should read: the one
+// LocateSettings would choose, found without creating a folder or copying a
+// file. Where a first start would copy an older file into place, that older
+// file is the one returned. Empty when no place could be found.
+std::filesystem::path SettingsFileForReading(const SettingsLocationInputs& inputs,
+                                             const FileSystemProbe& fileSystem);
+std::filesystem::path LocateSettingsForReading();
+
 }  // namespace vantrel

@@ -1,6 +1,7 @@
 // Shared pieces of vantrel-convert's commands: exit codes and messages.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,10 @@ inline constexpr int kExitUsageError = 2;
 
 using Arguments = std::vector<std::string>;
 
-// Writes "vantrel-convert: <message>" as one line to standard error and
-// returns the exit code, so that commands can `return Fail(...)`.
+// Writes "vantrel-convert: <message>" as one line to standard error (or the
+// given stream) and returns the exit code, so that commands can
+// `return Fail(...)`.
 int Fail(int exitCode, std::string_view message);
+int Fail(std::ostream& err, int exitCode, std::string_view message);
 
 }  // namespace vantrel::cli

@@ -1,39 +1,17 @@
 // vantrel-convert: the command-line companion of the converter, on the same
 // core, for scripting and batch use. It reads the user's settings file and
 // never writes it.
-#include <cstdio>
-#include <string>
+#include <iostream>
 
-#include "cli/CommandLine.h"
-
-namespace {
-
-constexpr const char* kUsage =
-    "Usage: vantrel-convert [OPTION]...\n"
-    "Converts values between units on the command line.\n"
-    "\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n"
-    "\n"
-    "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
-
-}  // namespace
+#include "app/SettingsLocation.h"
+#include "cli/Run.h"
 
 int main(int argc, char** argv) {
-  using namespace vantrel::cli;
-  const Arguments args(argv + 1, argv + argc);
-  if (args.empty()) {
-    std::fputs(kUsage, stderr);
-    return kExitUsageError;
-  }
-  const std::string& first = args.front();
-  if (first == "--help" || first == "-h") {
-    std::fputs(kUsage, stdout);
-    return kExitSuccess;
-  }
-  if (first == "--version") {
-    std::printf("vantrel-convert %s\n", VANTREL_VERSION);
-    return kExitSuccess;
-  }
-  return Fail(kExitUsageError, "unknown option '" + first + "' (try --help)");
+  std::ios::sync_with_stdio(false);
+  // The batch flushes by itself when its input runs dry; a tied stream
+  // would flush after every line.
+  std::cin.tie(nullptr);
+  const vantrel::cli::Arguments args(argv + 1, argv + argc);
+  return vantrel::cli::Run(args, vantrel::LocateSettingsForReading(), std::cin, std::cout,
+                           std::cerr);
 }

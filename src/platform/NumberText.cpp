@@ -33,7 +33,7 @@ class ClassicScope {
   locale_t previous_;
 };
 
-struct Spec {
+struct Conversion {
   bool left = false, plus = false, space = false, alt = false, zero = false;
   int width = 0;
   int precision = -1;
@@ -57,14 +57,14 @@ void WidenExponent(std::string& body) {
   if (count < 3) body.insert(digits, 3 - count, '0');
 }
 
-void Pad(std::string& out, const std::string& body, const Spec& spec, bool zeroAllowed) {
-  const int fill = spec.width - static_cast<int>(body.size());
+void Pad(std::string& out, const std::string& body, const Conversion& conv, bool zeroAllowed) {
+  const int fill = conv.width - static_cast<int>(body.size());
   if (fill <= 0) {
     out += body;
-  } else if (spec.left) {
+  } else if (conv.left) {
     out += body;
     out.append(static_cast<size_t>(fill), ' ');
-  } else if (spec.zero && zeroAllowed) {
+  } else if (conv.zero && zeroAllowed) {
     size_t signLen = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
     if (body.size() >= signLen + 2 && body[signLen] == '0' &&
         (body[signLen + 1] == 'x' || body[signLen + 1] == 'X'))
@@ -78,30 +78,30 @@ void Pad(std::string& out, const std::string& body, const Spec& spec, bool zeroA
   }
 }
 
-std::string FormatNonFinite(double value, const Spec& spec) {
+std::string FormatNonFinite(double value, const Conversion& conv) {
   std::string body;
   if (std::isnan(value)) {
     body = "nan";
   } else {
     body = value < 0 ? "-inf" : "inf";
   }
-  if (body[0] != '-' && spec.plus) body.insert(0, 1, '+');
-  else if (body[0] != '-' && spec.space) body.insert(0, 1, ' ');
-  if (spec.conversion == 'E' || spec.conversion == 'F' || spec.conversion == 'G') {
+  if (body[0] != '-' && conv.plus) body.insert(0, 1, '+');
+  else if (body[0] != '-' && conv.space) body.insert(0, 1, ' ');
+  if (conv.conversion == 'E' || conv.conversion == 'F' || conv.conversion == 'G') {
     for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
   return body;
 }
 
-std::string FormatDouble(double value, const Spec& spec) {
-  if (!std::isfinite(value)) return FormatNonFinite(value, spec);
-  const int precision = spec.precision < 0 ? 6 : spec.precision;
-  const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(spec.conversion)));
+std::string FormatDouble(double value, const Conversion& conv) {
+  if (!std::isfinite(value)) return FormatNonFinite(value, conv);
+  const int precision = conv.precision < 0 ? 6 : conv.precision;
+  const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(conv.conversion)));
   std::string body;
-  if (spec.alt) {
+  if (conv.alt) {
     // The '#' forms are rare; let the C library write them in the classic locale.
     char fmt[16];
-    std::snprintf(fmt, sizeof fmt, "%%#.*%c", spec.conversion);
+    std::snprintf(fmt, sizeof fmt, "%%#.*%c", conv.conversion);
     ClassicScope classic;
     const int n = std::snprintf(nullptr, 0, fmt, precision, value);
     body.resize(static_cast<size_t>(n) + 1);
@@ -124,40 +124,40 @@ std::string FormatDouble(double value, const Spec& spec) {
     body.assign(first, result.ptr);
   }
   if (lower == 'e' || lower == 'g') WidenExponent(body);
-  if (spec.conversion == 'E' || spec.conversion == 'G') {
+  if (conv.conversion == 'E' || conv.conversion == 'G') {
     for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
   if (body[0] != '-') {
-    if (spec.plus) body.insert(0, 1, '+');
-    else if (spec.space) body.insert(0, 1, ' ');
+    if (conv.plus) body.insert(0, 1, '+');
+    else if (conv.space) body.insert(0, 1, ' ');
   }
   return body;
 }
 
 // Integers and pointers are the same in every locale; the C library writes them.
-std::string FormatWithLibrary(const Spec& spec, const char* lengthText, auto value) {
+std::string FormatWithLibrary(const Conversion& conv, const char* lengthText, auto value) {
   std::string fmt = "%";
-  if (spec.left) fmt += '-';
-  if (spec.plus) fmt += '+';
-  if (spec.space) fmt += ' ';
-  if (spec.alt) fmt += '#';
-  if (spec.zero) fmt += '0';
+  if (conv.left) fmt += '-';
+  if (conv.plus) fmt += '+';
+  if (conv.space) fmt += ' ';
+  if (conv.alt) fmt += '#';
+  if (conv.zero) fmt += '0';
   fmt += "*.*";
   fmt += lengthText;
-  fmt += spec.conversion;
-  const int n = std::snprintf(nullptr, 0, fmt.c_str(), spec.width, spec.precision, value);
+  fmt += conv.conversion;
+  const int n = std::snprintf(nullptr, 0, fmt.c_str(), conv.width, conv.precision, value);
   std::string body(static_cast<size_t>(n) + 1, '\0');
-  std::snprintf(body.data(), body.size(), fmt.c_str(), spec.width, spec.precision, value);
+  std::snprintf(body.data(), body.size(), fmt.c_str(), conv.width, conv.precision, value);
   body.resize(static_cast<size_t>(n));
   return body;
 }
 
-void FormatInteger(std::string& out, const Spec& spec, va_list& args) {
-  const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
-  using L = Spec::Length;
+void FormatInteger(std::string& out, const Conversion& conv, va_list& args) {
+  const bool isSigned = conv.conversion == 'd' || conv.conversion == 'i';
+  using L = Conversion::Length;
   if (isSigned) {
     long long v;
-    switch (spec.length) {
+    switch (conv.length) {
       case L::kLong: v = va_arg(args, long); break;
       case L::kLongLong: v = va_arg(args, long long); break;
       case L::kSize: v = static_cast<long long>(va_arg(args, size_t)); break;
@@ -167,10 +167,10 @@ void FormatInteger(std::string& out, const Spec& spec, va_list& args) {
       case L::kShort: v = static_cast<short>(va_arg(args, int)); break;
       default: v = va_arg(args, int); break;
     }
-    out += FormatWithLibrary(spec, "ll", v);
+    out += FormatWithLibrary(conv, "ll", v);
   } else {
     unsigned long long v;
-    switch (spec.length) {
+    switch (conv.length) {
       case L::kLong: v = va_arg(args, unsigned long); break;
       case L::kLongLong: v = va_arg(args, unsigned long long); break;
       case L::kSize: v = va_arg(args, size_t); break;
@@ -180,86 +180,86 @@ void FormatInteger(std::string& out, const Spec& spec, va_list& args) {
       case L::kShort: v = static_cast<unsigned short>(va_arg(args, unsigned)); break;
       default: v = va_arg(args, unsigned); break;
     }
-    out += FormatWithLibrary(spec, "ll", v);
+    out += FormatWithLibrary(conv, "ll", v);
   }
 }
 
-void FormatString(std::string& out, const Spec& spec, va_list& args) {
+void FormatString(std::string& out, const Conversion& conv, va_list& args) {
   std::string body;
-  if (spec.length == Spec::Length::kLong) {
+  if (conv.length == Conversion::Length::kLong) {
     const wchar_t* w = va_arg(args, const wchar_t*);
     std::wstring_view view = w ? std::wstring_view(w) : std::wstring_view(L"(null)");
-    if (spec.precision >= 0 && view.size() > static_cast<size_t>(spec.precision))
-      view = view.substr(0, static_cast<size_t>(spec.precision));
+    if (conv.precision >= 0 && view.size() > static_cast<size_t>(conv.precision))
+      view = view.substr(0, static_cast<size_t>(conv.precision));
     body = WideToUtf8(view);
   } else {
     const char* s = va_arg(args, const char*);
     if (!s) s = "(null)";
-    const size_t n = spec.precision >= 0 ? strnlen(s, static_cast<size_t>(spec.precision))
+    const size_t n = conv.precision >= 0 ? strnlen(s, static_cast<size_t>(conv.precision))
                                          : std::strlen(s);
     body.assign(s, n);
   }
-  Pad(out, body, spec, false);
+  Pad(out, body, conv, false);
 }
 
-void FormatChar(std::string& out, const Spec& spec, va_list& args) {
+void FormatChar(std::string& out, const Conversion& conv, va_list& args) {
   std::string body;
-  if (spec.length == Spec::Length::kLong) {
+  if (conv.length == Conversion::Length::kLong) {
     const wchar_t w = static_cast<wchar_t>(va_arg(args, wint_t));
     body = WideToUtf8(std::wstring_view(&w, 1));
   } else {
     body.assign(1, static_cast<char>(va_arg(args, int)));
   }
-  Pad(out, body, spec, false);
+  Pad(out, body, conv, false);
 }
 
-// Parses one conversion specification starting after '%'; returns the position
+// Parses one conversion (flags, width, precision, length) after '%'; returns the position
 // of its conversion character.
-const char* ParseSpec(const char* p, Spec& spec, va_list& args) {
+const char* ParseConversion(const char* p, Conversion& conv, va_list& args) {
   for (;; ++p) {
-    if (*p == '-') spec.left = true;
-    else if (*p == '+') spec.plus = true;
-    else if (*p == ' ') spec.space = true;
-    else if (*p == '#') spec.alt = true;
-    else if (*p == '0') spec.zero = true;
+    if (*p == '-') conv.left = true;
+    else if (*p == '+') conv.plus = true;
+    else if (*p == ' ') conv.space = true;
+    else if (*p == '#') conv.alt = true;
+    else if (*p == '0') conv.zero = true;
     else if (*p == '\'') continue;
     else break;
   }
   if (*p == '*') {
-    spec.width = va_arg(args, int);
-    if (spec.width < 0) spec.left = true, spec.width = -spec.width;
+    conv.width = va_arg(args, int);
+    if (conv.width < 0) conv.left = true, conv.width = -conv.width;
     ++p;
   } else {
-    while (*p >= '0' && *p <= '9') spec.width = spec.width * 10 + (*p++ - '0');
+    while (*p >= '0' && *p <= '9') conv.width = conv.width * 10 + (*p++ - '0');
   }
   if (*p == '.') {
     ++p;
-    spec.precision = 0;
+    conv.precision = 0;
     if (*p == '*') {
-      spec.precision = va_arg(args, int);
-      if (spec.precision < 0) spec.precision = -1;
+      conv.precision = va_arg(args, int);
+      if (conv.precision < 0) conv.precision = -1;
       ++p;
     } else {
-      while (*p >= '0' && *p <= '9') spec.precision = spec.precision * 10 + (*p++ - '0');
+      while (*p >= '0' && *p <= '9') conv.precision = conv.precision * 10 + (*p++ - '0');
     }
   }
-  using L = Spec::Length;
+  using L = Conversion::Length;
   switch (*p) {
     case 'h':
-      spec.length = p[1] == 'h' ? (++p, L::kChar) : L::kShort;
+      conv.length = p[1] == 'h' ? (++p, L::kChar) : L::kShort;
       ++p;
       break;
     case 'l':
-      spec.length = p[1] == 'l' ? (++p, L::kLongLong) : L::kLong;
+      conv.length = p[1] == 'l' ? (++p, L::kLongLong) : L::kLong;
       ++p;
       break;
-    case 'z': spec.length = L::kSize, ++p; break;
-    case 'j': spec.length = L::kMax, ++p; break;
-    case 't': spec.length = L::kPtrDiff, ++p; break;
-    case 'L': spec.length = L::kLongDouble, ++p; break;
+    case 'z': conv.length = L::kSize, ++p; break;
+    case 'j': conv.length = L::kMax, ++p; break;
+    case 't': conv.length = L::kPtrDiff, ++p; break;
+    case 'L': conv.length = L::kLongDouble, ++p; break;
     default: break;
   }
-  spec.conversion = *p;
+  conv.conversion = *p;
   return p;
 }
 
@@ -275,26 +275,26 @@ std::string VFormatText(const char* format, va_list argsIn) {
       out += *p;
       continue;
     }
-    Spec spec;
-    p = ParseSpec(p + 1, spec, args);
-    switch (spec.conversion) {
+    Conversion conv;
+    p = ParseConversion(p + 1, conv, args);
+    switch (conv.conversion) {
       case '%': out += '%'; break;
       case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
-        FormatInteger(out, spec, args);
+        FormatInteger(out, conv, args);
         break;
       case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': {
-        const double v = spec.length == Spec::Length::kLongDouble
+        const double v = conv.length == Conversion::Length::kLongDouble
                              ? static_cast<double>(va_arg(args, long double))
                              : va_arg(args, double);
-        Pad(out, FormatDouble(v, spec), spec, std::isfinite(v));
+        Pad(out, FormatDouble(v, conv), conv, std::isfinite(v));
         break;
       }
-      case 'c': FormatChar(out, spec, args); break;
-      case 's': FormatString(out, spec, args); break;
-      case 'p': out += FormatWithLibrary(spec, "", va_arg(args, void*)); break;
+      case 'c': FormatChar(out, conv, args); break;
+      case 's': FormatString(out, conv, args); break;
+      case 'p': out += FormatWithLibrary(conv, "", va_arg(args, void*)); break;
       case 'n': (void)va_arg(args, void*); break;
       case '\0': --p; break;  // a lone '%' at the end
-      default: out += '%', out += spec.conversion; break;
+      default: out += '%', out += conv.conversion; break;
     }
   }
   va_end(args);

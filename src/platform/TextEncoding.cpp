@@ -163,6 +163,7 @@ std::wstring DecodeTextFile(std::string_view bytes) {
     if (b0 == 0xFE && b1 == 0xFF) return Utf16ToWide(bytes.substr(2), true);
   }
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (IsValidUtf8(bytes)) return Utf8ToWide(bytes);  // the usual case, in one pass
   std::wstring out;
   out.reserve(bytes.size());
   while (!bytes.empty()) {

@@ -1,0 +1,43 @@
+// The catalogue's hot paths: building the whole built-in catalogue (once per
+// start) and one conversion with formatting (once per keystroke).
+#include <benchmark/benchmark.h>
+
+#include "units/BuiltinCatalogue.h"
+#include "units/NumberBase.h"
+#include "units/UnitCatalogue.h"
+
+namespace {
+
+void BM_BuildBuiltinCatalogue(benchmark::State& state) {
+  for (auto _ : state) {
+    vantrel::CUnitCatalogue catalogue;
+    vantrel::BuildBuiltinCatalogue(catalogue);
+    benchmark::DoNotOptimize(catalogue.Categories().size());
+  }
+}
+BENCHMARK(BM_BuildBuiltinCatalogue)->Unit(benchmark::kMicrosecond);
+
+void BM_ConvertWithFormatting(benchmark::State& state) {
+  vantrel::CUnitCatalogue catalogue;
+  vantrel::BuildBuiltinCatalogue(catalogue);
+  catalogue.Format().mode = static_cast<int>(state.range(0));
+  catalogue.SelectCategory(L"Temperature");
+  catalogue.CurrentCategory()->SelectInputUnit(L"degree Celsius");
+  catalogue.CurrentCategory()->SelectOutputUnit(L"degree Fahrenheit");
+  double value = 100.0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(catalogue.Convert(value));
+    value += 0.25;
+  }
+}
+// Automatic, scientific and fixed format.
+BENCHMARK(BM_ConvertWithFormatting)->Arg(0)->Arg(1)->Arg(2);
+
+void BM_ConvertNumberBase(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        vantrel::ConvertNumberBase(L"-7fffffff", L"base-16 (hexadecimal)", L"base-02 (binary)"));
+}
+BENCHMARK(BM_ConvertNumberBase);
+
+}  // namespace

@@ -1,0 +1,32 @@
+// vantrel-convert's commands over one session. Results go to `out`, messages
+// to `err` ("vantrel-convert: ..."); each returns the process exit code.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "cli/Options.h"
+#include "cli/Session.h"
+
+namespace vantrel::cli {
+
+// VALUE FROM TO [--category NAME]: one result line.
+int RunConversion(Session& session, const Options& options, std::ostream& out, std::ostream& err);
+
+// Lines "VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]" in, one result or "error: ..."
+// line out for each; the output is flushed whenever the input has nothing
+// more buffered, so a caller can converse line by line.
+int RunBatch(Session& session, const Options& options, std::istream& in, std::ostream& out,
+             std::ostream& err);
+
+// Category, unit name, abbreviation, coefficient, offset, inverted flag; tab
+// separated, every category (or the one asked for), hidden and custom ones too.
+int RunList(Session& session, const Options& options, std::ostream& out, std::ostream& err);
+
+// Name, visible flag, unit count; tab separated.
+int RunCategories(Session& session, std::ostream& out);
+
+// Applies --format and --precision over the stored result format.
+void ApplyFormatOptions(Session& session, const Options& options);
+
+}  // namespace vantrel::cli

@@ -1,0 +1,27 @@
+// vantrel-convert's coordinate commands: latitude/longitude to UTM and back on
+// a chosen reference ellipsoid, and the list of ellipsoids.
+#pragma once
+
+#include <ostream>
+
+#include "cli/CommandLine.h"
+
+namespace vantrel::cli {
+
+// Each takes the whole argument list, the command itself first, and returns
+// the exit code.
+
+// --utm LAT LON [--ellipsoid N|NAME]
+// Prints: northing  easting  zone ("16 S")  hemisphere (N or S), tab-separated.
+int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// --latlong NORTHING EASTING ZONE [--south] [--ellipsoid N|NAME]
+// Prints: latitude  longitude  latitude DMS  longitude DMS, tab-separated; each
+// DMS reads "D M S", with "-0" degrees for a value between -1 and 0.
+int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// --ellipsoids
+// Prints one line per ellipsoid: index, a tab, name.
+int RunEllipsoids(const Arguments& args, std::ostream& out, std::ostream& err);
+
+}  // namespace vantrel::cli

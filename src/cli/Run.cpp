@@ -1,0 +1,81 @@
+#include "cli/Run.h"
+
+#include "cli/Commands.h"
+#include "cli/GeoCommand.h"
+
+namespace vantrel::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: vantrel-convert VALUE FROM TO [--category NAME] [--format F] [--precision N]\n"
+    "       vantrel-convert --batch [--category NAME] [--format F] [--precision N]\n"
+    "       vantrel-convert --list [CATEGORY]\n"
+    "       vantrel-convert --categories\n"
+    "Converts values between units with the converter's catalogue, including the\n"
+    "custom units and categories of your settings file (which is only read).\n"
+    "\n"
+    "  FROM, TO         unit names or abbreviations\n"
+    "  --category NAME  the category, where the units are found in several\n"
+    "  --format F       auto, scientific or fixed (default: the stored format)\n"
+    "  --precision N    digits after the point, 0 to 8, for scientific and fixed\n"
+    "  --batch          convert lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY] from\n"
+    "                   standard input, one result or 'error: ...' line each\n"
+    "  --list           one line per unit: category, name, abbreviation,\n"
+    "                   coefficient, offset, inverted flag (tab separated)\n"
+    "  --categories     one line per category: name, visible flag, unit count\n"
+    "\n"
+    "Coordinates (N is an index of --ellipsoids, NAME an exact name; default 0):\n"
+    "  --utm LAT LON [--ellipsoid N|NAME]\n"
+    "                   print northing, easting, zone and hemisphere (N or S)\n"
+    "  --latlong NORTHING EASTING ZONE [--south] [--ellipsoid N|NAME]\n"
+    "                   print latitude, longitude, and both as \"D M S\" (whole\n"
+    "                   degrees, minutes, seconds; \"-0\" degrees between -1 and 0)\n"
+    "  --ellipsoids     list the ellipsoids: index and name\n"
+    "\n"
+    "  --help           show this help and exit\n"
+    "  --version        show the version and exit\n"
+    "\n"
+    "In the category \"Numbers\" VALUE is an integer in the base of FROM.\n"
+    "Fields are separated by tabs; decimals use a full stop.\n"
+    "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
+
+}  // namespace
+
+int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::istream& in,
+        std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return kExitUsageError;
+  }
+  const std::string& command = args.front();
+  if (command == "--utm") return RunUtm(args, out, err);
+  if (command == "--latlong") return RunLatLong(args, out, err);
+  if (command == "--ellipsoids") return RunEllipsoids(args, out, err);
+
+  Options options;
+  std::string error;
+  if (!ParseOptions(args, options, error)) return Fail(err, kExitUsageError, error);
+  if (options.mode == Mode::kHelp) {
+    out << kUsage;
+    return kExitSuccess;
+  }
+  if (options.mode == Mode::kVersion) {
+    out << "vantrel-convert " << VANTREL_VERSION << '\n';
+    return kExitSuccess;
+  }
+
+  Session session(settingsFile);
+  ApplyFormatOptions(session, options);
+  switch (options.mode) {
+    case Mode::kBatch:
+      return RunBatch(session, options, in, out, err);
+    case Mode::kList:
+      return RunList(session, options, out, err);
+    case Mode::kCategories:
+      return RunCategories(session, out);
+    default:
+      return RunConversion(session, options, out, err);
+  }
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,67 @@
+#include "cli/Session.h"
+
+#include "app/Preferences.h"
+#include "cli/ValueParser.h"
+#include "platform/TextEncoding.h"
+#include "units/BuiltinCatalogue.h"
+#include "units/CustomStore.h"
+#include "units/NumberBase.h"
+
+namespace vantrel::cli {
+
+Session::Session(const std::filesystem::path& settingsFile) {
+  BuildBuiltinCatalogue(catalogue_);
+  // The catalogue is given no profile, so that nothing below writes.
+  if (!settingsFile.empty()) {
+    const Profile profile(settingsFile);
+    const Preferences preferences = ReadPreferences(profile);
+    catalogue_.Format().mode = preferences.format;
+    catalogue_.Format().precision = preferences.precision;
+    LoadCustomDefinitions(catalogue_, profile);
+    ApplyStoredVisibility(catalogue_, profile);
+  }
+  index_.emplace(catalogue_);
+}
+
+const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
+                                   const CCategory* category, std::string& error) {
+  key_.assign(from);
+  key_ += '\t';
+  key_ += to;
+  key_ += '\t';
+  if (category) key_ += WideToUtf8(category->Name());
+  if (const auto it = resolved_.find(key_); it != resolved_.end()) return &it->second;
+  UnitChoice choice;
+  if (!index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, choice, error)) return nullptr;
+  if (resolved_.size() >= 4096) resolved_.clear();  // distinct pairs without end
+  return &resolved_.emplace(key_, choice).first->second;
+}
+
+bool Session::Convert(std::string_view value, std::string_view from, std::string_view to,
+                      const CCategory* category, std::wstring& result, std::string& error) {
+  const UnitChoice* choice = Resolve(from, to, category, error);
+  if (!choice) return false;
+  if (choice->category->Name() == L"Numbers") {
+    result = ConvertNumberBase(Utf8ToWide(value), choice->from->name, choice->to->name);
+    if (result == L"Error") {
+      error = "'" + std::string(value) +
+              "' does not fit a signed 32-bit integer, or a base is outside 2 to 36";
+      return false;
+    }
+    return true;
+  }
+  double number = 0.0;
+  if (!ParseValue(value, number, error)) return false;
+  // Select as the window does, but only when the pair changes.
+  if (selected_.category != choice->category || selected_.from != choice->from ||
+      selected_.to != choice->to) {
+    catalogue_.SelectCategory(choice->category->Name());
+    catalogue_.CurrentCategory()->SelectInputUnit(choice->from->name);
+    catalogue_.CurrentCategory()->SelectOutputUnit(choice->to->name);
+    selected_ = *choice;
+  }
+  result = catalogue_.Convert(number);
+  return true;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,44 @@
+// Everything a run of vantrel-convert converts with: the built-in catalogue
+// merged with the user's custom categories and units, their visibility and
+// the result format, all read from the settings file, which is never written.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "cli/UnitIndex.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel::cli {
+
+class Session {
+ public:
+  // An empty path or a missing file reads as a file without entries.
+  explicit Session(const std::filesystem::path& settingsFile);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  CUnitCatalogue& Catalogue() { return catalogue_; }
+  const UnitIndex& Index() const { return *index_; }
+
+  // Converts like the main window: "Numbers" takes the value text as typed,
+  // every other category a plain number. False with a one-line reason.
+  // FROM and TO are UTF-8.
+  bool Convert(std::string_view value, std::string_view from, std::string_view to,
+               const CCategory* category, std::wstring& result, std::string& error);
+
+ private:
+  // Batches repeat the same few unit pairs: each is resolved once.
+  const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
+                            std::string& error);
+
+  CUnitCatalogue catalogue_;
+  std::optional<UnitIndex> index_;
+  std::unordered_map<std::string, UnitChoice> resolved_;
+  std::string key_;
+  UnitChoice selected_;
+};
+
+}  // namespace vantrel::cli

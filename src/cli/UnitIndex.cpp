@@ -1,0 +1,203 @@
+#include "cli/UnitIndex.h"
+
+#include <algorithm>
+
+#include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
+
+namespace vantrel::cli {
+namespace {
+
+std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
+  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
+
+std::string NameList(const std::vector<std::wstring>& names) {
+  std::string list;
+  for (const auto& name : names) {
+    if (!list.empty()) list += ", ";
+    list += Quoted(name);
+  }
+  return list;
+}
+
+std::wstring Folded(std::wstring_view text) {
+  std::wstring folded(text);
+  for (wchar_t& c : folded) c = FoldCase(c);
+  return folded;
+}
+
+std::size_t EditDistance(std::wstring_view a, std::wstring_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+}  // namespace
+
+UnitIndex::UnitIndex(const CUnitCatalogue& catalogue) : catalogue_(catalogue) {
+  for (const auto& [categoryName, category] : catalogue.Categories()) {
+    for (const auto& [unitName, unit] : category.Units()) {
+      auto add = [&](std::wstring_view key, Rank rank) {
+        if (!key.empty()) entries_[std::wstring(key)].push_back({&category, &unit, rank});
+      };
+      add(unit.name, kName);
+      const bool hasAbbreviation = !TrimTrailingBlanks(unit.abbreviation).empty();
+      if (hasAbbreviation) add(unit.abbreviation, kAbbreviation);
+      if (TrimTrailingBlanks(unit.name).size() != unit.name.size())
+        add(TrimTrailingBlanks(unit.name), kTrimmedName);
+      if (hasAbbreviation &&
+          TrimTrailingBlanks(unit.abbreviation).size() != unit.abbreviation.size())
+        add(TrimTrailingBlanks(unit.abbreviation), kTrimmedAbbreviation);
+    }
+  }
+}
+
+const CCategory* UnitIndex::FindCategory(std::wstring_view name) const {
+  if (const CCategory* exact = catalogue_.FindCategory(name)) return exact;
+  const CCategory* found = nullptr;
+  for (const auto& [categoryName, category] : catalogue_.Categories()) {
+    if (EqualsIgnoreCase(TrimTrailingBlanks(categoryName), TrimTrailingBlanks(name))) {
+      if (found) return nullptr;
+      found = &category;
+    }
+  }
+  return found;
+}
+
+std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
+                                                const CCategory* category) const {
+  auto it = entries_.find(std::wstring(text));
+  if (it == entries_.end() && TrimTrailingBlanks(text).size() != text.size())
+    it = entries_.find(std::wstring(TrimTrailingBlanks(text)));
+  std::vector<Match> matches;
+  if (it == entries_.end()) return matches;
+
+  std::vector<Entry> entries;
+  for (const Entry& entry : it->second)
+    if (!category || entry.category == category) entries.push_back(entry);
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    if (a.category != b.category) return a.category->Name() < b.category->Name();
+    if (a.rank != b.rank) return a.rank < b.rank;
+    return a.unit->name < b.unit->name;
+  });
+  for (std::size_t i = 0; i < entries.size();) {
+    Match match{entries[i].category, {}};
+    const Rank best = entries[i].rank;
+    for (; i < entries.size() && entries[i].category == match.category; ++i)
+      if (entries[i].rank == best) match.units.push_back(entries[i].unit);
+    matches.push_back(std::move(match));
+  }
+  return matches;
+}
+
+bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
+                        UnitChoice& choice, std::string& error) const {
+  const std::vector<Match> fromMatches = Lookup(from, category);
+  if (fromMatches.empty()) {
+    error = UnknownUnit(from, category);
+    return false;
+  }
+  const std::vector<Match> toMatches = Lookup(to, category);
+  if (toMatches.empty()) {
+    error = UnknownUnit(to, category);
+    return false;
+  }
+
+  std::vector<std::pair<const Match*, const Match*>> common;
+  for (const Match& a : fromMatches)
+    for (const Match& b : toMatches)
+      if (a.category == b.category) common.emplace_back(&a, &b);
+
+  auto categoriesOf = [](const std::vector<Match>& matches) {
+    std::vector<std::wstring> names;
+    for (const Match& match : matches) names.push_back(match.category->Name());
+    return NameList(names);
+  };
+  if (common.empty()) {
+    error = Quoted(from) + " (" + categoriesOf(fromMatches) + ") and " + Quoted(to) + " (" +
+            categoriesOf(toMatches) + ") share no category";
+    return false;
+  }
+  if (common.size() > 1) {
+    std::vector<std::wstring> names;
+    for (const auto& pair : common) names.push_back(pair.first->category->Name());
+    error = "units found in more than one category, choose one with --category: " + NameList(names);
+    return false;
+  }
+
+  auto single = [&](const Match& match, std::wstring_view text, const CUnit*& unit) {
+    if (match.units.size() == 1) {
+      unit = match.units.front();
+      return true;
+    }
+    std::vector<std::wstring> names;
+    for (const CUnit* candidate : match.units) names.push_back(candidate->name);
+    error = Quoted(text) + " stands for several units of " + Quoted(match.category->Name()) + ": " +
+            NameList(names);
+    return false;
+  };
+  choice.category = common.front().first->category;
+  return single(*common.front().first, from, choice.from) &&
+         single(*common.front().second, to, choice.to);
+}
+
+std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,
+                                                const CCategory* category) const {
+  const std::wstring wanted = Folded(TrimTrailingBlanks(text));
+  // Names containing the text come first, then names within a few edits.
+  const std::size_t limit = std::max<std::size_t>(2, wanted.size() / 3);
+  struct Scored {
+    std::size_t score;
+    std::wstring name;
+  };
+  std::vector<Scored> scored;
+  for (const auto& [categoryName, cat] : catalogue_.Categories()) {
+    if (category && &cat != category) continue;
+    for (const auto& [unitName, unit] : cat.Units()) {
+      const std::wstring folded = Folded(unitName);
+      std::size_t score;
+      if (!wanted.empty() && folded.find(wanted) != std::wstring::npos)
+        score = 0;
+      else if (const std::size_t d = EditDistance(wanted, folded); d <= limit)
+        score = d;
+      else
+        continue;
+      scored.push_back({score, unitName});
+    }
+  }
+  std::sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) {
+    if (a.score != b.score) return a.score < b.score;
+    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+    return a.name < b.name;
+  });
+  std::vector<std::wstring> names;
+  for (const Scored& s : scored) {
+    if (std::find(names.begin(), names.end(), s.name) != names.end()) continue;
+    names.push_back(s.name);
+    if (names.size() == 5) break;
+  }
+  return names;
+}
+
+std::string UnitIndex::UnknownUnit(std::wstring_view text, const CCategory* category) const {
+  std::string message = "unknown unit " + Quoted(text);
+  if (category) message += " in " + Quoted(category->Name());
+  const auto close = CloseNames(text, category);
+  if (!close.empty()) message += "; close names: " + NameList(close);
+  return message;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,61 @@
+// Finds units by what a user types on the command line: a unit name or an
+// abbreviation, and failing that the same without trailing blanks (several
+// built-in names end in one). Built once per run, so that batch lines cost a
+// hash lookup each.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "units/UnitCatalogue.h"
+
+namespace vantrel::cli {
+
+struct UnitChoice {
+  const CCategory* category = nullptr;
+  const CUnit* from = nullptr;
+  const CUnit* to = nullptr;
+};
+
+class UnitIndex {
+ public:
+  explicit UnitIndex(const CUnitCatalogue& catalogue);
+
+  // The category of that exact name (or, failing that, the only one equal
+  // but for letter case and trailing blanks); null when none.
+  const CCategory* FindCategory(std::wstring_view name) const;
+
+  // Picks the one category holding both units (only `category` when given).
+  // False with a one-line reason: an unknown unit (with up to five close
+  // names), no common category, several (listed), or an abbreviation shared
+  // by several units of the category.
+  bool Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
+               UnitChoice& choice, std::string& error) const;
+
+  // Up to five unit names close to the text, best first.
+  std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
+
+ private:
+  // How well a key matched: exact name, abbreviation, then either without
+  // trailing blanks.
+  enum Rank { kName, kAbbreviation, kTrimmedName, kTrimmedAbbreviation };
+  struct Entry {
+    const CCategory* category;
+    const CUnit* unit;
+    Rank rank;
+  };
+  struct Match {
+    const CCategory* category;
+    std::vector<const CUnit*> units;  // the best-ranked units of the category
+  };
+
+  std::vector<Match> Lookup(std::wstring_view text, const CCategory* category) const;
+  std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
+
+  const CUnitCatalogue& catalogue_;
+  std::unordered_map<std::wstring, std::vector<Entry>> entries_;
+};
+
+}  // namespace vantrel::cli

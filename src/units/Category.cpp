@@ -1,0 +1,60 @@
+#include "units/Category.h"
+
+namespace vantrel {
+
+bool CCategory::SelectInputUnit(std::wstring_view name) {
+  const CUnit* unit = FindUnit(name);
+  if (!unit) return false;
+  input_ = unit;
+  return true;
+}
+
+bool CCategory::SelectOutputUnit(std::wstring_view name) {
+  const CUnit* unit = FindUnit(name);
+  if (!unit) return false;
+  output_ = unit;
+  return true;
+}
+
+int CCategory::AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+                       double offset, int inverted, int custom) {
+  if (units_.find(name) != units_.end()) return 1;
+  CUnit unit;
+  unit.name = name;
+  unit.abbreviation = abbreviation;
+  unit.coefficient = coefficient;
+  unit.offset = offset;
+  unit.inverted = inverted;
+  unit.custom = custom;
+  units_.emplace(unit.name, std::move(unit));
+  return 4;
+}
+
+int CCategory::RemoveUnit(std::wstring_view name) {
+  const auto it = units_.find(name);
+  if (it == units_.end()) return 2;
+  if (!it->second.custom) return 3;
+  if (input_ == &it->second) input_ = nullptr;
+  if (output_ == &it->second) output_ = nullptr;
+  // An enumeration in progress carries on with the next unit.
+  if (cursor_ == it) ++cursor_;
+  units_.erase(it);
+  return 4;
+}
+
+const CUnit* CCategory::FindUnit(std::wstring_view name) const {
+  const auto it = units_.find(name);
+  return it == units_.end() ? nullptr : &it->second;
+}
+
+std::wstring CCategory::NextUnitText(bool restart, bool withAbbreviation) {
+  if (restart) cursor_ = units_.begin();
+  if (cursor_ == units_.end()) return {};
+  const CUnit& unit = cursor_->second;
+  ++cursor_;
+  if (withAbbreviation && unit.abbreviation != L" ")
+    return unit.name + L" [" + unit.abbreviation + L"]";
+  return unit.name;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,69 @@
+#include "units/CustomStore.h"
+
+#include "app/SettingsKeys.h"
+#include "platform/IniDocument.h"
+#include "platform/NumberText.h"
+#include "units/DecimalNumber.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+namespace {
+
+constexpr std::wstring_view kUnitMarker = L"=@";
+constexpr std::wstring_view kValueMarker = L"?val=";
+constexpr std::wstring_view kInvertedMarker = L"?i=";
+
+}  // namespace
+
+std::wstring FormatCustomUnitValue(std::wstring_view category, double coefficient, int inverted) {
+  std::wstring value = L"@";
+  value += category;
+  value += FormatWide("?val=%1.8g?i=%d", coefficient, inverted);
+  return value;
+}
+
+bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed) {
+  const auto unitEnd = entry.find(kUnitMarker);
+  if (unitEnd == std::wstring_view::npos || unitEnd == 0) return false;
+  const std::wstring_view afterAt = entry.substr(unitEnd + kUnitMarker.size());
+  const auto categoryEnd = afterAt.find(kValueMarker);
+  if (categoryEnd == std::wstring_view::npos) return false;
+  const std::wstring_view afterValue = afterAt.substr(categoryEnd + kValueMarker.size());
+  const auto valueEnd = afterValue.find(kInvertedMarker);
+  if (valueEnd == std::wstring_view::npos) return false;
+  const std::wstring_view flag = afterValue.substr(valueEnd + kInvertedMarker.size());
+
+  parsed.unit = entry.substr(0, unitEnd);
+  parsed.category = afterAt.substr(0, categoryEnd);
+  parsed.coefficient = ParseDecimalPrefix(afterValue.substr(0, valueEnd));
+  parsed.inverted = !flag.empty() && flag.front() == L'1' ? 1 : 0;
+  return true;
+}
+
+bool IsStorableUnitName(std::wstring_view name) { return !name.empty() && IsWritableKeyName(name); }
+
+bool IsStorableCategoryName(std::wstring_view name) {
+  return IsWritableKeyName(name) && name.find(kValueMarker) == std::wstring_view::npos;
+}
+
+void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
+  for (const IniEntry& entry : profile.GetSection(keys::kCustomCategories)) {
+    // The entry's text without its equals signs: the name when the value is
+    // empty, as the file has always been read.
+    std::wstring name = entry.key;
+    for (wchar_t c : entry.value)
+      if (c != L'=') name += c;
+    catalogue.AddCategory(name, 0, 1, 1);
+  }
+  for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits))
+    catalogue.LoadCustomUnitEntry(entry.key + L"=" + entry.value);
+}
+
+void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& profile) {
+  catalogue.SetCategoryRestart(true);
+  while (const CCategory* category = catalogue.NextCategory())
+    catalogue.SetCategoryVisibility(
+        category->Name(), profile.GetInt(keys::kVisibility, category->Name(), category->Visible()));
+}
+
+}  // namespace vantrel

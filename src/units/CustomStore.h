@@ -1,0 +1,42 @@
+// The user's own categories and units in the settings file: the
+// "CustomCategories" entries (name=) and the "CustomUnits" entries
+// (name=@category?val=coefficient?i=inverted), and their loading at start.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Profile.h"
+
+namespace vantrel {
+
+class CUnitCatalogue;
+
+struct CustomUnitEntry {
+  std::wstring unit;
+  std::wstring category;
+  double coefficient = 0.0;
+  int inverted = 0;
+};
+
+// "@category?val=%1.8g?i=%d".
+std::wstring FormatCustomUnitValue(std::wstring_view category, double coefficient, int inverted);
+
+// Splits one "key=value" entry: first "=@", then "?val=", then "?i=". False
+// when a marker is missing or the unit name is empty (a nameless unit would
+// end every enumeration of its category at once).
+bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed);
+
+// Whether the name survives a round trip through its entry.
+bool IsStorableUnitName(std::wstring_view name);
+bool IsStorableCategoryName(std::wstring_view name);
+
+// Merges every custom category, then every custom unit, into the catalogue.
+// Never writes; entries that fail stay in the file untouched.
+void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile);
+
+// Reads each category's "Visibility" flag (its present flag as default) and
+// stores it through the catalogue, which writes it back when it has a file.
+void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& profile);
+
+}  // namespace vantrel

@@ -1,0 +1,18 @@
+// One unit of a category: its names and how it relates to the category's base
+// unit. Owned by its category.
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+struct CUnit {
+  std::wstring name;          // key within its category, compared exactly
+  std::wstring abbreviation;  // L" " for a unit without one
+  double coefficient = 0.0;   // base units per unit (or per 1/unit when inverted)
+  double offset = 0.0;        // added after scaling, in base units
+  int custom = 0;             // 1 for a unit the user added
+  int inverted = 0;           // 1 when the base value is coefficient / value
+};
+
+}  // namespace vantrel

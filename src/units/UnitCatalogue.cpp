@@ -1,0 +1,161 @@
+#include "units/UnitCatalogue.h"
+
+#include "app/SettingsKeys.h"
+#include "platform/TextCase.h"
+#include "units/CustomStore.h"
+
+namespace vantrel {
+
+double ConvertValue(double value, const CUnit& from, const CUnit& to) {
+  const double a = from.inverted ? (1.0 / value) * from.coefficient : value * from.coefficient;
+  // The output offset comes off before the output unit's reciprocal or division.
+  const double b = a + from.offset - to.offset;
+  return to.inverted ? to.coefficient / b : b / to.coefficient;
+}
+
+int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom, int visible) {
+  if (categories_.find(name) != categories_.end()) return result::kAlreadyExists;
+  if (persist == 1) {
+    if (!IsStorableCategoryName(name)) return result::kNotStorable;
+    // The file's keys ("CustomCategories", "Visibility") ignore letter case.
+    for (const auto& [other, category] : categories_)
+      if (EqualsIgnoreCase(other, name)) return result::kNameClash;
+  }
+  categories_.emplace(std::piecewise_construct, std::forward_as_tuple(name),
+                      std::forward_as_tuple(std::wstring(name), custom, visible));
+  if (persist == 1 && profile_) profile_->WriteString(keys::kCustomCategories, name, L"");
+  return result::kDone;
+}
+
+int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
+  const auto it = categories_.find(name);
+  if (it == categories_.end()) return result::kNotFound;
+  CCategory& category = it->second;
+  if (!category.Custom()) return result::kNotCustom;
+  for (const auto& [unitName, unit] : category.Units())
+    if (unit.custom) DeleteCustomUnitEntry(unit, &category);
+  if (profile_) profile_->DeleteKey(keys::kCustomCategories, category.Name());
+  if (current_ == &category) current_ = nullptr;
+  // An enumeration in progress carries on with the next category.
+  if (cursor_ == it) ++cursor_;
+  categories_.erase(it);
+  return result::kDone;
+}
+
+bool CUnitCatalogue::SelectCategory(std::wstring_view name) {
+  CCategory* category = FindCategory(name);
+  if (!category) return false;
+  current_ = category;
+  return true;
+}
+
+int CUnitCatalogue::SetCategoryVisibility(std::wstring_view name, int visible) {
+  CCategory* category = FindCategory(name);
+  if (!category) return result::kNotFound;
+  category->SetVisible(visible);
+  if (profile_) profile_->WriteInt(keys::kVisibility, name, visible);
+  return result::kDone;
+}
+
+const CCategory* CUnitCatalogue::NextCategory() {
+  if (restartCategories_) {
+    cursor_ = categories_.begin();
+    restartCategories_ = false;
+  }
+  if (cursor_ == categories_.end()) return nullptr;
+  return &(cursor_++)->second;
+}
+
+std::wstring CUnitCatalogue::CurrentCategoryName() const {
+  return current_ ? current_->Name() : std::wstring();
+}
+
+CCategory* CUnitCatalogue::FindCategory(std::wstring_view name) {
+  const auto it = categories_.find(name);
+  return it == categories_.end() ? nullptr : &it->second;
+}
+
+const CCategory* CUnitCatalogue::FindCategory(std::wstring_view name) const {
+  const auto it = categories_.find(name);
+  return it == categories_.end() ? nullptr : &it->second;
+}
+
+int CUnitCatalogue::AddUnit(std::wstring_view name, std::wstring_view abbreviation,
+                            double coefficient, double offset, int inverted, int custom,
+                            int persist) {
+  if (!current_) return result::kNotFound;
+  CCategory& category = *current_;
+  if (category.FindUnit(name)) return result::kAlreadyExists;
+  if (persist) {
+    if (!IsStorableUnitName(name) || !IsStorableCategoryName(category.Name()))
+      return result::kNotStorable;
+    if (FindCustomUnitSharingKey(name, nullptr, nullptr).second) return result::kNameClash;
+  }
+  const int added = category.AddUnit(name, abbreviation, coefficient, offset, inverted, custom);
+  if (added == result::kDone && persist) WriteCustomUnitEntry(category, *category.FindUnit(name));
+  return added;
+}
+
+int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
+  if (!current_) return result::kNotFound;
+  const CUnit* unit = current_->FindUnit(name);
+  if (!unit) return result::kNotFound;
+  if (!unit->custom) return result::kNotCustom;
+  DeleteCustomUnitEntry(*unit, nullptr);
+  return current_->RemoveUnit(name);
+}
+
+std::wstring CUnitCatalogue::NextUnitText(bool withAbbreviation) {
+  const bool restart = restartUnits_;
+  restartUnits_ = false;
+  if (!current_) return {};
+  return current_->NextUnitText(restart, withAbbreviation);
+}
+
+std::wstring CUnitCatalogue::Convert(double value) const {
+  if (!current_ || !current_->InputUnit() || !current_->OutputUnit()) return {};
+  return format_.Format(ConvertValue(value, *current_->InputUnit(), *current_->OutputUnit()));
+}
+
+int CUnitCatalogue::LoadCustomUnitEntry(std::wstring_view entry) {
+  CustomUnitEntry parsed;
+  if (!ParseCustomUnitEntry(entry, parsed)) return result::kMalformedEntry;
+  CCategory* category = FindCategory(parsed.category);
+  if (!category) return result::kNotFound;
+  return category->AddUnit(parsed.unit, L" ", parsed.coefficient, 0.0, parsed.inverted, 1);
+}
+
+void CUnitCatalogue::ClearAll() {
+  current_ = nullptr;
+  categories_.clear();
+  cursor_ = categories_.end();
+  restartCategories_ = true;
+}
+
+std::pair<const CCategory*, const CUnit*> CUnitCatalogue::FindCustomUnitSharingKey(
+    std::wstring_view name, const CUnit* exceptUnit, const CCategory* exceptCategory) const {
+  for (const auto& [categoryName, category] : categories_) {
+    if (&category == exceptCategory) continue;
+    for (const auto& [unitName, unit] : category.Units())
+      if (unit.custom && &unit != exceptUnit && EqualsIgnoreCase(unitName, name))
+        return {&category, &unit};
+  }
+  return {nullptr, nullptr};
+}
+
+void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory* removing) {
+  if (!profile_) return;
+  profile_->DeleteKey(keys::kCustomUnits, unit.name);
+  // A file written elsewhere can hold one key for two loaded units; the one
+  // that stays keeps its definition.
+  const auto [category, survivor] = FindCustomUnitSharingKey(unit.name, &unit, removing);
+  if (survivor) WriteCustomUnitEntry(*category, *survivor);
+}
+
+void CUnitCatalogue::WriteCustomUnitEntry(const CCategory& category, const CUnit& unit) {
+  if (!profile_) return;
+  profile_->WriteString(keys::kCustomUnits, unit.name,
+                        FormatCustomUnitValue(category.Name(), unit.coefficient, unit.inverted));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,98 @@
+// Every category and unit the converter knows, the current category, and the
+// enumeration protocol the lists are filled by: set the restart flag, then
+// fetch until the end marker. Changes that ask for it are written at once to
+// the settings file the catalogue was given; without one nothing is written.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/Profile.h"
+#include "units/Category.h"
+#include "units/ResultCodes.h"
+#include "units/ResultFormat.h"
+
+namespace vantrel {
+
+class CUnitCatalogue {
+ public:
+  using CategoryMap = std::map<std::wstring, CCategory, std::less<>>;
+
+  CUnitCatalogue() = default;
+  CUnitCatalogue(const CUnitCatalogue&) = delete;
+  CUnitCatalogue& operator=(const CUnitCatalogue&) = delete;
+
+  // The settings file that adds, removes and visibility changes write to; null
+  // (the default) writes nothing. The profile must outlive the catalogue.
+  void SetProfile(Profile* profile) { profile_ = profile; }
+
+  // The result format Convert writes with.
+  ResultFormat& Format() { return format_; }
+  const ResultFormat& Format() const { return format_; }
+
+  // 1, 4; with persist also 6 or 7 (see ResultCodes.h).
+  int AddCategory(std::wstring_view name, int persist, int custom, int visible);
+  // 2, 3 or 4. Deletes the entries of the category and of its custom units.
+  int RemoveCategory(std::wstring_view name);
+  bool SelectCategory(std::wstring_view name);
+  // 2 or 4; writes the flag even when it does not change.
+  int SetCategoryVisibility(std::wstring_view name, int visible);
+
+  // Fetches the next category, or null at the end.
+  const CCategory* NextCategory();
+  void SetCategoryRestart(bool restart) { restartCategories_ = restart; }
+
+  std::wstring CurrentCategoryName() const;
+  CCategory* CurrentCategory() { return current_; }
+  const CCategory* CurrentCategory() const { return current_; }
+  CCategory* FindCategory(std::wstring_view name);
+  const CCategory* FindCategory(std::wstring_view name) const;
+  const CategoryMap& Categories() const { return categories_; }
+
+  // To the current category (2 when there is none): 1, 4; with persist also
+  // 6 or 7.
+  int AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+              double offset, int inverted, int custom, int persist);
+  // From the current category: 2, 3 or 4.
+  int RemoveUnit(std::wstring_view name);
+
+  // The next unit name of the current category ("name [abbreviation]" when
+  // asked and the unit has one); empty text at the end.
+  std::wstring NextUnitText(bool withAbbreviation);
+  void SetUnitRestart(bool restart) { restartUnits_ = restart; }
+
+  // Converts from the current category's input unit to its output unit and
+  // formats the result; empty text while either unit is unselected.
+  std::wstring Convert(double value) const;
+
+  // One "key=value" entry of the custom-units section: 5 malformed, 2 no such
+  // category, else the result of adding the unit there (never written back).
+  int LoadCustomUnitEntry(std::wstring_view entry);
+
+  // Destroys every category and unit; the settings file is not touched.
+  void ClearAll();
+
+ private:
+  // A custom unit whose settings key equals the name but for letter case.
+  std::pair<const CCategory*, const CUnit*> FindCustomUnitSharingKey(
+      std::wstring_view name, const CUnit* exceptUnit, const CCategory* exceptCategory) const;
+  // Deletes the unit's entry; another unit that shared its key (outside a
+  // category being removed) gets its own entry back.
+  void DeleteCustomUnitEntry(const CUnit& unit, const CCategory* removing);
+  void WriteCustomUnitEntry(const CCategory& category, const CUnit& unit);
+
+  CategoryMap categories_;
+  CCategory* current_ = nullptr;
+  CategoryMap::iterator cursor_ = categories_.end();
+  bool restartCategories_ = true;
+  bool restartUnits_ = true;
+  Profile* profile_ = nullptr;
+  ResultFormat format_;
+};
+
+// Linear conversion of one value between two units (through the base unit).
+double ConvertValue(double value, const CUnit& from, const CUnit& to);
+
+}  // namespace vantrel

@@ -1,0 +1,191 @@
+// vantrel-convert run in process: what it prints, its exit codes, and that it
+// reads the settings file without ever writing it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+
+#include "app/SettingsLocation.h"
+#include "cli/Run.h"
+#include "support/TempDir.h"
+
+namespace vantrel::cli {
+namespace {
+
+using vantrel::testing::ReadBytes;
+using vantrel::testing::TempDir;
+using vantrel::testing::WriteBytes;
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  Outcome RunWith(const Arguments& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::Run(args, settings_, in, out, err);
+    return {code, out.str(), err.str()};
+  }
+
+  TempDir dir_;
+  std::filesystem::path settings_ = dir_ / "Mensura.ini";
+};
+
+struct LineCase {
+  Arguments args;
+  const char* out;
+};
+
+TEST_F(CliTest, PrintsWhatTheWindowShows) {
+  const LineCase cases[] = {
+      {{"100", "degree Celsius", "degree Fahrenheit"}, "212\n"},
+      {{"100", "degree Celsius", "degree Fahrenheit", "--format", "fixed", "--precision", "8"},
+       "212.00000002\n"},
+      {{"--format=scientific", "--precision=0", "212", "°C", "°C"}, "2e+002\n"},
+      {{"1", "yotta", "unity"}, "1e+024\n"},
+      {{"5", "liter/100-kilometer", "kilometer/liter"}, "20\n"},
+      {{"-1", "base-10 (decimal)", "base-16 (hexadecimal)"}, "ffffffff\n"},
+      {{"ff", "base-16 (hexadecimal)", "base-10 (decimal)"}, "255\n"},
+      // Abbreviations, and names without the trailing blank they are stored with.
+      {{"1", "ft", "cm"}, "30.48\n"},
+      {{"1", "gigabit/second (SI)", "megabit/second (SI)"}, "1000\n"},
+      {{"1", "mN", "N"}, "0.001\n"},
+      // "gr" is an abbreviation in Angle and Mass; "g" settles it.
+      {{"1", "gr", "g"}, "0.0647989\n"},
+      {{"1", "second", "minute", "--category", "Time"}, "0.016666667\n"},
+      {{"1", "second", "minute", "--category", "angle"}, "0.016666667\n"},
+  };
+  for (const LineCase& c : cases) {
+    const Outcome outcome = RunWith(c.args);
+    EXPECT_EQ(outcome.code, 0) << c.args[1] << ": " << outcome.err;
+    EXPECT_EQ(outcome.out, c.out) << c.args[1];
+  }
+}
+
+struct ErrorCase {
+  Arguments args;
+  int code;
+  const char* message;  // a part of the one line on standard error
+};
+
+TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
+  const ErrorCase cases[] = {
+      {{"1", "second", "minute"},
+       1,
+       "more than one category, choose one with --category: 'Angle', 'Time'"},
+      {{"1", "secnd", "minute"}, 1, "unknown unit 'secnd'; close names: 'second'"},
+      {{"1", "celsius", "K"}, 1, "close names: 'degree Celsius'"},
+      {{"1", "foot", "gram"}, 1, "'foot' ('Distance') and 'gram' ('Mass') share no category"},
+      {{"1", "gr", "gr", "--category", "Angle"},
+       1,
+       "'gr' stands for several units of 'Angle': 'gon', 'grade'"},
+      {{"1", "foot", "gram", "--category", "Nowhere"}, 1, "unknown category 'Nowhere'"},
+      {{"abc", "foot", "inch"}, 1, "'abc' is not a number"},
+      {{"1x", "foot", "inch"}, 1, "'1x' is not a number"},
+      {{"2147483648", "base-10 (decimal)", "base-02 (binary)"}, 1, "signed 32-bit"},
+      {{"1", "foot"}, 2, "expected VALUE FROM TO, got 2 arguments"},
+      {{"1", "foot", "inch", "--precision", "9"}, 2, "--precision must be a digit from 0 to 8"},
+      {{"1", "foot", "inch", "--format", "pretty"},
+       2,
+       "--format must be auto, scientific or fixed"},
+      {{"1", "foot", "inch", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
+      {{"--batch", "--list"}, 2, "choose only one of"},
+      {{"--categories", "extra"}, 2, "unexpected argument 'extra'"},
+      {{"1", "foot", "inch", "--category"}, 2, "--category needs a value"},
+  };
+  for (const ErrorCase& c : cases) {
+    const Outcome outcome = RunWith(c.args);
+    EXPECT_EQ(outcome.code, c.code) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("vantrel-convert: ", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+  }
+}
+
+TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
+  const std::string input =
+      "100\tdegree Celsius\tdegree Fahrenheit\n"
+      "1\tsecond\tminute\n"
+      "1\tsecond\tminute\tTime\r\n"
+      "junk\n"
+      "\n"
+      "ff\tbase-16 (hexadecimal)\tbase-10 (decimal)\n"
+      "1\tft\tcm\t\n";
+  const Outcome outcome = RunWith({"--batch"}, input);
+  EXPECT_EQ(outcome.out,
+            "212\n"
+            "error: units found in more than one category, choose one with --category: "
+            "'Angle', 'Time'\n"
+            "0.016666667\n"
+            "error: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]\n"
+            "error: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]\n"
+            "255\n"
+            "30.48\n");
+  EXPECT_EQ(outcome.code, 1);
+  EXPECT_EQ(outcome.err, "vantrel-convert: 3 of 7 lines failed\n");
+
+  const Outcome clean =
+      RunWith({"--batch", "--category", "Angle", "--format", "fixed", "--precision", "2"},
+              "1\tsecond\tminute\n");
+  EXPECT_EQ(clean.code, 0);
+  EXPECT_EQ(clean.out, "0.02\n");
+}
+
+TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
+  const Outcome list = RunWith({"--list", "Temperature"});
+  EXPECT_EQ(list.code, 0);
+  EXPECT_EQ(list.out,
+            "Temperature\tKelvin\tK\t1\t-273.14999999999998\t0\n"
+            "Temperature\tdegree Celsius\t°C\t1\t0\t0\n"
+            "Temperature\tdegree Fahrenheit\t°F\t0.55555555550000002\t-17.777777777777001\t0\n"
+            "Temperature\tdegree Rankine\t°R\t0.55555555550000002\t-273.14999999999998\t0\n"
+            "Temperature\tdegree Reaumur\t°r\t1.25\t0\t0\n");
+
+  const Outcome all = RunWith({"--list"});
+  EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 1005);
+
+  const Outcome categories = RunWith({"--categories"});
+  EXPECT_EQ(std::count(categories.out.begin(), categories.out.end(), '\n'), 45);
+  EXPECT_NE(categories.out.find("Data Transfer\t1\t169\n"), std::string::npos);
+  EXPECT_NE(categories.out.find("Radiation\t0\t19\n"), std::string::npos);
+}
+
+TEST_F(CliTest, ReadsCustomDefinitionsVisibilityAndFormatButNeverWrites) {
+  const std::string file =
+      "[Settings]\nFormat=2\nPrecision=3\n"
+      "[Visibility]\nRadiation=1\nData=0\n"
+      "[CustomCategories]\nGadgets=\n"
+      "[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\nwidget=@Gadgets?val=1?i=0\n"
+      "gizmo=@Gadgets?val=4?i=0\n";
+  WriteBytes(settings_, file);
+
+  EXPECT_EQ(RunWith({"1", "smoot", "cm"}).out, "170.180\n");
+  EXPECT_EQ(RunWith({"1", "gizmo", "widget", "--format", "auto"}).out, "4\n");
+  const Outcome categories = RunWith({"--categories"});
+  EXPECT_NE(categories.out.find("Gadgets\t1\t2\n"), std::string::npos);
+  EXPECT_NE(categories.out.find("Radiation\t1\t19\n"), std::string::npos);
+  EXPECT_NE(categories.out.find("Data\t0\t31\n"), std::string::npos);
+  EXPECT_NE(RunWith({"--list", "Gadgets"}).out.find("Gadgets\tgizmo\t \t4\t0\t0\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadBytes(settings_), file);
+}
+
+// Finding the settings file for reading creates no folder and copies nothing.
+TEST(SettingsForReadingTest, FindsTheFileWithoutCreatingAnything) {
+  TempDir home;
+  LocalFileSystem fileSystem;
+  const SettingsLocationInputs inputs{home / "bin" / "vantrel-convert", home / "config"};
+  EXPECT_EQ(SettingsFileForReading(inputs, fileSystem),
+            home / "config" / "Mensura" / "Mensura.ini");
+  EXPECT_FALSE(std::filesystem::exists(home / "config"));
+}
+
+}  // namespace
+}  // namespace vantrel::cli

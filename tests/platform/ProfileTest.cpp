@@ -1,0 +1,203 @@
+#include "platform/Profile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace vantrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+class ProfileTest : public ::testing::Test {
+ protected:
+  std::filesystem::path File() const { return dir_ / "Mensura.ini"; }
+  void Put(std::string_view bytes) const { WriteBytes(File(), bytes); }
+  std::string Bytes() const { return ReadBytes(File()); }
+  TempDir dir_;
+  Profile profile_{dir_ / "Mensura.ini"};
+};
+
+TEST_F(ProfileTest, ReadsIntegersAsTheirLeadingNumber) {
+  Put("[Settings]\nA=12\nB=  -7xyz\nC=abc\nD=\nE=3.9\nF=99999999999\n");
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"A", 5), 12);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"B", 5), -7);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"C", 5), 0);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"D", 5), 0);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"E", 5), 3);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"F", 5), 2147483647);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"Absent", 5), 5);
+  EXPECT_EQ(profile_.GetInt(L"Absent", L"A", 6), 6);
+}
+
+TEST_F(ProfileTest, NamesMatchWithoutCaseButKeysAndValuesStayVerbatim) {
+  Put("[settings]\nfontname= Deja Vu  \nµm² =1\nÄrger=2\n");
+  EXPECT_EQ(profile_.GetString(L"SETTINGS", L"FontName", L"x"), L" Deja Vu  ");
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"µm² ", 0), 1);
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"µm²", 0), 0) << "the trailing blank is part of the key";
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"ärger", 0), 2);
+  ASSERT_TRUE(profile_.WriteString(L"Settings", L"FONTNAME", L"Arial"));
+  EXPECT_EQ(Bytes(), "[settings]\nfontname=Arial\nµm² =1\nÄrger=2\n");
+}
+
+TEST_F(ProfileTest, WritesKeepEveryOtherLineAndTheirOrder) {
+  const std::string original =
+      "; settings of the converter\r\n[Other]\r\nkeep=me\r\n\r\n[Settings]\r\n"
+      "Format=1\r\nnoise line\r\n\r\n[Visibility]\r\nData=1\r\n";
+  Put(original);
+  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Format", 2));
+  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Precision", 8));
+  ASSERT_TRUE(profile_.WriteInt(L"New", L"Key", 1));
+  EXPECT_EQ(Bytes(),
+            "; settings of the converter\r\n[Other]\r\nkeep=me\r\n\r\n[Settings]\r\n"
+            "Format=2\r\nnoise line\r\nPrecision=8\r\n\r\n[Visibility]\r\nData=1\r\n"
+            "[New]\r\nKey=1\r\n");
+  ASSERT_TRUE(profile_.DeleteKey(L"Settings", L"Precision"));
+  ASSERT_TRUE(profile_.DeleteKey(L"Settings", L"Format"));
+  ASSERT_TRUE(profile_.DeleteKey(L"New", L"Key"));
+  EXPECT_EQ(Bytes(),
+            "; settings of the converter\r\n[Other]\r\nkeep=me\r\n\r\n[Settings]\r\n"
+            "noise line\r\n\r\n[Visibility]\r\nData=1\r\n[New]\r\n");
+}
+
+TEST_F(ProfileTest, FileIsCreatedByTheFirstWriteButNotItsFolder) {
+  EXPECT_TRUE(profile_.DeleteKey(L"Settings", L"Absent")) << "an absent key is not an error";
+  EXPECT_FALSE(std::filesystem::exists(File())) << "a delete that changes nothing writes nothing";
+  ASSERT_TRUE(profile_.WriteString(L"Settings", L"FontName", L"Verdana"));
+  EXPECT_EQ(Bytes(), "[Settings]\nFontName=Verdana\n");
+
+  Profile nested(dir_ / "missing" / "Mensura.ini");
+  EXPECT_FALSE(nested.WriteInt(L"Settings", L"Format", 1));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "missing"));
+}
+
+TEST_F(ProfileTest, SectionReturnsEveryEntryInFileOrder) {
+  std::string text = "[CustomUnits]\n";
+  for (int i = 0; i < 5000; ++i) text += "unit " + std::to_string(i) + " =@Distance?val=1?i=0\n";
+  text += "[Other]\nx=1\n[customunits]\nlate=@Mass?val=2?i=1\nno equals sign\n; comment=1\n";
+  Put(text);
+  const auto entries = profile_.GetSection(L"CustomUnits");
+  ASSERT_EQ(entries.size(), 5001u) << "no 3000-character limit";
+  EXPECT_EQ(entries[0].key, L"unit 0 ");
+  EXPECT_EQ(entries[0].value, L"@Distance?val=1?i=0");
+  EXPECT_EQ(entries[4999].key, L"unit 4999 ");
+  EXPECT_EQ(entries[5000].key, L"late");
+  EXPECT_TRUE(profile_.GetSection(L"Absent").empty());
+}
+
+TEST_F(ProfileTest, OddFilesReadSafely) {
+  struct Case {
+    std::string bytes;
+    std::wstring expected;
+  };
+  const std::string longValue(200000, 'v');
+  const Case cases[] = {
+      {"", L"default"},
+      {"[S]\nK=no final newline", L"no final newline"},
+      {"[S]\r\nK=crlf\r\n", L"crlf"},
+      {"\xEF\xBB\xBF[S]\nK=bom\n", L"bom"},
+      {"garbage\n[S]\nno equals\nK=first\nK=second\n", L"first"},
+      {"[S]\nK=" + longValue + "\n", std::wstring(longValue.begin(), longValue.end())},
+      {"[S]\nK=caf\xE9 \x80\n", L"café €"},               // Windows-1252 line
+      {"[S]\nX=\xFF\xFE\x01\nK=ok\n", L"ok"},             // stray bytes elsewhere
+      {std::string("[S]\nK=nul\0inside\n", 17), std::wstring(L"nul\0inside", 10)},
+      {"[S\nK=unclosed header\n", L"unclosed header"},
+      {"  [S]  \n  K=indented section\n", L"default"},    // the key is "  K"
+  };
+  for (const Case& c : cases) {
+    Put(c.bytes);
+    EXPECT_EQ(profile_.GetString(L"S", L"K", L"default"), c.expected) << c.bytes.substr(0, 40);
+  }
+}
+
+TEST_F(ProfileTest, SettingsFromTheWindowsEditionRead) {
+  // UTF-16 little endian with byte-order mark, CRLF, as the platform writes it.
+  const std::u16string text = u"[Settings]\r\nFormat=2\r\n[CustomUnits]\r\nµ-thing=@Distance?val=0.5?i=0\r\n";
+  std::string le = "\xFF\xFE";
+  std::string be = "\xFE\xFF";
+  for (char16_t c : text) {
+    le += static_cast<char>(c & 0xFF), le += static_cast<char>(c >> 8);
+    be += static_cast<char>(c >> 8), be += static_cast<char>(c & 0xFF);
+  }
+  for (const std::string& bytes : {le, be}) {
+    Put(bytes);
+    EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 2);
+    EXPECT_EQ(profile_.GetString(L"CustomUnits", L"µ-thing", L""), L"@Distance?val=0.5?i=0");
+  }
+  // A write converts the whole file to UTF-8 and keeps its content.
+  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Precision", 3));
+  EXPECT_EQ(Bytes(),
+            "[Settings]\r\nFormat=2\r\nPrecision=3\r\n[CustomUnits]\r\n"
+            "\xC2\xB5-thing=@Distance?val=0.5?i=0\r\n");
+}
+
+TEST_F(ProfileTest, NamesThatCannotComeBackAreRefused) {
+  Put("[Settings]\nFormat=1\n");
+  const std::string before = Bytes();
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"a=b", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"line\nbreak", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"cr\r", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"[section", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"  ;comment", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Sec]tion", L"k", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Sec\ntion", L"k", L"1"));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"k", L"two\nlines"));
+  EXPECT_FALSE(profile_.DeleteKey(L"Settings", L"a=b"));
+  EXPECT_EQ(Bytes(), before);
+  // Blanks, "?" and "@" are fine.
+  EXPECT_TRUE(profile_.WriteString(L"Settings", L"gigabit/second (SI) ", L"@x?val=1"));
+  EXPECT_EQ(profile_.GetString(L"Settings", L"gigabit/second (SI) ", L""), L"@x?val=1");
+}
+
+TEST_F(ProfileTest, UnwritablePlacesFailWithoutHarm) {
+  // A read-only file.
+  Put("[Settings]\nFormat=1\n");
+  ::chmod(File().c_str(), 0444);
+  EXPECT_FALSE(profile_.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 1);
+  ::chmod(File().c_str(), 0644);
+
+  // A path that is a directory.
+  std::filesystem::create_directory(dir_ / "folder.ini");
+  Profile directory(dir_ / "folder.ini");
+  EXPECT_FALSE(directory.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_EQ(directory.GetInt(L"Settings", L"Format", 9), 9);
+  EXPECT_TRUE(directory.GetSection(L"Settings").empty());
+
+  // A folder that is a file.
+  Profile underFile(File() / "Mensura.ini");
+  EXPECT_FALSE(underFile.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_EQ(underFile.GetInt(L"Settings", L"Format", 4), 4);
+
+  // No file at all.
+  Profile none;
+  EXPECT_FALSE(none.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_EQ(none.GetInt(L"Settings", L"Format", 3), 3);
+}
+
+TEST_F(ProfileTest, WritesThroughASymbolicLinkKeepTheLink) {
+  Put("[Settings]\nFormat=1\n");
+  const auto link = dir_ / "link.ini";
+  std::filesystem::create_symlink(File(), link);
+  Profile viaLink(link);
+  ASSERT_TRUE(viaLink.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 2);
+}
+
+TEST_F(ProfileTest, WritesKeepTheFileMode) {
+  Put("[Settings]\nFormat=1\n");
+  ::chmod(File().c_str(), 0600);
+  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Format", 2));
+  struct stat st {};
+  ASSERT_EQ(::stat(File().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+}  // namespace
+}  // namespace vantrel

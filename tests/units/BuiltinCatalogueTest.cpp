@@ -1,0 +1,156 @@
+// The catalogue as the builder leaves it.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "units/BuiltinCatalogue.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+namespace {
+
+struct CategoryRow {
+  const wchar_t* name;
+  int visible;
+  std::size_t units;
+  std::set<std::wstring> baseUnits;
+};
+
+const CategoryRow kCategories[] = {
+    {L"Acceleration", 1, 10, {L"centimeter/second²", L"galileo"}},
+    {L"Amount of Substance", 0, 4, {L"mole"}},
+    {L"Angle", 1, 16, {L"circle", L"revolution", L"turn"}},
+    {L"Angle (Solid)", 0, 7, {L"square degree"}},
+    {L"Angular Velocity", 0, 12, {L"radian/day"}},
+    {L"Area", 1, 18, {L"acre"}},
+    {L"Capacitance", 0, 7, {L"abfarad", L"EMU of capacitance"}},
+    {L"Charge", 1, 8, {L"abcoulomb"}},
+    {L"Concentration (Liquid)", 0, 11, {L"grain/gallon (UK)"}},
+    {L"Concentration (Molar)", 0, 12, {L"kilomole/centimeter³", L"mole/millimeter³"}},
+    {L"Conductance", 1, 10, {L"abmho"}},
+    {L"Current", 1, 8, {L"abampere", L"EMU of current"}},
+    {L"Data", 1, 31, {L"bit"}},
+    {L"Data Transfer", 1, 169, {L"bit/second"}},
+    {L"Density", 1, 15, {L"gram/centimeter³", L"kilogram/liter"}},
+    {L"Distance", 1, 100, {L"centimeter"}},
+    {L"Energy", 1, 27, {L"joule", L"watt second"}},
+    {L"Enthalpy (Mass)", 0, 5, {L"kilojoule/kilogram"}},
+    {L"Enthalpy (Molar)", 0, 7, {L"joule/mole"}},
+    {L"Enthalpy (Volume)", 0, 5, {L"megajoule/meter³"}},
+    {L"Flow", 0, 36, {L"centimeter³/hour", L"milliliter/hour"}},
+    {L"Force", 1, 13, {L"dyne"}},
+    {L"Fuel Consumption", 1, 18, {L"kilometer/liter"}},
+    {L"Heat Flux", 0, 25, {L"watt/meter²", L"joule/second·meter²"}},
+    {L"Heat Generation (Vol.)", 0, 11, {L"joule/second·meter³", L"watt/meter³"}},
+    {L"Illumination", 0, 9, {L"centimeter·candle", L"lumen/centimeter²", L"phot"}},
+    {L"Inductance", 0, 21, {L"abhenry", L"EMU of inductance", L"nanohenry"}},
+    {L"Magnetic Flux", 0, 14, {L"weber", L"volt·second", L"tesla·meter²"}},
+    {L"Mass", 1, 15, {L"gram"}},
+    {L"Numbers", 1, 35, {}},
+    {L"Power", 1, 70, {L"Btu/hour (int.)"}},
+    {L"Pressure", 1, 22, {L"atmosphere"}},
+    {L"Radiation", 0, 19, {L"attogray/second"}},
+    {L"Radiation Exposure", 0, 11, {L"coulomb/kilogram"}},
+    {L"SI Prefix", 1, 18, {L"unity"}},
+    {L"Surface Tension", 0, 11, {L"dyne/centimeter", L"erg/centimeter²", L"gram/second²"}},
+    {L"Temperature", 1, 5, {L"degree Celsius"}},
+    {L"Thermal Conductance (building)", 1, 4, {L"U-value (metric)"}},
+    {L"Time", 1, 48, {L"second"}},
+    {L"Torque", 1, 13, {L"newton meter"}},
+    {L"Velocity", 1, 18, {L"centimeter/hour"}},
+    {L"Viscosity (Dynamic)", 0, 23, {L"centipoise", L"millipascal·second"}},
+    {L"Viscosity (Kinematic)", 0, 28, {L"meter²/second"}},
+    {L"Volume", 1, 28, {L"centimeter³", L"milliliter"}},
+    {L"Volume (Dry)", 1, 8, {L"barrel (US)"}},
+};
+
+class BuiltinCatalogueTest : public ::testing::Test {
+ protected:
+  void SetUp() override { BuildBuiltinCatalogue(catalogue_); }
+  CUnitCatalogue catalogue_;
+};
+
+TEST_F(BuiltinCatalogueTest, HoldsEveryCategoryWithItsVisibilityAndUnitCount) {
+  ASSERT_EQ(catalogue_.Categories().size(), 45u);
+  std::size_t units = 0;
+  int visible = 0;
+  for (const CategoryRow& row : kCategories) {
+    SCOPED_TRACE(testing::Message() << row.name);
+    const CCategory* category = catalogue_.FindCategory(row.name);
+    ASSERT_NE(category, nullptr);
+    EXPECT_EQ(category->Visible(), row.visible);
+    EXPECT_EQ(category->Custom(), 0);
+    EXPECT_EQ(category->Units().size(), row.units);
+    units += category->Units().size();
+    visible += category->Visible();
+  }
+  EXPECT_EQ(units, 1005u);
+  EXPECT_EQ(visible, 25);
+}
+
+// The base units are exactly those with coefficient 1, offset 0, not inverted.
+TEST_F(BuiltinCatalogueTest, BaseUnitsAreExactlyTheUnitsOfCoefficientOne) {
+  for (const CategoryRow& row : kCategories) {
+    const CCategory* category = catalogue_.FindCategory(row.name);
+    ASSERT_NE(category, nullptr);
+    std::set<std::wstring> found;
+    for (const auto& [name, unit] : category->Units())
+      if (unit.coefficient == 1.0 && unit.offset == 0.0 && !unit.inverted) found.insert(name);
+    EXPECT_EQ(found, row.baseUnits) << row.name;
+  }
+}
+
+TEST_F(BuiltinCatalogueTest, EndsWithVolumeDryCurrentAndNothingSelected) {
+  EXPECT_EQ(catalogue_.CurrentCategoryName(), L"Volume (Dry)");
+  for (const auto& [name, category] : catalogue_.Categories()) {
+    EXPECT_EQ(category.InputUnit(), nullptr);
+    EXPECT_EQ(category.OutputUnit(), nullptr);
+    for (const auto& [unitName, unit] : category.Units()) EXPECT_EQ(unit.custom, 0);
+  }
+}
+
+TEST_F(BuiltinCatalogueTest, LookAlikeNamesAreDistinctUnits) {
+  const CCategory* transfer = catalogue_.FindCategory(L"Data Transfer");
+  ASSERT_NE(transfer, nullptr);
+  for (const wchar_t* name : {L"IDE (PlO mode 0) ", L"IDE (PIO mode 0)", L"H12 ", L"H12",
+                              L"TO (payload) ", L"T0 (payload)"})
+    EXPECT_NE(transfer->FindUnit(name), nullptr) << name;
+  EXPECT_NE(catalogue_.FindCategory(L"Power")->FindUnit(L"pferdesta\u0308rke"), nullptr);
+  EXPECT_NE(catalogue_.FindCategory(L"Angle")->FindUnit(L"second"), nullptr);
+  EXPECT_NE(catalogue_.FindCategory(L"Angle")->FindUnit(L"second")->coefficient,
+            catalogue_.FindCategory(L"Time")->FindUnit(L"second")->coefficient);
+}
+
+struct ConversionCase {
+  const wchar_t* category;
+  const wchar_t* from;
+  const wchar_t* to;
+  double value;
+  const wchar_t* expected;
+};
+
+// Conversions through the built table, in automatic format.
+TEST_F(BuiltinCatalogueTest, ConvertsTheDocumentedExamples) {
+  const ConversionCase cases[] = {
+      {L"Temperature", L"degree Celsius", L"degree Fahrenheit", 100, L"212"},
+      {L"Temperature", L"degree Fahrenheit", L"degree Celsius", 212, L"100"},
+      {L"Temperature", L"Kelvin", L"degree Celsius", 0, L"-273.15"},
+      {L"Temperature", L"degree Celsius", L"Kelvin", 0, L"273.15"},
+      {L"Fuel Consumption", L"liter/100-kilometer", L"kilometer/liter", 5, L"20"},
+      {L"Fuel Consumption", L"kilometer/liter", L"liter/100-kilometer", 20, L"5"},
+      {L"SI Prefix", L"yotta", L"unity", 1, L"1e+024"},
+      {L"Distance", L"foot", L"centimeter", 1, L"30.48"},
+      {L"Data", L"megabyte", L"bit", 1, L"8388610"},
+      {L"Data Transfer", L"kilobit/second (SI)", L"kilobit/second", 1024, L"1000"},
+  };
+  for (const ConversionCase& c : cases) {
+    ASSERT_TRUE(catalogue_.SelectCategory(c.category));
+    ASSERT_TRUE(catalogue_.CurrentCategory()->SelectInputUnit(c.from));
+    ASSERT_TRUE(catalogue_.CurrentCategory()->SelectOutputUnit(c.to));
+    EXPECT_EQ(catalogue_.Convert(c.value), c.expected) << c.from << L" to " << c.to;
+  }
+}
+
+}  // namespace
+}  // namespace vantrel
