@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
+#include "cli/EvalCommand.h"
 
 namespace {
 
@@ -14,8 +15,14 @@ constexpr const char* kUsage =
     "\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
+    "  --eval [--diagnostics] EXPR...\n"
+    "               evaluate each expression with x, y, z and t = 0; print for each\n"
+    "               one line: the value (%.17g), a tab and the error code (0 = none);\n"
+    "               --diagnostics writes the evaluator's diagnostics to standard error\n"
+    "  --eval -     the same for each line of standard input\n"
     "\n"
-    "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
+    "Exit status: 0 success, 1 a conversion error (with --eval: an expression\n"
+    "left an error code), 2 a usage error.\n";
 
 }  // namespace
 
@@ -35,5 +42,6 @@ int main(int argc, char** argv) {
     std::printf("vantrel-convert %s\n", VANTREL_VERSION);
     return kExitSuccess;
   }
+  if (first == "--eval") return RunEval(Arguments(args.begin() + 1, args.end()));
   return Fail(kExitUsageError, "unknown option '" + first + "' (try --help)");
 }
