@@ -20,8 +20,8 @@ constexpr const char* kHelp[] = {
     "  eval_math_expression_x(math_expression, x)",
     "  eval_math_expression(math_expression)",
     "Examples:",
-    "  eval_math_expression_xyzt(\"sin(-50.01+x^(sin(y/21.11)-(cos(t)^z)^3.11))"
-    "-exp(1e-0.6)+x-y*z/t-0010.0100\",",
+    ("  eval_math_expression_xyzt(\"sin(-50.01+x^(sin(y/21.11)-(cos(t)^z)^3.11))"
+     "-exp(1e-0.6)+x-y*z/t-0010.0100\","),
     "                            0.1, 0.2, 0.3, -0.4) = -11.6857",
     "  eval_math_expression_xyzt(\"sin(x+10^(sin(y/21.11)-(cos(t)^z)^3.11))\",",
     "                            -50.01, -0.1, 0.1, 12.0) = 0.358661",
