@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "StreamCapture.h"
 #include "expr/Evaluation.h"
@@ -192,6 +193,41 @@ TEST(Diagnostics, LastFailureIsReportedAsTheHeaderOfTheEntry) {
   EXPECT_NE(text.find("eval_math_expression_xyzt(): ERROR in math expression at the position "
                       "1:\n'1/0'\n---------------------------------------------------\n"),
             std::string::npos);
+}
+
+TEST(Diagnostics, CodesClearedLaterAreStillWritten) {
+  const struct {
+    const char* text;
+    std::vector<std::string> blocks;
+  } cases[] = {
+      {"5+",
+       {"find_first_free_operator_pos(): ERROR in math expression at the position 1:\n'5+'",
+        "Error code = 15, error message: 'operator can not be the last in expression'"}},
+      {"*5",
+       {"Error code = 17, error message: 'wrong operator '*' stands in start in expression'",
+        "Error code = 16, error message: 'two operators follow'",
+        "evaluate_number(): ERROR in math expression at the position 1:\n''",
+        "Error code = 7, error message: 'Empty variable!'"}},
+      {"(2)3+1",
+       {"Error code = 23, error message: 'last rigth bracket must be last'",
+        "Error code = 5, error message: 'wrong expression!'"}},
+      {"1.2.3+1",
+       {"Error code = 27, error message: 'Too much points in the number: wrong symbol '.'!'"}},
+      {"3,5+1",
+       {"evaluate_number(): ERROR in math expression at the position 2:\n'3,5'",
+        "Error code = 2, error message: 'wrong symbol ',' in the number!'"}},
+  };
+  for (const auto& c : cases) {
+    StreamCapture capture;
+    int code = -1;
+    eval_math_expression_xyzt(c.text, 0, 0, 0, 0, code, 1);
+    std::size_t from = 0;
+    for (const std::string& block : c.blocks) {
+      const std::size_t at = capture.Text().find(block, from);
+      EXPECT_NE(at, std::string::npos) << c.text << ": " << block;
+      if (at != std::string::npos) from = at;
+    }
+  }
 }
 
 TEST(Diagnostics, SwitchOffWritesNothing) {
