@@ -1,6 +1,7 @@
 #include "cli/Run.h"
 
 #include "cli/Commands.h"
+#include "cli/EvalCommand.h"
 #include "cli/GeoCommand.h"
 
 namespace vantrel::cli {
@@ -24,6 +25,13 @@ constexpr const char* kUsage =
     "                   coefficient, offset, inverted flag (tab separated)\n"
     "  --categories     one line per category: name, visible flag, unit count\n"
     "\n"
+    "Expressions (x, y, z and t are 0):\n"
+    "  --eval [--diagnostics] EXPR...\n"
+    "                   print for each expression one line: the value (%.17g), a\n"
+    "                   tab and the error code (0 = none); --diagnostics writes the\n"
+    "                   evaluator's diagnostics to standard error\n"
+    "  --eval -         the same for each line of standard input\n"
+    "\n"
     "Coordinates (N is an index of --ellipsoids, NAME an exact name; default 0):\n"
     "  --utm LAT LON [--ellipsoid N|NAME]\n"
     "                   print northing, easting, zone and hemisphere (N or S)\n"
@@ -35,6 +43,8 @@ constexpr const char* kUsage =
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
+    "VALUE is an expression as in the converter's input box (12.5, 1.2e-5, 7/8,\n"
+    "2+3/4, sqrt(2)*pi); one that leaves an error is an error of that conversion.\n"
     "In the category \"Numbers\" VALUE is an integer in the base of FROM.\n"
     "Fields are separated by tabs; decimals use a full stop.\n"
     "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
@@ -48,6 +58,7 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
     return kExitUsageError;
   }
   const std::string& command = args.front();
+  if (command == "--eval") return RunEval(Arguments(args.begin() + 1, args.end()), in, out, err);
   if (command == "--utm") return RunUtm(args, out, err);
   if (command == "--latlong") return RunLatLong(args, out, err);
   if (command == "--ellipsoids") return RunEllipsoids(args, out, err);

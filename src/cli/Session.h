@@ -24,7 +24,7 @@ class Session {
   const UnitIndex& Index() const { return *index_; }
 
   // Converts like the main window: "Numbers" takes the value text as typed,
-  // every other category a plain number. False with a one-line reason.
+  // every other category an expression. False with a one-line reason.
   // FROM and TO are UTF-8.
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::wstring& result, std::string& error);

@@ -1,20 +1,22 @@
 #include "cli/ValueParser.h"
 
+#include "expr/ErrorReport.h"
+#include "expr/InputExpression.h"
 #include "platform/TextEncoding.h"
-#include "units/DecimalNumber.h"
 
 namespace vantrel::cli {
 
 bool ParseValue(std::string_view text, double& value, std::string& error) {
-  const std::wstring wide = Utf8ToWide(text);
-  const std::size_t length = DecimalPrefixLength(wide);
-  std::size_t end = length;
-  while (end < wide.size() && (wide[end] == L' ' || wide[end] == L'\t')) ++end;
-  if (length == 0 || end != wide.size()) {
-    error = "'" + std::string(text) + "' is not a number";
+  // The evaluator reads 8-bit text in the code page the window uses.
+  const std::string ansi = WideToAnsi(Utf8ToWide(text));
+  const expr::InputValue result = expr::evaluate_input_value(ansi.c_str());
+  if (result.error_code != 0) {
+    char message[expr::MX_MATH_EXPRESSION_LENGTH];
+    expr::math_expression_error_message(message, result.error_code);
+    error = message;
     return false;
   }
-  value = ParseDecimalPrefix(wide);
+  value = result.value;
   return true;
 }
 

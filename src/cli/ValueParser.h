@@ -6,8 +6,9 @@
 
 namespace vantrel::cli {
 
-// A plain decimal number, optionally surrounded by blanks ("12", "-1.5e3").
-// False, with a one-line reason, for anything else.
+// VALUE is an expression, read as the converter's input box reads it (a
+// number, a fraction, "2+3/4", functions and constants; x, y, z and t are 0).
+// An expression that leaves an error code is refused with the code's message.
 bool ParseValue(std::string_view text, double& value, std::string& error);
 
 }  // namespace vantrel::cli

@@ -60,6 +60,11 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"1", "gr", "g"}, "0.0647989\n"},
       {{"1", "second", "minute", "--category", "Time"}, "0.016666667\n"},
       {{"1", "second", "minute", "--category", "angle"}, "0.016666667\n"},
+      // VALUE is an expression, as in the input box.
+      {{"2+3/4", "foot", "inch"}, "33\n"},
+      {{"1 1/2", "foot", "inch"}, "66\n"},
+      {{"sqrt(16)*PI/pi", "meter", "centimeter"}, "400\n"},
+      {{"2*-3", "meter", "meter"}, "-3\n"},
   };
   for (const LineCase& c : cases) {
     const Outcome outcome = RunWith(c.args);
@@ -86,8 +91,13 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
        1,
        "'gr' stands for several units of 'Angle': 'gon', 'grade'"},
       {{"1", "foot", "gram", "--category", "Nowhere"}, 1, "unknown category 'Nowhere'"},
-      {{"abc", "foot", "inch"}, 1, "'abc' is not a number"},
-      {{"1x", "foot", "inch"}, 1, "'1x' is not a number"},
+      // An expression that leaves an error code is an error, never a number.
+      {{"abc", "foot", "inch"}, 1, "vantrel-convert: wrong symbol\n"},
+      {{"1/0", "foot", "inch"}, 1, "vantrel-convert: divide by 0\n"},
+      {{"", "foot", "inch"}, 1, "vantrel-convert: empty expression\n"},
+      {{"sqrt(-4)", "foot", "inch"}, 1, "negative argument: a < 0 in function sqrt(a)"},
+      {{"1/0+1", "foot", "inch"}, 1, "expression result is INF"},
+      {{"2#3", "foot", "inch"}, 1, "wrong symbol"},
       {{"2147483648", "base-10 (decimal)", "base-02 (binary)"}, 1, "signed 32-bit"},
       {{"1", "foot"}, 2, "expected VALUE FROM TO, got 2 arguments"},
       {{"1", "foot", "inch", "--precision", "9"}, 2, "--precision must be a digit from 0 to 8"},
@@ -116,6 +126,8 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
       "1\tsecond\tminute\tTime\r\n"
       "junk\n"
       "\n"
+      "1/0\tfoot\tinch\n"
+      "2+3/4\tfoot\tinch\n"
       "ff\tbase-16 (hexadecimal)\tbase-10 (decimal)\n"
       "1\tft\tcm\t\n";
   const Outcome outcome = RunWith({"--batch"}, input);
@@ -126,10 +138,12 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
             "0.016666667\n"
             "error: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]\n"
             "error: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]\n"
+            "error: divide by 0\n"
+            "33\n"
             "255\n"
             "30.48\n");
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "vantrel-convert: 3 of 7 lines failed\n");
+  EXPECT_EQ(outcome.err, "vantrel-convert: 4 of 9 lines failed\n");
 
   const Outcome clean =
       RunWith({"--batch", "--category", "Angle", "--format", "fixed", "--precision", "2"},

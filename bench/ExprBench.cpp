@@ -1,0 +1,55 @@
+// Evaluator cost per keystroke and at the worst accepted depth.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "expr/ErrorReport.h"
+#include "expr/Evaluation.h"
+
+namespace {
+
+using vantrel::expr::eval_math_expression_xyzt;
+
+void Evaluate(benchmark::State& state, const std::string& text, double x, double y, double z,
+              double t) {
+  // Diagnostics on, as in the main window; valid inputs write nothing.
+  int code = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(eval_math_expression_xyzt(text.c_str(), x, y, z, t, code, 1));
+  }
+  if (code != 0) state.SkipWithError("the expression left an error code");
+}
+
+void BM_ExprNumber(benchmark::State& state) { Evaluate(state, "12.5", 0, 0, 0, 0); }
+BENCHMARK(BM_ExprNumber);
+
+void BM_ExprSum(benchmark::State& state) { Evaluate(state, "2+3/4", 0, 0, 0, 0); }
+BENCHMARK(BM_ExprSum);
+
+void BM_ExprHelpExample(benchmark::State& state) {
+  Evaluate(state, "sin(-50.01+x^(sin(y/21.11)-(cos(t)^z)^3.11))-exp(1e-0.6)+x-y*z/t-0010.0100", 0.1,
+           0.2, 0.3, -0.4);
+}
+BENCHMARK(BM_ExprHelpExample);
+
+void BM_ExprNested511(benchmark::State& state) {
+  Evaluate(state, std::string(511, '(') + "1" + std::string(511, ')'), 0, 0, 0, 0);
+}
+BENCHMARK(BM_ExprNested511);
+
+void BM_ExprNestedFunctions(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < 204; ++i) text += "sin(";
+  text += "0" + std::string(204, ')');
+  Evaluate(state, text, 0, 0, 0, 0);
+}
+BENCHMARK(BM_ExprNestedFunctions);
+
+void BM_ExprFlat1023(benchmark::State& state) {
+  std::string text = "1";
+  while (text.size() + 2 <= 1023) text += "+1";
+  Evaluate(state, text, 0, 0, 0, 0);
+}
+BENCHMARK(BM_ExprFlat1023);
+
+}  // namespace

@@ -1,0 +1,156 @@
+#include "expr/ErrorReport.h"
+
+#include <cstdarg>
+#include <string>
+
+#include "platform/NumberText.h"
+
+namespace vantrel::expr {
+namespace {
+
+constexpr const char* kMessages[] = {
+    "no error",
+    "error",
+    "wrong symbol",
+    "too long expression, can not be more than %d symbols",
+    "empty expression",
+    "wrong expression",
+    "too_much_arguments in function, no alowed functions with number of arguments > 2",
+    "empty variable",
+    "unknown function",
+    "unknown zero argument function",
+    "unknown one argument function",
+    "unknown two arguments function",
+    "expression result is NAN",
+    "expression result is INF",
+    "expression result is HUGE_VAL",
+    "operator can not be the last in expression",
+    "two operators_follow in the expression",
+    "power operator stands first",
+    "divide by 0",
+    "error on left bracket",
+    "error on rigth bracket",
+    "too much rigth brackets",
+    "too much left brackets",
+    "last rigth bracket must be last",
+    "left bracket must be first",
+    "rigth left bracket is out of expression",
+    "too much 'e' in number",
+    "too much decimal points in number",
+    "sign '+' or '-' before 'e' in number",
+    "too much signs '+' or '-' in number",
+    "negative argument: a < 0 in function sqrt(a) or sqr(a)",
+    "non-positive argument: a <= 0 in function ln(a) or log(a)",
+    "non-positive argument: a <= 0 in function log10(a) or lg(a)",
+    "non-positive argument: a <= 0 in function log2(a)",
+    "tg(a) = 0 value in function cot(a) or ctg(a) = 1/tg(a)",
+    "cos(a) = 0 value in function sec(a) = 1/cos(a)",
+    "sin(a) = 0 value in function csc(a) = cosec() = 1/sin(a)",
+    "a = 0 value in function asec(a) or arcsec(a) = arccos(1/a)",
+    "a = 0 value in function arccosec(a) = arcsin(1/a)",
+    "th(a) = 0 value in function coth(a) or cth(a) = 1/th(a)",
+    "ch(a) = 0 value in function sch(a) or sech(a) = 1/ch(a)",
+    "sh(a) = 0 value in function csch(a) or cosech(a) = 1/sh(a)",
+    "a + sqrt(a^2+1) <= 0 value in function asinh(a) or arsh(a) = log(a + sqrt(a^2+1))",
+    "a^2-1 < 0 value in function acosh(a) or arch(a) = log(a + sqrt(a^2-1))",
+    "a + sqrt(a^2-1) <= 0 value in function acosh(a) or arch(a) = log(a + sqrt(a^2-1))",
+    "(1-a) = 0 value in function atanh(a) or function arth(a) = log((1+a)/(1-a))/2",
+    "(1+a)/(1-a) <= 0 value in function atanh(a) or arth(a) = log((1+a)/(1-a))/2",
+    "a = 0 value in function acoth(a) or arcth(a) = arth(1/a)",
+    "a = 0 value in function asech(a) or arsech(a) = arch(1/a)",
+    "a = 0 value in function acsch(a) or arcosech(a) = arsh(1/a)",
+    "b = 0 value in function atan2(a,b) = arctg(a/b)!",
+    "b = 0 value in function atan2(a,b) = arctg(a/b)",
+};
+constexpr int kCodeCount = static_cast<int>(sizeof kMessages / sizeof kMessages[0]);
+static_assert(kCodeCount == 52);
+
+constexpr std::string_view kRule = "---------------------------------------------------\n";
+static_assert(kRule.size() == 52);
+
+char g_message[MX_MATH_MESSAGE_LENGTH];
+
+// A stream is either the default or what a caller set, null included.
+struct Stream {
+  bool replaced = false;
+  std::FILE* stream = nullptr;
+};
+Stream g_diagnostics;
+Stream g_help;
+
+}  // namespace
+
+int math_expression_error_message(char* buffer, int code) {
+  if (code == 3) {
+    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, kMessages[3], MX_MATH_EXPRESSION_LENGTH);
+    return 0;
+  }
+  if (code >= 0 && code < kCodeCount) {
+    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, "%s", kMessages[code]);
+    return 0;
+  }
+  FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH,
+             "Unknown error code = %d. Please report for program author!", code);
+  return 1;
+}
+
+void print_math_expression_error(const char* routine, std::string_view text, const char* message,
+                                 int position, int code, int diagnostics) {
+  if (!diagnostics || !math_diagnostic_stream()) return;
+  std::string block(kRule);
+  block += FormatText("%s(): ERROR in math expression at the position %lld:\n", routine,
+                      static_cast<long long>(position) + 1);
+  block += '\'';
+  block.append(text);
+  block += "'\n";
+  block += kRule;
+  write_math_diagnostic(block);
+  if (!message || !*message) return;
+  block = FormatText("Error code = %d, error message: '%s'\n", code, message);
+  block += kRule;
+  write_math_diagnostic(block);
+}
+
+int report_math_expression_error(const char* routine, std::string_view text, const char* message,
+                                 int position, int& error_code, int diagnostics) {
+  if (error_code == 0) error_code = 1;
+  print_math_expression_error(routine, text, message, position, error_code, diagnostics);
+  return error_code;
+}
+
+int report_alone_right_bracket(const char* routine, std::string_view text, int position,
+                               int& error_code, int diagnostics) {
+  error_code = 20;
+  if (diagnostics) {
+    print_math_expression_error(routine, text, format_math_message("found alone '%c'!", ')'),
+                                position, error_code, diagnostics);
+  }
+  return 1;
+}
+
+const char* format_math_message(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  VFormatInto(g_message, sizeof g_message, format, args);
+  va_end(args);
+  return g_message;
+}
+
+void set_math_diagnostic_stream(std::FILE* stream) { g_diagnostics = {true, stream}; }
+
+std::FILE* math_diagnostic_stream() {
+  return g_diagnostics.replaced ? g_diagnostics.stream : stderr;
+}
+
+void set_math_help_stream(std::FILE* stream) { g_help = {true, stream}; }
+
+std::FILE* math_help_stream() { return g_help.replaced ? g_help.stream : stdout; }
+
+void write_math_diagnostic(std::string_view block) {
+  std::FILE* out = math_diagnostic_stream();
+  if (!out) return;
+  std::fwrite(block.data(), 1, block.size(), out);
+  std::fflush(out);
+}
+
+}  // namespace vantrel::expr

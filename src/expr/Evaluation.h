@@ -1,0 +1,59 @@
+// The evaluator proper: the entry operation, the left-to-right loop with its
+// precedence rules, operands (bracket groups, function calls, simple
+// operands) and the final test of the result.
+//
+// Precedence comes from the operator before an operand alone: after + or - an
+// operand runs to the next free + or - and is evaluated as an expression;
+// after * or / it takes ^ along; after ^ it takes further ^ (right
+// association). There is no unary minus after an operator: 2*-3 is -3.
+#pragma once
+
+#include "expr/MathExpression.h"
+
+namespace vantrel::expr {
+
+// Evaluates NUL-terminated text with the four variables. Help keywords
+// ("help", "/h", "?", "/?", in any case and spacing) write the help text and
+// give 0. A failed check gives its code as the value; so does any code left at
+// the end of the evaluation; a NaN or infinite result is returned as it is,
+// with code 12 or 13.
+ME_TYPE eval_math_expression_xyzt(const char* text, ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,
+                                  int& error_code, int diagnostics);
+
+// The same with fewer variables; the missing ones are 0.
+inline ME_TYPE eval_math_expression_xyz(const char* text, ME_TYPE x, ME_TYPE y, ME_TYPE z,
+                                        int& error_code, int diagnostics) {
+  return eval_math_expression_xyzt(text, x, y, z, 0, error_code, diagnostics);
+}
+inline ME_TYPE eval_math_expression_xy(const char* text, ME_TYPE x, ME_TYPE y, int& error_code,
+                                       int diagnostics) {
+  return eval_math_expression_xyzt(text, x, y, 0, 0, error_code, diagnostics);
+}
+inline ME_TYPE eval_math_expression_x(const char* text, ME_TYPE x, int& error_code,
+                                      int diagnostics) {
+  return eval_math_expression_xyzt(text, x, 0, 0, 0, error_code, diagnostics);
+}
+inline ME_TYPE eval_math_expression(const char* text, int& error_code, int diagnostics) {
+  return eval_math_expression_xyzt(text, 0, 0, 0, 0, error_code, diagnostics);
+}
+
+// Evaluates a span of normalised text (no spaces, lower case).
+ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y,
+                                          ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics);
+
+// The length of the next operand: the offset of the free operator that ends
+// it, or the span's length. Sets `compound` when the operand holds operators
+// of higher precedence than `previous_operator` (' ' for none yet).
+int find_first_free_operator_pos(const char* span, int length, char previous_operator,
+                                 int& compound, int& error_code, int diagnostics);
+
+// One operand: a bracket group, a function call with up to three arguments,
+// or a simple operand.
+ME_TYPE eval_math_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y, ME_TYPE z,
+                               ME_TYPE t, int& error_code, int diagnostics);
+
+// 1 (code 12 or 13) when the value is NaN or infinite, else 0.
+int test_for_MX_math_expression_result_correction(ME_TYPE value, const char* text, int& error_code,
+                                                  int diagnostics);
+
+}  // namespace vantrel::expr

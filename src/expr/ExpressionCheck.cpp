@@ -1,0 +1,146 @@
+#include "expr/ExpressionCheck.h"
+
+#include <cstring>
+#include <string>
+
+#include "expr/ErrorReport.h"
+#include "platform/NumberText.h"
+
+namespace vantrel::expr {
+namespace {
+
+bool IsAllowedSymbol(unsigned char c) {
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+  switch (c) {
+    case '.':
+    case '_':
+    case ',':
+    case '(':
+    case ')':
+    case '+':
+    case '-':
+    case '/':
+    case '*':
+    case '^':
+    case ' ':
+      return true;
+    default:
+      return false;
+  }
+}
+
+int LengthOf(const char* text) {
+  const std::size_t n = std::strlen(text);
+  return n > INT32_MAX ? INT32_MAX : static_cast<int>(n);
+}
+
+}  // namespace
+
+int normalize_math_expression(const char* text, char* output) {
+  int n = 0;
+  for (const char* p = text; *p; ++p) {
+    const char c = *p;
+    if (c == ' ') continue;
+    output[n++] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  output[n] = '\0';
+  return n;
+}
+
+int check_math_expression_for_correctness(const char* text, int diagnostics) {
+  static constexpr const char* kName = "check_math_expression_for_correctness";
+  const int n = LengthOf(text);
+  if (n >= MX_MATH_EXPRESSION_LENGTH) {
+    if (diagnostics) {
+      print_math_expression_error(
+          kName, text,
+          format_math_message(
+              "length of expression = %d is more than allowed MX_MATH_EXPRESSION_LENGTH = %d", n,
+              MX_MATH_EXPRESSION_LENGTH),
+          n, 3, diagnostics);
+    }
+    return 3;
+  }
+  const int depth = check_for_brackets_correctness_in_math_expression(text);
+  if (depth < 0) return 21;
+  if (depth > 0) return 22;
+  for (int i = 0; i < n; ++i) {
+    if (!IsAllowedSymbol(static_cast<unsigned char>(text[i]))) {
+      if (diagnostics) {
+        print_math_expression_error(kName, text,
+                                    format_math_message("not allowed symbol '%c'", text[i]), i, 2,
+                                    diagnostics);
+      }
+      return 2;
+    }
+  }
+  return 0;
+}
+
+int check_for_brackets_correctness_in_math_expression(const char* text) {
+  static constexpr const char* kName = "check_for_brackets_correctness_in_math_expression";
+  int depth = 0;
+  for (int i = 0; text[i]; ++i) {
+    if (text[i] == '(') {
+      ++depth;
+    } else if (text[i] == ')') {
+      if (--depth < 0) {
+        write_math_diagnostic(FormatText("%s(): ERROR in position %d of math expression:\n'%s'\n",
+                                         kName, i + 1, text));
+        return depth;
+      }
+    }
+  }
+  if (depth != 0) {
+    write_math_diagnostic(FormatText("%s(): ERROR in math expression:\n'%s'\n", kName, text));
+  }
+  return depth;
+}
+
+int positions_of_brackets(const char* span, int length, int& first_open, int& matching_close,
+                          int& error_code, int diagnostics) {
+  static constexpr const char* kName = "positions_of_brackets";
+  error_code = 0;
+  first_open = 0;
+  matching_close = 0;
+  if (length >= MX_MATH_EXPRESSION_LENGTH) {
+    error_code = 3;
+    print_math_expression_error(kName, span_text(span, length), "too long expression!", 0,
+                                error_code, diagnostics);
+    return 3;
+  }
+  int opened = 0;
+  int depth = 0;
+  for (int i = 0; i < length; ++i) {
+    const char c = span[i];
+    if (c == '(') {
+      if (++opened == 1) first_open = i;
+      ++depth;
+    } else if (c == ')') {
+      if (--depth < 0) {
+        error_code = 20;
+        if (diagnostics) {
+          print_math_expression_error(kName, span_text(span, length),
+                                      format_math_message("found alone '%c'!", ')'), i + 1,
+                                      error_code, diagnostics);
+        }
+        return depth;
+      }
+      if (depth == 0) {
+        matching_close = i;
+        return 0;
+      }
+    }
+  }
+  if (depth != 0) {
+    error_code = 19;
+    if (diagnostics) {
+      print_math_expression_error(kName, span_text(span, length),
+                                  format_math_message("found alone '%c'!", '('), length, error_code,
+                                  diagnostics);
+    }
+  }
+  return depth;
+}
+
+}  // namespace vantrel::expr

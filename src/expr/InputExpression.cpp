@@ -1,0 +1,15 @@
+#include "expr/InputExpression.h"
+
+#include "expr/Evaluation.h"
+
+namespace vantrel::expr {
+
+ME_TYPE evaluate_input_expression(const char* text) { return evaluate_input_value(text, 1).value; }
+
+InputValue evaluate_input_value(const char* text, int diagnostics) {
+  int error_code = 0;
+  const ME_TYPE value = eval_math_expression_xyzt(text, 0, 0, 0, 0, error_code, diagnostics);
+  return {value, error_code};
+}
+
+}  // namespace vantrel::expr

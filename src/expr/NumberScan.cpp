@@ -1,0 +1,180 @@
+#include "expr/NumberScan.h"
+
+#include <string_view>
+
+#include "expr/ErrorReport.h"
+#include "platform/NumberText.h"
+
+namespace vantrel::expr {
+namespace {
+
+constexpr const char* kName = "evaluate_number";
+
+struct Constant {
+  std::string_view name;
+  ME_TYPE value;
+};
+
+constexpr ME_TYPE kE = 2.718281828459045;
+constexpr ME_TYPE kPi = 3.141592653589793;
+
+constexpr Constant kConstants[] = {
+    {"pi", kPi},
+    {"m_e", kE},
+    {"m_pi", kPi},
+    {"m_2pi", 6.283185307179586},
+    {"m_pi2", 1.5707963267948966},
+    {"m_pi3", 1.0471975511965976},
+    {"m_pi4", 0.7853981633974483},
+    {"m_pi_2", 1.5707963267948966},
+    {"m_a_pi", 0.3183098861837907},
+    {"m_pi_3", 1.0471975511965976},
+    {"m_pi_4", 0.7853981633974483},
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(const char* span, std::string_view lower_name) {
+  for (std::size_t i = 0; i < lower_name.size(); ++i) {
+    if (Lower(span[i]) != lower_name[i]) return false;
+  }
+  return true;
+}
+
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Length of the longest prefix that reads as a decimal number: blanks, a
+// sign, digits with at most one point, then an exponent only when digits
+// follow its 'e' (and sign). Hexadecimal, inf and nan are no numbers here.
+int DecimalPrefix(const char* s, int n) {
+  int i = 0;
+  while (i < n && IsBlank(s[i])) ++i;
+  if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+  int digits = 0;
+  while (i < n && IsDigit(s[i])) ++i, ++digits;
+  if (i < n && s[i] == '.') {
+    ++i;
+    while (i < n && IsDigit(s[i])) ++i, ++digits;
+  }
+  if (digits == 0) return 0;
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    int j = i + 1;
+    if (j < n && (s[j] == '+' || s[j] == '-')) ++j;
+    if (j < n && IsDigit(s[j])) {
+      while (j < n && IsDigit(s[j])) ++j;
+      i = j;
+    }
+  }
+  return i;
+}
+
+void Report(const char* span, int length, const char* format, char c, int position, int code,
+            int diagnostics) {
+  if (!diagnostics) return;
+  print_math_expression_error(kName, span_text(span, length), format_math_message(format, c),
+                              position, code, diagnostics);
+}
+
+}  // namespace
+
+ME_TYPE eval_simple_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y, ME_TYPE z,
+                                 ME_TYPE t, int& error_code, int diagnostics) {
+  error_code = 0;
+  if (length == 1) {
+    switch (Lower(span[0])) {
+      case 'x':
+        return x;
+      case 'y':
+        return y;
+      case 'z':
+        return z;
+      case 't':
+        return t;
+      default:
+        break;
+    }
+  }
+  return evaluate_number(span, length, error_code, diagnostics);
+}
+
+ME_TYPE evaluate_number(const char* span, int length, int& error_code, int diagnostics) {
+  error_code = 0;
+  if (length <= 0) {
+    error_code = 7;
+    print_math_expression_error(kName, {}, "Empty variable!", 0, error_code, diagnostics);
+    return 0;
+  }
+  // A leading sign applies to the rest, which is read by the same rules; a
+  // loop rather than a call per sign keeps long sign runs off the stack.
+  bool negative = false;
+  while (length >= 2 && (span[0] == '-' || span[0] == '+')) {
+    negative = negative != (span[0] == '-');
+    ++span;
+    --length;
+  }
+  const ME_TYPE value = [&]() -> ME_TYPE {
+    if (length == 1) {
+      if (IsDigit(span[0])) return span[0] - '0';
+      if (Lower(span[0]) == 'e') return kE;
+      error_code = 2;
+      Report(span, length, "wrong symbol '%c'!", span[0], 0, error_code, diagnostics);
+      return error_code;
+    }
+    for (const Constant& constant : kConstants) {
+      if (constant.name.size() == static_cast<std::size_t>(length) &&
+          SameIgnoringCase(span, constant.name)) {
+        return constant.value;
+      }
+    }
+    bool point = false, exponent = false, sign = false;
+    for (int i = 0; i < length; ++i) {
+      const char c = span[i];
+      if (IsDigit(c)) continue;
+      if (c == '.') {
+        if (point) {
+          error_code = 27;
+          Report(span, length, "Too much points in the number: wrong symbol '%c'!", c, i,
+                 error_code, diagnostics);
+        }
+        point = true;
+      } else if (c == 'e') {
+        if (exponent) {
+          error_code = 26;
+          Report(span, length, "Too much 'e' in the number: wrong symbol '%c'!", c, i, error_code,
+                 diagnostics);
+        }
+        exponent = true;
+      } else if (c == '+' || c == '-') {
+        if (!exponent) {
+          error_code = 28;
+          Report(span, length, "Signs before 'e' in the number: wrong symbol '%c'!", c, i,
+                 error_code, diagnostics);
+          return 0;
+        }
+        if (sign) {
+          error_code = 29;
+          Report(span, length, "Too much signs in the number: wrong symbol '%c'!", c, i, error_code,
+                 diagnostics);
+          return 0;
+        }
+        sign = true;
+      } else {
+        error_code = 2;
+        Report(span, length, "wrong symbol '%c' in the number!", c, i, error_code, diagnostics);
+      }
+    }
+    // The literal is read from a terminated copy so that the conversion
+    // cannot run past the span.
+    static char buffer[MX_MATH_EXPRESSION_LENGTH];
+    int n = DecimalPrefix(span, length);
+    if (n >= MX_MATH_EXPRESSION_LENGTH) n = MX_MATH_EXPRESSION_LENGTH - 1;
+    for (int i = 0; i < n; ++i) buffer[i] = span[i];
+    buffer[n] = '\0';
+    return ParseDouble(buffer);
+  }();
+  return negative ? -value : value;
+}
+
+}  // namespace vantrel::expr
