@@ -13,7 +13,6 @@
 #include "ui/kit/GroupFrame.h"
 #include "ui/kit/ListBox.h"
 #include "ui/kit/PictureStatic.h"
-#include "ui/kit/StaticText.h"
 #include "ui/kit/TemplateDialog.h"
 #include "ui/kit/ToolTipControl.h"
 
@@ -195,13 +194,6 @@ TEST(EditBox, RaisesChangeForNewTextOnlyWhoeverWritesIt) {
   EXPECT_EQ(changes.count(), 4);
 }
 
-TEST(StaticText, KeepsTheWrittenTextAndShowsPlainLineBreaks) {
-  StaticText label(QString{});
-  label.SetText(QStringLiteral("meter \r\nm"));
-  EXPECT_EQ(label.Text(), QStringLiteral("meter \r\nm"));
-  EXPECT_EQ(label.text(), QStringLiteral("meter \nm"));
-}
-
 TEST(PictureStatic, ReportsAClickOnlyWhenItNotifies) {
   PictureStatic notifying(true);
   PictureStatic silent(false);
@@ -232,22 +224,6 @@ TEST(ToolTips, WrapAtTheWidestTipAndKeepTheirOwnBreaks) {
             QStringLiteral("one two three four five six seven eight nine ten eleven twelve"));
   EXPECT_EQ(WrapTipText(text, metrics, -1),
             QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-TEST(ToolTips, ToolsCarryTextAndTimeAndTurnOffWhenInactive) {
-  QWidget tool;
-  ToolTipControl tips;
-  tips.AddTool(&tool, QStringLiteral("Click here"));
-  tips.SetAutoPopTime(30000);
-  tips.SetMaxTipWidth(640);
-  EXPECT_EQ(tool.toolTip(), QStringLiteral("Click here"));
-  EXPECT_EQ(tool.toolTipDuration(), 30000);
-  tips.Activate(false);
-  EXPECT_TRUE(tool.toolTip().isEmpty());
-  tips.Activate(true);
-  tips.UpdateTipText(&tool, QStringLiteral("Other"));
-  EXPECT_EQ(tool.toolTip(), QStringLiteral("Other"));
-  EXPECT_EQ(tips.ToolText(&tool), QStringLiteral("Other"));
 }
 
 // The main window's template, control by control.

@@ -53,12 +53,6 @@ TEST(SortedLists, KeepEntriesInThePlatformOrderWhateverTheOrderOfAdding) {
   }
 }
 
-TEST(SortedLists, UnsortedListsKeepTheOrderOfAdding) {
-  ListBox list(false);
-  for (const char* text : {"b", "a", "c"}) list.AddString(QString::fromLatin1(text));
-  EXPECT_EQ(Entries(list), (QStringList{"b", "a", "c"}));
-}
-
 TEST(ListBox, SelectionRulesForOutOfRangeAndMinusOne) {
   ListBox list(true);
   EXPECT_EQ(list.GetCurSel(), -1);

@@ -1,0 +1,117 @@
+// The converter window on the offscreen platform: one recomputation as a
+// keystroke causes it, and a whole start of the window.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "expr/ErrorReport.h"
+#include "platform/NumberText.h"
+#include "ui/AppContext.h"
+#include "ui/ConverterDlg.h"
+#include "ui/DialogTemplates.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/Shell.h"
+
+namespace vantrel {
+namespace {
+
+void EnsureApplication() {
+  static std::unique_ptr<QApplication> application;
+  if (application) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "vantrel_bench";
+  static char* argv[] = {name, nullptr};
+  application = std::make_unique<QApplication>(argc, argv);
+  // Diagnostics are written as the program writes them, to a stream no one reads.
+  expr::set_math_diagnostic_stream(std::fopen("/dev/null", "w"));
+}
+
+// Answers every request at once and lets nothing leave the process.
+class QuietShell final : public Shell {
+ public:
+  int MessageBox(QWidget*, const QString&, const QString&, MessageIcon) override { return kIdOk; }
+  bool OpenAddress(const QString&) override { return true; }
+  bool StartProgram(const QString&) override { return true; }
+  void SetClipboardText(const QString&) override {}
+};
+
+std::filesystem::path FreshSettingsFile() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) return {};
+  return std::filesystem::path(pattern) / "Mensura.ini";
+}
+
+struct Window {
+  Window() : context(Profile(FreshSettingsFile()), shell) {
+    EnsureApplication();
+    AddProgramTemplates(context.templates);
+  }
+  ~Window() {
+    std::error_code ignored;
+    std::filesystem::remove_all(context.profile.File().parent_path(), ignored);
+  }
+  QuietShell shell;
+  AppContext context;
+};
+
+void ComputeOn(benchmark::State& state, const QString& input) {
+  Window window;
+  CConverterDlg dialog(window.context);
+  dialog.Create();
+  dialog.SetItemText(ids::kInputBox, input);
+  for (auto _ : state) {
+    dialog.ComputeResult();
+    benchmark::DoNotOptimize(dialog.ItemText(ids::kOutputBox));
+  }
+}
+
+void BM_ComputeResultNumber(benchmark::State& state) { ComputeOn(state, QStringLiteral("12.5")); }
+BENCHMARK(BM_ComputeResultNumber);
+
+void BM_ComputeResultHelpExample(benchmark::State& state) {
+  ComputeOn(state, QStringLiteral("sin(-50.01+x^(sin(y/21.11)-(cos(t)^z)^3.11))-exp(1e-0.6)+x-y*z/"
+                                  "t-0010.0100"));
+}
+BENCHMARK(BM_ComputeResultHelpExample);
+
+// Construction, initialisation (the settings read and the visibility of every
+// category written) and showing; then closing and destroying.
+void BM_ConstructAndShowMainDialog(benchmark::State& state) {
+  Window window;
+  for (auto _ : state) {
+    CConverterDlg dialog(window.context);
+    dialog.Create();
+    QApplication::processEvents();
+    state.PauseTiming();
+    dialog.close();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ConstructAndShowMainDialog)->Unit(benchmark::kMillisecond);
+
+// The peak resident memory of this process once a window has started.
+void BM_PeakMemoryAfterStart(benchmark::State& state) {
+  Window window;
+  CConverterDlg dialog(window.context);
+  dialog.Create();
+  QApplication::processEvents();
+  for (auto _ : state) benchmark::DoNotOptimize(dialog.isVisible());
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) {
+      state.counters["peak_kB"] = static_cast<double>(ParseLong(line.c_str() + 6));
+    }
+  }
+}
+BENCHMARK(BM_PeakMemoryAfterStart)->Iterations(1);
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,31 @@
+// The program's start: the settings file, then the converter window run
+// modally; the process ends when the window closes.
+#pragma once
+
+#include <QString>
+
+#include "app/SettingsLocation.h"
+
+namespace vantrel {
+
+class CConverterApp {
+ public:
+  // Runs the converter window and returns false when it has closed: there is
+  // nothing left to run after it.
+  bool InitInstance();
+
+  const SettingsLocation& Location() const { return location_; }
+
+  // Whether a window can be shown: a display server, or a Qt platform named
+  // in the environment.
+  static bool DisplayAvailable();
+
+  // The home page document installed with the program (or in the build
+  // tree); empty when there is none.
+  static QString LocateHomePage();
+
+ private:
+  SettingsLocation location_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,22 @@
+// The converter window's program.
+#include <QApplication>
+#include <cstdio>
+
+#include "app/ConverterApp.h"
+
+int main(int argc, char** argv) {
+  if (!vantrel::CConverterApp::DisplayAvailable()) {
+    std::fputs(
+        "vantrel: no display is available (DISPLAY and WAYLAND_DISPLAY are not set), so the "
+        "window cannot open.\nStart it on a desktop, or under xvfb-run; vantrel-convert works "
+        "without one.\n",
+        stderr);
+    return 1;
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vantrel Unit Converter"));
+  QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+  vantrel::CConverterApp converter;
+  converter.InitInstance();
+  return 0;
+}

@@ -1,0 +1,37 @@
+// What the program keeps for its whole run and hands to every dialog: the
+// settings file, the dialog font values, the preferences read at start, the
+// dialog templates, the desktop seams and the catalogue the main window
+// publishes for the tool dialogs.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "app/Preferences.h"
+#include "platform/Profile.h"
+#include "ui/kit/DialogTemplateRegistry.h"
+
+namespace vantrel {
+
+class CUnitCatalogue;
+class Shell;
+
+struct AppContext {
+  AppContext(Profile settings, Shell& desktop) : profile(std::move(settings)), shell(desktop) {}
+
+  Profile profile;
+  Shell& shell;
+  DialogTemplateRegistry templates;
+  // "Verdana" 8 until the main dialog is run; then from the settings when
+  // "CustomFont" is on.
+  DialogFont dialogFont;
+  // Made from the dialog font when the main dialog is run.
+  QFont menuFont;
+  Preferences preferences;
+  // The main window's catalogue, once it has initialised.
+  CUnitCatalogue* catalogue = nullptr;
+  // The page a click on the logo opens: a web address or a document's path.
+  QString homePage;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,61 @@
+// The converter window: a category, an input and an output unit, a value typed
+// as a number or an expression, and the result on every change.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include "ui/Picture.h"
+#include "ui/kit/TemplateDialog.h"
+#include "ui/kit/ToolTipControl.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+
+struct AppContext;
+
+class CConverterDlg : public TemplateDialog {
+  Q_OBJECT
+
+ public:
+  explicit CConverterDlg(AppContext& context, QWidget* parent = nullptr);
+  ~CConverterDlg() override;
+
+  void FillCategoryCombo();
+  void OnSelectCategory();
+  void ComputeResult();
+  void OnInvertUnits();
+  void SaveLastSelection();
+
+  CUnitCatalogue& Catalogue() { return catalogue_; }
+  const ToolTipControl& ToolTips() const { return tips_; }
+
+ protected:
+  void OnBeforeCreate() override;
+  void OnInitDialog() override;
+  // Enter does nothing here; Escape is a close request like the close box.
+  void OnOK() override {}
+  void OnCancel() override { close(); }
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void LoadSettings();
+  void PlaceLogo();
+  void CreateToolTips();
+  void ShowAtStart();
+  void OpenHomePage();
+
+  AppContext& context_;
+  CUnitCatalogue catalogue_;
+  QString inputText_ = QStringLiteral("1");
+  QString outputText_;
+  CPicture logo_;
+  CPicture invert_;
+  ToolTipControl tips_;
+  int lastCategory_ = 0;
+  int lastUnitFrom_ = 0;
+  int lastUnitTo_ = 0;
+  QIcon icon_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,380 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "RecordingShell.h"
+#include "expr/ErrorReport.h"
+#include "support/TempDir.h"
+#include "ui/AppContext.h"
+#include "ui/ConverterDlg.h"
+#include "ui/DialogTemplates.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/DropDownList.h"
+#include "ui/kit/EditBox.h"
+#include "ui/kit/ListBox.h"
+#include "ui/kit/ListSort.h"
+#include "ui/kit/PictureStatic.h"
+#include "units/BuiltinUnitTable.h"
+
+namespace vantrel {
+namespace {
+
+using testing::RecordingShell;
+using testing::TempDir;
+
+class ConverterDlgTest : public ::testing::Test {
+ protected:
+  ConverterDlgTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
+    AddProgramTemplates(context_.templates);
+    context_.homePage = QStringLiteral("/usr/share/doc/vantrel/index.html");
+    expr::set_math_diagnostic_stream(nullptr);
+  }
+  ~ConverterDlgTest() override { expr::set_math_diagnostic_stream(stderr); }
+
+  // A start of the program: a new window on the same settings file.
+  CConverterDlg& Start() {
+    dialog_.reset();
+    dialog_ = std::make_unique<CConverterDlg>(context_);
+    EXPECT_TRUE(dialog_->Create());
+    return *dialog_;
+  }
+
+  Profile& Settings() { return context_.profile; }
+  DropDownList* Categories() { return dialog_->DropDownItem(ids::kCategoryList); }
+  ListBox* From() { return dialog_->ListBoxItem(ids::kInputUnitList); }
+  ListBox* To() { return dialog_->ListBoxItem(ids::kOutputUnitList); }
+  EditBox* Input() { return dialog_->EditItem(ids::kInputBox); }
+  QString Output() { return dialog_->ItemText(ids::kOutputBox); }
+  QString OutputTip() { return dialog_->ToolTips().ToolText(dialog_->Item(ids::kOutputBox)); }
+
+  static int IndexOf(const QStringList& entries, const QString& text) {
+    return static_cast<int>(entries.indexOf(text));
+  }
+  QStringList CategoryEntries() {
+    QStringList out;
+    for (int i = 0; i < Categories()->GetCount(); ++i) out << Categories()->GetLBText(i);
+    return out;
+  }
+  QStringList UnitEntries(ListBox* list) {
+    QStringList out;
+    for (int i = 0; i < list->GetCount(); ++i) out << list->GetText(i);
+    return out;
+  }
+
+  // What a user does: picks with the keyboard, so the window hears of it.
+  void UserPicksCategory(const QString& name) {
+    const int target = IndexOf(CategoryEntries(), name);
+    ASSERT_GE(target, 0) << name.toStdString();
+    Categories()->setFocus();
+    QTest::keyClick(Categories(), Qt::Key_Home);
+    for (int i = 0; i < target; ++i) QTest::keyClick(Categories(), Qt::Key_Down);
+    ASSERT_EQ(Categories()->GetCurSel(), target);
+  }
+  void UserPicksUnit(ListBox* list, const QString& name) {
+    const int target = IndexOf(UnitEntries(list), name);
+    ASSERT_GE(target, 0) << name.toStdString();
+    list->scrollToItem(list->item(target));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(target)).center());
+    ASSERT_EQ(list->GetCurSel(), target);
+  }
+  void UserTypes(const QString& text) {
+    Input()->selectAll();
+    QTest::keyClick(Input(), Qt::Key_Delete);
+    QTest::keyClicks(Input(), text);
+  }
+
+  TempDir dir_;
+  RecordingShell shell_;
+  AppContext context_;
+  std::unique_ptr<CConverterDlg> dialog_;
+};
+
+TEST_F(ConverterDlgTest, FirstStartShowsTheFirstCategoryAndUnitConvertingOne) {
+  CConverterDlg& dialog = Start();
+  QStringList visible;
+  for (const BuiltinCategory& category : BuiltinCategories()) {
+    if (category.visible == 1) visible << QString::fromStdWString(std::wstring(category.name));
+  }
+  std::sort(visible.begin(), visible.end(),
+            [](const QString& a, const QString& b) { return CompareListText(a, b) < 0; });
+  EXPECT_EQ(CategoryEntries(), visible);
+  EXPECT_EQ(Categories()->GetCurSel(), 0);
+  EXPECT_EQ(Categories()->GetLBText(0), QStringLiteral("Acceleration"));
+  EXPECT_EQ(From()->GetCurSel(), 0);
+  EXPECT_EQ(To()->GetCurSel(), 0);
+  EXPECT_EQ(UnitEntries(From()), UnitEntries(To()));
+  EXPECT_EQ(Input()->Text(), QStringLiteral("1"));
+  EXPECT_EQ(Output(), QStringLiteral("1"));
+  EXPECT_EQ(dialog.ItemText(ids::kInputUnitLabel), QStringLiteral("centimeter/second² \r\ncm/s²"));
+  EXPECT_EQ(dialog.ItemText(ids::kOutputUnitLabel), QStringLiteral("centimeter/second² \r\ncm/s²"));
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vantrel Unit Converter"));
+  EXPECT_EQ(context_.catalogue, &dialog.Catalogue());
+  EXPECT_EQ(dialog.pos(), QPoint(150, 150));
+}
+
+TEST_F(ConverterDlgTest, StartWritesTheVisibilityOfEveryCategory) {
+  Start();
+  const std::vector<IniEntry> visibility = Settings().GetSection(L"Visibility");
+  EXPECT_EQ(visibility.size(), 45u);
+  const auto shown = std::count_if(visibility.begin(), visibility.end(),
+                                   [](const IniEntry& entry) { return entry.value == L"1"; });
+  EXPECT_EQ(shown, 25);
+}
+
+TEST_F(ConverterDlgTest, TypingRecomputesOnEveryKeystroke) {
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  UserPicksUnit(To(), QStringLiteral("degree Fahrenheit"));
+  EXPECT_EQ(UnitEntries(From()).first(), QStringLiteral("degree Celsius"));
+  QStringList seen;
+  QObject::connect(Input(), &EditBox::Changed, [&] { seen << Output(); });
+  UserTypes(QStringLiteral("100"));
+  EXPECT_EQ(Output(), QStringLiteral("212"));
+  // One result per keystroke: the cleared box, then 1, 10 and 100.
+  EXPECT_EQ(seen, (QStringList{"", "33.8", "50", "212"}));
+  Input()->SetText(QStringLiteral("0"));
+  EXPECT_EQ(Output(), QStringLiteral("32"));
+  QTest::keyClick(Input(), Qt::Key_Backspace);
+  QTest::keyClicks(Input(), QStringLiteral("2*5"));
+  EXPECT_EQ(Output(), QStringLiteral("50"));
+  QTest::keyClick(Input(), Qt::Key_Backspace);
+  EXPECT_EQ(Output(), QStringLiteral("35.6")) << "the evaluator drops a trailing operator";
+}
+
+TEST_F(ConverterDlgTest, ACategoryChangeRefillsBothListsAndSelectsTheirFirstUnits) {
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  const QStringList expected{"degree Celsius", "degree Fahrenheit", "degree Rankine",
+                             "degree Reaumur", "Kelvin"};
+  EXPECT_EQ(UnitEntries(From()), expected);
+  EXPECT_EQ(UnitEntries(To()), expected);
+  EXPECT_EQ(From()->GetCurSel(), 0);
+  EXPECT_EQ(To()->GetCurSel(), 0);
+  EXPECT_EQ(dialog_->Catalogue().CurrentCategoryName(), L"Temperature");
+  EXPECT_EQ(dialog_->ItemText(ids::kOutputUnitLabel), QStringLiteral("degree Celsius \r\n°C"));
+}
+
+TEST_F(ConverterDlgTest, InvertSwapsTheUnitsAndTwiceRestores) {
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  UserPicksUnit(To(), QStringLiteral("Kelvin"));
+  UserTypes(QStringLiteral("100"));
+  EXPECT_EQ(Output(), QStringLiteral("373.15"));
+  QTest::mouseClick(dialog_->PictureItem(ids::kInvertIcon), Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_EQ(From()->GetText(From()->GetCurSel()), QStringLiteral("Kelvin"));
+  EXPECT_EQ(To()->GetText(To()->GetCurSel()), QStringLiteral("degree Celsius"));
+  EXPECT_EQ(Output(), QStringLiteral("-173.15"));
+  dialog_->OnInvertUnits();
+  EXPECT_EQ(From()->GetCurSel(), 0);
+  EXPECT_EQ(To()->GetText(To()->GetCurSel()), QStringLiteral("Kelvin"));
+  EXPECT_EQ(Output(), QStringLiteral("373.15"));
+}
+
+TEST_F(ConverterDlgTest, NumbersConvertBasesWithoutTheEvaluator) {
+  Start();
+  UserPicksCategory(QStringLiteral("Numbers"));
+  UserPicksUnit(From(), QStringLiteral("base-16 (hexadecimal)"));
+  UserPicksUnit(To(), QStringLiteral("base-10 (decimal)"));
+  UserTypes(QStringLiteral("ff"));
+  EXPECT_EQ(Output(), QStringLiteral("255"));
+  UserTypes(QStringLiteral("1+1"));
+  EXPECT_EQ(Output(), QStringLiteral("1")) << "the text is not evaluated";
+  EXPECT_EQ(dialog_->ItemText(ids::kInputUnitLabel), QStringLiteral("base-16 (hexadecimal) \r\n "));
+  UserPicksUnit(To(), QStringLiteral("base-02 (binary)"));
+  UserTypes(QStringLiteral("-1"));
+  EXPECT_EQ(Output(), QString(32, QLatin1Char('1')));
+}
+
+// The evaluator's error code is no number to convert, and an empty box is no
+// value at all.
+TEST_F(ConverterDlgTest, ErroneousOrEmptyInputShowsNoConvertedNumber) {
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  UserPicksUnit(To(), QStringLiteral("degree Fahrenheit"));
+  const struct {
+    const char* input;
+    const char* output;
+    const char* tip;
+  } cases[] = {
+      {"1/0", "Error", "divide by 0"},
+      {"sqrt(-4)", "Error", "negative argument: a < 0 in function sqrt(a) or sqr(a)"},
+      {"1/0+1", "Error", "expression result is INF"},
+      {"foo(1)", "Error", "unknown one argument function"},
+      {"", "", ""},
+      {"   ", "", ""},
+      {"10", "50", ""},
+      {"help", "32", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    UserTypes(QString::fromUtf8(c.input));
+    EXPECT_EQ(Output(), QString::fromUtf8(c.output));
+    EXPECT_EQ(OutputTip(), QString::fromUtf8(c.tip));
+  }
+}
+
+TEST_F(ConverterDlgTest, LabelsCarryTheAbbreviationOnlyWhenAsked) {
+  const struct {
+    int show;
+    const char* label;
+  } cases[] = {
+      {1, "centimeter/second² \r\ncm/s²"}, {0, "centimeter/second²"}, {2, "centimeter/second²"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.show);
+    Settings().WriteInt(L"Settings", L"ShowAbbreviation", c.show);
+    CConverterDlg& dialog = Start();
+    EXPECT_EQ(dialog.ItemText(ids::kInputUnitLabel), QString::fromUtf8(c.label));
+    EXPECT_EQ(UnitEntries(From()).first(), QStringLiteral("centimeter/second²"))
+        << "the lists never show abbreviations";
+  }
+}
+
+TEST_F(ConverterDlgTest, ACloseRequestStoresTheSelectionForTheNextStart) {
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  UserPicksUnit(From(), QStringLiteral("Kelvin"));
+  UserPicksUnit(To(), QStringLiteral("degree Rankine"));
+  const int category = Categories()->GetCurSel();
+  dialog_->close();
+  EXPECT_FALSE(dialog_->isVisible());
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), category);
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitFrom", -9), 4);
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitTo", -9), 2);
+
+  Start();
+  EXPECT_EQ(Categories()->GetCurSel(), category);
+  EXPECT_EQ(From()->GetCurSel(), 4);
+  EXPECT_EQ(To()->GetCurSel(), 2);
+  EXPECT_EQ(Output(), QStringLiteral("1.8"));
+
+  Settings().WriteInt(L"Settings", L"RememberLast", 0);
+  Start();
+  EXPECT_EQ(Categories()->GetCurSel(), 0);
+  EXPECT_EQ(From()->GetCurSel(), 0);
+  EXPECT_EQ(To()->GetCurSel(), 0);
+  UserPicksCategory(QStringLiteral("Numbers"));
+  dialog_->close();
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), Categories()->GetCurSel())
+      << "written whatever RememberLast says";
+}
+
+TEST_F(ConverterDlgTest, EscapeIsACloseRequestAndEnterDoesNothing) {
+  CConverterDlg& dialog = Start();
+  UserPicksCategory(QStringLiteral("Numbers"));
+  QTest::keyClick(Input(), Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), -9) << "Enter saved nothing";
+  QTest::keyClick(Input(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), Categories()->GetCurSel());
+}
+
+TEST_F(ConverterDlgTest, RememberedIndexesOutOfRange) {
+  Settings().WriteInt(L"Settings", L"LastCategory", 999);
+  Start();
+  EXPECT_EQ(Categories()->GetCurSel(), -1);
+  EXPECT_EQ(From()->GetCount(), 0);
+  EXPECT_EQ(To()->GetCount(), 0);
+  EXPECT_EQ(Output(), QString());
+  UserPicksCategory(QStringLiteral("Temperature"));
+  EXPECT_EQ(Output(), QStringLiteral("1")) << "a pick brings the lists back";
+
+  Settings().WriteInt(L"Settings", L"LastCategory", -1);
+  Start();
+  EXPECT_EQ(Categories()->GetCurSel(), -1);
+
+  Settings().WriteInt(L"Settings", L"LastCategory", 0);
+  Settings().WriteInt(L"Settings", L"LastUnitFrom", 999);
+  Settings().WriteInt(L"Settings", L"LastUnitTo", -1);
+  Start();
+  EXPECT_EQ(From()->GetCurSel(), 0) << "an index beyond the list is not applied";
+  EXPECT_EQ(To()->GetCurSel(), -1) << "-1 clears the selection";
+  UserTypes(QStringLiteral("5"));
+  EXPECT_EQ(Output(), QStringLiteral("1")) << "nothing is computed without an output unit";
+}
+
+TEST_F(ConverterDlgTest, HidingEveryCategoryLeavesTheListsEmpty) {
+  for (const BuiltinCategory& category : BuiltinCategories()) {
+    Settings().WriteInt(L"Visibility", category.name, 0);
+  }
+  Start();
+  EXPECT_EQ(Categories()->GetCount(), 0);
+  EXPECT_EQ(From()->GetCount(), 0);
+  EXPECT_EQ(To()->GetCount(), 0);
+  UserTypes(QStringLiteral("3"));
+  EXPECT_EQ(Output(), QString());
+}
+
+TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {
+  Settings().WriteInt(L"Settings", L"CustomFont", 1);
+  Settings().WriteString(L"Settings", L"FontName", L"DejaVu Serif");
+  Settings().WriteInt(L"Settings", L"FontSize", 11);
+  CConverterDlg& dialog = Start();
+  EXPECT_EQ(dialog.font().family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(dialog.font().pointSize(), 11);
+  EXPECT_EQ(context_.menuFont.family(), QStringLiteral("DejaVu Serif"));
+  const int customWidth = dialog.width();
+
+  Settings().WriteInt(L"Settings", L"CustomFont", 0);
+  context_.dialogFont = DialogFont{};
+  CConverterDlg& plain = Start();
+  EXPECT_EQ(plain.font().pointSize(), 8) << "the template's own font";
+  EXPECT_GT(customWidth, plain.width());
+}
+
+TEST_F(ConverterDlgTest, WithoutItsTemplateTheWindowRunsAsMinusOne) {
+  context_.templates = DialogTemplateRegistry{};
+  CConverterDlg dialog(context_);
+  EXPECT_EQ(dialog.DoModal(), -1);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(context_.catalogue, nullptr);
+}
+
+TEST_F(ConverterDlgTest, LogoSitsRightOfTheCategoriesAndOpensTheHomePage) {
+  CConverterDlg& dialog = Start();
+  PictureStatic* logo = dialog.PictureItem(ids::kLogo);
+  const QWidget* categories = dialog.Item(ids::kCategoryList);
+  EXPECT_EQ(
+      logo->geometry(),
+      QRect(dialog.width() - 265,
+            static_cast<int>((2 * categories->y() + categories->height()) * 0.5 - 30), 250, 57));
+  EXPECT_EQ(logo->cursor().shape(), Qt::PointingHandCursor);
+  QTest::mouseClick(logo, Qt::LeftButton, {}, QPoint(10, 10));
+  ASSERT_EQ(shell_.opened.size(), 1u);
+  EXPECT_EQ(shell_.opened[0], context_.homePage);
+  EXPECT_TRUE(shell_.messages.empty()) << "both pictures loaded";
+
+  // The pictures are painted into their controls.
+  const QImage shot = dialog.grab().toImage();
+  const QImage banner = QImage(QStringLiteral(":/res/GIF/130"));
+  EXPECT_EQ(shot.pixel(logo->geometry().topLeft() + QPoint(5, 5)), banner.pixel(5, 5));
+}
+
+TEST_F(ConverterDlgTest, TooltipsHaveTheirTextsAndStayThirtySeconds) {
+  CConverterDlg& dialog = Start();
+  EXPECT_EQ(dialog.ToolTips().ToolText(dialog.Item(ids::kInputBox)),
+            QStringLiteral("Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. "
+                           "1.75\r\nas Exponent, e.g. 1.2e-5\r\nas Partial Fraction, e.g. 7/8  "
+                           "or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2¾)."));
+  EXPECT_EQ(dialog.ToolTips().ToolText(dialog.Item(ids::kInvertIcon)),
+            QStringLiteral("Click on the icon to invert currently selected units"));
+  EXPECT_EQ(dialog.Item(ids::kInputBox)->toolTipDuration(), 30000);
+  EXPECT_TRUE(
+      dialog.Item(ids::kInputBox)->toolTip().startsWith(QStringLiteral("Enter your value")));
+}
+
+TEST_F(ConverterDlgTest, OnTopZeroStartsInTheNormalBand) {
+  Settings().WriteInt(L"Settings", L"OnTop", 0);
+  CConverterDlg& dialog = Start();
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+}  // namespace
+}  // namespace vantrel
