@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -329,6 +330,18 @@ TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {
   EXPECT_GT(customWidth, plain.width());
 }
 
+TEST_F(ConverterDlgTest, TheModalRunEndsWithACloseRequest) {
+  CConverterDlg dialog(context_);
+  QTimer::singleShot(0, &dialog, [&] {
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.ListBoxItem(ids::kOutputUnitList)->SetCurSel(3);
+    dialog.close();
+  });
+  EXPECT_EQ(dialog.DoModal(), QDialog::Rejected);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitTo", -9), 3);
+}
+
 TEST_F(ConverterDlgTest, WithoutItsTemplateTheWindowRunsAsMinusOne) {
   context_.templates = DialogTemplateRegistry{};
   CConverterDlg dialog(context_);
@@ -368,6 +381,23 @@ TEST_F(ConverterDlgTest, TooltipsHaveTheirTextsAndStayThirtySeconds) {
   EXPECT_EQ(dialog.Item(ids::kInputBox)->toolTipDuration(), 30000);
   EXPECT_TRUE(
       dialog.Item(ids::kInputBox)->toolTip().startsWith(QStringLiteral("Enter your value")));
+}
+
+TEST_F(ConverterDlgTest, TabVisitsTheCategoriesTheListsAndTheBoxesInTurn) {
+  CConverterDlg& dialog = Start();
+  std::vector<int> order;
+  QWidget* start = dialog.Item(ids::kCategoryList);
+  QWidget* widget = start;
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && widget->parentWidget() == &dialog) {
+      for (int id : {1000, 1004, 1003, 1010, 1011}) {
+        if (dialog.Item(id) == widget) order.push_back(id);
+      }
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != start && order.size() < 10);
+  EXPECT_EQ(order, (std::vector<int>{1000, 1004, 1003, 1010, 1011}));
+  EXPECT_EQ(dialog.Item(ids::kInvertIcon)->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(ConverterDlgTest, OnTopZeroStartsInTheNormalBand) {
