@@ -58,6 +58,8 @@ CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
 }
 
 CConverterDlg::~CConverterDlg() {
+  // The controls outlive this part of the window: none may call back into it.
+  for (QObject* child : children()) child->disconnect(this);
   if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;
   catalogue_.ClearAll();
 }
