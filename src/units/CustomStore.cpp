@@ -1,5 +1,7 @@
 #include "units/CustomStore.h"
 
+#include <cstdint>
+
 #include "app/SettingsKeys.h"
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
@@ -12,6 +14,16 @@ namespace {
 constexpr std::wstring_view kUnitMarker = L"=@";
 constexpr std::wstring_view kValueMarker = L"?val=";
 constexpr std::wstring_view kInvertedMarker = L"?i=";
+
+// The file is UTF-8: a surrogate or a value past U+10FFFF would be written as
+// U+FFFD and come back as another name.
+bool HasUnencodableCharacter(std::wstring_view name) {
+  for (const wchar_t c : name) {
+    const auto u = static_cast<std::uint32_t>(c);
+    if (u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -40,10 +52,13 @@ bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed) {
   return true;
 }
 
-bool IsStorableUnitName(std::wstring_view name) { return !name.empty() && IsWritableKeyName(name); }
+bool IsStorableUnitName(std::wstring_view name) {
+  return !name.empty() && IsWritableKeyName(name) && !HasUnencodableCharacter(name);
+}
 
 bool IsStorableCategoryName(std::wstring_view name) {
-  return IsWritableKeyName(name) && name.find(kValueMarker) == std::wstring_view::npos;
+  return IsWritableKeyName(name) && !HasUnencodableCharacter(name) &&
+         name.find(kValueMarker) == std::wstring_view::npos;
 }
 
 void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {

@@ -260,6 +260,15 @@ TEST_F(CustomStoreTest, RefusesNamesTheFileCannotHold) {
       EXPECT_EQ(catalogue_.FindCategory(c.name), nullptr) << c.name;
     }
   }
+  // Characters without a UTF-8 form would come back as U+FFFD.
+  for (const wchar_t bad : {wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0x110000)}) {
+    const std::wstring name = std::wstring(L"odd") + bad + L"name";
+    catalogue_.SelectCategory(L"Distance");
+    EXPECT_EQ(catalogue_.AddUnit(name, L" ", 2, 0, 0, 1, 1), 6);
+    EXPECT_EQ(catalogue_.FindCategory(L"Distance")->FindUnit(name), nullptr);
+    EXPECT_EQ(catalogue_.AddCategory(name, 1, 1, 1), 6);
+    EXPECT_EQ(catalogue_.FindCategory(name), nullptr);
+  }
   EXPECT_EQ(File(), before);
   // A category whose name cannot be stored cannot take persisted units.
   catalogue_.AddCategory(L"p?val=q", 0, 1, 1);
