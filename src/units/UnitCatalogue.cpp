@@ -154,6 +154,14 @@ void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory* r
 
 void CUnitCatalogue::WriteCustomUnitEntry(const CCategory& category, const CUnit& unit) {
   if (!profile_) return;
+  // A write keeps the spelling of a key already in the file, and the loader
+  // takes the unit's name from the key: a leftover key in other letters goes.
+  for (const IniEntry& entry : profile_->GetSection(keys::kCustomUnits)) {
+    if (entry.key != unit.name && EqualsIgnoreCase(entry.key, unit.name)) {
+      profile_->DeleteKey(keys::kCustomUnits, unit.name);
+      break;
+    }
+  }
   profile_->WriteString(keys::kCustomUnits, unit.name,
                         FormatCustomUnitValue(category.Name(), unit.coefficient, unit.inverted));
 }

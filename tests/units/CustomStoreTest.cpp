@@ -299,6 +299,17 @@ TEST_F(CustomStoreTest, RefusesASecondUnitSharingAKey) {
   EXPECT_EQ(catalogue_.FindCategory(L"distance"), nullptr);
 }
 
+// An entry left in the file (its category is gone) may spell the new unit's
+// key in other letters; the unit must still come back under its own name.
+TEST_F(CustomStoreTest, NewEntryReplacingAStaleKeyKeepsTheUnitsSpelling) {
+  WriteBytes(profile_.File(), "[CustomUnits]\nSmoot=@Atlantis?val=1?i=0\n");
+  CUnitCatalogue started;
+  Start(started);
+  started.SelectCategory(L"Distance");
+  ASSERT_EQ(started.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1), 4);
+  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"170.18");
+}
+
 // A file from elsewhere may hold one key twice; removing one unit keeps the
 // other's definition.
 TEST_F(CustomStoreTest, RemovingOneOfTwoLoadedUnitsKeepsTheOther) {
