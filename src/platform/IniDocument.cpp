@@ -26,8 +26,15 @@ bool IsComment(std::wstring_view line) {
   return !t.empty() && t.front() == L';';
 }
 
-bool HasLineBreakOrNul(std::wstring_view s) {
-  return s.find_first_of(std::wstring_view(L"\r\n\0", 3)) != std::wstring_view::npos;
+// A line break or NUL would split or cut the line; a surrogate or a value past
+// U+10FFFF has no UTF-8 form and would come back as U+FFFD.
+bool CannotBeWritten(std::wstring_view s) {
+  for (wchar_t c : s) {
+    const auto u = static_cast<unsigned long>(c);
+    if (c == L'\r' || c == L'\n' || c == L'\0' || (u >= 0xD800 && u <= 0xDFFF) || u > 0x10FFFF)
+      return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -151,15 +158,15 @@ std::wstring IniDocument::Text() const {
 }
 
 bool IsWritableSectionName(std::wstring_view name) {
-  return !HasLineBreakOrNul(name) && name.find(L']') == std::wstring_view::npos;
+  return !CannotBeWritten(name) && name.find(L']') == std::wstring_view::npos;
 }
 
 bool IsWritableKeyName(std::wstring_view name) {
-  if (HasLineBreakOrNul(name) || name.find(L'=') != std::wstring_view::npos) return false;
+  if (CannotBeWritten(name) || name.find(L'=') != std::wstring_view::npos) return false;
   const std::wstring_view t = TrimBlanks(name);
   return t.empty() || (t.front() != L'[' && t.front() != L';');
 }
 
-bool IsWritableValue(std::wstring_view value) { return !HasLineBreakOrNul(value); }
+bool IsWritableValue(std::wstring_view value) { return !CannotBeWritten(value); }
 
 }  // namespace vantrel

@@ -147,6 +147,9 @@ TEST_F(ProfileTest, NamesThatCannotComeBackAreRefused) {
   EXPECT_FALSE(profile_.WriteString(L"Sec]tion", L"k", L"1"));
   EXPECT_FALSE(profile_.WriteString(L"Sec\ntion", L"k", L"1"));
   EXPECT_FALSE(profile_.WriteString(L"Settings", L"k", L"two\nlines"));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", std::wstring(1, static_cast<wchar_t>(0xD800)), L"1"))
+      << "a surrogate has no UTF-8 form";
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"FontName", std::wstring(1, static_cast<wchar_t>(0x110000))));
   EXPECT_FALSE(profile_.DeleteKey(L"Settings", L"a=b"));
   EXPECT_EQ(Bytes(), before);
   // Blanks, "?" and "@" are fine.
