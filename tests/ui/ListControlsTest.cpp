@@ -104,6 +104,27 @@ TEST(ListBox, ReportsTheUsersSelectionButNotTheProgramsOwn) {
   EXPECT_EQ(list.GetCurSel(), 2);
 }
 
+TEST(ListBox, TheUserCannotClearItsSelection) {
+  // With nothing selected the window would keep showing a result for a unit
+  // no longer chosen, and stop recomputing.
+  ListBox list(true);
+  list.resize(200, 200);
+  list.show();
+  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
+  list.SetCurSel(1);
+  const QRect second = list.visualItemRect(list.item(1));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, second.center());
+  EXPECT_EQ(list.GetCurSel(), 1) << "ctrl+click";
+  list.setFocus();
+  QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+  EXPECT_EQ(list.GetCurSel(), 1) << "ctrl+space";
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, list.viewport()->height() - 2));
+  EXPECT_EQ(list.GetCurSel(), 1) << "click below the entries";
+  const QRect third = list.visualItemRect(list.item(2));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, third.center());
+  EXPECT_EQ(list.GetCurSel(), 2) << "ctrl+click on another entry selects it";
+}
+
 TEST(DropDownList, ReportsTheUsersSelectionButNotTheProgramsOwn) {
   DropDownList drop(true);
   drop.show();

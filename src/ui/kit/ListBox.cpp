@@ -58,6 +58,18 @@ int ListBox::FindStringPrefix(int start, const QString& prefix) const {
       count(), [this](int i) { return item(i)->text(); }, start, prefix);
 }
 
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+  // The user moves the selection but never clears it (ctrl+click, ctrl+space,
+  // a click below the entries): a list without a selection would leave the
+  // window showing a result for a unit no longer chosen.
+  const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+  if (!index.isValid() || (flags & QItemSelectionModel::Deselect)) {
+    return QItemSelectionModel::NoUpdate;
+  }
+  return flags;
+}
+
 void ListBox::OnSelectionChanged() {
   if (!programmatic_) emit SelectionChanged();
 }

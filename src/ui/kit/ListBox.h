@@ -29,6 +29,10 @@ class ListBox : public QListWidget {
  signals:
   void SelectionChanged();
 
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
+
  private:
   void OnSelectionChanged();
 
