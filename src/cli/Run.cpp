@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/EvalCommand.h"
 #include "cli/GeoCommand.h"
+#include "expr/ErrorReport.h"
 
 namespace vantrel::cli {
 namespace {
@@ -75,6 +76,10 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
     return kExitSuccess;
   }
 
+  // Conversion values are evaluated quietly: an error is the one line the
+  // command reports, and a help keyword must not break the output's format.
+  expr::set_math_diagnostic_stream(nullptr);
+  expr::set_math_help_stream(nullptr);
   Session session(settingsFile);
   ApplyFormatOptions(session, options);
   switch (options.mode) {

@@ -98,6 +98,7 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"sqrt(-4)", "foot", "inch"}, 1, "negative argument: a < 0 in function sqrt(a)"},
       {{"1/0+1", "foot", "inch"}, 1, "expression result is INF"},
       {{"2#3", "foot", "inch"}, 1, "wrong symbol"},
+      {{"2)+(3", "foot", "inch"}, 1, "vantrel-convert: too much rigth brackets\n"},
       {{"2147483648", "base-10 (decimal)", "base-02 (binary)"}, 1, "signed 32-bit"},
       {{"1", "foot"}, 2, "expected VALUE FROM TO, got 2 arguments"},
       {{"1", "foot", "inch", "--precision", "9"}, 2, "--precision must be a digit from 0 to 8"},

@@ -46,6 +46,20 @@ rm -rf "$config/Mensura"
 "$convert" 1 foot gram >/dev/null 2>&1
 [[ $? -eq 1 ]] || { echo "conversion error did not exit 1" >&2; failures=$((failures + 1)); }
 
+# Expressions: a value is evaluated; an erroneous one is one line on standard
+# error and nothing else, and a help keyword in a batch keeps its format.
+expect 33 "2+3/4" foot inch
+err="$("$convert" "2)+(3" foot inch 2>&1 >/dev/null)"
+[[ "$err" == "vantrel-convert: too much rigth brackets" ]] || {
+  echo "an erroneous value wrote: '$err'" >&2
+  failures=$((failures + 1))
+}
+got="$(printf '1\tfoot\tinch\nhelp\tfoot\tinch\n1/0\tfoot\tinch\n' | "$convert" --batch 2>/dev/null)"
+[[ "$got" == $'12\n0\nerror: divide by 0' ]] || {
+  echo "batch with expressions printed: '$got'" >&2
+  failures=$((failures + 1))
+}
+
 if [[ -n "$(ls -A "$config")" ]]; then
   echo "vantrel-convert created files: $(ls -A "$config")" >&2
   failures=$((failures + 1))
