@@ -11,9 +11,10 @@ namespace vantrel::cli {
 
 Session::Session(const std::filesystem::path& settingsFile) {
   BuildBuiltinCatalogue(catalogue_);
-  // The catalogue is given no profile, so that nothing below writes.
+  // The catalogue is given no profile, so that nothing below writes; the file
+  // is read once, however many keys the start reads.
   if (!settingsFile.empty()) {
-    const Profile profile(settingsFile);
+    const Profile profile = Profile::Snapshot(settingsFile);
     const Preferences preferences = ReadPreferences(profile);
     catalogue_.Format().mode = preferences.format;
     catalogue_.Format().precision = preferences.precision;

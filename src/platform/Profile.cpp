@@ -11,23 +11,36 @@ IniDocument Profile::Load() const {
   return bytes ? IniDocument::Parse(DecodeTextFile(*bytes)) : IniDocument{};
 }
 
+Profile Profile::Snapshot(std::filesystem::path file) {
+  Profile profile(std::move(file));
+  profile.snapshot_ = std::make_shared<const IniDocument>(profile.Load());
+  return profile;
+}
+
+template <typename Read>
+auto Profile::WithDocument(Read read) const {
+  if (snapshot_) return read(*snapshot_);
+  const IniDocument document = Load();
+  return read(document);
+}
+
 int Profile::GetInt(std::wstring_view section, std::wstring_view key, int defaultValue) const {
-  const auto value = Load().Find(section, key);
+  const auto value = WithDocument([&](const IniDocument& d) { return d.Find(section, key); });
   return value ? ParseLeadingInt(*value) : defaultValue;
 }
 
 std::wstring Profile::GetString(std::wstring_view section, std::wstring_view key,
                                 std::wstring_view defaultValue) const {
-  auto value = Load().Find(section, key);
+  auto value = WithDocument([&](const IniDocument& d) { return d.Find(section, key); });
   return value ? std::move(*value) : std::wstring(defaultValue);
 }
 
 std::vector<IniEntry> Profile::GetSection(std::wstring_view section) const {
-  return Load().Section(section);
+  return WithDocument([&](const IniDocument& d) { return d.Section(section); });
 }
 
 bool Profile::Update(std::wstring_view section, std::wstring_view key, std::wstring_view* value) {
-  if (file_.empty() || !IsWritableSectionName(section) || !IsWritableKeyName(key) ||
+  if (file_.empty() || snapshot_ || !IsWritableSectionName(section) || !IsWritableKeyName(key) ||
       (value && !IsWritableValue(*value)))
     return false;
   return UpdateFileAtomically(file_, [&](const std::optional<std::string>& old) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,11 @@ class Profile {
  public:
   Profile() = default;
   explicit Profile(std::filesystem::path file) : file_(std::move(file)) {}
+
+  // A read-only copy of the file as it is now, for readers that must change
+  // nothing and read many keys: reads never go to the disk again and every
+  // write fails.
+  static Profile Snapshot(std::filesystem::path file);
 
   const std::filesystem::path& File() const { return file_; }
 
@@ -41,9 +47,13 @@ class Profile {
 
  private:
   IniDocument Load() const;
+  // Runs read(document) on the snapshot, or on the file as it is now.
+  template <typename Read>
+  auto WithDocument(Read read) const;
   bool Update(std::wstring_view section, std::wstring_view key, std::wstring_view* value);
 
   std::filesystem::path file_;
+  std::shared_ptr<const IniDocument> snapshot_;
 };
 
 }  // namespace vantrel

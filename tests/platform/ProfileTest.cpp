@@ -193,6 +193,18 @@ TEST_F(ProfileTest, WritesThroughASymbolicLinkKeepTheLink) {
   EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 2);
 }
 
+TEST_F(ProfileTest, SnapshotReadsTheFileOnceAndNeverWrites) {
+  Put("[Settings]\nFormat=1\n[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\n");
+  Profile snapshot = Profile::Snapshot(File());
+  Put("[Settings]\nFormat=2\n");
+  EXPECT_EQ(snapshot.GetInt(L"Settings", L"Format", 0), 1);
+  EXPECT_EQ(snapshot.GetSection(L"CustomUnits").size(), 1u);
+  EXPECT_FALSE(snapshot.WriteInt(L"Settings", L"Format", 3));
+  EXPECT_FALSE(snapshot.DeleteKey(L"Settings", L"Format"));
+  EXPECT_EQ(Bytes(), "[Settings]\nFormat=2\n");
+  EXPECT_EQ(Profile::Snapshot(dir_ / "missing.ini").GetInt(L"Settings", L"Format", 7), 7);
+}
+
 TEST_F(ProfileTest, WritesKeepTheFileMode) {
   Put("[Settings]\nFormat=1\n");
   ::chmod(File().c_str(), 0600);
