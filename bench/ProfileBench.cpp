@@ -12,7 +12,8 @@ namespace {
 class SettingsFile {
  public:
   SettingsFile() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
     folder_ = ::mkdtemp(pattern.data());
     profile_ = vantrel::Profile(folder_ / "Mensura.ini");
     std::string text = "[Settings]\nFormat=0\nPrecision=5\n[CustomUnits]\n";
@@ -33,7 +34,8 @@ class SettingsFile {
 
 void BM_ProfileReadInt(benchmark::State& state) {
   SettingsFile file;
-  for (auto _ : state) benchmark::DoNotOptimize(file.profile().GetInt(L"Visibility", L"Distance", 0));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(file.profile().GetInt(L"Visibility", L"Distance", 0));
 }
 BENCHMARK(BM_ProfileReadInt)->Unit(benchmark::kMicrosecond);
 

@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     BuildBuiltinCatalogue(*built);
     return built;
   }();
-  const std::wstring text =
-      Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::wstring text = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), size));
   const int result = catalogue->LoadCustomUnitEntry(text);
   if (result == 4) {
     // Take it out again so that the catalogue stays small between runs.
     for (const auto& [name, category] : catalogue->Categories()) {
-      if (catalogue->SelectCategory(name) && catalogue->RemoveUnit(text.substr(0, text.find(L"=@"))) == 4)
+      if (catalogue->SelectCategory(name) &&
+          catalogue->RemoveUnit(text.substr(0, text.find(L"=@"))) == 4)
         break;
     }
   }

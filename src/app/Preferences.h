@@ -46,8 +46,7 @@ DialogFont ReadDialogFont(const Profile& profile, DialogFont current = {});
 void WriteLastSelection(Profile& profile, int category, int unitTo, int unitFrom);
 
 // "ShowAbbreviation", "OnTop", "RememberLast", "CustomFont", "FontName", "FontSize".
-void WriteGeneralSettings(Profile& profile, const Preferences& preferences,
-                          const DialogFont& font);
+void WriteGeneralSettings(Profile& profile, const Preferences& preferences, const DialogFont& font);
 
 // "Format", then "Precision" only for scientific and fixed format.
 void WriteResultFormat(Profile& profile, int format, int precision);

@@ -1,9 +1,9 @@
 #include "cli/GeoCommand.h"
 
 #include <cmath>
-#include <ostream>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "geo/Dms.h"
@@ -37,23 +37,25 @@ std::optional<int> ParseEllipsoid(const std::string& text, std::ostream& err) {
   const long index = ParseLong(text.c_str(), &end);
   if (end != text.c_str() && *end == '\0') {
     if (index >= 0 && index < kEllipsoidCount) return static_cast<int>(index);
-    Fail(err, kExitUsageError, FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),
-                                     kEllipsoidCount - 1));
+    Fail(err, kExitUsageError,
+         FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),
+                    kEllipsoidCount - 1));
     return std::nullopt;
   }
   const std::wstring name = Utf8ToWide(text);
   for (int i = 0; i < kEllipsoidCount; ++i) {
     if (Ellipsoids()[i].name == name) return i;
   }
-  Fail(err, kExitUsageError, "unknown ellipsoid '" + text + "'; give an index 0 to " +
-                            std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames());
+  Fail(err, kExitUsageError,
+       "unknown ellipsoid '" + text + "'; give an index 0 to " +
+           std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames());
   return std::nullopt;
 }
 
 // Splits the arguments after the command into numbers and options. Anything
 // starting with "--" is an option, so negative numbers pass as positional.
 std::optional<GeoArguments> SplitArguments(const Arguments& args, bool acceptsSouth,
-                                            std::ostream& err) {
+                                           std::ostream& err) {
   GeoArguments out;
   const std::string& command = args.front();
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -139,8 +141,8 @@ int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
     return Fail(err, kExitConversionError, "this point has no finite UTM coordinates");
   }
-  WriteLine(out, FormatText("%1.3f\t%1.3f\t%d %c\t%c", r.northing, r.easting, r.zoneNumber, r.zoneLetter,
-                       r.southern == 1 ? 'S' : 'N'));
+  WriteLine(out, FormatText("%1.3f\t%1.3f\t%d %c\t%c", r.northing, r.easting, r.zoneNumber,
+                            r.zoneLetter, r.southern == 1 ? 'S' : 'N'));
   return kExitSuccess;
 }
 
@@ -163,8 +165,8 @@ int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err) {
     return Fail(err, kExitConversionError,
                 "these UTM coordinates have no finite latitude and longitude");
   }
-  WriteLine(out, FormatText("%.9f\t%.9f\t%s\t%s", p.latitude, p.longitude, DmsText(p.latitude).c_str(),
-                       DmsText(p.longitude).c_str()));
+  WriteLine(out, FormatText("%.9f\t%.9f\t%s\t%s", p.latitude, p.longitude,
+                            DmsText(p.latitude).c_str(), DmsText(p.longitude).c_str()));
   return kExitSuccess;
 }
 

@@ -19,8 +19,8 @@ constexpr double kFalseEasting = 500000;
 constexpr double kFalseNorthingSouth = 10000000;
 
 struct Shape {
-  double a;    // equatorial radius
-  double e2;   // first eccentricity squared, and its powers
+  double a;   // equatorial radius
+  double e2;  // first eccentricity squared, and its powers
   double e4;
   double e6;
   double ep2;  // second eccentricity squared

@@ -65,7 +65,8 @@ void Pad(std::string& out, const std::string& body, const Conversion& conv, bool
     out += body;
     out.append(static_cast<size_t>(fill), ' ');
   } else if (conv.zero && zeroAllowed) {
-    size_t signLen = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
+    size_t signLen =
+        (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
     if (body.size() >= signLen + 2 && body[signLen] == '0' &&
         (body[signLen + 1] == 'x' || body[signLen + 1] == 'X'))
       signLen += 2;
@@ -85,8 +86,10 @@ std::string FormatNonFinite(double value, const Conversion& conv) {
   } else {
     body = value < 0 ? "-inf" : "inf";
   }
-  if (body[0] != '-' && conv.plus) body.insert(0, 1, '+');
-  else if (body[0] != '-' && conv.space) body.insert(0, 1, ' ');
+  if (body[0] != '-' && conv.plus)
+    body.insert(0, 1, '+');
+  else if (body[0] != '-' && conv.space)
+    body.insert(0, 1, ' ');
   if (conv.conversion == 'E' || conv.conversion == 'F' || conv.conversion == 'G') {
     for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
@@ -128,8 +131,10 @@ std::string FormatDouble(double value, const Conversion& conv) {
     for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
   if (body[0] != '-') {
-    if (conv.plus) body.insert(0, 1, '+');
-    else if (conv.space) body.insert(0, 1, ' ');
+    if (conv.plus)
+      body.insert(0, 1, '+');
+    else if (conv.space)
+      body.insert(0, 1, ' ');
   }
   return body;
 }
@@ -158,27 +163,59 @@ void FormatInteger(std::string& out, const Conversion& conv, va_list& args) {
   if (isSigned) {
     long long v;
     switch (conv.length) {
-      case L::kLong: v = va_arg(args, long); break;
-      case L::kLongLong: v = va_arg(args, long long); break;
-      case L::kSize: v = static_cast<long long>(va_arg(args, size_t)); break;
-      case L::kMax: v = va_arg(args, intmax_t); break;
-      case L::kPtrDiff: v = va_arg(args, ptrdiff_t); break;
-      case L::kChar: v = static_cast<signed char>(va_arg(args, int)); break;
-      case L::kShort: v = static_cast<short>(va_arg(args, int)); break;
-      default: v = va_arg(args, int); break;
+      case L::kLong:
+        v = va_arg(args, long);
+        break;
+      case L::kLongLong:
+        v = va_arg(args, long long);
+        break;
+      case L::kSize:
+        v = static_cast<long long>(va_arg(args, size_t));
+        break;
+      case L::kMax:
+        v = va_arg(args, intmax_t);
+        break;
+      case L::kPtrDiff:
+        v = va_arg(args, ptrdiff_t);
+        break;
+      case L::kChar:
+        v = static_cast<signed char>(va_arg(args, int));
+        break;
+      case L::kShort:
+        v = static_cast<short>(va_arg(args, int));
+        break;
+      default:
+        v = va_arg(args, int);
+        break;
     }
     out += FormatWithLibrary(conv, "ll", v);
   } else {
     unsigned long long v;
     switch (conv.length) {
-      case L::kLong: v = va_arg(args, unsigned long); break;
-      case L::kLongLong: v = va_arg(args, unsigned long long); break;
-      case L::kSize: v = va_arg(args, size_t); break;
-      case L::kMax: v = va_arg(args, uintmax_t); break;
-      case L::kPtrDiff: v = static_cast<unsigned long long>(va_arg(args, ptrdiff_t)); break;
-      case L::kChar: v = static_cast<unsigned char>(va_arg(args, unsigned)); break;
-      case L::kShort: v = static_cast<unsigned short>(va_arg(args, unsigned)); break;
-      default: v = va_arg(args, unsigned); break;
+      case L::kLong:
+        v = va_arg(args, unsigned long);
+        break;
+      case L::kLongLong:
+        v = va_arg(args, unsigned long long);
+        break;
+      case L::kSize:
+        v = va_arg(args, size_t);
+        break;
+      case L::kMax:
+        v = va_arg(args, uintmax_t);
+        break;
+      case L::kPtrDiff:
+        v = static_cast<unsigned long long>(va_arg(args, ptrdiff_t));
+        break;
+      case L::kChar:
+        v = static_cast<unsigned char>(va_arg(args, unsigned));
+        break;
+      case L::kShort:
+        v = static_cast<unsigned short>(va_arg(args, unsigned));
+        break;
+      default:
+        v = va_arg(args, unsigned);
+        break;
     }
     out += FormatWithLibrary(conv, "ll", v);
   }
@@ -195,8 +232,8 @@ void FormatString(std::string& out, const Conversion& conv, va_list& args) {
   } else {
     const char* s = va_arg(args, const char*);
     if (!s) s = "(null)";
-    const size_t n = conv.precision >= 0 ? strnlen(s, static_cast<size_t>(conv.precision))
-                                         : std::strlen(s);
+    const size_t n =
+        conv.precision >= 0 ? strnlen(s, static_cast<size_t>(conv.precision)) : std::strlen(s);
     body.assign(s, n);
   }
   Pad(out, body, conv, false);
@@ -217,13 +254,20 @@ void FormatChar(std::string& out, const Conversion& conv, va_list& args) {
 // of its conversion character.
 const char* ParseConversion(const char* p, Conversion& conv, va_list& args) {
   for (;; ++p) {
-    if (*p == '-') conv.left = true;
-    else if (*p == '+') conv.plus = true;
-    else if (*p == ' ') conv.space = true;
-    else if (*p == '#') conv.alt = true;
-    else if (*p == '0') conv.zero = true;
-    else if (*p == '\'') continue;
-    else break;
+    if (*p == '-')
+      conv.left = true;
+    else if (*p == '+')
+      conv.plus = true;
+    else if (*p == ' ')
+      conv.space = true;
+    else if (*p == '#')
+      conv.alt = true;
+    else if (*p == '0')
+      conv.zero = true;
+    else if (*p == '\'')
+      continue;
+    else
+      break;
   }
   if (*p == '*') {
     conv.width = va_arg(args, int);
@@ -253,11 +297,20 @@ const char* ParseConversion(const char* p, Conversion& conv, va_list& args) {
       conv.length = p[1] == 'l' ? (++p, L::kLongLong) : L::kLong;
       ++p;
       break;
-    case 'z': conv.length = L::kSize, ++p; break;
-    case 'j': conv.length = L::kMax, ++p; break;
-    case 't': conv.length = L::kPtrDiff, ++p; break;
-    case 'L': conv.length = L::kLongDouble, ++p; break;
-    default: break;
+    case 'z':
+      conv.length = L::kSize, ++p;
+      break;
+    case 'j':
+      conv.length = L::kMax, ++p;
+      break;
+    case 't':
+      conv.length = L::kPtrDiff, ++p;
+      break;
+    case 'L':
+      conv.length = L::kLongDouble, ++p;
+      break;
+    default:
+      break;
   }
   conv.conversion = *p;
   return p;
@@ -278,23 +331,47 @@ std::string VFormatText(const char* format, va_list argsIn) {
     Conversion conv;
     p = ParseConversion(p + 1, conv, args);
     switch (conv.conversion) {
-      case '%': out += '%'; break;
-      case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
+      case '%':
+        out += '%';
+        break;
+      case 'd':
+      case 'i':
+      case 'u':
+      case 'o':
+      case 'x':
+      case 'X':
         FormatInteger(out, conv, args);
         break;
-      case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': {
+      case 'e':
+      case 'E':
+      case 'f':
+      case 'F':
+      case 'g':
+      case 'G': {
         const double v = conv.length == Conversion::Length::kLongDouble
                              ? static_cast<double>(va_arg(args, long double))
                              : va_arg(args, double);
         Pad(out, FormatDouble(v, conv), conv, std::isfinite(v));
         break;
       }
-      case 'c': FormatChar(out, conv, args); break;
-      case 's': FormatString(out, conv, args); break;
-      case 'p': out += FormatWithLibrary(conv, "", va_arg(args, void*)); break;
-      case 'n': (void)va_arg(args, void*); break;
-      case '\0': --p; break;  // a lone '%' at the end
-      default: out += '%', out += conv.conversion; break;
+      case 'c':
+        FormatChar(out, conv, args);
+        break;
+      case 's':
+        FormatString(out, conv, args);
+        break;
+      case 'p':
+        out += FormatWithLibrary(conv, "", va_arg(args, void*));
+        break;
+      case 'n':
+        (void)va_arg(args, void*);
+        break;
+      case '\0':
+        --p;
+        break;  // a lone '%' at the end
+      default:
+        out += '%', out += conv.conversion;
+        break;
     }
   }
   va_end(args);
@@ -359,9 +436,7 @@ std::string NarrowForParsing(std::wstring_view text) {
 }
 }  // namespace
 
-double ParseDouble(std::wstring_view text) {
-  return ParseDouble(NarrowForParsing(text).c_str());
-}
+double ParseDouble(std::wstring_view text) { return ParseDouble(NarrowForParsing(text).c_str()); }
 
 long ParseLong(const char* text, const char** end, int base) {
   if (!text || base < 0 || base == 1 || base > 36) {

@@ -1,7 +1,6 @@
-#include "app/Preferences.h"
-
 #include <gtest/gtest.h>
 
+#include "app/Preferences.h"
 #include "app/SettingsKeys.h"
 #include "support/TempDir.h"
 

@@ -1,10 +1,9 @@
-#include "app/SettingsLocation.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
+#include "app/SettingsLocation.h"
 #include "platform/Profile.h"
 #include "support/TempDir.h"
 
@@ -16,8 +15,8 @@ namespace fs = std::filesystem;
 // A staged file system: two mounts ("/" and "/home", or a removable "/media/usb").
 class FakeFileSystem final : public FileSystemProbe {
  public:
-  std::set<fs::path> directories{"/", "/home", "/home/ann", "/home/ann/.config", "/usr/bin",
-                                 "/media/usb", "/media/usb/bin"};
+  std::set<fs::path> directories{"/",        "/home",      "/home/ann",     "/home/ann/.config",
+                                 "/usr/bin", "/media/usb", "/media/usb/bin"};
   std::set<fs::path> files;
   std::map<fs::path, std::uint64_t> mounts{{"/", 1}, {"/home", 2}, {"/media/usb", 3}};
   std::set<fs::path> writable{"/home/ann/.config", "/media/usb"};

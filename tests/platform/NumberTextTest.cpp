@@ -1,10 +1,10 @@
-#include "platform/NumberText.h"
-
 #include <gtest/gtest.h>
 #include <locale.h>
 
 #include <cmath>
 #include <limits>
+
+#include "platform/NumberText.h"
 
 namespace vantrel {
 namespace {
@@ -30,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
     ResultFormats, FormatDoubles,
     ::testing::Values(
         // Automatic format: eight significant digits, three-digit exponents.
-        FormatCase{"%1.8g", 1e10, 0, "1e+010"}, FormatCase{"%1.8g", 123456789.0, 0, "1.2345679e+008"},
+        FormatCase{"%1.8g", 1e10, 0, "1e+010"},
+        FormatCase{"%1.8g", 123456789.0, 0, "1.2345679e+008"},
         FormatCase{"%1.8g", 0.00001, 0, "1e-005"}, FormatCase{"%1.8g", 212.0, 0, "212"},
         FormatCase{"%1.8g", 1e24, 0, "1e+024"}, FormatCase{"%1.8g", -273.15, 0, "-273.15"},
         FormatCase{"%1.8g", 1.0 / 3.0, 0, "0.33333333"}, FormatCase{"%1.8g", 170.18, 0, "170.18"},
@@ -45,10 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"%1.*f", 1e22, 2, "10000000000000000000000.00"},
         // Other forms the program uses.
         FormatCase{"%1.14g", 3.14159265358979312, 0, "3.1415926535898"},
-        FormatCase{"%1.3f", 3734419.5468, 0, "3734419.547"}, FormatCase{"%.17g", 0.1, 0, "0.10000000000000001"},
-        FormatCase{"%G", 1e-20, 0, "1E-020"}, FormatCase{"%+8.2f", 3.14159, 0, "   +3.14"},
-        FormatCase{"%-8.1f|", 2.0, 0, "2.0     |"}, FormatCase{"%08.2f", -3.5, 0, "-0003.50"},
-        FormatCase{"%#.0f", 3.0, 0, "3."}, FormatCase{"%#g", 1e10, 0, "1.00000e+010"}));
+        FormatCase{"%1.3f", 3734419.5468, 0, "3734419.547"},
+        FormatCase{"%.17g", 0.1, 0, "0.10000000000000001"}, FormatCase{"%G", 1e-20, 0, "1E-020"},
+        FormatCase{"%+8.2f", 3.14159, 0, "   +3.14"}, FormatCase{"%-8.1f|", 2.0, 0, "2.0     |"},
+        FormatCase{"%08.2f", -3.5, 0, "-0003.50"}, FormatCase{"%#.0f", 3.0, 0, "3."},
+        FormatCase{"%#g", 1e10, 0, "1.00000e+010"}));
 
 TEST(FormatNonFinite, HasOneDocumentedText) {
   const double inf = std::numeric_limits<double>::infinity();

@@ -94,7 +94,8 @@ TEST(ProfileDurability, TwoProcessesWritingTogetherLoseNothing) {
       Profile profile(file);
       bool ok = true;
       for (int i = 0; i < 500; ++i) {
-        ok &= profile.WriteString(L"CustomUnits", FormatWide("p%d-unit%d", p, i), L"@Data?val=8?i=0");
+        ok &=
+            profile.WriteString(L"CustomUnits", FormatWide("p%d-unit%d", p, i), L"@Data?val=8?i=0");
       }
       ::_exit(ok ? 0 : 1);
     }

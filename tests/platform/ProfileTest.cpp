@@ -1,10 +1,9 @@
-#include "platform/Profile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <string>
 
+#include "platform/Profile.h"
 #include "support/TempDir.h"
 
 namespace vantrel {
@@ -103,11 +102,11 @@ TEST_F(ProfileTest, OddFilesReadSafely) {
       {"\xEF\xBB\xBF[S]\nK=bom\n", L"bom"},
       {"garbage\n[S]\nno equals\nK=first\nK=second\n", L"first"},
       {"[S]\nK=" + longValue + "\n", std::wstring(longValue.begin(), longValue.end())},
-      {"[S]\nK=caf\xE9 \x80\n", L"café €"},               // Windows-1252 line
-      {"[S]\nX=\xFF\xFE\x01\nK=ok\n", L"ok"},             // stray bytes elsewhere
+      {"[S]\nK=caf\xE9 \x80\n", L"café €"},    // Windows-1252 line
+      {"[S]\nX=\xFF\xFE\x01\nK=ok\n", L"ok"},  // stray bytes elsewhere
       {std::string("[S]\nK=nul\0inside\n", 17), std::wstring(L"nul\0inside", 10)},
       {"[S\nK=unclosed header\n", L"unclosed header"},
-      {"  [S]  \n  K=indented section\n", L"default"},    // the key is "  K"
+      {"  [S]  \n  K=indented section\n", L"default"},  // the key is "  K"
   };
   for (const Case& c : cases) {
     Put(c.bytes);
@@ -117,7 +116,8 @@ TEST_F(ProfileTest, OddFilesReadSafely) {
 
 TEST_F(ProfileTest, SettingsFromTheWindowsEditionRead) {
   // UTF-16 little endian with byte-order mark, CRLF, as the platform writes it.
-  const std::u16string text = u"[Settings]\r\nFormat=2\r\n[CustomUnits]\r\nµ-thing=@Distance?val=0.5?i=0\r\n";
+  const std::u16string text =
+      u"[Settings]\r\nFormat=2\r\n[CustomUnits]\r\nµ-thing=@Distance?val=0.5?i=0\r\n";
   std::string le = "\xFF\xFE";
   std::string be = "\xFE\xFF";
   for (char16_t c : text) {
@@ -147,9 +147,11 @@ TEST_F(ProfileTest, NamesThatCannotComeBackAreRefused) {
   EXPECT_FALSE(profile_.WriteString(L"Sec]tion", L"k", L"1"));
   EXPECT_FALSE(profile_.WriteString(L"Sec\ntion", L"k", L"1"));
   EXPECT_FALSE(profile_.WriteString(L"Settings", L"k", L"two\nlines"));
-  EXPECT_FALSE(profile_.WriteString(L"Settings", std::wstring(1, static_cast<wchar_t>(0xD800)), L"1"))
+  EXPECT_FALSE(
+      profile_.WriteString(L"Settings", std::wstring(1, static_cast<wchar_t>(0xD800)), L"1"))
       << "a surrogate has no UTF-8 form";
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"FontName", std::wstring(1, static_cast<wchar_t>(0x110000))));
+  EXPECT_FALSE(profile_.WriteString(L"Settings", L"FontName",
+                                    std::wstring(1, static_cast<wchar_t>(0x110000))));
   EXPECT_FALSE(profile_.DeleteKey(L"Settings", L"a=b"));
   EXPECT_EQ(Bytes(), before);
   // Blanks, "?" and "@" are fine.

@@ -1,8 +1,7 @@
-#include "platform/TextEncoding.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel {
 namespace {
@@ -10,7 +9,9 @@ namespace {
 TEST(TextEncoding, Utf8RoundTripsAndSurvivesBadBytes) {
   const std::wstring names = L"centimeter/second² µmol °C pferdesta\u0308rke 𝄞";
   EXPECT_EQ(Utf8ToWide(WideToUtf8(names)), names);
-  EXPECT_EQ(Utf8ToWide("a\xFF" "b"), L"a\uFFFDb");
+  EXPECT_EQ(Utf8ToWide("a\xFF"
+                       "b"),
+            L"a\uFFFDb");
   EXPECT_EQ(Utf8ToWide("\xC0\xAF"), L"\uFFFD\uFFFD") << "overlong forms are refused";
   EXPECT_EQ(Utf8ToWide("\xE2\x82"), L"\uFFFD\uFFFD") << "a cut sequence";
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")) << "surrogates are not UTF-8";
@@ -25,11 +26,18 @@ TEST(TextEncoding, AnsiCodePageIsWindows1252) {
 }
 
 TEST(TextEncoding, TextFilesDecodeByTheirMarkOrLineByLine) {
-  EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE" "a\0\xE9\0", 6)), L"aé");
+  EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE"
+                                       "a\0\xE9\0",
+                                       6)),
+            L"aé");
   EXPECT_EQ(DecodeTextFile(std::string("\xFE\xFF\0a\xD8\x34\xDD\x1E", 8)), L"a𝄞");
   EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBFx=\xC2\xB5\n"), L"x=µ\n");
   EXPECT_EQ(DecodeTextFile("utf8=\xC2\xB5\r\nansi=\xB5\n"), L"utf8=µ\r\nansi=µ\n");
-  EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE" "a", 3)), L"") << "an odd byte is dropped";
+  EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE"
+                                       "a",
+                                       3)),
+            L"")
+      << "an odd byte is dropped";
 }
 
 TEST(TextCase, FoldsTheLettersOurNamesUse) {
