@@ -75,10 +75,12 @@ mode_t NewFileMode() {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so that a named pipe in the file's place cannot hang us; only
+  // a regular file is read (not a pipe, a device or a folder).
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.valid()) return std::nullopt;
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::string data;
   if (st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];

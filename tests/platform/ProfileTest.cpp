@@ -179,6 +179,14 @@ TEST_F(ProfileTest, UnwritablePlacesFailWithoutHarm) {
   EXPECT_FALSE(underFile.WriteInt(L"Settings", L"Format", 2));
   EXPECT_EQ(underFile.GetInt(L"Settings", L"Format", 4), 4);
 
+  // A named pipe or a device in the file's place: nothing hangs, nothing is read.
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.ini").c_str(), 0644), 0);
+  Profile pipe(dir_ / "pipe.ini");
+  EXPECT_EQ(pipe.GetInt(L"Settings", L"Format", 5), 5);
+  EXPECT_FALSE(pipe.WriteInt(L"Settings", L"Format", 2));
+  Profile device("/dev/zero");
+  EXPECT_EQ(device.GetInt(L"Settings", L"Format", 6), 6);
+
   // No file at all.
   Profile none;
   EXPECT_FALSE(none.WriteInt(L"Settings", L"Format", 2));
