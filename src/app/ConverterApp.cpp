@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <cstdlib>
 
+#ifdef VANTREL_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
 #include "ui/DialogTemplates.h"
@@ -21,7 +25,18 @@ bool IsSet(const char* name) {
 }  // namespace
 
 bool CConverterApp::DisplayAvailable() {
-  return IsSet("QT_QPA_PLATFORM") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
+  if (IsSet("QT_QPA_PLATFORM") || IsSet("WAYLAND_DISPLAY")) return true;
+  if (!IsSet("DISPLAY")) return false;
+#ifdef VANTREL_HAVE_XCB
+  // A DISPLAY that names no reachable server (a remote shell without X
+  // forwarding) would make Qt abort; ask the server first.
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool reachable = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);
+  return reachable;
+#else
+  return true;
+#endif
 }
 
 QString CConverterApp::LocateHomePage() {

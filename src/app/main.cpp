@@ -7,9 +7,9 @@
 int main(int argc, char** argv) {
   if (!vantrel::CConverterApp::DisplayAvailable()) {
     std::fputs(
-        "vantrel: no display is available (DISPLAY and WAYLAND_DISPLAY are not set), so the "
-        "window cannot open.\nStart it on a desktop, or under xvfb-run; vantrel-convert works "
-        "without one.\n",
+        "vantrel: no display is available (DISPLAY and WAYLAND_DISPLAY are not set, or DISPLAY "
+        "names no reachable X server), so the window cannot open.\nStart it on a desktop, or "
+        "under xvfb-run; vantrel-convert works without one.\n",
         stderr);
     return 1;
   }
