@@ -1,8 +1,7 @@
 #include "ui/kit/DropDownList.h"
 
-#include <utility>
-
 #include "ui/kit/ListSort.h"
+#include "ui/kit/ProgramChange.h"
 
 namespace vantrel {
 
@@ -14,7 +13,7 @@ DropDownList::DropDownList(bool sorted, QWidget* parent) : QComboBox(parent), so
 }
 
 int DropDownList::AddString(const QString& text) {
-  const bool was = std::exchange(programmatic_, true);
+  const ProgramChange change(programmatic_);
   const int index = sorted_ ? SortedInsertPosition(
                                   count(), [this](int i) { return itemText(i); }, text)
                             : count();
@@ -22,21 +21,18 @@ int DropDownList::AddString(const QString& text) {
   insertItem(index, text);
   // A drop-down list gains no selection by getting entries.
   setCurrentIndex(selected < 0 ? -1 : (selected >= index ? selected + 1 : selected));
-  programmatic_ = was;
   return index;
 }
 
 void DropDownList::ResetContent() {
-  const bool was = std::exchange(programmatic_, true);
+  const ProgramChange change(programmatic_);
   clear();
-  programmatic_ = was;
 }
 
 bool DropDownList::SetCurSel(int index) {
   const bool valid = index >= 0 && index < count();
-  const bool was = std::exchange(programmatic_, true);
+  const ProgramChange change(programmatic_);
   setCurrentIndex(valid ? index : -1);
-  programmatic_ = was;
   return valid;
 }
 

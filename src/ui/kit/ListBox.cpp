@@ -1,8 +1,7 @@
 #include "ui/kit/ListBox.h"
 
-#include <utility>
-
 #include "ui/kit/ListSort.h"
+#include "ui/kit/ProgramChange.h"
 
 namespace vantrel {
 
@@ -13,19 +12,17 @@ ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(so
 }
 
 int ListBox::AddString(const QString& text) {
-  const bool was = std::exchange(programmatic_, true);
+  const ProgramChange change(programmatic_);
   const int index = sorted_ ? SortedInsertPosition(
                                   count(), [this](int i) { return item(i)->text(); }, text)
                             : count();
   insertItem(index, text);
-  programmatic_ = was;
   return index;
 }
 
 void ListBox::ResetContent() {
-  const bool was = std::exchange(programmatic_, true);
+  const ProgramChange change(programmatic_);
   clear();
-  programmatic_ = was;
 }
 
 int ListBox::GetCurSel() const {
@@ -36,7 +33,7 @@ int ListBox::GetCurSel() const {
 
 bool ListBox::SetCurSel(int index) {
   if (index >= count() || index < -1) return false;
-  const bool was = std::exchange(programmatic_, true);
+  const ProgramChange change(programmatic_);
   if (index == -1) {
     clearSelection();
     setCurrentRow(-1);
@@ -44,7 +41,6 @@ bool ListBox::SetCurSel(int index) {
     setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item(index));
   }
-  programmatic_ = was;
   return index != -1;
 }
 
