@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <type_traits>
 
 #include "platform/TextEncoding.h"
 
@@ -157,67 +158,55 @@ std::string FormatWithLibrary(const Conversion& conv, const char* lengthText, au
   return body;
 }
 
-void FormatInteger(std::string& out, const Conversion& conv, va_list& args) {
-  const bool isSigned = conv.conversion == 'd' || conv.conversion == 'i';
-  using L = Conversion::Length;
-  if (isSigned) {
-    long long v;
-    switch (conv.length) {
-      case L::kLong:
-        v = va_arg(args, long);
-        break;
-      case L::kLongLong:
-        v = va_arg(args, long long);
-        break;
-      case L::kSize:
-        v = static_cast<long long>(va_arg(args, size_t));
-        break;
-      case L::kMax:
-        v = va_arg(args, intmax_t);
-        break;
-      case L::kPtrDiff:
-        v = va_arg(args, ptrdiff_t);
-        break;
-      case L::kChar:
-        v = static_cast<signed char>(va_arg(args, int));
-        break;
-      case L::kShort:
-        v = static_cast<short>(va_arg(args, int));
-        break;
-      default:
-        v = va_arg(args, int);
-        break;
-    }
-    out += FormatWithLibrary(conv, "ll", v);
+// Reads one argument as the signed or the unsigned type of a length and widens
+// it to T (long long or unsigned long long).
+template <typename T, typename Signed, typename Unsigned>
+T FetchAs(va_list& args) {
+  if constexpr (std::is_signed_v<T>) {
+    return static_cast<T>(va_arg(args, Signed));
   } else {
-    unsigned long long v;
-    switch (conv.length) {
-      case L::kLong:
-        v = va_arg(args, unsigned long);
-        break;
-      case L::kLongLong:
-        v = va_arg(args, unsigned long long);
-        break;
-      case L::kSize:
-        v = va_arg(args, size_t);
-        break;
-      case L::kMax:
-        v = va_arg(args, uintmax_t);
-        break;
-      case L::kPtrDiff:
-        v = static_cast<unsigned long long>(va_arg(args, ptrdiff_t));
-        break;
-      case L::kChar:
-        v = static_cast<unsigned char>(va_arg(args, unsigned));
-        break;
-      case L::kShort:
-        v = static_cast<unsigned short>(va_arg(args, unsigned));
-        break;
-      default:
-        v = va_arg(args, unsigned);
-        break;
-    }
-    out += FormatWithLibrary(conv, "ll", v);
+    return static_cast<T>(va_arg(args, Unsigned));
+  }
+}
+
+// hh and h arguments arrive promoted and are cut back to their own width.
+template <typename T, typename Signed, typename Unsigned>
+T FetchNarrow(va_list& args) {
+  if constexpr (std::is_signed_v<T>) {
+    return static_cast<Signed>(va_arg(args, int));
+  } else {
+    return static_cast<Unsigned>(va_arg(args, unsigned));
+  }
+}
+
+template <typename T>
+T FetchInteger(Conversion::Length length, va_list& args) {
+  using L = Conversion::Length;
+  switch (length) {
+    case L::kLong:
+      return FetchAs<T, long, unsigned long>(args);
+    case L::kLongLong:
+      return FetchAs<T, long long, unsigned long long>(args);
+    case L::kSize:
+      return FetchAs<T, std::make_signed_t<size_t>, size_t>(args);
+    case L::kMax:
+      return FetchAs<T, intmax_t, uintmax_t>(args);
+    case L::kPtrDiff:
+      return FetchAs<T, ptrdiff_t, std::make_unsigned_t<ptrdiff_t>>(args);
+    case L::kChar:
+      return FetchNarrow<T, signed char, unsigned char>(args);
+    case L::kShort:
+      return FetchNarrow<T, short, unsigned short>(args);
+    default:
+      return FetchAs<T, int, unsigned>(args);
+  }
+}
+
+void FormatInteger(std::string& out, const Conversion& conv, va_list& args) {
+  if (conv.conversion == 'd' || conv.conversion == 'i') {
+    out += FormatWithLibrary(conv, "ll", FetchInteger<long long>(conv.length, args));
+  } else {
+    out += FormatWithLibrary(conv, "ll", FetchInteger<unsigned long long>(conv.length, args));
   }
 }
 
