@@ -50,8 +50,11 @@ std::size_t EditDistance(std::wstring_view a, std::wstring_view b) {
 UnitIndex::UnitIndex(const CUnitCatalogue& catalogue) : catalogue_(catalogue) {
   for (const auto& [categoryName, category] : catalogue.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
+      // Pointers, not the bindings themselves: older compilers cannot capture those.
+      const CCategory* const inCategory = &category;
+      const CUnit* const theUnit = &unit;
       auto add = [&](std::wstring_view key, Rank rank) {
-        if (!key.empty()) entries_[std::wstring(key)].push_back({&category, &unit, rank});
+        if (!key.empty()) entries_[std::wstring(key)].push_back({inCategory, theUnit, rank});
       };
       add(unit.name, kName);
       const bool hasAbbreviation = !TrimTrailingBlanks(unit.abbreviation).empty();
