@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "app/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 
 namespace vantrel {
 

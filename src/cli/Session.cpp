@@ -1,8 +1,8 @@
 #include "cli/Session.h"
 
-#include "app/Preferences.h"
 #include "cli/ValueParser.h"
 #include "platform/TextEncoding.h"
+#include "settings/Preferences.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
 #include "units/NumberBase.h"

@@ -3,8 +3,8 @@
 // never writes it.
 #include <iostream>
 
-#include "app/SettingsLocation.h"
 #include "cli/Run.h"
+#include "settings/SettingsLocation.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

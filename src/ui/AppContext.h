@@ -7,8 +7,8 @@
 #include <QFont>
 #include <QString>
 
-#include "app/Preferences.h"
 #include "platform/Profile.h"
+#include "settings/Preferences.h"
 #include "ui/kit/DialogTemplateRegistry.h"
 
 namespace vantrel {

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "app/SettingsKeys.h"
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
 #include "units/DecimalNumber.h"
+#include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {

@@ -1,8 +1,8 @@
 #include "units/UnitCatalogue.h"
 
-#include "app/SettingsKeys.h"
 #include "platform/TextCase.h"
 #include "units/CustomStore.h"
+#include "units/StoreKeys.h"
 
 namespace vantrel {
 

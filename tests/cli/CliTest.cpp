@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/SettingsLocation.h"
 #include "cli/Run.h"
+#include "settings/SettingsLocation.h"
 #include "support/TempDir.h"
 
 namespace vantrel::cli {

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/SettingsKeys.h"
 #include "support/TempDir.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
+#include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {

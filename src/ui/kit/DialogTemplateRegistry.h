@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "ui/kit/DialogTemplate.h"
 
 namespace vantrel {

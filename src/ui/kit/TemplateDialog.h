@@ -13,7 +13,7 @@
 #include <map>
 #include <optional>
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "ui/kit/DialogTemplate.h"
 #include "ui/kit/DialogTemplateRegistry.h"
 #include "ui/kit/DialogUnits.h"

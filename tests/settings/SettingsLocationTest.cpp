@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
-#include "app/SettingsLocation.h"
 #include "platform/Profile.h"
+#include "settings/SettingsLocation.h"
 #include "support/TempDir.h"
 
 namespace vantrel {

@@ -1,5 +1,5 @@
-// Every section and key of the settings file, each declared once with its
-// default.
+// The "Settings" section's keys, each declared once with its default. The
+// sections the unit store keeps are declared beside it (units/StoreKeys.h).
 #pragma once
 
 #include <string_view>
@@ -7,9 +7,6 @@
 namespace vantrel::keys {
 
 inline constexpr std::wstring_view kSettings = L"Settings";
-inline constexpr std::wstring_view kVisibility = L"Visibility";
-inline constexpr std::wstring_view kCustomCategories = L"CustomCategories";
-inline constexpr std::wstring_view kCustomUnits = L"CustomUnits";
 
 struct IntKey {
   std::wstring_view section;

@@ -1,8 +1,8 @@
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 
 #include <algorithm>
 
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 namespace vantrel {
 namespace {

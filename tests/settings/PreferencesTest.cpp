@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Preferences.h"
-#include "app/SettingsKeys.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsKeys.h"
 #include "support/TempDir.h"
 
 namespace vantrel {

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Fails when a source folder includes a folder above its layer, or when a
+# folder of the core includes a Qt header.
+set -uo pipefail
+src="$1"
+declare -A allowed=(
+  [platform]="platform"
+  [settings]="platform settings"
+  [units]="platform units"
+  [expr]="platform expr"
+  [geo]="platform geo"
+  [cli]="platform settings units expr geo cli"
+  [ui]="platform settings units expr geo ui"
+  [app]="platform settings units expr geo ui app"
+)
+qt_free="platform settings units expr geo cli"
+status=0
+for folder in "${!allowed[@]}"; do
+  [[ -d "$src/$folder" ]] || continue
+  while IFS= read -r line; do
+    file="${line%%:*}"
+    target="$(sed -E 's/.*#include "([^/"]+)\/.*/\1/' <<<"$line")"
+    if [[ " ${allowed[$folder]} " != *" $target "* ]]; then
+      echo "layer violation: ${file#"$src"/} includes $target/"
+      status=1
+    fi
+  done < <(grep -rnE '^#include "[^/"]+/' "$src/$folder")
+  if [[ " $qt_free " == *" $folder "* ]]; then
+    if grep -rnE '^#include <Q[A-Za-z]*(/|>)' "$src/$folder"; then
+      echo "layer violation: $folder/ includes a Qt header"
+      status=1
+    fi
+  fi
+done
+exit $status
