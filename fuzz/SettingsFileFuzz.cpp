@@ -51,7 +51,9 @@ class ScratchFile {
     std::filesystem::remove(path_, ignored);
   }
   const std::filesystem::path& Write(const std::string& bytes) {
-    std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
+    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+    // Without the file every run would read no settings and prove nothing.
+    if (!(out << bytes).flush()) std::abort();
     return path_;
   }
 
