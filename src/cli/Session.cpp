@@ -1,11 +1,10 @@
 #include "cli/Session.h"
 
-#include "cli/ValueParser.h"
 #include "platform/TextEncoding.h"
 #include "settings/Preferences.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
-#include "units/NumberBase.h"
+#include "units/InputConversion.h"
 
 namespace vantrel::cli {
 
@@ -42,26 +41,15 @@ bool Session::Convert(std::string_view value, std::string_view from, std::string
                       const CCategory* category, std::wstring& result, std::string& error) {
   const UnitChoice* choice = Resolve(from, to, category, error);
   if (!choice) return false;
-  if (choice->category->Name() == L"Numbers") {
-    result = ConvertNumberBase(Utf8ToWide(value), choice->from->name, choice->to->name);
-    if (result == L"Error") {
-      error = "'" + std::string(value) +
-              "' does not fit a signed 32-bit integer, or a base is outside 2 to 36";
-      return false;
-    }
-    return true;
+  // Quietly: an error is the one line the command reports. Anything but a
+  // plain result (nothing typed, a help keyword, inf) is no answer here.
+  ConversionOutcome outcome = ConvertInput(Utf8ToWide(value), *choice->category, *choice->from,
+                                           *choice->to, catalogue_.Format(), 0);
+  if (outcome.kind != ConversionOutcome::Kind::kResult) {
+    error = std::move(outcome.message);
+    return false;
   }
-  double number = 0.0;
-  if (!ParseValue(value, number, error)) return false;
-  // Select as the window does, but only when the pair changes.
-  if (selected_.category != choice->category || selected_.from != choice->from ||
-      selected_.to != choice->to) {
-    catalogue_.SelectCategory(choice->category->Name());
-    catalogue_.CurrentCategory()->SelectInputUnit(choice->from->name);
-    catalogue_.CurrentCategory()->SelectOutputUnit(choice->to->name);
-    selected_ = *choice;
-  }
-  result = catalogue_.Convert(number);
+  result = std::move(outcome.text);
   return true;
 }
 

@@ -23,9 +23,8 @@ class Session {
   CUnitCatalogue& Catalogue() { return catalogue_; }
   const UnitIndex& Index() const { return *index_; }
 
-  // Converts like the main window: "Numbers" takes the value text as typed,
-  // every other category an expression. False with a one-line reason.
-  // FROM and TO are UTF-8.
+  // Converts as the main window does (see ConvertInput); false with a
+  // one-line reason for anything but a finite result. All text is UTF-8.
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::wstring& result, std::string& error);
 
@@ -38,7 +37,6 @@ class Session {
   std::optional<UnitIndex> index_;
   std::unordered_map<std::string, UnitChoice> resolved_;
   std::string key_;
-  UnitChoice selected_;
 };
 
 }  // namespace vantrel::cli

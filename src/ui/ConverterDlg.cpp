@@ -19,6 +19,7 @@
 #include "ui/kit/StaticText.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
+#include "units/InputConversion.h"
 #include "units/NumberBase.h"
 
 namespace vantrel {
@@ -194,23 +195,16 @@ void CConverterDlg::ComputeResult() {
   inputText_ = ItemText(ids::kInputBox);
 
   QString errorTip;
-  if (inputText_.trimmed().isEmpty()) {
-    // Nothing typed is no number: no result, rather than a conversion of the
-    // evaluator's code for an empty text.
-    outputText_.clear();
-  } else if (catalogue_.CurrentCategoryName() == L"Numbers") {
-    outputText_ = FromWide(ConvertNumberBase(inputText_.toStdWString(), inputUnit, outputUnit));
-  } else {
-    // One byte per character, as the evaluator's 8-bit text has it.
-    const std::string ansi = WideToAnsi(inputText_.toStdWString());
-    const expr::InputValue input = expr::evaluate_input_value(ansi.c_str(), 1);
-    if (input.error_code != 0) {
-      // An error code is no number to convert.
-      outputText_ = kError;
-      errorTip = EvaluatorMessage(input.error_code);
-    } else {
-      outputText_ = FromWide(catalogue_.Convert(input.value));
-    }
+  outputText_.clear();
+  if (category->InputUnit() && category->OutputUnit()) {
+    const ConversionOutcome outcome =
+        ConvertInput(inputText_.toStdWString(), *category, *category->InputUnit(),
+                     *category->OutputUnit(), catalogue_.Format(), 1);
+    // The window shows what a result it has, also an infinite one or the
+    // value of a help keyword; only an error says why, in the box's tip.
+    outputText_ = FromWide(outcome.text);
+    if (outcome.kind == ConversionOutcome::Kind::kError)
+      errorTip = QString::fromStdString(outcome.message);
   }
 
   QString inputLabel = FromWide(inputUnit);
