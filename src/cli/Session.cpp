@@ -30,11 +30,26 @@ const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
   key_ += to;
   key_ += '\t';
   if (category) key_ += WideToUtf8(category->Name());
-  if (const auto it = resolved_.find(key_); it != resolved_.end()) return &it->second;
-  UnitChoice choice;
-  if (!index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, choice, error)) return nullptr;
+  if (const auto it = resolved_.find(key_); it != resolved_.end()) {
+    if (it->second.error.empty()) return &it->second.choice;
+    error = it->second.error;
+    return nullptr;
+  }
+  Resolution resolution;
+  const bool found = index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, resolution.choice,
+                                     resolution.error);
+  // A failure is remembered too (a batch repeats its typos), but not one of
+  // a name too long to be any unit's, which is answered at once anyway and
+  // would only fill the memory.
+  if (!found && key_.size() > kLongestRemembered) {
+    error = std::move(resolution.error);
+    return nullptr;
+  }
   if (resolved_.size() >= 4096) resolved_.clear();  // distinct pairs without end
-  return &resolved_.emplace(key_, choice).first->second;
+  const Resolution& stored = resolved_.emplace(key_, std::move(resolution)).first->second;
+  if (found) return &stored.choice;
+  error = stored.error;
+  return nullptr;
 }
 
 bool Session::Convert(std::string_view value, std::string_view from, std::string_view to,

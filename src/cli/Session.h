@@ -29,13 +29,20 @@ class Session {
                const CCategory* category, std::wstring& result, std::string& error);
 
  private:
-  // Batches repeat the same few unit pairs: each is resolved once.
+  // Batches repeat the same few unit pairs, good or bad: each is resolved
+  // once.
   const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
                             std::string& error);
 
+  struct Resolution {
+    UnitChoice choice;
+    std::string error;  // empty when the pair resolved
+  };
+  static constexpr std::size_t kLongestRemembered = 1024;  // bytes of a failed pair's key
+
   CUnitCatalogue catalogue_;
   std::optional<UnitIndex> index_;
-  std::unordered_map<std::string, UnitChoice> resolved_;
+  std::unordered_map<std::string, Resolution> resolved_;
   std::string key_;
 };
 

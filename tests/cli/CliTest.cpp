@@ -182,6 +182,20 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
   EXPECT_EQ(clean.out, "0.02\n");
 }
 
+// Failed look-ups are remembered per pair and category; a name longer than
+// any unit's gets its answer without a search.
+TEST_F(CliTest, BatchAnswersUnknownUnitsAlikeEachTime) {
+  const std::string huge(1 << 20, 'a');
+  const Outcome outcome =
+      RunWith({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" +
+                               huge + "\tm\n1\t" + huge + "\tm\n");
+  const std::string secnd = "error: unknown unit 'secnd'; close names: 'second'\n";
+  const std::string unknown = "error: unknown unit '" + huge + "'\n";
+  EXPECT_EQ(outcome.out, secnd + "error: unknown unit 'secnd' in 'Time'; close names: 'second'\n" +
+                             secnd + unknown + unknown);
+  EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 5 lines failed\n");
+}
+
 TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
   const Outcome list = RunWith({"--list", "Temperature"});
   EXPECT_EQ(list.code, 0);
