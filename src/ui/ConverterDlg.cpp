@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "expr/ErrorReport.h"
-#include "expr/InputExpression.h"
-#include "platform/TextEncoding.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -20,7 +17,6 @@
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
 #include "units/InputConversion.h"
-#include "units/NumberBase.h"
 
 namespace vantrel {
 namespace {
@@ -29,7 +25,6 @@ const QString kInputTip = QStringLiteral(
     "Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. "
     "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2\u00BE).");
 const QString kInvertTip = QStringLiteral("Click on the icon to invert currently selected units");
-const QString kError = QStringLiteral("Error");
 constexpr int kTipTime = 30000;
 constexpr int kTipWidth = 640;
 constexpr int kLogoWidth = 250;
@@ -38,13 +33,6 @@ constexpr int kInvertSide = 32;
 constexpr int kStartPosition = 150;
 
 QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
-
-// The evaluator's message for an error code.
-QString EvaluatorMessage(int code) {
-  char buffer[expr::MX_MATH_EXPRESSION_LENGTH] = {};
-  expr::math_expression_error_message(buffer, code);
-  return QString::fromLatin1(buffer);
-}
 
 }  // namespace
 
