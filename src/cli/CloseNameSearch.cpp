@@ -1,7 +1,6 @@
 #include "cli/CloseNameSearch.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "platform/TextCase.h"
 
@@ -31,6 +30,15 @@ std::uint64_t LetterSet(std::wstring_view folded) {
     set |= std::uint64_t{1} << bit;
   }
   return set;
+}
+
+// The bits set, counted in the word itself: without a popcount instruction
+// in the target, std::popcount is a library call per name.
+std::size_t BitCount(std::uint64_t x) {
+  x -= (x >> 1) & 0x5555555555555555ULL;
+  x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+  return static_cast<std::size_t>((x * 0x0101010101010101ULL) >> 56);
 }
 
 std::size_t Difference(std::size_t a, std::size_t b) { return a > b ? a - b : b - a; }
@@ -67,17 +75,20 @@ CloseNameSearch::CloseNameSearch(const CUnitCatalogue& catalogue) {
     for (const auto& [unitName, unit] : category.Units()) {
       std::wstring folded = Folded(unitName);
       const std::uint64_t letters = LetterSet(folded);
-      longest_ = std::max(longest_, folded.size());
       candidates_.push_back({std::move(folded), letters, &category, &unitName});
     }
   }
+  // Shortest first, so that a search starts at the first name long enough.
+  std::stable_sort(
+      candidates_.begin(), candidates_.end(),
+      [](const Candidate& a, const Candidate& b) { return a.folded.size() < b.folded.size(); });
 }
 
 std::vector<std::wstring> CloseNameSearch::Find(std::wstring_view text,
                                                 const CCategory* category) const {
   const std::size_t limit = std::min(std::max<std::size_t>(2, text.size() / 3), kMaxDistance);
   // Longer than every name by more than the limit: nothing can be close.
-  if (text.size() > longest_ + limit) return {};
+  if (candidates_.empty() || text.size() > candidates_.back().folded.size() + limit) return {};
   const std::wstring wanted = Folded(text);
   const std::uint64_t wantedLetters = LetterSet(wanted);
 
@@ -86,13 +97,19 @@ std::vector<std::wstring> CloseNameSearch::Find(std::wstring_view text,
     const std::wstring* name;
   };
   std::vector<Scored> scored;
-  for (const Candidate& c : candidates_) {
+  // A name shorter than the text by more than the limit neither contains it
+  // nor is close to it.
+  const std::size_t shortest = wanted.size() > limit ? wanted.size() - limit : 0;
+  const auto first =
+      std::partition_point(candidates_.begin(), candidates_.end(),
+                           [&](const Candidate& c) { return c.folded.size() < shortest; });
+  for (auto it = first; it != candidates_.end(); ++it) {
+    const Candidate& c = *it;
     if (category && c.category != category) continue;
     const bool mayContain =
         !wanted.empty() && wanted.size() <= c.folded.size() && (wantedLetters & ~c.letters) == 0;
-    const bool mayBeClose =
-        Difference(wanted.size(), c.folded.size()) <= limit &&
-        static_cast<std::size_t>(std::popcount(wantedLetters ^ c.letters)) <= 2 * limit;
+    const bool mayBeClose = Difference(wanted.size(), c.folded.size()) <= limit &&
+                            BitCount(wantedLetters ^ c.letters) <= 2 * limit;
     std::size_t score = limit + 1;
     if (mayContain && c.folded.find(wanted) != std::wstring::npos)
       score = 0;

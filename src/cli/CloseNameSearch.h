@@ -35,8 +35,7 @@ class CloseNameSearch {
     const std::wstring* name;
   };
 
-  std::vector<Candidate> candidates_;
-  std::size_t longest_ = 0;
+  std::vector<Candidate> candidates_;  // shortest folded name first
 };
 
 // The Levenshtein distance of a and b, or limit + 1 as soon as it is known to
