@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/ConverterApp.h"
+#include "platform/AtomicFile.h"
 
 int main(int argc, char** argv) {
   if (!vantrel::CConverterApp::DisplayAvailable()) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  vantrel::IgnoreFileSizeSignal();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vantrel Unit Converter"));
   QApplication::setDesktopFileName(QStringLiteral("vantrel"));

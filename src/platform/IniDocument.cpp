@@ -136,6 +136,15 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   lines_.push_back(Line{std::move(entry), newline_});
 }
 
+bool IniDocument::HasOtherSpelling(std::wstring_view section, std::wstring_view key) const {
+  bool found = false;
+  ForEachEntry(section, [&](size_t, std::wstring_view k, std::wstring_view) {
+    found = k != key && EqualsIgnoreCase(k, key);
+    return !found;
+  });
+  return found;
+}
+
 bool IniDocument::Remove(std::wstring_view section, std::wstring_view key) {
   std::vector<size_t> doomed;
   ForEachEntry(section, [&](size_t i, std::wstring_view k, std::wstring_view) {

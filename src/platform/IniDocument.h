@@ -31,6 +31,10 @@ class IniDocument {
   // section of that name, or adds the section at the end of the document.
   void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
+  // Whether a section of that name has an entry whose key matches but for
+  // letter case.
+  bool HasOtherSpelling(std::wstring_view section, std::wstring_view key) const;
+
   // Removes every entry with that key in sections of that name; true if any.
   bool Remove(std::wstring_view section, std::wstring_view key);
 

@@ -278,18 +278,19 @@ TEST_F(ConverterDlgTest, EscapeIsACloseRequestAndEnterDoesNothing) {
 }
 
 TEST_F(ConverterDlgTest, RememberedIndexesOutOfRange) {
-  Settings().WriteInt(L"Settings", L"LastCategory", 999);
-  Start();
-  EXPECT_EQ(Categories()->GetCurSel(), -1);
-  EXPECT_EQ(From()->GetCount(), 0);
-  EXPECT_EQ(To()->GetCount(), 0);
-  EXPECT_EQ(Output(), QString());
-  UserPicksCategory(QStringLiteral("Temperature"));
-  EXPECT_EQ(Output(), QStringLiteral("1")) << "a pick brings the lists back";
-
-  Settings().WriteInt(L"Settings", L"LastCategory", -1);
-  Start();
-  EXPECT_EQ(Categories()->GetCurSel(), -1);
+  // A category index the list does not have opens the first category, and
+  // the next close stores that instead of -1.
+  for (const int stored : {999999, 45, -1, -7}) {
+    SCOPED_TRACE(stored);
+    Settings().WriteInt(L"Settings", L"LastCategory", stored);
+    Start();
+    EXPECT_EQ(Categories()->GetCurSel(), 0);
+    EXPECT_EQ(From()->GetCount(), To()->GetCount());
+    EXPECT_GT(From()->GetCount(), 0);
+    EXPECT_EQ(Output(), QStringLiteral("1"));
+    dialog_->close();
+    EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), 0);
+  }
 
   Settings().WriteInt(L"Settings", L"LastCategory", 0);
   Settings().WriteInt(L"Settings", L"LastUnitFrom", 999);
