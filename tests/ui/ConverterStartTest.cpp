@@ -185,7 +185,9 @@ TEST_F(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
     EXPECT_TRUE(message.text.contains(QString::fromStdString(run.File().string())));
     EXPECT_TRUE(message.text.contains(QString::fromUtf8(c.reason))) << message.text.toStdString();
     EXPECT_EQ(fs::symlink_status(run.File()).type(), type);
-    if (!before.empty()) EXPECT_EQ(ReadBytes(run.File()), before);
+    if (!before.empty()) {
+      EXPECT_EQ(ReadBytes(run.File()), before);
+    }
     EXPECT_EQ(store.replacements, 0);
     EXPECT_GT(run.dialog->DropDownItem(ids::kCategoryList)->GetCount(), 0) << "the window works";
   }
