@@ -37,6 +37,10 @@ constexpr int kLogoWidth = 250;
 constexpr int kLogoHeight = 57;
 constexpr int kInvertSide = 32;
 constexpr int kStartPosition = 150;
+// A window that is not painted (started on another desktop, say) finishes
+// its start after this long all the same: the start's write is not held
+// back, nor the writes that would join it.
+constexpr int kFinishStartMs = 1000;
 
 QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
 
@@ -116,6 +120,7 @@ void CConverterDlg::OnInitDialog() {
   });
   CreateToolTips();
   ShowAtStart();
+  QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
   context_.catalogue = &catalogue_;
   DropDownItem(ids::kCategoryList)->setFocus();
   if (const FileProblem& problem = startSettings_->ReadProblem()) ReportSettingsProblem(problem);
@@ -154,6 +159,8 @@ bool CConverterDlg::event(QEvent* event) {
 }
 
 void CConverterDlg::FinishStart() {
+  if (started_) return;
+  started_ = true;
   setWindowIcon(LoadIconResource(ids::kAppIcon));
   startWrites_.reset();
 }

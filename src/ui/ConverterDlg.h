@@ -68,6 +68,7 @@ class CConverterDlg : public TemplateDialog {
   // The start's writes wait for the first paint, or join the close request's.
   std::optional<Profile::Batch> startWrites_;
   bool painted_ = false;
+  bool started_ = false;
   bool closing_ = false;
 };
 

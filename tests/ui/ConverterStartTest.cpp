@@ -129,6 +129,18 @@ TEST_F(ConverterStartTest, ACloseBeforeTheFirstPaintWritesEverythingAtOnce) {
   EXPECT_EQ(written.GetInt(L"Settings", L"LastCategory", -9), 0);
 }
 
+// A window that is never painted does not hold back the start's write, nor
+// the writes that would join it.
+TEST_F(ConverterStartTest, AnUnpaintedWindowStillWritesItsStart) {
+  ProgramRun run;
+  CConverterDlg& dialog = run.Start();
+  dialog.hide();
+  QTest::qWait(300);
+  EXPECT_FALSE(fs::exists(run.File())) << "painted after all";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(run.File()); }, 3000));
+  EXPECT_EQ(Profile::Snapshot(run.File()).GetSection(L"Visibility").size(), 45u);
+}
+
 // A settings file that cannot be used: the window opens with the defaults,
 // says so once, naming the file and the reason, and leaves the file alone,
 // however often it fails to write.
