@@ -199,6 +199,8 @@ FileProblem UpdateFileAtomically(const fs::path& requested,
   const std::string content = change(old);
   // Nothing changed (a missing file counts as empty): leave the file alone.
   if (content == old.bytes) return {};
+  // A file the next read would refuse is not written.
+  if (content.size() > kMaxFileSize) return Problem(FileProblem::Kind::kTooLarge);
 
   const std::string prefix = TempPrefix(path);
   RemoveStaleTemporaries(folder, prefix);

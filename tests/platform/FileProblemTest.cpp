@@ -70,10 +70,17 @@ TEST(FileProblem, WhatIsNoReadableSettingsFileIsNeverReplaced) {
       EXPECT_EQ(ReadBytes(file).substr(0, head.size()), head);
     }
   }
-  // Exactly at the limit is still a settings file.
-  WriteBytes(dir / "limit.ini", head);
-  fs::resize_file(dir / "limit.ini", kMaxFileSize);
-  EXPECT_EQ(Profile::Snapshot(dir / "limit.ini").GetInt(L"Settings", L"Format", 7), 1);
+  // Exactly at the limit is still a settings file, but no write takes it past.
+  const fs::path limit = dir / "limit.ini";
+  WriteBytes(limit, head);
+  fs::resize_file(limit, kMaxFileSize);
+  EXPECT_EQ(Profile::Snapshot(limit).GetInt(L"Settings", L"Format", 7), 1);
+  Profile profile(limit);
+  FileProblem reported;
+  profile.SetProblemHandler([&](const FileProblem& problem) { reported = problem; });
+  EXPECT_FALSE(profile.WriteInt(L"Settings", L"Precision", 1));
+  EXPECT_EQ(reported.kind, Kind::kTooLarge);
+  EXPECT_EQ(fs::file_size(limit), kMaxFileSize);
 }
 
 // A user id no account has.
