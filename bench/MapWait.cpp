@@ -1,11 +1,14 @@
 // Times a program's start up to its window's appearance: listens on the X
 // root window for map notifications, starts the program, and blocks until
 // the first top-level window is mapped (no polling). Prints the milliseconds
-// from launch to that MapNotify; with --linger it then waits, so that the
-// program finishes its start, and also prints its peak resident memory.
-// Ends the program afterwards.
+// from launch to that MapNotify, and the processor time the program's
+// threads had used by then (which other load on the machine hardly
+// changes); with --linger it then waits, so that the program finishes its
+// start, and also prints its peak resident memory. Ends the program
+// afterwards.
 //
 // Usage: vantrel_map_wait [--linger MS] PROGRAM [ARGUMENT...]
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -35,6 +38,23 @@ long PeakResidentKiloBytes(pid_t pid) {
     if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
   }
   return -1;
+}
+
+// The processor time of every thread of the process so far, from the
+// scheduler's own accounting (nanoseconds, unlike the ticks of /proc/PID/stat).
+double ProcessorMilliseconds(pid_t pid) {
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  DIR* dir = ::opendir(tasks.c_str());
+  if (!dir) return -1;
+  double ns = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (entry->d_name[0] == '.') continue;
+    std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+    double onCpu = 0;
+    if (schedstat >> onCpu) ns += onCpu;
+  }
+  ::closedir(dir);
+  return ns / 1e6;
 }
 
 void EndProgram(pid_t pid) {
@@ -90,13 +110,14 @@ int main(int argc, char** argv) {
     if (xcb_connection_has_error(connection)) break;
   }
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - launched).count();
+  const double cpuMs = mapped ? ProcessorMilliseconds(pid) : -1;
   if (!mapped) {
     std::fputs("vantrel_map_wait: the program ended or timed out before mapping a window\n",
                stderr);
     EndProgram(pid);
     return 1;
   }
-  std::printf("map_ms=%.3f", ms);
+  std::printf("map_ms=%.3f cpu_ms=%.3f", ms, cpuMs);
   if (lingerMs > 0) {
     std::this_thread::sleep_for(std::chrono::milliseconds(lingerMs));
     std::printf(" peak_kB=%ld", PeakResidentKiloBytes(pid));
