@@ -186,8 +186,9 @@ FileProblem UpdateFileAtomically(const fs::path& requested,
   mode_t mode = NewFileMode();
   if (::stat(path.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) return NotAFile(st);
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)
-      return Problem(kUnwritable, EACCES);
+    // Read-only for everyone holds for root too.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Problem(kUnwritable, EACCES);
+    if (::access(path.c_str(), W_OK) != 0) return Problem(kUnwritable, errno);
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
     return Problem(FileProblem::Kind::kUnreadable, errno);
