@@ -7,7 +7,8 @@
 # the ratios and differences to the bare dialog, the machine's load, and
 # vantrel's peak memory once its start has finished.
 #
-# Usage: bench/startup.sh [build folder] [runs of each, at least 15]
+# Usage: bench/startup.sh [build folder] [runs of each, at least 15] [vantrel]
+# (the last, to time another build of the program with this build's tools)
 # On a machine busy with other work, run it as root under `nice -n -15`: the
 # started programs and the X server inherit the priority.
 set -euo pipefail
@@ -16,7 +17,7 @@ build="$(cd "${1:-$here/../build}" && pwd)"
 runs="${2:-21}"
 wait="$build/bench/vantrel_map_wait"
 bare="$build/bench/vantrel_bare_dialog"
-vantrel="$build/src/app/vantrel"
+vantrel="${3:-$build/src/app/vantrel}"
 for program in "$wait" "$bare" "$vantrel"; do
   [[ -x "$program" ]] || { echo "missing $program: build with bench/CMakeLists.txt first" >&2; exit 2; }
 done
