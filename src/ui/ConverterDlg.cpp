@@ -108,7 +108,6 @@ void CConverterDlg::OnInitDialog() {
   PlaceLogo();
   logo_.LoadFromResource(ids::kBannerGif, kGifResource);
   invert_.LoadFromResource(ids::kInvertGif, kGifResource);
-  PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
   PictureItem(ids::kLogo)->SetPainter([this](QPainter& painter, const QRect&) {
     logo_.Draw(&painter, QRect(0, 0, kLogoWidth, kLogoHeight));
   });
@@ -118,7 +117,6 @@ void CConverterDlg::OnInitDialog() {
     const int side = std::min({kInvertSide, rect.width(), rect.height()});
     invert_.Draw(&painter, QRect(0, 0, side, side));
   });
-  CreateToolTips();
   ShowAtStart();
   QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
   context_.catalogue = &catalogue_;
@@ -162,6 +160,8 @@ void CConverterDlg::FinishStart() {
   if (started_) return;
   started_ = true;
   setWindowIcon(LoadIconResource(ids::kAppIcon));
+  PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
+  CreateToolTips();
   startWrites_.reset();
 }
 

@@ -43,8 +43,8 @@ class CConverterDlg : public TemplateDialog {
  private:
   void LoadSettings();
   void SelectRememberedCategory();
-  // What the first picture of the window does not need: done once it is on
-  // the screen.
+  // What the first picture of the window does not need (the icon, the hand
+  // cursor, the tooltips, the start's write): done once it is on the screen.
   void FinishStart();
   // Says once per run that the settings file cannot be used, and why.
   void ReportSettingsProblem(const FileProblem& problem);

@@ -43,6 +43,10 @@ class ConverterDlgTest : public ::testing::Test {
     EXPECT_TRUE(dialog_->Create());
     return *dialog_;
   }
+  // Runs the event loop until what follows the first paint has been done.
+  void FinishStart() {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->windowIcon().isNull(); }, 5000));
+  }
 
   Profile& Settings() { return context_.profile; }
   DropDownList* Categories() { return dialog_->DropDownItem(ids::kCategoryList); }
@@ -353,6 +357,7 @@ TEST_F(ConverterDlgTest, WithoutItsTemplateTheWindowRunsAsMinusOne) {
 
 TEST_F(ConverterDlgTest, LogoSitsRightOfTheCategoriesAndOpensTheHomePage) {
   CConverterDlg& dialog = Start();
+  FinishStart();
   PictureStatic* logo = dialog.PictureItem(ids::kLogo);
   const QWidget* categories = dialog.Item(ids::kCategoryList);
   EXPECT_EQ(
@@ -373,6 +378,7 @@ TEST_F(ConverterDlgTest, LogoSitsRightOfTheCategoriesAndOpensTheHomePage) {
 
 TEST_F(ConverterDlgTest, TooltipsHaveTheirTextsAndStayThirtySeconds) {
   CConverterDlg& dialog = Start();
+  FinishStart();
   EXPECT_EQ(dialog.ToolTips().ToolText(dialog.Item(ids::kInputBox)),
             QStringLiteral("Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. "
                            "1.75\r\nas Exponent, e.g. 1.2e-5\r\nas Partial Fraction, e.g. 7/8  "
