@@ -27,6 +27,7 @@ const QString kInputTip = QStringLiteral(
     "Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. "
     "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2\u00BE).");
 const QString kInvertTip = QStringLiteral("Click on the icon to invert currently selected units");
+const QString kError = QStringLiteral("Error");
 constexpr int kTipTime = 30000;
 constexpr int kTipWidth = 640;
 constexpr int kLogoWidth = 250;
