@@ -42,9 +42,9 @@ void FocusRing::Place() {
     hide();
     return;
   }
-  // Half outside the control, half over its own border.
+  // Just outside the control, hiding nothing of it.
   const QRect inHost(target_->mapTo(parentWidget(), QPoint(0, 0)), target_->size());
-  setGeometry(inHost.adjusted(-kWidth / 2, -kWidth / 2, kWidth / 2, kWidth / 2));
+  setGeometry(inHost.adjusted(-kWidth, -kWidth, kWidth, kWidth));
   show();
   raise();
   update();
@@ -67,12 +67,11 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FocusRing::paintEvent(QPaintEvent*) {
+  // In the text colour, as the platform's high-visibility focus frames are:
+  // unlike any frame, selection or default-button mark a style draws.
   QPainter painter(this);
-  const QColor colour = palette().color(QPalette::Active, QPalette::Highlight);
-  for (int i = 0; i < kWidth; ++i) {
-    painter.setPen(colour);
-    painter.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
-  }
+  painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+  for (int i = 0; i < kWidth; ++i) painter.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
 }
 
 }  // namespace vantrel

@@ -1,7 +1,7 @@
-// A clearly visible mark of the keyboard focus: a frame in the highlight
-// colour drawn over the edge of whichever control of its host window has the
-// focus, whatever the widget style draws (some draw next to nothing for a
-// list). Controls inside a nested host (a page of a sheet) are that host's.
+// A clearly visible mark of the keyboard focus: a frame in the text colour
+// drawn just outside whichever control of its host window has the focus,
+// whatever the widget style draws (some draw next to nothing for a list).
+// Controls inside a nested host (a page of a sheet) are that host's.
 #pragma once
 
 #include <QPointer>

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,6 +10,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ui/kit/CheckBox.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -20,6 +20,7 @@
 #include "ui/kit/ListBox.h"
 #include "ui/kit/ListView.h"
 #include "ui/kit/PictureStatic.h"
+#include "ui/kit/RadioButton.h"
 #include "ui/kit/RichEdit.h"
 #include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
@@ -126,9 +127,9 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
       return button;
     }
     case ControlKind::kCheckBox:
-      return new QCheckBox(text, parent);
+      return new CheckBox(text, parent);
     case ControlKind::kRadioButton:
-      return new QRadioButton(text, parent);
+      return new RadioButton(text, parent);
     case ControlKind::kOwnerDrawStatic:
       return new PictureStatic(control.style & kNotify, parent);
     case ControlKind::kIcon:
