@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QToolTip>
 
+#include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -49,11 +50,7 @@ DialogTemplate TestTemplate() {
           }};
 }
 
-DialogTemplateRegistry TestRegistry() {
-  DialogTemplateRegistry registry;
-  registry.Add(TestTemplate());
-  return registry;
-}
+DialogTemplateRegistry TestRegistry() { return testing::RegistryOf({TestTemplate()}); }
 
 // Counts what the Enter and Escape keys reach.
 class CountingDialog : public TemplateDialog {
@@ -250,16 +247,16 @@ TEST(RichEdit, FormatsFoundRunsAndStaysSelectableWhenReadOnly) {
 }
 
 TEST(IconStatic, ShowsItsIconResourceAtTheLargeIconSize) {
-  DialogTemplateRegistry registry;
-  registry.Add({kTestDialog,
-                L"About",
-                100,
-                60,
-                L"DejaVu Sans",
-                8,
-                kSysMenu,
-                {{kIdStatic, ControlKind::kIcon, L"128", 10, 10, 20, 20, kNoStyle},
-                 {kIdStatic, ControlKind::kIcon, L"999", 40, 10, 20, 20, kNoStyle}}});
+  const DialogTemplateRegistry registry =
+      testing::RegistryOf({{kTestDialog,
+                            L"About",
+                            100,
+                            60,
+                            L"DejaVu Sans",
+                            8,
+                            kSysMenu,
+                            {{kIdStatic, ControlKind::kIcon, L"128", 10, 10, 20, 20, kNoStyle},
+                             {kIdStatic, ControlKind::kIcon, L"999", 40, 10, 20, 20, kNoStyle}}}});
   TemplateDialog dialog(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(dialog.Create());
   const QList<IconStatic*> icons = dialog.findChildren<IconStatic*>();

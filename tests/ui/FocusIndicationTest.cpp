@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "KitTestSupport.h"
 #include "RecordingShell.h"
 #include "support/TempDir.h"
 #include "ui/AppContext.h"
@@ -22,12 +23,6 @@
 
 namespace vantrel {
 namespace {
-
-void ShowActive(QWidget& window) {
-  window.show();
-  QApplication::setActiveWindow(&window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
 
 // The share of pixels on the two lines around a control that look clearly
 // different in the two pictures.
@@ -71,8 +66,7 @@ TEST(FocusIndication, EveryKindOfFocusableControlShowsWhenItHasTheFocus) {
     sample.controls.push_back(
         {kinds[i].id, kinds[i].kind, L"Text", x, y, 100, 16, kinds[i].style | kTabStop});
   }
-  DialogTemplateRegistry registry;
-  registry.Add(sample);
+  const DialogTemplateRegistry registry = testing::RegistryOf({sample});
   TemplateDialog dialog(registry, 800, DialogFont{});
   ASSERT_TRUE(dialog.Create());
   dialog.ListBoxItem(14)->AddString(QStringLiteral("entry"));
@@ -80,7 +74,7 @@ TEST(FocusIndication, EveryKindOfFocusableControlShowsWhenItHasTheFocus) {
   dialog.DropDownItem(15)->AddString(QStringLiteral("entry"));
   dialog.DropDownItem(15)->SetCurSel(0);
   dialog.ItemAs<ListView>(16)->InsertItem(QStringLiteral("entry"));
-  ShowActive(dialog);
+  ASSERT_TRUE(testing::ShowActive(dialog));
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.id);
     QWidget* control = dialog.Item(kind.id);
@@ -108,7 +102,7 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, TheFocusMarkFollowsTabFromTheCategoriesToTheUnitLists) {
-  ShowActive(*dialog_);
+  ASSERT_TRUE(testing::ShowActive(*dialog_));
   auto* ring = dialog_->findChild<FocusRing*>();
   ASSERT_NE(ring, nullptr);
   for (int id : {ids::kCategoryList, ids::kInputUnitList, ids::kOutputUnitList}) {
@@ -123,7 +117,7 @@ TEST_F(MainWindowTest, TheFocusMarkFollowsTabFromTheCategoriesToTheUnitLists) {
 }
 
 TEST_F(MainWindowTest, AReadOnlyResultShowsItsFirstDigitsAfterEachUpdate) {
-  ShowActive(*dialog_);
+  ASSERT_TRUE(testing::ShowActive(*dialog_));
   DropDownList* categories = dialog_->DropDownItem(ids::kCategoryList);
   categories->setCurrentIndex(categories->FindStringPrefix(-1, QStringLiteral("Numbers")));
   ListBox* from = dialog_->ListBoxItem(ids::kInputUnitList);

@@ -114,14 +114,19 @@ TEST(ListBox, ReportsTheUsersSelectionButNotTheProgramsOwn) {
   EXPECT_EQ(list.GetCurSel(), 2);
 }
 
+// A shown list of "a", "b" and "c" with the entry at `selected` selected.
+void ShowEntries(ListBox& list, int selected) {
+  list.resize(200, 200);
+  list.show();
+  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
+  list.SetCurSel(selected);
+}
+
 TEST(ListBox, TheUserCannotClearItsSelection) {
   // With nothing selected the window would keep showing a result for a unit
   // no longer chosen, and stop recomputing.
   ListBox list(true);
-  list.resize(200, 200);
-  list.show();
-  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
-  list.SetCurSel(1);
+  ShowEntries(list, 1);
   const QRect second = list.visualItemRect(list.item(1));
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, second.center());
   EXPECT_EQ(list.GetCurSel(), 1) << "ctrl+click";
@@ -137,11 +142,8 @@ TEST(ListBox, TheUserCannotClearItsSelection) {
 
 TEST(ListBox, ARightOrMiddleClickLeavesTheSelectionAlone) {
   ListBox list(true);
-  list.resize(200, 200);
-  list.show();
+  ShowEntries(list, 0);
   QSignalSpy changes(&list, &ListBox::SelectionChanged);
-  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
-  list.SetCurSel(0);
   const QPoint third = list.visualItemRect(list.item(2)).center();
   for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
     QTest::mouseClick(list.viewport(), button, {}, third);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
 #include "ui/kit/TemplateDialog.h"
 
@@ -31,8 +32,7 @@ std::string Name(const ControlTemplate& control, std::size_t index) {
 
 // Tab stops in the order Tab visits them in the built dialog.
 std::vector<int> TabOrder(const DialogTemplate& dialog) {
-  DialogTemplateRegistry registry;
-  registry.Add(dialog);
+  const DialogTemplateRegistry registry = testing::RegistryOf({dialog});
   TemplateDialog built(registry, dialog.id, DialogFont{});
   if (!built.Create()) return {};
   std::vector<QWidget*> controls;

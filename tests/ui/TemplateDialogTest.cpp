@@ -12,6 +12,7 @@
 #include <QTest>
 #include <vector>
 
+#include "KitTestSupport.h"
 #include "RecordingShell.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/EditBox.h"
@@ -59,11 +60,7 @@ DialogTemplate OptionsTemplate() {
           }};
 }
 
-DialogTemplateRegistry OptionsRegistry() {
-  DialogTemplateRegistry registry;
-  registry.Add(OptionsTemplate());
-  return registry;
-}
+DialogTemplateRegistry OptionsRegistry() { return testing::RegistryOf({OptionsTemplate()}); }
 
 // Records the routes that ran, and binds its controls to members.
 class OptionsDialog : public TemplateDialog {
@@ -105,13 +102,6 @@ class TemplateDialogTest : public ::testing::Test {
  protected:
   TemplateDialogTest() : dialog_(registry_, &shell_) { EXPECT_TRUE(dialog_.Create()); }
 
-  // Shown and active, so that the keyboard focus and access keys work.
-  void ShowActive() {
-    dialog_.show();
-    QApplication::setActiveWindow(&dialog_);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog_));
-  }
-
   DialogTemplateRegistry registry_ = OptionsRegistry();
   RecordingShell shell_;
   OptionsDialog dialog_;
@@ -123,7 +113,7 @@ TEST_F(TemplateDialogTest, RoutesWhatEachControlReportsToItsHandler) {
   for (const char* entry : {"a", "b"}) list->AddString(QString::fromLatin1(entry));
   view->SetCheckBoxes(true);
   view->InsertItem(QStringLiteral("x"));
-  ShowActive();
+  ASSERT_TRUE(testing::ShowActive(dialog_));
 
   QTest::mouseClick(dialog_.ButtonItem(30), Qt::LeftButton);
   QTest::keyClicks(dialog_.EditItem(25), QStringLiteral("7"));
@@ -177,7 +167,7 @@ TEST_F(TemplateDialogTest, AccessKeysOfStaticsReachTheNextControlThatTakesTheFoc
               label->Text() == QStringLiteral("&Count:") ? dialog_.Item(25) : nullptr)
         << label->Text().toStdString();
   }
-  ShowActive();
+  ASSERT_TRUE(testing::ShowActive(dialog_));
   dialog_.Item(29)->setFocus();
   QTest::keyClick(&dialog_, Qt::Key_C, Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), dialog_.Item(25));

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/kit/DialogUnits.h"
+#include "ui/kit/FocusRing.h"
 #include "ui/kit/PropertyPage.h"
 #include "ui/kit/StandardIds.h"
 
@@ -74,6 +75,7 @@ bool PropertySheet::Create() {
   // The pages keep their template sizes: the sheet fits the largest.
   layout->setSizeConstraint(QLayout::SetFixedSize);
   tabs_->setCurrentIndex(0);
+  new FocusRing(this);
   return true;
 }
 
