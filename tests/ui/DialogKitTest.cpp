@@ -182,6 +182,23 @@ TEST(TemplateDialog, EnterPressesTheDefaultButtonOrIsOkAndEscapeIsCancel) {
   EXPECT_EQ(without.cancels, 0);
 }
 
+TEST(TemplateDialog, EnterPressesAFocusedButtonButNeverOneThatIsNotTheDefault) {
+  DialogTemplate cancelOnly = TestTemplate();
+  cancelOnly.controls.erase(cancelOnly.controls.begin() + 6);  // no default button
+  const DialogTemplateRegistry registry = testing::RegistryOf({cancelOnly});
+  CountingDialog dialog(registry, kTestDialog, kPlainFont);
+  ASSERT_TRUE(dialog.Create());
+  ASSERT_TRUE(testing::ShowActive(dialog));
+  dialog.Item(10)->setFocus();
+  QTest::keyClick(dialog.Item(10), Qt::Key_Return);
+  EXPECT_EQ(dialog.oks, 1);
+  EXPECT_EQ(dialog.cancels, 0) << "Cancel was made no default behind the template's back";
+  dialog.Item(2)->setFocus();
+  QTest::keyClick(dialog.Item(2), Qt::Key_Return);
+  EXPECT_EQ(dialog.oks, 1);
+  EXPECT_EQ(dialog.cancels, 1);
+}
+
 TEST(EditBox, RaisesChangeForNewTextOnlyWhoeverWritesIt) {
   EditBox edit;
   QSignalSpy changes(&edit, &EditBox::Changed);

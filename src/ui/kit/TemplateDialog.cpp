@@ -123,6 +123,9 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
     case ControlKind::kPushButton:
     case ControlKind::kDefPushButton: {
       auto* button = new QPushButton(text, parent);
+      // Only the template names the default button: Qt would make the first
+      // button the default of a dialog that has none, and Enter would press it.
+      button->setAutoDefault(false);
       button->setDefault(control.kind == ControlKind::kDefPushButton);
       return button;
     }
@@ -434,33 +437,29 @@ bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event) {
-  if (Template().style & kChild) {
-    // A page leaves Enter and Escape to the window around it.
-    event->ignore();
-    return;
-  }
-  if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+  const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!plain || (!enter && event->key() != Qt::Key_Escape)) {
     QDialog::keyPressEvent(event);
     return;
   }
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      OnCancel();
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-      // The default button answers Enter; without one it is OK.
-      for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (button->isDefault() && button->isVisible() && button->isEnabled()) {
-          button->click();
-          return;
-        }
+  // A focused button answers Enter, then the default button; without either
+  // it is OK. A page leaves what it does not answer to the window around it.
+  auto* focused = qobject_cast<QPushButton*>(focusWidget());
+  if (enter && focused && focused->isEnabled()) {
+    focused->click();
+  } else if (Template().style & kChild) {
+    event->ignore();
+  } else if (!enter) {
+    OnCancel();
+  } else {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+      if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+        button->click();
+        return;
       }
-      OnOK();
-      return;
     }
-    default:
-      QDialog::keyPressEvent(event);
+    OnOK();
   }
 }
 
