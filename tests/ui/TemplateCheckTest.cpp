@@ -11,20 +11,10 @@
 #include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
 #include "ui/kit/TemplateDialog.h"
+#include "ui/kit/TemplateRules.h"
 
 namespace vantrel {
 namespace {
-
-// A drop-down list's template height is its open list; the field itself is
-// about this high.
-constexpr int kDropDownField = 12;
-
-QRect Place(const ControlTemplate& control) {
-  const int height = control.kind == ControlKind::kDropDownList
-                         ? std::min(control.cy, kDropDownField)
-                         : control.cy;
-  return QRect(control.x, control.y, control.cx, height);
-}
 
 std::string Name(const ControlTemplate& control, std::size_t index) {
   return "control " + std::to_string(index) + " (id " + std::to_string(control.id) + ")";
@@ -64,11 +54,12 @@ std::vector<std::string> TemplateProblems(const DialogTemplate& dialog) {
                       [&](const ControlTemplate& other) { return other.id == control.id; })) {
       problems.push_back("id " + std::to_string(control.id) + " is used twice");
     }
-    if (!client.contains(Place(control))) problems.push_back(Name(control, i) + " is outside");
+    if (!client.contains(ControlPlace(control)))
+      problems.push_back(Name(control, i) + " is outside");
     if ((control.style & kTabStop) && !(control.style & kDisabled)) tabStops.push_back(control.id);
     for (std::size_t j = 0; j < i; ++j) {
-      const QRect a = Place(controls[j]);
-      const QRect b = Place(control);
+      const QRect a = ControlPlace(controls[j]);
+      const QRect b = ControlPlace(control);
       if (!a.intersects(b)) continue;
       const bool aFrame = controls[j].kind == ControlKind::kGroupBox;
       const bool bFrame = control.kind == ControlKind::kGroupBox;

@@ -10,16 +10,20 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <vector>
 
 #include "KitTestSupport.h"
 #include "RecordingShell.h"
+#include "ui/DialogTemplates.h"
+#include "ui/ResourceIds.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/EditBox.h"
 #include "ui/kit/ListBox.h"
 #include "ui/kit/ListView.h"
 #include "ui/kit/StaticText.h"
 #include "ui/kit/TemplateDialog.h"
+#include "ui/kit/TemplateRules.h"
 
 namespace vantrel {
 namespace {
@@ -190,6 +194,16 @@ TEST_F(TemplateDialogTest, ControlsAreNamedByTheirLabels) {
   for (const auto& c : cases) {
     EXPECT_EQ(dialog_.Item(c.id)->accessibleName(), QString::fromLatin1(c.name)) << c.id;
   }
+  // The main window: a drop-down counts by its field, pictures get no name.
+  const DialogTemplate main = MainDialogTemplate();
+  const auto labelOf = [&](int id) {
+    const auto at = std::find_if(main.controls.begin(), main.controls.end(),
+                                 [&](const ControlTemplate& control) { return control.id == id; });
+    return ControlLabel(main, static_cast<int>(at - main.controls.begin()));
+  };
+  EXPECT_EQ(labelOf(ids::kCategoryList), QStringLiteral("Select Category"));
+  EXPECT_EQ(labelOf(ids::kInputUnitList), QStringLiteral("INPUT"));
+  EXPECT_EQ(labelOf(ids::kLogo), QString());
 }
 
 TEST_F(TemplateDialogTest, DataExchangeReadsAndWritesEveryBoundControl) {

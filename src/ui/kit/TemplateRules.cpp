@@ -1,6 +1,6 @@
 #include "ui/kit/TemplateRules.h"
 
-#include <QRect>
+#include <algorithm>
 #include <limits>
 
 namespace vantrel {
@@ -8,10 +8,6 @@ namespace {
 
 // How far, in dialog units, a label may sit from the control it names.
 constexpr int kLabelReach = 12;
-
-QRect Place(const ControlTemplate& control) {
-  return QRect(control.x, control.y, control.cx, control.cy);
-}
 
 bool HasOwnText(ControlKind kind) {
   switch (kind) {
@@ -30,13 +26,13 @@ bool HasOwnText(ControlKind kind) {
 // A static text left of the control on its row, or above it in its column,
 // whichever is nearer; -1 when none is within reach.
 int NearbyStatic(const DialogTemplate& dialog, int index) {
-  const QRect self = Place(dialog.controls[index]);
+  const QRect self = ControlPlace(dialog.controls[index]);
   int best = -1;
   int bestGap = std::numeric_limits<int>::max();
   for (int i = 0; i < static_cast<int>(dialog.controls.size()); ++i) {
     const ControlTemplate& other = dialog.controls[i];
     if (other.kind != ControlKind::kText || other.text.empty()) continue;
-    const QRect place = Place(other);
+    const QRect place = ControlPlace(other);
     const bool sameRow = place.top() <= self.bottom() && self.top() <= place.bottom();
     const bool sameColumn = place.left() <= self.right() && self.left() <= place.right();
     int gap = -1;
@@ -51,20 +47,27 @@ int NearbyStatic(const DialogTemplate& dialog, int index) {
 }
 
 int SurroundingFrame(const DialogTemplate& dialog, int index) {
-  const QRect self = Place(dialog.controls[index]);
+  const QRect self = ControlPlace(dialog.controls[index]);
   int best = -1;
   for (int i = 0; i < static_cast<int>(dialog.controls.size()); ++i) {
     const ControlTemplate& other = dialog.controls[i];
     if (i == index || other.kind != ControlKind::kGroupBox || other.text.empty()) continue;
-    const QRect place = Place(other);
+    const QRect place = ControlPlace(other);
     if (!place.contains(self)) continue;
     const auto area = [](const QRect& r) { return r.width() * r.height(); };
-    if (best < 0 || area(place) < area(Place(dialog.controls[best]))) best = i;
+    if (best < 0 || area(place) < area(ControlPlace(dialog.controls[best]))) best = i;
   }
   return best;
 }
 
 }  // namespace
+
+QRect ControlPlace(const ControlTemplate& control) {
+  const int height = control.kind == ControlKind::kDropDownList
+                         ? std::min(control.cy, kDropDownFieldHeight)
+                         : control.cy;
+  return QRect(control.x, control.y, control.cx, height);
+}
 
 bool TakesFocus(ControlKind kind) {
   return kind != ControlKind::kText && kind != ControlKind::kGroupBox &&
@@ -94,6 +97,8 @@ QString ControlLabel(const DialogTemplate& dialog, int index) {
     return WithoutAccessKeys(QString::fromStdWString(dialog.controls[i].text)).trimmed();
   };
   if (HasOwnText(control.kind)) return text(index);
+  // A picture is no box to be named after its neighbours.
+  if (!TakesFocus(control.kind)) return {};
   // The static text this control is the buddy of.
   for (int i = index - 1; i >= 0 && !TakesFocus(dialog.controls[i].kind); --i) {
     if (dialog.controls[i].kind == ControlKind::kText && !dialog.controls[i].text.empty()) {

@@ -3,12 +3,20 @@
 // a static text, and the label a screen reader names a control by.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <vector>
 
 #include "ui/kit/DialogTemplate.h"
 
 namespace vantrel {
+
+// The height in dialog units of a closed drop-down list's field; its
+// template height is that of the open list.
+inline constexpr int kDropDownFieldHeight = 12;
+
+// Where a control sits in dialog units: a drop-down list by its field only.
+QRect ControlPlace(const ControlTemplate& control);
 
 // Statics, frames and icons never take the focus.
 bool TakesFocus(ControlKind kind);
@@ -21,10 +29,11 @@ std::vector<int> ControlGroups(const DialogTemplate& dialog);
 // after it in template order that takes the focus; -1 when there is none.
 int BuddyIndex(const DialogTemplate& dialog, int index);
 
-// The text a control is named by: its own text when it has one; else the
-// static text whose buddy it is; else a static text just left of it on its
-// row or just above it; else the title of the smallest group box around it.
-// Access-key marks and surrounding blanks are dropped.
+// The text a control is named by: its own text when it has one; for one
+// that takes the focus, else the static text whose buddy it is, else a static
+// text just left of it on its row or just above it, else the title of the
+// smallest group box around it. Access-key marks and surrounding blanks are
+// dropped.
 QString ControlLabel(const DialogTemplate& dialog, int index);
 
 // The text without "&" access-key marks ("&&" stays one "&").
