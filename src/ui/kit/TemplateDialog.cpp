@@ -218,7 +218,7 @@ void TemplateDialog::BuildControls() {
   for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
   MakeRadioGroups();
   LabelControls();
-  focusRing_ = new FocusRing(this);
+  new FocusRing(this);
 }
 
 void TemplateDialog::PlaceControl(QWidget* widget, const ControlTemplate& control) {

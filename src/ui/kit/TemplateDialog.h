@@ -2,8 +2,9 @@
 // dialog units give for its font, each found by its numeric id. What the
 // controls report (clicks, changes, selections, focus) goes through one table
 // of routes to the dialog's handlers; a click of button 1 or 2 without a
-// route of its own is OK or Cancel. Enter and Escape go to OnOK and OnCancel
-// as on the platform's dialogs.
+// route of its own is OK or Cancel. As on the platform's dialogs, Enter
+// presses the focused button, else the default one, else runs OnOK; Escape
+// runs OnCancel.
 //
 // The template is fetched under the dialog font rule when the dialog is
 // created, with the font values as they stand then; without a template Create
@@ -33,7 +34,6 @@ namespace vantrel {
 class DataExchange;
 class DropDownList;
 class EditBox;
-class FocusRing;
 class ListBox;
 class PictureStatic;
 class Shell;
@@ -158,7 +158,6 @@ class TemplateDialog : public QDialog {
   std::vector<QWidget*> controls_;
   std::map<int, QWidget*> items_;
   std::map<std::pair<int, Notification>, std::function<void()>> routes_;
-  FocusRing* focusRing_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
   int clientTop_ = 0;
   bool created_ = false;
