@@ -264,16 +264,10 @@ TEST(RichEdit, FormatsFoundRunsAndStaysSelectableWhenReadOnly) {
 }
 
 TEST(IconStatic, ShowsItsIconResourceAtTheLargeIconSize) {
-  const DialogTemplateRegistry registry =
-      testing::RegistryOf({{kTestDialog,
-                            L"About",
-                            100,
-                            60,
-                            L"DejaVu Sans",
-                            8,
-                            kSysMenu,
-                            {{kIdStatic, ControlKind::kIcon, L"128", 10, 10, 20, 20, kNoStyle},
-                             {kIdStatic, ControlKind::kIcon, L"999", 40, 10, 20, 20, kNoStyle}}}});
+  DialogTemplate about{kTestDialog, L"About", 100, 60, L"DejaVu Sans", 8, kSysMenu, {}};
+  about.controls = {{kIdStatic, ControlKind::kIcon, L"128", 10, 10, 20, 20, kNoStyle},
+                    {kIdStatic, ControlKind::kIcon, L"999", 40, 10, 20, 20, kNoStyle}};
+  const DialogTemplateRegistry registry = testing::RegistryOf({about});
   TemplateDialog dialog(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(dialog.Create());
   const QList<IconStatic*> icons = dialog.findChildren<IconStatic*>();

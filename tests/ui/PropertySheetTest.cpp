@@ -17,17 +17,10 @@ constexpr int kLargePage = 701;
 
 DialogTemplate PageTemplate(int id, const wchar_t* caption, int cx, int cy) {
   using K = ControlKind;
-  return {id,
-          caption,
-          cx,
-          cy,
-          L"DejaVu Sans",
-          8,
-          kChild,
-          {
-              {10, K::kCheckBox, L"Option", 10, 10, 80, 10, kTabStop},
-              {11, K::kEdit, L"", 10, 25, 80, 12, kTabStop},
-          }};
+  DialogTemplate page{id, caption, cx, cy, L"DejaVu Sans", 8, kChild, {}};
+  page.controls = {{10, K::kCheckBox, L"Option", 10, 10, 80, 10, kTabStop},
+                   {11, K::kEdit, L"", 10, 25, 80, 12, kTabStop}};
+  return page;
 }
 
 class CountingPage : public PropertyPage {
