@@ -9,6 +9,12 @@ namespace vantrel {
 // The main converter window (template 102).
 DialogTemplate MainDialogTemplate();
 
+// "Add / Remove Units" (template 141).
+DialogTemplate CustomUnitsTemplate();
+
+// "Add / Remove Categories" (template 142).
+DialogTemplate CustomCategoriesTemplate();
+
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);
 
