@@ -1,6 +1,7 @@
 #include "ui/ConverterDlg.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <string>
@@ -58,6 +59,7 @@ CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
 }
 
 CConverterDlg::~CConverterDlg() {
+  QCoreApplication::instance()->removeEventFilter(this);
   // The controls outlive this part of the window: none may call back into it.
   for (QObject* child : children()) child->disconnect(this);
   if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;
@@ -107,6 +109,7 @@ void CConverterDlg::OnInitDialog() {
     const int side = std::min({kInvertSide, rect.width(), rect.height()});
     invert_.Draw(&painter, QRect(0, 0, side, side));
   });
+  BuildMenu();
   CreateToolTips();
   ShowAtStart();
   context_.catalogue = &catalogue_;

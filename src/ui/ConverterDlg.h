@@ -10,6 +10,8 @@
 #include "ui/kit/ToolTipControl.h"
 #include "units/UnitCatalogue.h"
 
+class QMenuBar;
+
 namespace vantrel {
 
 struct AppContext;
@@ -27,8 +29,14 @@ class CConverterDlg : public TemplateDialog {
   void OnInvertUnits();
   void SaveLastSelection();
 
+  // Runs a menu command or accelerator by its id (ConverterCommands.cpp);
+  // an unknown id does nothing.
+  virtual void OnCommand(int id);
+
   CUnitCatalogue& Catalogue() { return catalogue_; }
   const ToolTipControl& ToolTips() const { return tips_; }
+  // Null before the window is created.
+  QMenuBar* MenuBar() const { return menuBar_; }
 
  protected:
   void OnBeforeCreate() override;
@@ -37,6 +45,8 @@ class CConverterDlg : public TemplateDialog {
   void OnOK() override {}
   void OnCancel() override { close(); }
   void closeEvent(QCloseEvent* event) override;
+  // Accelerators and F1 come first, whichever control has the focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void LoadSettings();
@@ -44,6 +54,18 @@ class CConverterDlg : public TemplateDialog {
   void CreateToolTips();
   void ShowAtStart();
   void OpenHomePage();
+
+  // The menu bar and its commands (ConverterCommands.cpp).
+  void BuildMenu();
+  void OnLaunchCalculator();
+  void OnCoordinateConverter();
+  void OnExit();
+  void OnCopyOutput();
+  void OnFind();
+  void OnUnits();
+  void OnCategories();
+  void OnPreferences();
+  void OnCheckForUpdates();
 
   AppContext& context_;
   CUnitCatalogue catalogue_;
@@ -56,6 +78,7 @@ class CConverterDlg : public TemplateDialog {
   int lastUnitFrom_ = 0;
   int lastUnitTo_ = 0;
   QIcon icon_;
+  QMenuBar* menuBar_ = nullptr;
 };
 
 }  // namespace vantrel
