@@ -1,0 +1,36 @@
+// Opening a pop-up of the main window's menu: every item measured and painted,
+// offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <QMenuBar>
+#include <memory>
+
+#include "UiBenchSupport.h"
+#include "ui/MainMenu.h"
+#include "ui/MenuCH.h"
+
+namespace vantrel {
+namespace {
+
+void BM_OpenPopup(benchmark::State& state) {
+  bench::EnsureApplication();
+  const std::unique_ptr<QMenuBar> bar(BuildMainMenu(QFont(QStringLiteral("Verdana"), 8)));
+  CMenuCH& menu = *MainMenuPopup(*bar, static_cast<int>(state.range(0)));
+  QImage image(menu.sizeHint(), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    // A font change makes the menu measure every item again, as when it opens
+    // for the first time.
+    QEvent fontChange(QEvent::FontChange);
+    QCoreApplication::sendEvent(&menu, &fontChange);
+    menu.resize(menu.sizeHint());
+    menu.render(&image);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_OpenPopup)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vantrel
