@@ -17,8 +17,9 @@ namespace {
 
 void BM_OpenPopup(benchmark::State& state) {
   bench::EnsureApplication();
-  const std::unique_ptr<QMenuBar> bar(BuildMainMenu(QFont(QStringLiteral("Verdana"), 8)));
-  CMenuCH& menu = *MainMenuPopup(*bar, static_cast<int>(state.range(0)));
+  QMenuBar bar;
+  BuildMainMenu(bar, QFont(QStringLiteral("Verdana"), 8));
+  CMenuCH& menu = *MainMenuPopup(bar, static_cast<int>(state.range(0)));
   QImage image(menu.sizeHint(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     // A font change makes the menu measure every item again, as when it opens

@@ -1,7 +1,5 @@
 // The main window's menu bar, accelerators and command handlers. Each command
 // id has one handler in the table of OnCommand.
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QStandardPaths>
 
@@ -49,25 +47,12 @@ void CConverterDlg::OnCommand(int id) {
 }
 
 void CConverterDlg::BuildMenu() {
-  menuBar_ = BuildMainMenu(context_.menuFont, this);
+  menuBar_ = new QMenuBar(this);
+  BuildMainMenu(*menuBar_, context_.menuFont);
   for (int position = 0; CMenuCH* popup = MainMenuPopup(*menuBar_, position); ++position) {
     connect(popup, &CMenuCH::Command, this, &CConverterDlg::OnCommand);
   }
-  QCoreApplication::instance()->installEventFilter(this);
-}
-
-bool CConverterDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  // F1 is the help request, which runs Contents.
-  const int id = key->keyCombination() == QKeyCombination(Qt::Key_F1)
-                     ? ids::kCmdContents
-                     : TranslateAccelerator(key->keyCombination());
-  if (id == 0) return false;
-  OnCommand(id);
-  return true;
+  InstallAccelerators(*this, [this](int command) { OnCommand(command); });
 }
 
 void CConverterDlg::OnLaunchCalculator() {

@@ -1,7 +1,6 @@
 #include "ui/ConverterDlg.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <string>
@@ -59,7 +58,6 @@ CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
 }
 
 CConverterDlg::~CConverterDlg() {
-  QCoreApplication::instance()->removeEventFilter(this);
   // The controls outlive this part of the window: none may call back into it.
   for (QObject* child : children()) child->disconnect(this);
   if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;

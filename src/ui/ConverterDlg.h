@@ -45,8 +45,6 @@ class CConverterDlg : public TemplateDialog {
   void OnOK() override {}
   void OnCancel() override { close(); }
   void closeEvent(QCloseEvent* event) override;
-  // Accelerators and F1 come first, whichever control has the focus.
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void LoadSettings();

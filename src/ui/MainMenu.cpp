@@ -1,5 +1,7 @@
 #include "ui/MainMenu.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <span>
 
@@ -65,21 +67,46 @@ constexpr Accelerator kAccelerators[] = {
     {Qt::CTRL | Qt::Key_P, ids::kCmdPreferences},
 };
 
-}  // namespace
-
+// The command of a key: an accelerator's, Contents for the help key, or 0.
 int TranslateAccelerator(QKeyCombination key) {
   // The keypad does not change which key it is.
   const QKeyCombination plain(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key());
+  if (plain == QKeyCombination(Qt::Key_F1)) return ids::kCmdContents;
   for (const Accelerator& accelerator : kAccelerators) {
     if (accelerator.key == plain) return accelerator.command;
   }
   return 0;
 }
 
-QMenuBar* BuildMainMenu(const QFont& font, QWidget* parent) {
-  auto* bar = new QMenuBar(parent);
+// Sees every key press of the application first and takes those of its
+// window that are accelerators.
+class AcceleratorFilter final : public QObject {
+ public:
+  AcceleratorFilter(QWidget& window, std::function<void(int)> run)
+      : QObject(&window), window_(window), run_(std::move(run)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &window_) return false;
+    const int command = TranslateAccelerator(static_cast<QKeyEvent*>(event)->keyCombination());
+    if (command == 0) return false;
+    run_(command);
+    return true;
+  }
+
+ private:
+  QWidget& window_;
+  std::function<void(int)> run_;
+};
+
+}  // namespace
+
+void BuildMainMenu(QMenuBar& bar, const QFont& font) {
   for (const MenuPopup& popup : kPopups) {
-    auto* menu = new CMenuCH(QString::fromUtf16(popup.title), bar);
+    auto* menu = new CMenuCH(QString::fromUtf16(popup.title), &bar);
     menu->setFont(font);
     for (const MenuEntry& entry : popup.entries) {
       if (entry.command == 0) {
@@ -88,15 +115,18 @@ QMenuBar* BuildMainMenu(const QFont& font, QWidget* parent) {
         menu->AppendItem(entry.command, QString::fromUtf16(entry.text), entry.bitmap);
       }
     }
-    bar->addMenu(menu);
+    bar.addMenu(menu);
   }
-  return bar;
 }
 
 CMenuCH* MainMenuPopup(const QMenuBar& bar, int position) {
   const QList<QAction*> titles = bar.actions();
   if (position < 0 || position >= titles.size()) return nullptr;
   return qobject_cast<CMenuCH*>(titles[position]->menu());
+}
+
+void InstallAccelerators(QWidget& window, std::function<void(int command)> run) {
+  new AcceleratorFilter(window, std::move(run));
 }
 
 }  // namespace vantrel

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QFont>
-#include <QKeyCombination>
+#include <functional>
 
 class QMenuBar;
 class QWidget;
@@ -13,15 +13,15 @@ namespace vantrel {
 
 class CMenuCH;
 
-// The command an accelerator gives the key, or 0.
-int TranslateAccelerator(QKeyCombination key);
-
-// A menu bar holding the three pop-ups, drawn by the program in `font`; each
-// item's command goes to the pop-up's Command signal. The pop-ups are the
-// bar's children.
-QMenuBar* BuildMainMenu(const QFont& font, QWidget* parent = nullptr);
+// Puts the three pop-ups, drawn by the program in `font`, on the bar; they
+// are its children.
+void BuildMainMenu(QMenuBar& bar, const QFont& font);
 
 // The bar's pop-up at a position, or null.
 CMenuCH* MainMenuPopup(const QMenuBar& bar, int position);
+
+// Hands the window's accelerators, and F1 as Contents, to `run` before any
+// control of the window sees the key, whichever has the focus.
+void InstallAccelerators(QWidget& window, std::function<void(int command)> run);
 
 }  // namespace vantrel

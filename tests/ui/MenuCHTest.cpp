@@ -68,13 +68,11 @@ int LeftmostInk(const QImage& image, const QRect& within) {
 
 class MenuCHTest : public ::testing::TestWithParam<int> {
  protected:
-  MenuCHTest() : font_(QStringLiteral("DejaVu Sans"), GetParam()) {
-    bar_.reset(BuildMainMenu(font_));
-  }
-  CMenuCH& Popup(int position) { return *MainMenuPopup(*bar_, position); }
+  MenuCHTest() : font_(QStringLiteral("DejaVu Sans"), GetParam()) { BuildMainMenu(bar_, font_); }
+  CMenuCH& Popup(int position) { return *MainMenuPopup(bar_, position); }
 
   QFont font_;
-  std::unique_ptr<QMenuBar> bar_;
+  QMenuBar bar_;
 };
 
 // Each item selected in turn: the highlight's frame gives the row's extent.
