@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/UnitAliases.h"
 #include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
 
@@ -85,22 +86,26 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
   auto it = entries_.find(std::wstring(text));
   if (it == entries_.end() && TrimTrailingBlanks(text).size() != text.size())
     it = entries_.find(std::wstring(TrimTrailingBlanks(text)));
-  std::vector<Match> matches;
-  if (it == entries_.end()) return matches;
-
   std::vector<Entry> entries;
-  for (const Entry& entry : it->second)
-    if (!category || entry.category == category) entries.push_back(entry);
+  if (it != entries_.end()) {
+    for (const Entry& entry : it->second)
+      if (!category || entry.category == category) entries.push_back(entry);
+  } else {
+    AddOtherSpellings(text, category, entries);
+  }
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.category != b.category) return a.category->Name() < b.category->Name();
     if (a.rank != b.rank) return a.rank < b.rank;
     return a.unit->name < b.unit->name;
   });
+  std::vector<Match> matches;
   for (std::size_t i = 0; i < entries.size();) {
     Match match{entries[i].category, {}};
     const Rank best = entries[i].rank;
     for (; i < entries.size() && entries[i].category == match.category; ++i)
-      if (entries[i].rank == best) match.units.push_back(entries[i].unit);
+      if (entries[i].rank == best &&
+          std::find(match.units.begin(), match.units.end(), entries[i].unit) == match.units.end())
+        match.units.push_back(entries[i].unit);
     matches.push_back(std::move(match));
   }
   return matches;
@@ -193,6 +198,20 @@ std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,
     if (names.size() == 5) break;
   }
   return names;
+}
+
+void UnitIndex::AddOtherSpellings(std::wstring_view text, const CCategory* category,
+                                  std::vector<Entry>& entries) const {
+  // The first spelling that names a unit wins: "miles" is "mile", not "mil".
+  for (const Spelling& spelling : OtherSpellings(text)) {
+    const auto it = entries_.find(spelling.text);
+    if (it == entries_.end()) continue;
+    for (const Entry& entry : it->second)
+      if ((!category || entry.category == category) &&
+          (spelling.category.empty() || entry.category->Name() == spelling.category))
+        entries.push_back(entry);
+    if (!entries.empty()) return;
+  }
 }
 
 std::string UnitIndex::UnknownUnit(std::wstring_view text, const CCategory* category) const {

@@ -1,7 +1,8 @@
 // Finds units by what a user types on the command line: a unit name or an
 // abbreviation, and failing that the same without trailing blanks (several
-// built-in names end in one). Built once per run, so that batch lines cost a
-// hash lookup each.
+// built-in names end in one), and failing that an alias or a plural of one
+// (UnitAliases.h). Built once per run, so that batch lines cost a hash lookup
+// each.
 #pragma once
 
 #include <string>
@@ -52,6 +53,8 @@ class UnitIndex {
   };
 
   std::vector<Match> Lookup(std::wstring_view text, const CCategory* category) const;
+  void AddOtherSpellings(std::wstring_view text, const CCategory* category,
+                         std::vector<Entry>& entries) const;
   std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
 
   const CUnitCatalogue& catalogue_;

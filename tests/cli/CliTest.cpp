@@ -46,7 +46,7 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
   const LineCase cases[] = {
       {{"100", "degree Celsius", "degree Fahrenheit"}, "212\n"},
       {{"100", "degree Celsius", "degree Fahrenheit", "--format", "fixed", "--precision", "8"},
-       "212.00000002\n"},
+       "212.00000000\n"},
       {{"--format=scientific", "--precision=0", "212", "°C", "°C"}, "2e+002\n"},
       {{"1", "yotta", "unity"}, "1e+024\n"},
       {{"5", "liter/100-kilometer", "kilometer/liter"}, "20\n"},
@@ -57,7 +57,7 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"1", "gigabit/second (SI)", "megabit/second (SI)"}, "1000\n"},
       {{"1", "mN", "N"}, "0.001\n"},
       // "gr" is an abbreviation in Angle and Mass; "g" settles it.
-      {{"1", "gr", "g"}, "0.0647989\n"},
+      {{"1", "gr", "g"}, "0.06479891\n"},
       {{"1", "second", "minute", "--category", "Time"}, "0.016666667\n"},
       {{"1", "second", "minute", "--category", "angle"}, "0.016666667\n"},
       // VALUE is an expression, as in the input box.
@@ -65,6 +65,13 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"1 1/2", "foot", "inch"}, "66\n"},
       {{"sqrt(16)*PI/pi", "meter", "centimeter"}, "400\n"},
       {{"2*-3", "meter", "meter"}, "-3\n"},
+      // Plurals and the spellings GNU units users type.
+      {{"1", "miles", "feet"}, "5280\n"},
+      {{"2", "inches", "cm"}, "5.08\n"},
+      {{"60", "mph", "km/h"}, "96.56064\n"},
+      {{"212", "degF", "degC"}, "100\n"},
+      {{"1", "lbs", "oz"}, "16\n"},
+      {{"1", "floz", "ml"}, "29.57353\n"},
   };
   for (const LineCase& c : cases) {
     const Outcome outcome = RunWith(c.args);
@@ -85,7 +92,9 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
        1,
        "more than one category, choose one with --category: 'Angle', 'Time'"},
       {{"1", "secnd", "minute"}, 1, "unknown unit 'secnd'; close names: 'second'"},
-      {{"1", "celsius", "K"}, 1, "close names: 'degree Celsius'"},
+      {{"1", "celsiu", "K"}, 1, "close names: 'degree Celsius'"},
+      // A plural names units of several categories.
+      {{"1", "ounces", "ounces"}, 1, "choose one with --category: 'Distance', 'Mass', 'Volume'"},
       {{"1", "foot", "gram"}, 1, "'foot' ('Distance') and 'gram' ('Mass') share no category"},
       {{"1", "gr", "gr", "--category", "Angle"},
        1,
@@ -159,8 +168,8 @@ TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
   EXPECT_EQ(list.out,
             "Temperature\tKelvin\tK\t1\t-273.14999999999998\t0\n"
             "Temperature\tdegree Celsius\t°C\t1\t0\t0\n"
-            "Temperature\tdegree Fahrenheit\t°F\t0.55555555550000002\t-17.777777777777001\t0\n"
-            "Temperature\tdegree Rankine\t°R\t0.55555555550000002\t-273.14999999999998\t0\n"
+            "Temperature\tdegree Fahrenheit\t°F\t0.55555555555555558\t-17.777777777777001\t0\n"
+            "Temperature\tdegree Rankine\t°R\t0.55555555555555558\t-273.14999999999998\t0\n"
             "Temperature\tdegree Reaumur\t°r\t1.25\t0\t0\n");
 
   const Outcome all = RunWith({"--list"});
