@@ -25,30 +25,10 @@ std::string NameList(const std::vector<std::wstring>& names) {
   return list;
 }
 
-std::wstring Folded(std::wstring_view text) {
-  std::wstring folded(text);
-  for (wchar_t& c : folded) c = FoldCase(c);
-  return folded;
-}
-
-std::size_t EditDistance(std::wstring_view a, std::wstring_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
 }  // namespace
 
-UnitIndex::UnitIndex(const CUnitCatalogue& catalogue) : catalogue_(catalogue) {
+UnitIndex::UnitIndex(const CUnitCatalogue& catalogue)
+    : catalogue_(catalogue), closeNames_(catalogue) {
   for (const auto& [categoryName, category] : catalogue.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
       // Pointers, not the bindings themselves: older compilers cannot capture those.
@@ -164,40 +144,7 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
 
 std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,
                                                 const CCategory* category) const {
-  const std::wstring wanted = Folded(TrimTrailingBlanks(text));
-  // Names containing the text come first, then names within a few edits.
-  const std::size_t limit = std::max<std::size_t>(2, wanted.size() / 3);
-  struct Scored {
-    std::size_t score;
-    std::wstring name;
-  };
-  std::vector<Scored> scored;
-  for (const auto& [categoryName, cat] : catalogue_.Categories()) {
-    if (category && &cat != category) continue;
-    for (const auto& [unitName, unit] : cat.Units()) {
-      const std::wstring folded = Folded(unitName);
-      std::size_t score;
-      if (!wanted.empty() && folded.find(wanted) != std::wstring::npos)
-        score = 0;
-      else if (const std::size_t d = EditDistance(wanted, folded); d <= limit)
-        score = d;
-      else
-        continue;
-      scored.push_back({score, unitName});
-    }
-  }
-  std::sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) {
-    if (a.score != b.score) return a.score < b.score;
-    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
-    return a.name < b.name;
-  });
-  std::vector<std::wstring> names;
-  for (const Scored& s : scored) {
-    if (std::find(names.begin(), names.end(), s.name) != names.end()) continue;
-    names.push_back(s.name);
-    if (names.size() == 5) break;
-  }
-  return names;
+  return closeNames_.Find(TrimTrailingBlanks(text), category);
 }
 
 void UnitIndex::AddOtherSpellings(std::wstring_view text, const CCategory* category,

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "cli/CloseNameSearch.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
@@ -35,7 +36,7 @@ class UnitIndex {
   bool Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
                UnitChoice& choice, std::string& error) const;
 
-  // Up to five unit names close to the text, best first.
+  // Up to five unit names close to the text, best first (see CloseNameSearch).
   std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
 
  private:
@@ -58,6 +59,7 @@ class UnitIndex {
   std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
 
   const CUnitCatalogue& catalogue_;
+  CloseNameSearch closeNames_;
   std::unordered_map<std::wstring, std::vector<Entry>> entries_;
 };
 

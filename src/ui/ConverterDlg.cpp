@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "expr/ErrorReport.h"
-#include "expr/InputExpression.h"
-#include "platform/TextEncoding.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -19,7 +16,7 @@
 #include "ui/kit/StaticText.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
-#include "units/NumberBase.h"
+#include "units/InputConversion.h"
 
 namespace vantrel {
 namespace {
@@ -28,7 +25,6 @@ const QString kInputTip = QStringLiteral(
     "Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. "
     "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2\u00BE).");
 const QString kInvertTip = QStringLiteral("Click on the icon to invert currently selected units");
-const QString kError = QStringLiteral("Error");
 constexpr int kTipTime = 30000;
 constexpr int kTipWidth = 640;
 constexpr int kLogoWidth = 250;
@@ -37,13 +33,6 @@ constexpr int kInvertSide = 32;
 constexpr int kStartPosition = 150;
 
 QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
-
-// The evaluator's message for an error code.
-QString EvaluatorMessage(int code) {
-  char buffer[expr::MX_MATH_EXPRESSION_LENGTH] = {};
-  expr::math_expression_error_message(buffer, code);
-  return QString::fromLatin1(buffer);
-}
 
 }  // namespace
 
@@ -195,23 +184,16 @@ void CConverterDlg::ComputeResult() {
   inputText_ = ItemText(ids::kInputBox);
 
   QString errorTip;
-  if (inputText_.trimmed().isEmpty()) {
-    // Nothing typed is no number: no result, rather than a conversion of the
-    // evaluator's code for an empty text.
-    outputText_.clear();
-  } else if (catalogue_.CurrentCategoryName() == L"Numbers") {
-    outputText_ = FromWide(ConvertNumberBase(inputText_.toStdWString(), inputUnit, outputUnit));
-  } else {
-    // One byte per character, as the evaluator's 8-bit text has it.
-    const std::string ansi = WideToAnsi(inputText_.toStdWString());
-    const expr::InputValue input = expr::evaluate_input_value(ansi.c_str(), 1);
-    if (input.error_code != 0) {
-      // An error code is no number to convert.
-      outputText_ = kError;
-      errorTip = EvaluatorMessage(input.error_code);
-    } else {
-      outputText_ = FromWide(catalogue_.Convert(input.value));
-    }
+  outputText_.clear();
+  if (category->InputUnit() && category->OutputUnit()) {
+    const ConversionOutcome outcome =
+        ConvertInput(inputText_.toStdWString(), *category, *category->InputUnit(),
+                     *category->OutputUnit(), catalogue_.Format(), 1);
+    // The window shows what a result it has, also an infinite one or the
+    // value of a help keyword; only an error says why, in the box's tip.
+    outputText_ = FromWide(outcome.text);
+    if (outcome.kind == ConversionOutcome::Kind::kError)
+      errorTip = QString::fromStdString(outcome.message);
   }
 
   QString inputLabel = FromWide(inputUnit);

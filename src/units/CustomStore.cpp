@@ -4,7 +4,6 @@
 
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
-#include "units/DecimalNumber.h"
 #include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 

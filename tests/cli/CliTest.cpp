@@ -23,8 +23,23 @@ struct Outcome {
   std::string err;
 };
 
+struct ErrorCase {
+  Arguments args;
+  int code;
+  const char* message;  // a part of the one line on standard error
+};
+
 class CliTest : public ::testing::Test {
  protected:
+  void ExpectOneLineError(const ErrorCase& c) {
+    const Outcome outcome = RunWith(c.args);
+    EXPECT_EQ(outcome.code, c.code) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("vantrel-convert: ", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+  }
+
   Outcome RunWith(const Arguments& args, const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out;
@@ -80,12 +95,6 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
   }
 }
 
-struct ErrorCase {
-  Arguments args;
-  int code;
-  const char* message;  // a part of the one line on standard error
-};
-
 TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   const ErrorCase cases[] = {
       {{"1", "second", "minute"},
@@ -119,14 +128,34 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"--categories", "extra"}, 2, "unexpected argument 'extra'"},
       {{"1", "foot", "inch", "--category"}, 2, "--category needs a value"},
   };
-  for (const ErrorCase& c : cases) {
-    const Outcome outcome = RunWith(c.args);
-    EXPECT_EQ(outcome.code, c.code) << outcome.err;
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
-    EXPECT_EQ(outcome.err.rfind("vantrel-convert: ", 0), 0u) << outcome.err;
-    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-  }
+  for (const ErrorCase& c : cases) ExpectOneLineError(c);
+}
+
+// What has no meaning is an error, never a number with exit 0.
+TEST_F(CliTest, RefusesNonsenseThatWouldPrintANumber) {
+  WriteBytes(settings_, "[CustomUnits]\nnothing=@Distance?val=0?i=0\n");
+  const ErrorCase cases[] = {
+      {{"1e308", "km", "meter"}, 1, "the result (inf) is not a finite number"},
+      {{"1", "meter", "nothing"}, 1, "the result (inf) is not a finite number"},
+      {{"help", "m", "cm"}, 1, "'help' is a help keyword, not a value"},
+      {{"--latlong", "0", "500000", "2147483647"}, 1, "zone '2147483647' is outside 1 to 60"},
+      {{"--latlong", "0", "500000", "0"}, 1, "zone '0' is outside 1 to 60"},
+      {{"--latlong", "-1", "500000", "5"}, 1, "northing '-1' is outside 0 to 10000000"},
+      {{"--latlong", "10000000.5", "500000", "5"}, 1, "northing '10000000.5' is outside"},
+      {{"--latlong", "0", "1000001", "5", "--south"},
+       1,
+       "easting '1000001' is outside 0 to 1000000"},
+      {{"--utm", "84.0001", "0"}, 1, "latitude '84.0001' is outside -80 to 84"},
+      {{"--utm", "-80.5", "0"}, 1, "latitude '-80.5' is outside -80 to 84"},
+      {{"--utm", "0", "-190"}, 1, "longitude '-190' is outside -180 to 180"},
+      {{"--utm", "0", "180.01"}, 1, "longitude '180.01' is outside -180 to 180"},
+  };
+  for (const ErrorCase& c : cases) ExpectOneLineError(c);
+  // The edges themselves are in range.
+  for (const Arguments& args : {Arguments{"--utm", "84", "-180"}, Arguments{"--utm", "-80", "180"},
+                                Arguments{"--latlong", "10000000", "1000000", "60"},
+                                Arguments{"--latlong", "0", "0", "1", "--south"}})
+    EXPECT_EQ(RunWith(args).code, 0) << args[1];
 }
 
 TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
@@ -160,6 +189,20 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
               "1\tsecond\tminute\n");
   EXPECT_EQ(clean.code, 0);
   EXPECT_EQ(clean.out, "0.02\n");
+}
+
+// Failed look-ups are remembered per pair and category; a name longer than
+// any unit's gets its answer without a search.
+TEST_F(CliTest, BatchAnswersUnknownUnitsAlikeEachTime) {
+  const std::string huge(1 << 20, 'a');
+  const Outcome outcome =
+      RunWith({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" +
+                               huge + "\tm\n1\t" + huge + "\tm\n");
+  const std::string secnd = "error: unknown unit 'secnd'; close names: 'second'\n";
+  const std::string unknown = "error: unknown unit '" + huge + "'\n";
+  EXPECT_EQ(outcome.out, secnd + "error: unknown unit 'secnd' in 'Time'; close names: 'second'\n" +
+                             secnd + unknown + unknown);
+  EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 5 lines failed\n");
 }
 
 TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
