@@ -75,8 +75,7 @@ CMenuCH::CMenuCH(const QString& title, QWidget* parent)
 }
 
 CMenuCH::~CMenuCH() {
-  // The style is ours; the menu must not use it while it goes.
-  clear();
+  // The style reads the entries, which go before the menu's actions do.
   setStyle(nullptr);
 }
 
