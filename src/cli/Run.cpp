@@ -5,6 +5,7 @@
 #include "cli/GeoCommand.h"
 #include "cli/UnitCommands.h"
 #include "expr/ErrorReport.h"
+#include "settings/SettingsProblem.h"
 
 namespace vantrel::cli {
 namespace {
@@ -60,6 +61,16 @@ constexpr const char* kUsage =
     "Fields are separated by tabs; decimals use a full stop.\n"
     "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
 
+// The settings file is only read: when it cannot be, say so once and go on
+// with the defaults.
+void WarnIfSettingsUnreadable(const std::filesystem::path& file, std::ostream& err) {
+  if (file.empty()) return;
+  if (const FileProblem problem = CheckReadable(file)) {
+    err << "vantrel-convert: warning: the " << SettingsProblemText(file, problem)
+        << "; going on with the default settings\n";
+  }
+}
+
 }  // namespace
 
 int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::istream& in,
@@ -90,6 +101,7 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   // command reports, and a help keyword must not break the output's format.
   expr::set_math_diagnostic_stream(nullptr);
   expr::set_math_help_stream(nullptr);
+  WarnIfSettingsUnreadable(settingsFile, err);
   Session session(settingsFile);
   ApplyFormatOptions(session, options);
   switch (options.mode) {

@@ -34,6 +34,9 @@ struct AppContext {
   QString homePage;
   // The user manual (a PDF document) that the Help dialog opens.
   QString manual;
+  // Whether the window has said that the settings file cannot be used: it
+  // says so once per run.
+  bool settingsProblemReported = false;
 };
 
 }  // namespace vantrel

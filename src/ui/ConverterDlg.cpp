@@ -2,9 +2,11 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 
+#include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -25,12 +27,17 @@ const QString kInputTip = QStringLiteral(
     "Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. "
     "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2\u00BE).");
 const QString kInvertTip = QStringLiteral("Click on the icon to invert currently selected units");
+const QString kError = QStringLiteral("Error");
 constexpr int kTipTime = 30000;
 constexpr int kTipWidth = 640;
 constexpr int kLogoWidth = 250;
 constexpr int kLogoHeight = 57;
 constexpr int kInvertSide = 32;
 constexpr int kStartPosition = 150;
+// A window that is not painted (started on another desktop, say) finishes
+// its start after this long all the same: the start's write is not held
+// back, nor the writes that would join it.
+constexpr int kFinishStartMs = 1000;
 
 QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
 
@@ -40,13 +47,15 @@ CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
     : TemplateDialog(context.templates, ids::kMainDialog, context.dialogFont, parent),
       context_(context),
       logo_(context.shell),
-      invert_(context.shell),
-      icon_(LoadIconResource(ids::kAppIcon)) {
+      invert_(context.shell) {
   BuildBuiltinCatalogue(catalogue_);
   catalogue_.SetProfile(&context_.profile);
 }
 
 CConverterDlg::~CConverterDlg() {
+  // Start writes still waiting go now; there is no window left to report on.
+  context_.profile.SetProblemHandler(nullptr);
+  startWrites_.reset();
   // The controls outlive this part of the window: none may call back into it.
   for (QObject* child : children()) child->disconnect(this);
   if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;
@@ -55,8 +64,10 @@ CConverterDlg::~CConverterDlg() {
 
 void CConverterDlg::OnBeforeCreate() {
   // The dialog font is read as the window is about to exist; the menu font
-  // follows it even when the dialogs keep their own.
-  context_.dialogFont = ReadDialogFont(context_.profile, context_.dialogFont);
+  // follows it even when the dialogs keep their own. The file is read once
+  // for the whole start.
+  startSettings_ = context_.profile.TakeSnapshot();
+  context_.dialogFont = ReadDialogFont(*startSettings_, context_.dialogFont);
   context_.menuFont = QFont(QString::fromStdWString(context_.dialogFont.name));
   context_.menuFont.setPointSize(context_.dialogFont.size);
 }
@@ -75,10 +86,11 @@ void CConverterDlg::OnInitDialog() {
 
   SetItemText(ids::kInputBox, inputText_);
   SetItemText(ids::kOutputBox, outputText_);
-  setWindowIcon(icon_);
+  context_.profile.SetProblemHandler(
+      [this](const FileProblem& problem) { ReportSettingsProblem(problem); });
   LoadSettings();
   FillCategoryCombo();
-  DropDownItem(ids::kCategoryList)->SetCurSel(lastCategory_);
+  SelectRememberedCategory();
   OnSelectCategory();
   ListBoxItem(ids::kInputUnitList)->SetCurSel(lastUnitFrom_);
   ListBoxItem(ids::kOutputUnitList)->SetCurSel(lastUnitTo_);
@@ -86,7 +98,6 @@ void CConverterDlg::OnInitDialog() {
   PlaceLogo();
   logo_.LoadFromResource(ids::kBannerGif, kGifResource);
   invert_.LoadFromResource(ids::kInvertGif, kGifResource);
-  PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
   PictureItem(ids::kLogo)->SetPainter([this](QPainter& painter, const QRect&) {
     logo_.Draw(&painter, QRect(0, 0, kLogoWidth, kLogoHeight));
   });
@@ -97,22 +108,73 @@ void CConverterDlg::OnInitDialog() {
     invert_.Draw(&painter, QRect(0, 0, side, side));
   });
   BuildMenu();
-  CreateToolTips();
   ShowAtStart();
+  QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
   context_.catalogue = &catalogue_;
   DropDownItem(ids::kCategoryList)->setFocus();
+  if (const FileProblem& problem = startSettings_->ReadProblem()) ReportSettingsProblem(problem);
+  startSettings_.reset();
 }
 
 void CConverterDlg::LoadSettings() {
-  context_.preferences = ReadPreferences(context_.profile);
+  const Profile& stored = *startSettings_;
+  context_.preferences = ReadPreferences(stored);
   const Preferences& preferences = context_.preferences;
   catalogue_.Format().mode = preferences.format;
   catalogue_.Format().precision = preferences.precision;
   lastCategory_ = preferences.lastCategory;
   lastUnitTo_ = preferences.lastUnitTo;
   lastUnitFrom_ = preferences.lastUnitFrom;
-  LoadCustomDefinitions(catalogue_, context_.profile);
-  ApplyStoredVisibility(catalogue_, context_.profile);
+  LoadCustomDefinitions(catalogue_, stored);
+  startWrites_.emplace(context_.profile);
+  ApplyStoredVisibility(catalogue_, stored);
+}
+
+void CConverterDlg::SelectRememberedCategory() {
+  // An index the list does not have (a hand-edited file, or the -1 of a close
+  // without a selection) would open the window with empty lists, and be
+  // stored again: the first category stands in for it.
+  DropDownList* categories = DropDownItem(ids::kCategoryList);
+  const bool known = lastCategory_ >= 0 && lastCategory_ < categories->GetCount();
+  categories->SetCurSel(known ? lastCategory_ : 0);
+}
+
+bool CConverterDlg::event(QEvent* event) {
+  if (event->type() == QEvent::Paint && !painted_) {
+    painted_ = true;
+    QTimer::singleShot(0, this, &CConverterDlg::FinishStart);
+  }
+  return TemplateDialog::event(event);
+}
+
+void CConverterDlg::FinishStart() {
+  if (started_) return;
+  started_ = true;
+  setWindowIcon(LoadIconResource(ids::kAppIcon));
+  PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
+  CreateToolTips();
+  startWrites_.reset();
+}
+
+void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
+  if (context_.settingsProblemReported) return;
+  context_.settingsProblemReported = true;
+  const QString text =
+      QStringLiteral("The ") +
+      QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)) +
+      QStringLiteral(
+          ".\n\nThe converter goes on with the default settings and what it could read, and "
+          "cannot save changes while this lasts.");
+  const auto show = [this, text] {
+    context_.shell.MessageBox(this, kError, text, MessageIcon::kExclamation);
+  };
+  // A failing write may sit deep inside an operation: the box waits for the
+  // event loop, except on the way out, where there is no later.
+  if (closing_) {
+    show();
+  } else {
+    QTimer::singleShot(0, this, show);
+  }
 }
 
 void CConverterDlg::PlaceLogo() {
@@ -229,7 +291,13 @@ void CConverterDlg::SaveLastSelection() {
 }
 
 void CConverterDlg::closeEvent(QCloseEvent* event) {
-  if (Item(ids::kCategoryList)) SaveLastSelection();
+  if (Item(ids::kCategoryList)) {
+    closing_ = true;
+    // One replace of the file, with the start's writes if they still wait.
+    SaveLastSelection();
+    startWrites_.reset();
+    closing_ = false;
+  }
   TemplateDialog::closeEvent(event);
 }
 
