@@ -73,16 +73,14 @@ void CConverterDlg::OnBeforeCreate() {
 }
 
 void CConverterDlg::OnInitDialog() {
-  connect(DropDownItem(ids::kCategoryList), &DropDownList::SelectionChanged, this,
-          &CConverterDlg::OnSelectCategory);
-  connect(ListBoxItem(ids::kInputUnitList), &ListBox::SelectionChanged, this,
-          &CConverterDlg::ComputeResult);
-  connect(ListBoxItem(ids::kOutputUnitList), &ListBox::SelectionChanged, this,
-          &CConverterDlg::ComputeResult);
-  connect(EditItem(ids::kInputBox), &EditBox::Changed, this, &CConverterDlg::ComputeResult);
-  connect(PictureItem(ids::kInvertIcon), &PictureStatic::Clicked, this,
-          &CConverterDlg::OnInvertUnits);
-  connect(PictureItem(ids::kLogo), &PictureStatic::Clicked, this, &CConverterDlg::OpenHomePage);
+  AddRoutes({
+      {ids::kCategoryList, Notification::kSelChange, [this] { OnSelectCategory(); }},
+      {ids::kInputUnitList, Notification::kSelChange, [this] { ComputeResult(); }},
+      {ids::kOutputUnitList, Notification::kSelChange, [this] { ComputeResult(); }},
+      {ids::kInputBox, Notification::kChanged, [this] { ComputeResult(); }},
+      {ids::kInvertIcon, Notification::kClicked, [this] { OnInvertUnits(); }},
+      {ids::kLogo, Notification::kClicked, [this] { OpenHomePage(); }},
+  });
 
   SetItemText(ids::kInputBox, inputText_);
   SetItemText(ids::kOutputBox, outputText_);

@@ -23,6 +23,9 @@ void EditBox::SetReadOnly(bool readOnly) {
 void EditBox::SetText(const QString& text) {
   if (text == this->text()) return;
   setText(text);
+  // A read-only box shows the start of each new text, not the end where
+  // setText leaves the caret: a long binary result keeps its first digits.
+  if (isReadOnly()) setCursorPosition(0);
 }
 
 void EditBox::SetSel(int start, int end) {

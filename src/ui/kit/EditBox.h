@@ -1,5 +1,6 @@
 // A single-line edit. Changed is raised for every change of the text, by the
 // user or by the program, but never for a write of the text it already holds.
+// A read-only edit shows each text the program writes from its start.
 #pragma once
 
 #include <QLineEdit>
