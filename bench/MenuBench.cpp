@@ -1,7 +1,8 @@
-// Opening a pop-up of the main window's menu: every item measured and painted,
-// offscreen.
+// Opening a pop-up of the main window's menu (every item measured and
+// painted) and opening the Help window and the About box, offscreen.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
@@ -9,6 +10,8 @@
 #include <memory>
 
 #include "UiBenchSupport.h"
+#include "ui/AboutDlg.h"
+#include "ui/HelpDialog.h"
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
 
@@ -32,6 +35,24 @@ void BM_OpenPopup(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenPopup)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Construction, initialisation and showing; the closing is not timed.
+template <typename Dialog>
+void BM_OpenDialog(benchmark::State& state) {
+  bench::Window window;
+  window.context.homePage = QStringLiteral("/usr/share/doc/vantrel/index.html");
+  for (auto _ : state) {
+    Dialog dialog(window.context);
+    dialog.Create();
+    dialog.show();
+    QApplication::processEvents();
+    state.PauseTiming();
+    dialog.close();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenDialog<CHelpDialog>)->Name("BM_OpenHelp")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDialog<CAboutDlg>)->Name("BM_OpenAbout")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vantrel

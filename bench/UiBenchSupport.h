@@ -34,7 +34,9 @@ inline void EnsureApplication() {
 // Answers every request at once and lets nothing leave the process.
 class QuietShell final : public Shell {
  public:
-  int MessageBox(QWidget*, const QString&, const QString&, MessageIcon) override { return kIdOk; }
+  int MessageBox(QWidget*, const QString&, const QString&, MessageIcon, MessageButtons) override {
+    return kIdOk;
+  }
   bool OpenAddress(const QString&) override { return true; }
   bool StartProgram(const QString&) override { return true; }
   void SetClipboardText(const QString&) override {}

@@ -1,10 +1,12 @@
-// The main window's menu bar, accelerators and command handlers. Each command
-// id has one handler in the table of OnCommand.
+// The main window's menu bar, accelerators and command handlers: BuildMenu
+// gives each command id its handler.
 #include <QMenuBar>
 #include <QStandardPaths>
 
+#include "ui/AboutDlg.h"
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
+#include "ui/HelpDialog.h"
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
 #include "ui/ResourceIds.h"
@@ -20,39 +22,33 @@ constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc",     "qalcul
 
 }  // namespace
 
-void CConverterDlg::OnCommand(int id) {
-  using Handler = void (CConverterDlg::*)();
-  struct Route {
-    int id;
-    Handler handler;
+void CConverterDlg::BuildMenu() {
+  // Every command of the menu and the keys, with its handler.
+  const auto command = [this](int id, void (CConverterDlg::*handler)()) {
+    return CommandRoute{id, Notification::kClicked, [this, handler] { (this->*handler)(); }};
   };
-  static constexpr Route kRoutes[] = {
-      {ids::kCmdLaunchCalculator, &CConverterDlg::OnLaunchCalculator},
-      {ids::kCmdCoordinateConverter, &CConverterDlg::OnCoordinateConverter},
-      {ids::kCmdExit, &CConverterDlg::OnExit},
-      {ids::kCmdCopyOutput, &CConverterDlg::OnCopyOutput},
-      {ids::kCmdFind, &CConverterDlg::OnFind},
-      {ids::kCmdInvertUnits, &CConverterDlg::OnInvertUnits},
-      {ids::kCmdUnits, &CConverterDlg::OnUnits},
-      {ids::kCmdCategories, &CConverterDlg::OnCategories},
-      {ids::kCmdPreferences, &CConverterDlg::OnPreferences},
-      {ids::kCmdCheckForUpdates, &CConverterDlg::OnCheckForUpdates},
-  };
-  for (const Route& route : kRoutes) {
-    if (route.id == id) {
-      (this->*route.handler)();
-      return;
+  AddRoutes({
+      command(ids::kCmdLaunchCalculator, &CConverterDlg::OnLaunchCalculator),
+      command(ids::kCmdCoordinateConverter, &CConverterDlg::OnCoordinateConverter),
+      command(ids::kCmdExit, &CConverterDlg::OnExit),
+      command(ids::kCmdCopyOutput, &CConverterDlg::OnCopyOutput),
+      command(ids::kCmdFind, &CConverterDlg::OnFind),
+      command(ids::kCmdInvertUnits, &CConverterDlg::OnInvertUnits),
+      command(ids::kCmdUnits, &CConverterDlg::OnUnits),
+      command(ids::kCmdCategories, &CConverterDlg::OnCategories),
+      command(ids::kCmdPreferences, &CConverterDlg::OnPreferences),
+      command(ids::kCmdContents, &CConverterDlg::OnContents),
+      command(ids::kCmdAbout, &CConverterDlg::OnAbout),
+      command(ids::kCmdCheckForUpdates, &CConverterDlg::OnCheckForUpdates),
+  });
+  QMenuBar& bar = *MenuBar();
+  BuildMainMenu(bar, context_.menuFont);
+  for (int position = 0; CMenuCH* popup = MainMenuPopup(bar, position); ++position) {
+    for (QAction* action : popup->actions()) {
+      if (const int id = popup->CommandOf(action)) BindCommand(action, id);
     }
   }
-}
-
-void CConverterDlg::BuildMenu() {
-  menuBar_ = new QMenuBar(this);
-  BuildMainMenu(*menuBar_, context_.menuFont);
-  for (int position = 0; CMenuCH* popup = MainMenuPopup(*menuBar_, position); ++position) {
-    connect(popup, &CMenuCH::Command, this, &CConverterDlg::OnCommand);
-  }
-  InstallAccelerators(*this, [this](int command) { OnCommand(command); });
+  InstallAccelerators(*this, [this](int id) { OnCommand(id); });
 }
 
 void CConverterDlg::OnLaunchCalculator() {
@@ -74,6 +70,16 @@ void CConverterDlg::OnCopyOutput() {
 }
 
 void CConverterDlg::OnCheckForUpdates() { OpenHomePage(); }
+
+void CConverterDlg::OnContents() {
+  CHelpDialog help(context_, this);
+  help.DoModal();
+}
+
+void CConverterDlg::OnAbout() {
+  CAboutDlg about(context_, this);
+  about.DoModal();
+}
 
 // The tool dialogs' commands: each is connected where its dialog is built.
 void CConverterDlg::OnCoordinateConverter() {}

@@ -11,8 +11,6 @@
 #include "ui/kit/ToolTipControl.h"
 #include "units/UnitCatalogue.h"
 
-class QMenuBar;
-
 namespace vantrel {
 
 struct AppContext;
@@ -30,14 +28,8 @@ class CConverterDlg : public TemplateDialog {
   void OnInvertUnits();
   void SaveLastSelection();
 
-  // Runs a menu command or accelerator by its id (ConverterCommands.cpp);
-  // an unknown id does nothing.
-  virtual void OnCommand(int id);
-
   CUnitCatalogue& Catalogue() { return catalogue_; }
   const ToolTipControl& ToolTips() const { return tips_; }
-  // Null before the window is created.
-  QMenuBar* MenuBar() const { return menuBar_; }
 
  protected:
   void OnBeforeCreate() override;
@@ -61,7 +53,8 @@ class CConverterDlg : public TemplateDialog {
   void ShowAtStart();
   void OpenHomePage();
 
-  // The menu bar and its commands (ConverterCommands.cpp).
+  // The menu bar, the accelerators and the commands' handlers
+  // (ConverterCommands.cpp).
   void BuildMenu();
   void OnLaunchCalculator();
   void OnCoordinateConverter();
@@ -72,6 +65,8 @@ class CConverterDlg : public TemplateDialog {
   void OnCategories();
   void OnPreferences();
   void OnCheckForUpdates();
+  void OnContents();
+  void OnAbout();
 
   AppContext& context_;
   CUnitCatalogue catalogue_;
@@ -83,7 +78,6 @@ class CConverterDlg : public TemplateDialog {
   int lastCategory_ = 0;
   int lastUnitFrom_ = 0;
   int lastUnitTo_ = 0;
-  QMenuBar* menuBar_ = nullptr;
   // The settings file read once for the whole start, until the window shows.
   std::optional<Profile> startSettings_;
   // The start's writes wait for the first paint, or join the close request's.

@@ -69,9 +69,6 @@ class CMenuCH::ItemStyle final : public QProxyStyle {
 CMenuCH::CMenuCH(const QString& title, QWidget* parent)
     : QMenu(title, parent), style_(std::make_unique<ItemStyle>(*this)) {
   setStyle(style_.get());
-  connect(this, &QMenu::triggered, this, [this](QAction* action) {
-    if (ItemOf(action)) emit Command(CommandOf(action));
-  });
 }
 
 CMenuCH::~CMenuCH() {

@@ -1,7 +1,7 @@
 // A pop-up menu whose items the program measures and paints itself: a
 // 20-pixel picture column, the label, the key label in a column of its own
 // at the right, and a framed, tinted highlight that leaves the picture
-// column alone. Items carry no mnemonics; each reports its command id.
+// column alone. Items carry no mnemonics; each knows its command id.
 #pragma once
 
 #include <QColor>
@@ -57,9 +57,6 @@ class CMenuCH : public QMenu {
                 bool selected) const;
 
   QColor MenuColour() const;
-
- signals:
-  void Command(int commandId);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

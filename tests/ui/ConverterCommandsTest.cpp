@@ -1,13 +1,16 @@
 // The main window's menu bar, its commands and the keys that run them.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "RecordingShell.h"
@@ -34,8 +37,17 @@ using testing::TempDir;
 class CommandSpy : public CConverterDlg {
  public:
   using CConverterDlg::CConverterDlg;
-  void OnCommand(int id) override { commands.push_back(id); }
   std::vector<int> commands;
+
+ protected:
+  void OnInitDialog() override {
+    CConverterDlg::OnInitDialog();
+    std::vector<CommandRoute> spies;
+    for (int id : {0x8015, 0x8016, 0x8017, 0x8018, 0x8019, 0x8027}) {
+      spies.push_back({id, Notification::kClicked, [this, id] { commands.push_back(id); }});
+    }
+    AddRoutes(std::move(spies));
+  }
 };
 
 class ConverterCommandsTest : public ::testing::Test {
@@ -53,7 +65,7 @@ class ConverterCommandsTest : public ::testing::Test {
     Dialog& started = *dialog;
     dialog_ = std::move(dialog);
     EXPECT_TRUE(dialog_->Create());
-    dialog_->activateWindow();
+    QApplication::setActiveWindow(dialog_.get());
     return started;
   }
 
@@ -151,6 +163,18 @@ TEST_F(ConverterCommandsTest, EveryKeyRunsItsCommandWhicheverControlHasTheFocus)
   EXPECT_TRUE(dialog.commands.empty());
 }
 
+TEST_F(ConverterCommandsTest, TheBarTitlesOpenWithAltAndTheirLetter) {
+  Start();
+  const std::pair<Qt::Key, int> titles[] = {{Qt::Key_F, 0}, {Qt::Key_E, 1}, {Qt::Key_H, 2}};
+  for (const auto& [letter, position] : titles) {
+    QTest::keyClick(dialog_->Item(ids::kCategoryList), letter, Qt::AltModifier);
+    CMenuCH& popup = *MainMenuPopup(*dialog_->MenuBar(), position);
+    EXPECT_TRUE(popup.isVisible()) << position;
+    popup.close();
+  }
+  EXPECT_EQ(dialog_->DropDownItem(ids::kCategoryList)->GetCurSel(), 0);
+}
+
 TEST_F(ConverterCommandsTest, CtrlCInTheInputBoxCopiesTheWholeOutput) {
   Start();
   Input()->SetText(QStringLiteral("12.5*3"));
@@ -206,6 +230,27 @@ TEST_F(ConverterCommandsTest, CheckForUpdatesOpensTheHomePage) {
   Start();
   Pick(ids::kCmdCheckForUpdates);
   EXPECT_EQ(shell_.opened, std::vector<QString>{context_.homePage});
+}
+
+TEST_F(ConverterCommandsTest, F1AndContentsOpenHelpAndAboutOpensTheAboutBox) {
+  Start();
+  std::vector<std::string> opened;
+  const auto closeWhatOpens = [&] {
+    QTimer::singleShot(0, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      opened.push_back(modal ? modal->metaObject()->className() : "nothing");
+      if (modal) modal->close();
+    });
+  };
+  closeWhatOpens();
+  QTest::keyClick(Input(), Qt::Key_F1);
+  closeWhatOpens();
+  Pick(ids::kCmdContents);
+  closeWhatOpens();
+  Pick(ids::kCmdAbout);
+  EXPECT_EQ(opened, (std::vector<std::string>{"vantrel::CHelpDialog", "vantrel::CHelpDialog",
+                                              "vantrel::CAboutDlg"}));
+  EXPECT_TRUE(dialog_->isVisible());
 }
 
 }  // namespace
