@@ -37,8 +37,9 @@ void CAboutDlg::OnInitDialog() {
   // The link shows the page it opens, shortened in the middle when it is
   // longer than its place.
   StaticText* link = StaticItem(ids::kProductLink);
+  // A document's path shows as the address a browser shows for it.
   const QString address =
-      context_.homePage.isEmpty() ? QString() : QUrl::fromLocalFile(context_.homePage).toString();
+      context_.homePage.isEmpty() ? QString() : QUrl::fromUserInput(context_.homePage).toString();
   link->SetText(link->fontMetrics().elidedText(address, Qt::ElideMiddle, link->width()));
   link->setToolTip(address);
   QPalette colours = link->palette();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "settings/SettingsLocation.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/RichEdit.h"
@@ -45,7 +46,9 @@ constexpr QRgb kFolderColour = qRgb(50, 50, 255);
 
 // The settings file's folder with a closing slash, as the guide names it.
 QString SettingsFolder(const std::filesystem::path& settings) {
-  if (settings.empty()) return QStringLiteral("~/.config/Mensura/");
+  if (settings.empty()) {
+    return QStringLiteral("~/.config/%1/").arg(QLatin1String(kSettingsFolderName));
+  }
   return QString::fromStdWString(settings.parent_path().wstring()) + QLatin1Char('/');
 }
 
@@ -66,7 +69,7 @@ void CHelpDialog::OnInitDialog() {
   AddRoutes({{ids::kManualButton, Notification::kClicked, [this] { OnOnlineManual(); }}});
   const std::filesystem::path& settings = context_.profile.File();
   const QString folder = SettingsFolder(settings);
-  const QString file = settings.empty() ? QStringLiteral("Mensura.ini")
+  const QString file = settings.empty() ? QString(QLatin1String(kSettingsFileName))
                                         : QString::fromStdWString(settings.filename().wstring());
   QString text;
   for (const char16_t* segment : kSegments) text += QString::fromUtf16(segment);
