@@ -1,9 +1,7 @@
 #include "ui/CustomCategories.h"
 
-#include "ui/AppContext.h"
 #include "ui/CatalogueNames.h"
 #include "ui/ResourceIds.h"
-#include "ui/UserMessages.h"
 #include "ui/kit/DropDownList.h"
 #include "units/UnitCatalogue.h"
 
@@ -22,11 +20,8 @@ const QString kNameClashError = QStringLiteral(
 const QString kBuiltInError =
     QStringLiteral("You may only remove previously added custom categories.");
 
-constexpr std::size_t kShortestName = 2;
-constexpr std::size_t kLongestName = 25;
-
-}  // namespace
-
+// A new category's name as stored: A-Z in lower case, then a first letter
+// a-z in upper case; every other character as typed.
 std::wstring NormaliseCategoryName(std::wstring_view name) {
   std::wstring normal(name);
   for (wchar_t& c : normal)
@@ -36,17 +31,16 @@ std::wstring NormaliseCategoryName(std::wstring_view name) {
   return normal;
 }
 
+}  // namespace
+
 CCustomCategories::CCustomCategories(AppContext& context, QWidget* parent)
-    : TemplateDialog(context.templates, ids::kCustomCategoriesDialog, context.dialogFont, parent),
-      context_(context),
-      catalogue_(*context.catalogue) {}
+    : CatalogueChangeDialog(context, ids::kCustomCategoriesDialog, parent) {}
 
 void CCustomCategories::OnInitDialog() {
   AddRoutes({
       {ids::kAddCategoryButton, Notification::kClicked, [this] { OnAdd(); }},
       {ids::kRemoveCategoryButton, Notification::kClicked, [this] { OnRemove(); }},
   });
-  lastResult_ = 0;
   DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
   for (const QString& name : AllCategoryNames(catalogue_)) categories->AddString(name);
   categories->SetCurSel(0);
@@ -55,29 +49,16 @@ void CCustomCategories::OnInitDialog() {
 
 void CCustomCategories::OnAdd() {
   const std::wstring typed = ItemText(ids::kCategoryNameEdit).toStdWString();
-  if (typed.size() < kShortestName || typed.size() > kLongestName) {
-    ShowErrorMessage(context_.shell, this, kLengthError);
+  if (!HasNameLength(typed)) {
+    Refuse(kLengthError);
     return;
   }
-  const std::wstring name = NormaliseCategoryName(typed);
-  const QString shown = QString::fromStdWString(name);
-  lastResult_ = catalogue_.AddCategory(name, 1, 1, 1);
-  switch (lastResult_) {
-    case result::kAlreadyExists:
-      ShowErrorMessage(context_.shell, this, kExistsError);
-      break;
-    case result::kNotStorable:
-      ShowErrorMessage(context_.shell, this, kNotStorableError);
-      break;
-    case result::kNameClash:
-      ShowErrorMessage(context_.shell, this, kNameClashError.arg(shown));
-      break;
-    case result::kDone:
-      Succeed(QStringLiteral("Category [%1] was successfully added.").arg(shown));
-      break;
-    default:
-      break;
-  }
+  const QString name = QString::fromStdWString(NormaliseCategoryName(typed));
+  Report(catalogue_.AddCategory(name.toStdWString(), 1, 1, 1),
+         QStringLiteral("Category [%1] was successfully added.").arg(name),
+         {{result::kAlreadyExists, kExistsError},
+          {result::kNotStorable, kNotStorableError},
+          {result::kNameClash, kNameClashError.arg(name)}});
 }
 
 void CCustomCategories::OnRemove() {
@@ -85,17 +66,9 @@ void CCustomCategories::OnRemove() {
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
   const QString name = categories->GetLBText(selected);
-  lastResult_ = catalogue_.RemoveCategory(name.toStdWString());
-  if (lastResult_ == result::kDone) {
-    Succeed(QStringLiteral("Category [%1] was successfully removed.").arg(name));
-  } else if (lastResult_ == result::kNotCustom) {
-    ShowErrorMessage(context_.shell, this, kBuiltInError);
-  }
-}
-
-void CCustomCategories::Succeed(const QString& text) {
-  ShowSuccessMessage(context_.shell, this, text);
-  OnOK();
+  Report(catalogue_.RemoveCategory(name.toStdWString()),
+         QStringLiteral("Category [%1] was successfully removed.").arg(name),
+         {{result::kNotCustom, kBuiltInError}});
 }
 
 }  // namespace vantrel

@@ -7,10 +7,8 @@
 #include "expr/InputExpression.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
-#include "ui/AppContext.h"
 #include "ui/CatalogueNames.h"
 #include "ui/ResourceIds.h"
-#include "ui/UserMessages.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
 #include "units/UnitCatalogue.h"
@@ -36,9 +34,6 @@ const QString kNameClashError = QStringLiteral(
 const QString kRangeError = QStringLiteral(
     "With this coefficient the new unit is beyond the range of numbers the converter holds.");
 const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
-
-constexpr std::size_t kShortestName = 2;
-constexpr std::size_t kLongestName = 25;
 
 // The coefficient is read as the main window reads its input: evaluated.
 struct Coefficient {
@@ -73,9 +68,7 @@ QString FromWide(const std::wstring& text) { return QString::fromStdWString(text
 }  // namespace
 
 CCustomUnits::CCustomUnits(AppContext& context, QWidget* parent)
-    : TemplateDialog(context.templates, ids::kCustomUnitsDialog, context.dialogFont, parent),
-      context_(context),
-      catalogue_(*context.catalogue) {}
+    : CatalogueChangeDialog(context, ids::kCustomUnitsDialog, parent) {}
 
 void CCustomUnits::OnInitDialog() {
   AddRoutes({
@@ -150,8 +143,8 @@ void CCustomUnits::RefreshPreview() {
 
 void CCustomUnits::OnAdd() {
   const std::wstring name = ItemText(ids::kUnitNameEdit).toStdWString();
-  if (name.size() < kShortestName || name.size() > kLongestName) {
-    ShowErrorMessage(context_.shell, this, kLengthError);
+  if (!HasNameLength(name)) {
+    Refuse(kLengthError);
     return;
   }
   // The first unit of a category is its base unit.
@@ -164,7 +157,7 @@ void CCustomUnits::OnAdd() {
     const QString text = ItemText(ids::kCoefficientEdit);
     const Coefficient k = ReadCoefficient(text);
     if (const QString problem = CoefficientProblem(text, k); !problem.isEmpty()) {
-      ShowErrorMessage(context_.shell, this, problem);
+      Refuse(problem);
       return;
     }
     // One new unit is k source units, or k inverse source units.
@@ -175,50 +168,34 @@ void CCustomUnits::OnAdd() {
       inverted = 1;
     }
     if (!IsUsable(coefficient)) {
-      ShowErrorMessage(context_.shell, this, kRangeError);
+      Refuse(kRangeError);
       return;
     }
   }
-  lastResult_ = catalogue_.AddUnit(name, L" ", coefficient, 0.0, inverted, 1, 1);
-  switch (lastResult_) {
-    case result::kAlreadyExists:
-      ShowErrorMessage(context_.shell, this, kExistsError);
-      break;
-    case result::kNotStorable:
-      ShowErrorMessage(context_.shell, this, kNotStorableError);
-      break;
-    case result::kNameClash:
-      ShowErrorMessage(context_.shell, this, kNameClashError.arg(FromWide(name)));
-      break;
-    case result::kDone:
-      changedCategory_ = catalogue_.CurrentCategoryName();
-      Succeed(QStringLiteral("Unit name [%1] was successfully added to [%2]")
-                  .arg(FromWide(name), FromWide(changedCategory_)));
-      break;
-    default:
-      break;
-  }
+  const std::wstring categoryName = catalogue_.CurrentCategoryName();
+  const int outcome = catalogue_.AddUnit(name, L" ", coefficient, 0.0, inverted, 1, 1);
+  if (outcome == result::kDone) changedCategory_ = categoryName;
+  Report(outcome,
+         QStringLiteral("Unit name [%1] was successfully added to [%2]")
+             .arg(FromWide(name), FromWide(categoryName)),
+         {{result::kAlreadyExists, kExistsError},
+          {result::kNotStorable, kNotStorableError},
+          {result::kNameClash, kNameClashError.arg(FromWide(name))}});
 }
 
 void CCustomUnits::OnRemove() {
   if (unitCount_ == 0) return;
   const CCategory* category = catalogue_.CurrentCategory();
   if (!category || !category->InputUnit()) return;
-  // A copy: the removal destroys the unit.
+  // Copies: the removal destroys the unit.
   const std::wstring name = category->InputUnit()->name;
-  lastResult_ = catalogue_.RemoveUnit(name);
-  if (lastResult_ == result::kDone) {
-    changedCategory_ = catalogue_.CurrentCategoryName();
-    Succeed(QStringLiteral("Unit name [%1] was removed from [%2]")
-                .arg(FromWide(name), FromWide(changedCategory_)));
-  } else if (lastResult_ == result::kNotCustom) {
-    ShowErrorMessage(context_.shell, this, kBuiltInError);
-  }
-}
-
-void CCustomUnits::Succeed(const QString& text) {
-  ShowSuccessMessage(context_.shell, this, text);
-  OnOK();
+  const std::wstring categoryName = category->Name();
+  const int outcome = catalogue_.RemoveUnit(name);
+  if (outcome == result::kDone) changedCategory_ = categoryName;
+  Report(outcome,
+         QStringLiteral("Unit name [%1] was removed from [%2]")
+             .arg(FromWide(name), FromWide(categoryName)),
+         {{result::kNotCustom, kBuiltInError}});
 }
 
 }  // namespace vantrel

@@ -3,27 +3,21 @@
 // removes a unit added that way. The working selection is the catalogue's own:
 // choosing a category makes it current and choosing a source unit makes it
 // that category's input unit, so the opener restores its category afterwards.
-// A successful add or remove closes the dialog as OK.
+// Enter closes it without adding.
 #pragma once
 
 #include <string>
 
-#include "ui/kit/TemplateDialog.h"
+#include "ui/CatalogueChangeDialog.h"
 
 namespace vantrel {
 
-struct AppContext;
-class CUnitCatalogue;
-
-class CCustomUnits : public TemplateDialog {
+class CCustomUnits : public CatalogueChangeDialog {
   Q_OBJECT
 
  public:
-  // The context's catalogue must be published.
   explicit CCustomUnits(AppContext& context, QWidget* parent = nullptr);
 
-  // The catalogue's result of the last add or remove; 0 before any.
-  int LastResult() const { return lastResult_; }
   // The category of the last successful add or remove; empty before one.
   const std::wstring& ChangedCategory() const { return changedCategory_; }
 
@@ -36,13 +30,8 @@ class CCustomUnits : public TemplateDialog {
   void RefreshPreview();
   void OnAdd();
   void OnRemove();
-  // Tells of a done change and closes.
-  void Succeed(const QString& text);
 
-  AppContext& context_;
-  CUnitCatalogue& catalogue_;
   int unitCount_ = 0;
-  int lastResult_ = 0;
   std::wstring changedCategory_;
 };
 

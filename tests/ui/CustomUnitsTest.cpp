@@ -95,6 +95,7 @@ TEST_F(CustomUnitsTest, ANameIsTakenOnlyByTheSameSpellingInTheSameCategory) {
   EXPECT_EQ(LastMessage(kSuccess),
             QStringLiteral("Unit name [Foot] was successfully added to [Distance]"));
   EXPECT_EQ(shell_.messages.back().icon, MessageIcon::kNone);
+  EXPECT_EQ(shell_.messages.back().owner, dialog_.get());
   EXPECT_EQ(Stored(L"CustomUnits", L"Foot"), L"@Distance?val=30.48?i=0");
   EXPECT_EQ(dialog_->ChangedCategory(), L"Distance");
 
