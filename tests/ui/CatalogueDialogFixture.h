@@ -19,6 +19,13 @@
 
 namespace vantrel::testing {
 
+// Chooses an entry as a user does, so that the dialog hears of it.
+inline void Pick(DropDownList* list, const QString& entry) {
+  const int index = list->findText(entry);
+  ASSERT_GE(index, 0) << entry.toStdString();
+  list->setCurrentIndex(index);
+}
+
 class CatalogueDialogTest : public ::testing::Test {
  protected:
   CatalogueDialogTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
@@ -33,17 +40,6 @@ class CatalogueDialogTest : public ::testing::Test {
   // The entry's value, or "-" when the file has no such key.
   std::wstring Stored(std::wstring_view section, std::wstring_view key) {
     return context_.profile.GetString(section, key, L"-");
-  }
-  // The text of the last message box, when it had this caption.
-  QString LastMessage(const QString& caption) {
-    if (shell_.messages.empty() || shell_.messages.back().caption != caption) return {};
-    return shell_.messages.back().text;
-  }
-  // Chooses an entry as a user does, so that the dialog hears of it.
-  static void Pick(DropDownList* list, const QString& entry) {
-    const int index = list->findText(entry);
-    ASSERT_GE(index, 0) << entry.toStdString();
-    list->setCurrentIndex(index);
   }
 
   TempDir dir_;

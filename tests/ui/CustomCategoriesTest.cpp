@@ -1,20 +1,16 @@
 #include <QPushButton>
-#include <QTest>
 #include <functional>
 #include <memory>
 
 #include "CatalogueDialogFixture.h"
-#include "KitTestSupport.h"
 #include "ui/CustomCategories.h"
 #include "ui/CustomUnits.h"
 #include "ui/ResourceIds.h"
-#include "ui/kit/EditBox.h"
 
 namespace vantrel {
 namespace {
 
-const QString kError = QStringLiteral("Error");
-const QString kSuccess = QStringLiteral("Success");
+using testing::Pick;
 
 class CustomCategoriesTest : public testing::CatalogueDialogTest {
  protected:
@@ -28,67 +24,47 @@ class CustomCategoriesTest : public testing::CatalogueDialogTest {
   std::unique_ptr<CCustomCategories> dialog_;
 };
 
-TEST_F(CustomCategoriesTest, OpensWithEveryCategoryToRemoveAndAddAsTheDefault) {
-  CCustomCategories& dialog = Open();
-  const DropDownList* categories = dialog.DropDownItem(ids::kRemovableCategoryList);
-  EXPECT_EQ(categories->GetCount(), 45) << "hidden categories too";
-  EXPECT_EQ(categories->GetLBText(categories->GetCurSel()), QStringLiteral("Acceleration"));
-  EXPECT_EQ(dialog.ItemText(ids::kCategoryNameEdit), QString());
-  EXPECT_TRUE(dialog.ItemAs<QPushButton>(ids::kAddCategoryButton)->isDefault());
-  EXPECT_EQ(dialog.LastResult(), 0);
-}
-
-TEST_F(CustomCategoriesTest, NamesAreCheckedForLengthThenNormalisedAndAddedOnce) {
-  const QString length =
-      QStringLiteral("The category name must be between 2 and 25 characters long.");
+TEST_F(CustomCategoriesTest, AddChecksTheLengthThenNormalisesAndAddsOnce) {
+  CCustomCategories& first = Open();
+  EXPECT_EQ(first.DropDownItem(ids::kRemovableCategoryList)->GetCount(), 45) << "hidden too";
+  EXPECT_EQ(first.ItemText(ids::kRemovableCategoryList), "Acceleration");
+  EXPECT_TRUE(first.ItemAs<QPushButton>(ids::kAddCategoryButton)->isDefault()) << "Enter adds";
   const struct {
-    QString typed, stored, why;  // stored empty: refused with `why`
+    const char *typed, *stored, *why;  // stored empty: refused, saying `why`
   } cases[] = {
-      {QStringLiteral("a"), {}, length},
-      {QStringLiteral(" abcdefghijklmnopqrstuvwx "), {}, length},
-      {QStringLiteral("ab"), QStringLiteral("Ab"), {}},
-      {QStringLiteral("abcdefghijklmnopqrstuvwX "),
-       QStringLiteral("Abcdefghijklmnopqrstuvwx "),
-       {}},
-      {QStringLiteral("my UNITS"), QStringLiteral("My units"), {}},
-      {QStringLiteral(" my cat"), QStringLiteral(" my cat"), {}},
-      {QStringLiteral("éLAN Vital"), QStringLiteral("élan vital"), {}},
-      {QStringLiteral("tEMPERATURE"), {}, QStringLiteral("This category name already exists.")},
+      {"a", "", "The category name must be between 2 and 25 characters long."},
+      {" abcdefghijklmnopqrstuvwx ", "", "between 2 and 25"},
+      {"ab", "Ab", ""},
+      {"abcdefghijklmnopqrstuvwX ", "Abcdefghijklmnopqrstuvwx ", ""},
+      {"my UNITS", "My units", ""},
+      {" my cat", " my cat", ""},
+      {"éLAN Vital", "élan vital", ""},
+      {"tEMPERATURE", "", "This category name already exists."},
       // The file would hold one visibility entry for the two.
-      {QStringLiteral("fuel consumption"), {}, QStringLiteral("[Fuel consumption] only in letter")},
-      {QStringLiteral("a=b"), {}, QStringLiteral("cannot be saved")},
+      {"fuel consumption", "", "differs from [Fuel consumption] only in letter case"},
+      {"a=b", "", "cannot be saved in the settings file"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed.toStdString());
+    SCOPED_TRACE(c.typed);
     const std::size_t before = catalogue_.Categories().size();
-    Open().EditItem(ids::kCategoryNameEdit)->setText(c.typed);
+    Open().SetItemText(ids::kCategoryNameEdit, c.typed);
     dialog_->ButtonItem(ids::kAddCategoryButton)->click();
-    EXPECT_EQ(Closed(), !c.stored.isEmpty());
-    if (c.stored.isEmpty()) {
+    const QString stored = c.stored;
+    EXPECT_EQ(Closed(), !stored.isEmpty());
+    if (stored.isEmpty()) {
       EXPECT_EQ(catalogue_.Categories().size(), before);
-      EXPECT_TRUE(LastMessage(kError).contains(c.why)) << LastMessage(kError).toStdString();
+      EXPECT_EQ(shell_.messages.back().caption, "Error");
+      EXPECT_TRUE(shell_.messages.back().text.contains(c.why))
+          << shell_.messages.back().text.toStdString();
       continue;
     }
-    const CCategory* added = catalogue_.FindCategory(c.stored.toStdWString());
+    const CCategory* added = catalogue_.FindCategory(stored.toStdWString());
     ASSERT_NE(added, nullptr);
-    EXPECT_EQ(added->Custom(), 1);
-    EXPECT_EQ(added->Visible(), 1);
-    EXPECT_TRUE(added->Units().empty());
-    EXPECT_EQ(Stored(L"CustomCategories", c.stored.toStdWString()), L"");
-    EXPECT_EQ(LastMessage(kSuccess),
-              QStringLiteral("Category [%1] was successfully added.").arg(c.stored));
+    EXPECT_EQ(added->Custom() + added->Visible(), 2);
+    EXPECT_EQ(Stored(L"CustomCategories", stored.toStdWString()), L"");
+    EXPECT_EQ(shell_.messages.back().text,
+              QStringLiteral("Category [%1] was successfully added.").arg(stored));
   }
-}
-
-TEST_F(CustomCategoriesTest, EnterAdds) {
-  CCustomCategories& dialog = Open();
-  ASSERT_TRUE(testing::ShowActive(dialog));
-  dialog.Item(ids::kCategoryNameEdit)->setFocus();
-  QTest::keyClicks(dialog.Item(ids::kCategoryNameEdit), QStringLiteral("my own"));
-  QTest::keyClick(dialog.Item(ids::kCategoryNameEdit), Qt::Key_Return);
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(dialog.LastResult(), 4);
-  EXPECT_NE(catalogue_.FindCategory(L"My own"), nullptr);
 }
 
 TEST_F(CustomCategoriesTest, RemovesOnlyCustomCategoriesTogetherWithTheirUnits) {
@@ -99,23 +75,19 @@ TEST_F(CustomCategoriesTest, RemovesOnlyCustomCategoriesTogetherWithTheirUnits) 
   catalogue_.SelectCategory(L"Distance");
   catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
 
-  Pick(Open().DropDownItem(ids::kRemovableCategoryList), QStringLiteral("Distance"));
+  Pick(Open().DropDownItem(ids::kRemovableCategoryList), "Distance");
   dialog_->ButtonItem(ids::kRemoveCategoryButton)->click();
   EXPECT_FALSE(Closed());
   EXPECT_EQ(dialog_->LastResult(), 3);
-  EXPECT_EQ(LastMessage(kError),
-            QStringLiteral("You may only remove previously added custom categories."));
-  EXPECT_NE(catalogue_.FindCategory(L"Distance"), nullptr);
+  EXPECT_EQ(shell_.messages.back().text, "You may only remove previously added custom categories.");
 
-  Pick(dialog_->DropDownItem(ids::kRemovableCategoryList), QStringLiteral("Kitchen"));
+  Pick(dialog_->DropDownItem(ids::kRemovableCategoryList), "Kitchen");
   dialog_->ButtonItem(ids::kRemoveCategoryButton)->click();
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(dialog_->LastResult(), 4);
-  EXPECT_EQ(LastMessage(kSuccess), QStringLiteral("Category [Kitchen] was successfully removed."));
+  EXPECT_EQ(shell_.messages.back().text, "Category [Kitchen] was successfully removed.");
   EXPECT_EQ(catalogue_.FindCategory(L"Kitchen"), nullptr);
   EXPECT_EQ(Stored(L"CustomCategories", L"Kitchen"), L"-");
-  EXPECT_EQ(Stored(L"CustomUnits", L"cup"), L"-");
-  EXPECT_EQ(Stored(L"CustomUnits", L"spoon"), L"-");
+  EXPECT_EQ(Stored(L"CustomUnits", L"cup") + Stored(L"CustomUnits", L"spoon"), L"--");
   EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"@Distance?val=170.18?i=0");
 }
 
@@ -125,20 +97,16 @@ TEST_F(CustomCategoriesTest, BothDialogsFollowTheDialogFontRule) {
       [](AppContext& context) { return std::make_unique<CCustomUnits>(context); },
       [](AppContext& context) { return std::make_unique<CCustomCategories>(context); },
   };
+  AppContext empty(Profile(dir_ / "Mensura.ini"), shell_);
+  empty.catalogue = &catalogue_;
   for (const auto& make : makers) {
-    context_.dialogFont = DialogFont{1, L"DejaVu Serif", 11};
-    const std::unique_ptr<TemplateDialog> custom = make(context_);
-    ASSERT_TRUE(custom->Create());
-    EXPECT_EQ(custom->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(custom->font().pointSize(), 11);
-    context_.dialogFont.customFont = 0;
-    const std::unique_ptr<TemplateDialog> plain = make(context_);
-    ASSERT_TRUE(plain->Create());
-    EXPECT_EQ(plain->font().pointSize(), 8);
-
-    AppContext empty(Profile(dir_ / "Mensura.ini"), shell_);
-    empty.catalogue = &catalogue_;
-    EXPECT_EQ(make(empty)->DoModal(), -1);
+    for (const int custom : {1, 0}) {
+      context_.dialogFont = DialogFont{custom, L"DejaVu Serif", 11};
+      const std::unique_ptr<TemplateDialog> dialog = make(context_);
+      ASSERT_TRUE(dialog->Create());
+      EXPECT_EQ(dialog->font().pointSize(), custom ? 11 : 8);
+    }
+    EXPECT_EQ(make(empty)->DoModal(), -1) << "no template";
   }
 }
 
