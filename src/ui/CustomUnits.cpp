@@ -36,28 +36,21 @@ const QString kRangeError = QStringLiteral(
 const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
 
 // The coefficient is read as the main window reads its input: evaluated.
-struct Coefficient {
-  double value;
-  int errorCode;  // the evaluator's; 0 when the value is a number
-};
-
-Coefficient ReadCoefficient(const QString& text) {
+expr::InputValue ReadCoefficient(const QString& text) {
   const std::string ansi = WideToAnsi(text.toStdWString());
-  const expr::InputValue read = expr::evaluate_input_value(ansi.c_str());
-  return {read.value, read.error_code};
+  return expr::evaluate_input_value(ansi.c_str());
 }
 
 // A unit of size 0, below 0 or beyond the numbers turns every conversion
 // with it into 0, a negative or an infinity.
 bool IsUsable(double coefficient) { return std::isfinite(coefficient) && coefficient > 0; }
 
-// Why the coefficient text defines no unit; empty when it does.
-QString CoefficientProblem(const QString& text, const Coefficient& k) {
-  if (k.errorCode != 0) {
+// Why the coefficient defines no unit; empty when it does.
+QString CoefficientProblem(const expr::InputValue& k) {
+  if (k.error_code != 0) {
     char message[expr::MX_MATH_EXPRESSION_LENGTH] = {};
-    expr::math_expression_error_message(message, k.errorCode);
-    return QStringLiteral("The coefficient \"%1\" cannot be read: %2.")
-        .arg(text, QString::fromLatin1(message));
+    expr::math_expression_error_message(message, k.error_code);
+    return QStringLiteral("The coefficient cannot be read: %1.").arg(QString::fromLatin1(message));
   }
   if (!IsUsable(k.value)) return QStringLiteral("The coefficient must be greater than 0.");
   return {};
@@ -129,9 +122,9 @@ void CCustomUnits::RefreshPreview() {
     return;
   }
   // A coefficient the evaluator cannot read has no value to show.
-  const Coefficient k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
+  const expr::InputValue k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
   const QString value =
-      k.errorCode == 0 ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
+      k.error_code == 0 ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
   const QString factor = IsDlgButtonChecked(ids::kInvertCheck) ? QStringLiteral(" × (1.0 / Input) ")
                                                                : QStringLiteral(" × Input ");
   const CUnit* source = category->InputUnit();
@@ -154,9 +147,8 @@ void CCustomUnits::OnAdd() {
     const CCategory* category = catalogue_.CurrentCategory();
     const CUnit* source = category ? category->InputUnit() : nullptr;
     if (!source) return;
-    const QString text = ItemText(ids::kCoefficientEdit);
-    const Coefficient k = ReadCoefficient(text);
-    if (const QString problem = CoefficientProblem(text, k); !problem.isEmpty()) {
+    const expr::InputValue k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
+    if (const QString problem = CoefficientProblem(k); !problem.isEmpty()) {
       Refuse(problem);
       return;
     }
