@@ -51,6 +51,33 @@ if(VANTREL_GZIP AND date_status EQUAL 0)
   install(FILES ${PROJECT_BINARY_DIR}/debian/changelog.gz DESTINATION ${package_doc_dir})
 endif()
 
+# The evaluator's error texts are the program's own, odd spellings included.
+file(WRITE ${PROJECT_BINARY_DIR}/debian/lintian-overrides
+     "vantrel: spelling-error-in-binary rigth right [usr/bin/*]\n")
+install(FILES ${PROJECT_BINARY_DIR}/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vantrel)
+
+# The documents in Debian's documentation index.
+set(doc_base "Document: vantrel
+Title: Vantrel Unit Converter
+Author: The Vantrel developers
+Abstract: How to convert values between units with the Vantrel window.
+Section: Science/Mathematics
+
+Format: HTML
+Index: /usr/share/doc/vantrel/index.html
+Files: /usr/share/doc/vantrel/index.html
+")
+if(EXISTS ${PROJECT_SOURCE_DIR}/res/doc/manual.pdf)
+  string(APPEND doc_base "
+Format: PDF
+Files: /usr/share/doc/vantrel/manual.pdf
+")
+endif()
+file(WRITE ${PROJECT_BINARY_DIR}/debian/vantrel.doc-base "${doc_base}")
+install(FILES ${PROJECT_BINARY_DIR}/debian/vantrel.doc-base
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base RENAME vantrel)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantrel)
 set(CPACK_PACKAGE_VENDOR "The Vantrel developers")
@@ -69,6 +96,8 @@ companion, vantrel-convert, for scripts and batch work.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_VANTREL_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripComments.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -21,14 +21,13 @@ done < <(cat "${lists[@]}")
 
 # Going on without installing: the build and the tests report what is absent.
 go_on() {
-  echo "install-deps.sh: $1; not installing: ${missing[*]}" >&2
+  echo "install-deps.sh: $1" >&2
   echo "install-deps.sh: going on; the build says what it needs" >&2
   exit 0
 }
 
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
-  missing=("${wanted[@]}")
-  go_on "this is not a Debian system (no dpkg-query or apt-get); the Debian names are"
+  go_on "this is no Debian system (no dpkg-query or apt-get); the build needs the equivalents of: ${wanted[*]}"
 fi
 missing=()
 for pkg in "${wanted[@]}"; do
@@ -36,17 +35,19 @@ for pkg in "${wanted[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
-[[ "${VANTREL_SKIP_DEPS:-}" == 1 ]] && go_on "VANTREL_SKIP_DEPS=1"
+[[ "${VANTREL_SKIP_DEPS:-}" == 1 ]] && go_on "VANTREL_SKIP_DEPS=1: not installing the missing ${missing[*]}"
 
-apt() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
-echo "Installing: ${missing[*]}"
+apt() {
+  [[ "$1" == install ]] && echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"
+}
 if [[ $(id -u) -eq 0 ]]; then
   sudo=()
   apt update
   apt install -y --no-install-recommends "${missing[@]}"
 elif command -v sudo >/dev/null; then
   sudo=(sudo)
-  apt update && apt install -y --no-install-recommends "${missing[@]}" || go_on "sudo apt-get failed"
+  apt update && apt install -y --no-install-recommends "${missing[@]}" || go_on "sudo apt-get failed: not installed: ${missing[*]}"
 else
-  go_on "not root and no sudo"
+  go_on "not root and no sudo: not installing the missing ${missing[*]}"
 fi

@@ -17,5 +17,5 @@ rm -f build-package/vantrel_*.deb
 deb="$(ls build-package/vantrel_*.deb)"
 echo "made $deb"
 if command -v lintian >/dev/null; then
-  lintian --info --display-info "$deb"
+  lintian --display-info "$deb"
 fi
