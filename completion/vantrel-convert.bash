@@ -1,4 +1,4 @@
-# bash completion for vantrel-convert.
+# bash completion for vantrel-convert (zsh's _vantrel-convert runs it too).
 # The category, unit and ellipsoid names come from the program itself, so
 # the custom units and categories of the settings file are offered too.
 
@@ -6,23 +6,20 @@
 _vantrel_convert_program() {
   local program=${COMP_WORDS[0]}
   [[ $program == "~/"* ]] && program=$HOME/${program#"~/"}
-  if type -P -- "$program" >/dev/null 2>&1; then
-    printf '%s' "$program"
-  else
-    printf 'vantrel-convert'
-  fi
+  [[ -x $program ]] || command -v -- "$program" >/dev/null 2>&1 || program=vantrel-convert
+  printf '%s' "$program"
 }
 
 # A word as the shell would pass it: quotes and backslashes removed.
 _vantrel_convert_dequote() {
   local word=$1 out= quote= c i
   for ((i = 0; i < ${#word}; i++)); do
-    c=${word:i:1}
+    c=${word:$i:1}
     if [[ $quote == "'" ]]; then
       [[ $c == "'" ]] && quote= || out+=$c
     elif [[ $c == '\' ]]; then
       ((i++))
-      out+=${word:i:1}
+      out+=${word:$i:1}
     elif [[ -n $quote ]]; then
       [[ $c == '"' ]] && quote= || out+=$c
     elif [[ $c == "'" || $c == '"' ]]; then
@@ -39,6 +36,12 @@ _vantrel_convert_dequote() {
 # after the quote and closes it itself, so the names go in as they are.
 _vantrel_convert_offer() {
   local cur=$1 quote= name
+  # "--format=sc" as one word: the candidates keep the option in front.
+  local option=
+  if [[ $cur == --*=* ]]; then
+    option=${cur%%=*}=
+    cur=${cur#*=}
+  fi
   if [[ $cur == [\"\']* ]]; then
     quote=${cur:0:1}
     cur=${cur:1}
@@ -48,9 +51,9 @@ _vantrel_convert_offer() {
   while IFS= read -r name; do
     [[ -n $name && $name == "$cur"* ]] || continue
     if [[ -n $quote ]]; then
-      COMPREPLY+=("$name")
+      COMPREPLY+=("$option$name")
     else
-      COMPREPLY+=("$(printf '%q' "$name")")
+      COMPREPLY+=("$option$(printf '%q' "$name")")
     fi
   done
 }
@@ -79,11 +82,14 @@ _vantrel_convert() {
   local cword=$COMP_CWORD
   local -a words=("${COMP_WORDS[@]}")
   local cur=${words[cword]} prev=${words[cword - 1]}
-  # "--format=fi": the shell splits at "=", so the option is one word further back.
+  # "--format=fi": bash splits at "=", so the option is one word further back;
+  # zsh keeps it one word.
   if [[ $cur == = ]]; then
     cur=
   elif [[ $prev == = ]]; then
     prev=${words[cword - 2]}
+  elif [[ $cur == --*=* ]]; then
+    prev=${cur%%=*}
   fi
 
   case $prev in
@@ -116,6 +122,7 @@ _vantrel_convert() {
           ((i += 2))
         fi
         continue ;;
+      --category=*) category=$(_vantrel_convert_dequote "${word#*=}") ;;
       --eval | --utm | --latlong | --ellipsoids | --batch | --list | --categories | --info | --all)
         mode=$word ;;
       -[0-9.]* | -) positional+=("$word") ;;
@@ -126,17 +133,18 @@ _vantrel_convert() {
   done
 
   if [[ $cur == -* && $cur != -[0-9.]* ]]; then
-    local options
+    local -a options=()
     case $mode in
-      --eval) ((cword == 2)) && options=--diagnostics ;;
-      --utm) options=--ellipsoid ;;
-      --latlong) options='--south --ellipsoid' ;;
-      --ellipsoids) options= ;;
+      --eval) ((cword == 2)) && options=(--diagnostics) ;;
+      --utm) options=(--ellipsoid) ;;
+      --latlong) options=(--south --ellipsoid) ;;
+      --ellipsoids) ;;
       *)
-        options='--category --format --precision --all --batch --list --categories --info --help --version'
-        ((cword == 1)) && options+=' --eval --utm --latlong --ellipsoids' ;;
+        options=(--category --format --precision --all --batch --list --categories --info --help
+          --version)
+        ((cword == 1)) && options+=(--eval --utm --latlong --ellipsoids) ;;
     esac
-    _vantrel_convert_offer "$cur" < <(printf '%s\n' $options)
+    _vantrel_convert_offer "$cur" < <(printf '%s\n' "${options[@]}")
     return
   fi
 

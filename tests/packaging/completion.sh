@@ -33,6 +33,8 @@ check "--categories${nl}--category" --cat
 check "--diagnostics" --eval --d
 check "--ellipsoid${nl}--south" --latlong 0 500000 5 -
 check "scientific" --format = sc
+# zsh keeps "--category=..." one word.
+check '--category=Fuel\ Consumption' '--category=Fuel\ C'
 check 'Fuel\ Consumption' --category Fuel\\\ C
 check 'Fuel Consumption' --category '"Fuel C'
 check "Angle${nl}Angle\\ \\(Solid\\)" --list Angl
