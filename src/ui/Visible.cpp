@@ -12,7 +12,7 @@ namespace vantrel {
 
 CVisible::CVisible(AppContext& context)
     : PropertyPage(context.templates, ids::kVisiblePage, context.dialogFont), context_(context) {
-  AddRoutes({{ids::kVisibleCategoryList, Notification::kSetFocus, [this] { changed_ = 1; }},
+  AddRoutes({{ids::kVisibleCategoryList, Notification::kSetFocus, [this] { OnListFocus(); }},
              {ids::kDisplayAllCheck, Notification::kClicked, [this] { OnDisplayAll(); }}});
 }
 
@@ -31,6 +31,12 @@ void CVisible::OnInitDialog() {
     }
   }
   UpdateData(false);
+}
+
+void CVisible::OnListFocus() {
+  // Only a shown list is the user's doing: a closing sheet may hand the
+  // focus to a page's list on its way out.
+  if (isVisible()) changed_ = 1;
 }
 
 void CVisible::OnDisplayAll() {

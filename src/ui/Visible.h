@@ -28,6 +28,7 @@ class CVisible : public PropertyPage {
   void DoDataExchange(DataExchange& dx) override;
 
  private:
+  void OnListFocus();
   void OnDisplayAll();
 
   AppContext& context_;

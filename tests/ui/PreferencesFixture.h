@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,7 +39,7 @@ class PreferencesFixture : public ::testing::Test {
   // A start of the program, with a process of its own: the window has done
   // what follows its first picture.
   CConverterDlg& Start() {
-    sheet_.reset();
+    opened_.reset();
     main_.reset();
     context_ = std::make_unique<AppContext>(Profile(dir_ / "Mensura.ini"), shell_);
     AddProgramTemplates(context_->templates);
@@ -48,9 +51,25 @@ class PreferencesFixture : public ::testing::Test {
   }
 
   CMySheet& Open() {
-    sheet_ = std::make_unique<CMySheet>(*context_, main_.get());
+    opened_ = std::make_unique<CMySheet>(*context_, main_.get());
+    sheet_ = opened_.get();
     EXPECT_TRUE(sheet_->Create());
     return *sheet_;
+  }
+  // The Preferences command with its modal run: `user` works the sheet and
+  // closes it.
+  void RunPreferences(const std::function<void()>& user) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      sheet_ = qobject_cast<CMySheet*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(sheet_);
+      ran = true;
+      user();
+      if (sheet_->isVisible()) sheet_->reject();
+    });
+    main_->OnCommand(ids::kCmdPreferences);
+    EXPECT_TRUE(ran);
+    sheet_ = nullptr;
   }
   void PressOk() { sheet_->Button(kIdOk)->click(); }
 
@@ -63,7 +82,8 @@ class PreferencesFixture : public ::testing::Test {
   RecordingShell shell_;
   std::unique_ptr<AppContext> context_;
   std::unique_ptr<CConverterDlg> main_;
-  std::unique_ptr<CMySheet> sheet_;  // owned by the window: goes first
+  std::unique_ptr<CMySheet> opened_;  // owned by the window: goes first
+  CMySheet* sheet_ = nullptr;
 };
 
 }  // namespace vantrel::testing

@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <algorithm>
 
 #include "PreferencesFixture.h"
@@ -56,27 +58,39 @@ TEST_F(VisibleTest, ListsEveryCategorySortedAndCheckedExactlyWhenVisible) {
   EXPECT_TRUE(Categories()->GetCheck(static_cast<int>(Names().indexOf("Numbers"))));
 }
 
+// The user looks at the page (a click on its tab) and presses OK: the window
+// keeps its selection.
 TEST_F(VisibleTest, NothingIsStoredWithoutFocusOrClick) {
   Start();
+  const int temperature = static_cast<int>(MainCategories().indexOf("Temperature"));
+  main_->DropDownItem(ids::kCategoryList)->SetCurSel(temperature);
+  main_->OnSelectCategory();
   Settings().DeleteKey(L"Visibility", L"Numbers");
-  Open();
-  sheet_->SetActivePage(2);
-  Categories()->SetCheck(0, !Categories()->GetCheck(0));  // not the user's doing
-  PressOk();
-  EXPECT_FALSE(Visible().Changed());
+  RunPreferences([&] {
+    ASSERT_TRUE(testing::ShowActive(*sheet_));
+    General().Item(ids::kOnTopCheck)->setFocus();
+    QTabBar* tabs = sheet_->TabControl()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    ASSERT_EQ(sheet_->GetActiveIndex(), 2);
+    PressOk();
+  });
   EXPECT_EQ(Settings().GetInt(L"Visibility", L"Numbers", -1), -1);
+  EXPECT_EQ(main_->DropDownItem(ids::kCategoryList)->GetCurSel(), temperature);
 }
 
-TEST_F(VisibleTest, AClearedCategoryIsHiddenAndEveryCategoryWritten) {
+TEST_F(VisibleTest, AClearedCategoryIsHiddenInTheWindowAndEveryCategoryWritten) {
   Start();
   ASSERT_TRUE(MainCategories().contains("Temperature"));
+  main_->DropDownItem(ids::kCategoryList)->SetCurSel(3);
   for (const IniEntry& entry : Settings().GetSection(L"Visibility"))
     Settings().DeleteKey(L"Visibility", entry.key);
-  Open();
-  UserClears(QStringLiteral("Temperature"));
-  PressOk();
-  EXPECT_TRUE(Visible().Changed());
-  EXPECT_EQ(main_->Catalogue().FindCategory(L"Temperature")->Visible(), 0);
+  RunPreferences([&] {
+    UserClears(QStringLiteral("Temperature"));
+    PressOk();
+  });
+  EXPECT_FALSE(MainCategories().contains("Temperature"));
+  EXPECT_EQ(main_->DropDownItem(ids::kCategoryList)->GetCurSel(), 0);
+  EXPECT_EQ(main_->Catalogue().CurrentCategoryName(), MainCategories()[0].toStdWString());
   EXPECT_EQ(Settings().GetInt(L"Visibility", L"Temperature", -1), 0);
   EXPECT_EQ(Settings().GetSection(L"Visibility").size(), main_->Catalogue().Categories().size());
   EXPECT_EQ(Settings().GetInt(L"Visibility", L"Acceleration", -1), 1);
