@@ -13,6 +13,12 @@ DialogTemplate MainDialogTemplate();
 DialogTemplate AboutDialogTemplate();
 DialogTemplate HelpDialogTemplate();
 
+// "Add / Remove Units" (template 141).
+DialogTemplate CustomUnitsTemplate();
+
+// "Add / Remove Categories" (template 142).
+DialogTemplate CustomCategoriesTemplate();
+
 // The pages of the Preferences sheet (templates 143, 145 and 144).
 DialogTemplate GeneralPageTemplate();
 DialogTemplate ResultFormatPageTemplate();
