@@ -11,6 +11,7 @@
 #include "ui/HelpDialog.h"
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
+#include "ui/MySheet.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -84,10 +85,20 @@ void CConverterDlg::OnAbout() {
   about.DoModal();
 }
 
+void CConverterDlg::OnPreferences() {
+  CMySheet sheet(context_, this);
+  // A new format shows at the next recomputation; only hidden or shown
+  // categories are refreshed now.
+  if (sheet.DoModal() == kIdOk && sheet.VisiblePage().Changed()) {
+    FillCategoryCombo();
+    DropDownItem(ids::kCategoryList)->SetCurSel(0);
+    OnSelectCategory();
+  }
+}
+
 // The tool dialogs' commands: each is connected where its dialog is built.
 void CConverterDlg::OnCoordinateConverter() {}
 void CConverterDlg::OnFind() {}
-void CConverterDlg::OnPreferences() {}
 
 void CConverterDlg::OnUnits() {
   // The dialog works in the catalogue's current category: the window's comes

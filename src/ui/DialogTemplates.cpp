@@ -137,12 +137,83 @@ DialogTemplate CustomCategoriesTemplate() {
       }};
 }
 
+DialogTemplate GeneralPageTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{
+      ids::kGeneralPage,
+      L"General",
+      249,
+      162,
+      L"MS Shell Dlg",
+      8,
+      kChild,
+      {
+          {kIdStatic, K::kGroupBox, L"General Options  ", 7, 4, 235, 151, kNoStyle},
+          {ids::kOnTopCheck, K::kCheckBox, L"Always on top", 19, 23, 96, 10, kTabStop},
+          {ids::kRememberLastCheck, K::kCheckBox,
+           L"Remember last used category and units on startup", 19, 40, 191, 10,
+           kNotify | kTabStop},
+          {ids::kShowAbbreviationCheck, K::kCheckBox, L"Show abbreviations when available", 19, 57,
+           144, 10, kNotify | kTabStop},
+          {ids::kCustomFontCheck, K::kCheckBox, L"Use custom font (requires program restart)", 19,
+           74, 170, 10, kNotify | kTabStop},
+          {ids::kFontFaceList, K::kDropDownList, L"", 32, 89, 111, 68,
+           kSorted | kVScroll | kTabStop},
+          {ids::kFontSizeList, K::kDropDownList, L"", 145, 89, 25, 65, kVScroll | kTabStop},
+      }};
+}
+
+DialogTemplate ResultFormatPageTemplate() {
+  using K = ControlKind;
+  constexpr std::uint32_t kMode = kNotify;
+  return DialogTemplate{
+      ids::kResultFormatPage,
+      L"Result Format",
+      249,
+      162,
+      L"MS Shell Dlg",
+      8,
+      kChild,
+      {
+          {kIdStatic, K::kGroupBox, L"Select the format of the result  ", 7, 7, 235, 148, kNoStyle},
+          {ids::kAutoFormatRadio, K::kRadioButton, L"AutoFormat", 19, 25, 64, 10,
+           kMode | kGroup | kTabStop},
+          {ids::kScientificRadio, K::kRadioButton, L"Scientific", 19, 40, 56, 10, kMode},
+          {ids::kFixedRadio, K::kRadioButton, L"Fixed", 19, 55, 43, 10, kMode},
+          {kIdStatic, K::kText, L"Set decimal precision", 120, 56, 85, 8, kNoStyle},
+          {ids::kPrecisionList, K::kDropDownList, L"", 211, 54, 23, 90,
+           kSorted | kVScroll | kTabStop},
+          {kIdStatic, K::kGroupBox, L"Preview  ", 21, 78, 211, 67, kNoStyle},
+          {ids::kFormatPreview, K::kText, L"Static", 30, 107, 194, 12, kCenter | kVCenter | kGroup},
+      }};
+}
+
+DialogTemplate VisiblePageTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{ids::kVisiblePage,
+                        L"Visible Categories",
+                        249,
+                        164,
+                        L"MS Shell Dlg",
+                        8,
+                        kChild,
+                        {
+                            {ids::kVisibleCategoryList, K::kListView, L"", 7, 7, 235, 137,
+                             kSorted | kBorder | kTabStop},
+                            {ids::kDisplayAllCheck, K::kCheckBox, L"Display All Categories", 7, 147,
+                             105, 10, kNotify | kTabStop},
+                        }};
+}
+
 void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(MainDialogTemplate());
   registry.Add(AboutDialogTemplate());
   registry.Add(HelpDialogTemplate());
   registry.Add(CustomUnitsTemplate());
   registry.Add(CustomCategoriesTemplate());
+  registry.Add(GeneralPageTemplate());
+  registry.Add(ResultFormatPageTemplate());
+  registry.Add(VisiblePageTemplate());
 }
 
 }  // namespace vantrel

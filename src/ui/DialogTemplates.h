@@ -19,6 +19,11 @@ DialogTemplate CustomUnitsTemplate();
 // "Add / Remove Categories" (template 142).
 DialogTemplate CustomCategoriesTemplate();
 
+// The pages of the Preferences sheet (templates 143, 145 and 144).
+DialogTemplate GeneralPageTemplate();
+DialogTemplate ResultFormatPageTemplate();
+DialogTemplate VisiblePageTemplate();
+
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);
 

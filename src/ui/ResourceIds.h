@@ -88,4 +88,28 @@ inline constexpr int kAddCategoryButton = 1039;
 inline constexpr int kRemovableCategoryList = 1040;
 inline constexpr int kRemoveCategoryButton = 1041;
 
+// The Preferences sheet's pages.
+inline constexpr int kGeneralPage = 143;
+inline constexpr int kVisiblePage = 144;
+inline constexpr int kResultFormatPage = 145;
+
+// General page controls.
+inline constexpr int kOnTopCheck = 1030;
+inline constexpr int kFontFaceList = 1040;
+inline constexpr int kRememberLastCheck = 1048;
+inline constexpr int kShowAbbreviationCheck = 1049;
+inline constexpr int kCustomFontCheck = 1065;
+inline constexpr int kFontSizeList = 1066;
+
+// Visible Categories page controls.
+inline constexpr int kDisplayAllCheck = 1030;
+inline constexpr int kVisibleCategoryList = 1043;
+
+// Result Format page controls.
+inline constexpr int kPrecisionList = 1040;
+inline constexpr int kAutoFormatRadio = 1044;
+inline constexpr int kScientificRadio = 1045;
+inline constexpr int kFixedRadio = 1046;
+inline constexpr int kFormatPreview = 1047;
+
 }  // namespace vantrel::ids
