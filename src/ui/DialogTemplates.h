@@ -9,6 +9,9 @@ namespace vantrel {
 // The main converter window (template 102).
 DialogTemplate MainDialogTemplate();
 
+// The coordinate converter (template 171).
+DialogTemplate CoordinatesTemplate();
+
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);
 

@@ -34,4 +34,21 @@ inline constexpr int kLastPlainMenuBitmap = 170;
 inline constexpr int kCoordinatesBitmap = 173;
 inline constexpr int kCategoriesBitmap = 174;
 
+// Coordinate conversion dialog.
+inline constexpr int kCoordinatesDialog = 171;
+inline constexpr int kDecimalLatitude = 1038;
+inline constexpr int kEllipsoidList = 1040;
+inline constexpr int kDecimalLongitude = 1052;
+inline constexpr int kLatitudeDegrees = 1053;
+inline constexpr int kLatitudeMinutes = 1054;
+inline constexpr int kLatitudeSeconds = 1055;
+inline constexpr int kLongitudeDegrees = 1056;
+inline constexpr int kLongitudeMinutes = 1057;
+inline constexpr int kLongitudeSeconds = 1058;
+inline constexpr int kEasting = 1059;
+inline constexpr int kNorthing = 1060;
+inline constexpr int kZone = 1061;
+inline constexpr int kNorthern = 1062;
+inline constexpr int kSouthern = 1063;
+
 }  // namespace vantrel::ids
