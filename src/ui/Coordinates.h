@@ -15,6 +15,8 @@ struct AppContext;
 struct UTMResult;
 
 class CCoordinates : public TemplateDialog {
+  Q_OBJECT
+
  public:
   explicit CCoordinates(AppContext& context, QWidget* parent = nullptr);
 

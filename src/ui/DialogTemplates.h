@@ -9,8 +9,12 @@ namespace vantrel {
 // The main converter window (template 102).
 DialogTemplate MainDialogTemplate();
 
+// The About box (template 100) and the Help window (template 140).
+DialogTemplate AboutDialogTemplate();
+DialogTemplate HelpDialogTemplate();
+
 // The coordinate converter (template 171).
-DialogTemplate CoordinatesTemplate();
+DialogTemplate CoordinatesDialogTemplate();
 
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
@@ -15,11 +16,13 @@
 #include "KitTestSupport.h"
 #include "RecordingShell.h"
 #include "cli/GeoCommand.h"
+#include "expr/ErrorReport.h"
 #include "geo/Ellipsoid.h"
 #include "geo/Utm.h"
 #include "platform/NumberText.h"
 #include "support/TempDir.h"
 #include "ui/AppContext.h"
+#include "ui/ConverterDlg.h"
 #include "ui/Coordinates.h"
 #include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
@@ -353,6 +356,36 @@ TEST_F(CoordinatesTest, AgreesWithTheCommandLineOnRandomPointsAndEveryEllipsoid)
       EXPECT_EQ(boxes[5] + " " + boxes[6] + " " + boxes[7], decimal[3]);
     }
   }
+}
+
+// What the main window's command opens, as the user finds it, after typing a
+// point there.
+QString OpenFromTheMainWindow(CConverterDlg& window, int command) {
+  QString found;
+  QTimer::singleShot(0, [&] {
+    auto* opened = qobject_cast<CCoordinates*>(QApplication::activeModalWidget());
+    if (!opened) return;
+    found = opened->ItemText(ids::kNorthing);
+    opened->SetItemText(ids::kDecimalLatitude, QStringLiteral("-33.9"));
+    opened->close();
+  });
+  window.OnCommand(command);
+  return found;
+}
+
+TEST_F(CoordinatesTest, TheMainWindowsCommandOpensItAtTheDefaultPointAndRefreshesNothing) {
+  expr::set_math_diagnostic_stream(nullptr);
+  CConverterDlg window(context_);
+  ASSERT_TRUE(window.Create());
+  window.SetItemText(ids::kInputBox, QStringLiteral("2"));
+  const QString output = window.ItemText(ids::kOutputBox);
+  for (int opening = 0; opening < 2; ++opening) {
+    EXPECT_EQ(OpenFromTheMainWindow(window, ids::kCmdCoordinateConverter),
+              QStringLiteral("3734419.547"));
+  }
+  EXPECT_EQ(window.ItemText(ids::kInputBox), QStringLiteral("2"));
+  EXPECT_EQ(window.ItemText(ids::kOutputBox), output);
+  expr::set_math_diagnostic_stream(stderr);
 }
 
 }  // namespace
