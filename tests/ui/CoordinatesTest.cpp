@@ -261,6 +261,27 @@ TEST_F(CoordinatesTest, TheZoneIsTheNumberOfItsFirstTwoCharacters) {
   }
 }
 
+// Texts pasted through a box's context menu, which the keyboard filter does
+// not see.
+TEST_F(CoordinatesTest, DecimalAndUTMBoxesReadTheirLeadingNumberAndNeverComplain) {
+  Open();
+  dialog_.SetItemText(ids::kDecimalLatitude, QStringLiteral("abc"));
+  EXPECT_EQ(Text(ids::kLatitudeDegrees) + Text(ids::kLatitudeMinutes), QStringLiteral("00"));
+  dialog_.SetItemText(ids::kDecimalLatitude, QStringLiteral(" -33.9 S"));
+  dialog_.SetItemText(ids::kDecimalLongitude, QStringLiteral("18.4e"));
+  std::vector<std::string> boxes = Boxes(dialog_);
+  boxes[0] = "-33.9";
+  boxes[4] = "18.4";
+  EXPECT_EQ(boxes, kCapeTown);
+  dialog_.SetItemText(ids::kNorthing, QStringLiteral("6245888.046 m"));
+  EXPECT_EQ(Text(ids::kDecimalLatitude), QStringLiteral("-33.900"));
+  for (const char* nonsense : {"inf", "-1e999", "nan", "0x7fffffff"}) {
+    dialog_.SetItemText(ids::kNorthing, QString::fromLatin1(nonsense));
+    dialog_.SetItemText(ids::kDecimalLongitude, QString::fromLatin1(nonsense));
+  }
+  EXPECT_TRUE(shell_.messages.empty());
+}
+
 TEST_F(CoordinatesTest, DegreesBetweenMinusOneAndZeroKeepTheirSign) {
   Open();
   Type(ids::kDecimalLatitude, QStringLiteral("-0.5"));
