@@ -13,6 +13,12 @@ DialogTemplate MainDialogTemplate();
 DialogTemplate AboutDialogTemplate();
 DialogTemplate HelpDialogTemplate();
 
+// "Add / Remove Units" (template 141).
+DialogTemplate CustomUnitsTemplate();
+
+// "Add / Remove Categories" (template 142).
+DialogTemplate CustomCategoriesTemplate();
+
 // The coordinate converter (template 171).
 DialogTemplate CoordinatesDialogTemplate();
 
