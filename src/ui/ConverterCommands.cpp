@@ -6,6 +6,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
+#include "ui/Coordinates.h"
 #include "ui/CustomCategories.h"
 #include "ui/CustomUnits.h"
 #include "ui/HelpDialog.h"
@@ -97,7 +98,10 @@ void CConverterDlg::OnPreferences() {
 }
 
 // The tool dialogs' commands: each is connected where its dialog is built.
-void CConverterDlg::OnCoordinateConverter() {}
+void CConverterDlg::OnCoordinateConverter() {
+  CCoordinates coordinates(context_, this);
+  coordinates.DoModal();
+}
 void CConverterDlg::OnFind() {}
 
 void CConverterDlg::OnUnits() {

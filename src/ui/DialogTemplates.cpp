@@ -205,6 +205,47 @@ DialogTemplate VisiblePageTemplate() {
                         }};
 }
 
+DialogTemplate CoordinatesDialogTemplate() {
+  using K = ControlKind;
+  constexpr std::uint32_t kBox = kBorder | kTabStop;
+  return DialogTemplate{
+      ids::kCoordinatesDialog,
+      L"Coordinate Conversion",
+      253,
+      166,
+      L"MS Shell Dlg",
+      8,
+      kSysMenu,
+      {
+          // id, kind, text, x, y, cx, cy, style
+          {ids::kEllipsoidList, K::kDropDownList, L"", 13, 19, 226, 141, kVScroll | kTabStop},
+          {ids::kDecimalLatitude, K::kEdit, L"", 56, 62, 60, 14, kAutoHScroll | kBox},
+          {ids::kLatitudeDegrees, K::kEdit, L"", 139, 62, 30, 14, kBox},
+          {ids::kLatitudeMinutes, K::kEdit, L"", 174, 62, 30, 14, kBox},
+          {ids::kLatitudeSeconds, K::kEdit, L"", 209, 62, 30, 14, kBox},
+          {ids::kDecimalLongitude, K::kEdit, L"", 56, 81, 60, 14, kBox},
+          {ids::kLongitudeDegrees, K::kEdit, L"", 139, 81, 30, 14, kBox},
+          {ids::kLongitudeMinutes, K::kEdit, L"", 173, 81, 30, 14, kBox},
+          {ids::kLongitudeSeconds, K::kEdit, L"", 209, 81, 30, 14, kBox},
+          {ids::kNorthing, K::kEdit, L"", 56, 117, 60, 14, kBox},
+          {ids::kEasting, K::kEdit, L"", 56, 138, 60, 14, kBox},
+          {ids::kZone, K::kEdit, L"", 193, 115, 44, 14, kBox},
+          {ids::kNorthern, K::kRadioButton, L"Northern", 195, 135, 45, 10, kGroup | kTabStop},
+          {ids::kSouthern, K::kRadioButton, L"Southern", 195, 146, 45, 10, kNoStyle},
+          {kIdStatic, K::kGroupBox, L"Select Ellipsoid ", 7, 3, 238, 36, kGroup},
+          {kIdStatic, K::kGroupBox, L"Decimal Lat / Long  ", 7, 47, 118, 53, kNoStyle},
+          {kIdStatic, K::kText, L"Latitude ", 14, 64, 35, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Longitude", 13, 84, 36, 8, kNoStyle},
+          {kIdStatic, K::kGroupBox, L"  Degrees     Minutes     Seconds", 131, 47, 115, 53,
+           kNoStyle},
+          {kIdStatic, K::kGroupBox, L"UTM ", 7, 103, 239, 56, kNoStyle},
+          {kIdStatic, K::kText, L"Northing ", 12, 120, 38, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Easting", 12, 140, 38, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Zone Number", 138, 118, 51, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Hemisphere", 138, 136, 43, 8, kNoStyle},
+      }};
+}
+
 void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(MainDialogTemplate());
   registry.Add(AboutDialogTemplate());
@@ -214,6 +255,7 @@ void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(GeneralPageTemplate());
   registry.Add(ResultFormatPageTemplate());
   registry.Add(VisiblePageTemplate());
+  registry.Add(CoordinatesDialogTemplate());
 }
 
 }  // namespace vantrel

@@ -23,6 +23,8 @@ DialogTemplate CustomCategoriesTemplate();
 DialogTemplate GeneralPageTemplate();
 DialogTemplate ResultFormatPageTemplate();
 DialogTemplate VisiblePageTemplate();
+// The coordinate converter (template 171).
+DialogTemplate CoordinatesDialogTemplate();
 
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);

@@ -112,4 +112,21 @@ inline constexpr int kScientificRadio = 1045;
 inline constexpr int kFixedRadio = 1046;
 inline constexpr int kFormatPreview = 1047;
 
+// Coordinate conversion dialog (template 171) and its controls.
+inline constexpr int kCoordinatesDialog = 171;
+inline constexpr int kDecimalLatitude = 1038;
+inline constexpr int kEllipsoidList = 1040;
+inline constexpr int kDecimalLongitude = 1052;
+inline constexpr int kLatitudeDegrees = 1053;
+inline constexpr int kLatitudeMinutes = 1054;
+inline constexpr int kLatitudeSeconds = 1055;
+inline constexpr int kLongitudeDegrees = 1056;
+inline constexpr int kLongitudeMinutes = 1057;
+inline constexpr int kLongitudeSeconds = 1058;
+inline constexpr int kEasting = 1059;
+inline constexpr int kNorthing = 1060;
+inline constexpr int kZone = 1061;
+inline constexpr int kNorthern = 1062;
+inline constexpr int kSouthern = 1063;
+
 }  // namespace vantrel::ids
