@@ -1,8 +1,11 @@
-// Reading an integer and writing a string in a settings file of 2,000 entries.
+// Reading an integer and writing a string in a settings file of 2,000 entries,
+// and writing 45 keys (every category's visibility) one by one and as one
+// batch.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/Profile.h"
@@ -46,5 +49,20 @@ void BM_ProfileWriteString(benchmark::State& state) {
     file.profile().WriteString(L"Settings", L"FontName", (i++ % 2) ? L"Verdana" : L"DejaVu Sans");
 }
 BENCHMARK(BM_ProfileWriteString)->Unit(benchmark::kMicrosecond);
+
+// Each write is a locked read-modify-write with its own fsync and rename.
+void WriteVisibility(vantrel::Profile& profile, int round, bool batched) {
+  std::optional<vantrel::Profile::Batch> batch;
+  if (batched) batch.emplace(profile);
+  for (int i = 0; i < 45; ++i)
+    profile.WriteInt(L"Visibility", L"Category " + std::to_wstring(i), (round + i) % 2);
+}
+
+void BM_ProfileWrite45Keys(benchmark::State& state) {
+  SettingsFile file;
+  int round = 0;
+  for (auto _ : state) WriteVisibility(file.profile(), round++, state.range(0) != 0);
+}
+BENCHMARK(BM_ProfileWrite45Keys)->ArgName("batched")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

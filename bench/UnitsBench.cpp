@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "units/BuiltinCatalogue.h"
+#include "units/InputConversion.h"
 #include "units/NumberBase.h"
 #include "units/UnitCatalogue.h"
 
@@ -32,6 +33,20 @@ void BM_ConvertWithFormatting(benchmark::State& state) {
 }
 // Automatic, scientific and fixed format.
 BENCHMARK(BM_ConvertWithFormatting)->Arg(0)->Arg(1)->Arg(2);
+
+// The whole road of one keystroke but the window: evaluation, conversion and
+// formatting.
+void BM_ConvertInput(benchmark::State& state) {
+  vantrel::CUnitCatalogue catalogue;
+  vantrel::BuildBuiltinCatalogue(catalogue);
+  const vantrel::CCategory& category = *catalogue.FindCategory(L"Temperature");
+  const vantrel::CUnit& from = *category.FindUnit(L"degree Celsius");
+  const vantrel::CUnit& to = *category.FindUnit(L"degree Fahrenheit");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        vantrel::ConvertInput(L"12.5", category, from, to, catalogue.Format(), 0));
+}
+BENCHMARK(BM_ConvertInput);
 
 void BM_ConvertNumberBase(benchmark::State& state) {
   for (auto _ : state)

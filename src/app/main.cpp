@@ -2,7 +2,14 @@
 #include <QApplication>
 #include <cstdio>
 
+#ifdef VANTREL_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+#endif
+
 #include "app/ConverterApp.h"
+#include "platform/AtomicFile.h"
 
 int main(int argc, char** argv) {
   if (!vantrel::CConverterApp::DisplayAvailable()) {
@@ -13,7 +20,16 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  vantrel::IgnoreFileSizeSignal();
+#ifdef VANTREL_HAVE_FONTCONFIG
+  // The font configuration takes milliseconds to load, and the window's
+  // first layout needs it: it loads on a second thread while Qt starts.
+  std::thread fonts([] { FcInit(); });
   QApplication application(argc, argv);
+  fonts.join();
+#else
+  QApplication application(argc, argv);
+#endif
   QApplication::setApplicationName(QStringLiteral("Vantrel Unit Converter"));
   QApplication::setDesktopFileName(QStringLiteral("vantrel"));
   vantrel::CConverterApp converter;

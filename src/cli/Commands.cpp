@@ -7,10 +7,7 @@
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
-namespace {
 
-// The category named by --category, or null without one. False with a
-// message when it names none.
 bool ChosenCategory(Session& session, const std::optional<std::string>& name,
                     const CCategory*& category, std::string& error) {
   category = nullptr;
@@ -20,6 +17,8 @@ bool ChosenCategory(Session& session, const std::optional<std::string>& name,
   error = "unknown category '" + *name + "' (see --categories)";
   return false;
 }
+
+namespace {
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
   std::vector<std::string_view> fields;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli/Options.h"
 #include "cli/Session.h"
@@ -25,6 +27,11 @@ int RunList(Session& session, const Options& options, std::ostream& out, std::os
 
 // Name, visible flag, unit count; tab separated.
 int RunCategories(Session& session, std::ostream& out);
+
+// The category named by --category, or null without one. False with a
+// message when it names none.
+bool ChosenCategory(Session& session, const std::optional<std::string>& name,
+                    const CCategory*& category, std::string& error);
 
 // Applies --format and --precision over the stored result format.
 void ApplyFormatOptions(Session& session, const Options& options);

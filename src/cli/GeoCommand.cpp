@@ -115,11 +115,31 @@ std::optional<int> ParseZone(const std::string& text, std::ostream& err) {
   return static_cast<int>(zone);
 }
 
+// What UTM covers: a coordinate outside gives numbers without meaning, so
+// the command line refuses it (the coordinate dialog converts what it gets).
+struct Range {
+  const char* what;
+  double low;
+  double high;
+};
+constexpr Range kLatitudeRange{"latitude", -80, 84};
+constexpr Range kLongitudeRange{"longitude", -180, 180};
+constexpr Range kNorthingRange{"northing", 0, 10000000};
+constexpr Range kEastingRange{"easting", 0, 1000000};
+constexpr Range kZoneRange{"zone", 1, 60};
+
+// Prints the error itself.
+bool InRange(double value, const Range& range, const std::string& text, std::ostream& err) {
+  if (value >= range.low && value <= range.high) return true;
+  Fail(err, kExitConversionError,
+       FormatText("%s '%s' is outside %.0f to %.0f", range.what, text.c_str(), range.low,
+                  range.high));
+  return false;
+}
+
 std::string DmsText(double value) {
   const DMS dms = DecimalToDMS(value);
-  // The degrees carry the sign, except between -1 and 0 where they are 0.
-  const char* sign = dms.negative && dms.degrees == 0 ? "-" : "";
-  return FormatText("%s%d %d %d", sign, dms.degrees, dms.minutes, dms.seconds);
+  return FormatText("%s %d %d", DegreesText(dms).c_str(), dms.minutes, dms.seconds);
 }
 
 void WriteLine(std::ostream& out, const std::string& line) { out << line << '\n'; }
@@ -136,6 +156,9 @@ int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (!latitude) return kExitUsageError;
   const std::optional<double> longitude = ParseNumber(parsed->positional[1], "longitude", err);
   if (!longitude) return kExitUsageError;
+  if (!InRange(*latitude, kLatitudeRange, parsed->positional[0], err) ||
+      !InRange(*longitude, kLongitudeRange, parsed->positional[1], err))
+    return kExitConversionError;
 
   const UTMResult r = LatLongToUTM(*latitude, *longitude, Ellipsoids()[parsed->ellipsoid]);
   if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
@@ -158,6 +181,10 @@ int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (!easting) return kExitUsageError;
   const std::optional<int> zone = ParseZone(parsed->positional[2], err);
   if (!zone) return kExitUsageError;
+  if (!InRange(*northing, kNorthingRange, parsed->positional[0], err) ||
+      !InRange(*easting, kEastingRange, parsed->positional[1], err) ||
+      !InRange(*zone, kZoneRange, parsed->positional[2], err))
+    return kExitConversionError;
 
   const LatLong p = UTMToLatLong(*northing, *easting, *zone, parsed->south ? 1 : 0,
                                  Ellipsoids()[parsed->ellipsoid]);

@@ -13,11 +13,15 @@ namespace vantrel::cli {
 
 // --utm LAT LON [--ellipsoid N|NAME]
 // Prints: northing  easting  zone ("16 S")  hemisphere (N or S), tab-separated.
+// A latitude outside -80 to 84 or a longitude outside -180 to 180 is an
+// error (exit 1): UTM does not cover it.
 int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // --latlong NORTHING EASTING ZONE [--south] [--ellipsoid N|NAME]
 // Prints: latitude  longitude  latitude DMS  longitude DMS, tab-separated; each
-// DMS reads "D M S", with "-0" degrees for a value between -1 and 0.
+// DMS reads "D M S", with "-0" degrees for a value between -1 and 0. A zone
+// outside 1 to 60, a northing outside 0 to 10000000 or an easting outside 0 to
+// 1000000 is an error (exit 1).
 int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // --ellipsoids

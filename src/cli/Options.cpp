@@ -11,7 +11,7 @@ bool IsOption(const std::string& arg) {
 
 bool SetMode(Options& options, Mode mode, std::string& error) {
   if (options.mode != Mode::kConvert && options.mode != mode) {
-    error = "choose only one of --batch, --list and --categories";
+    error = "choose only one of --batch, --list, --categories, --info and --all";
     return false;
   }
   options.mode = mode;
@@ -85,6 +85,10 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
       if (!SetMode(options, Mode::kList, error)) return false;
     } else if (arg == "--categories") {
       if (!SetMode(options, Mode::kCategories, error)) return false;
+    } else if (arg == "--info") {
+      if (!SetMode(options, Mode::kInfo, error)) return false;
+    } else if (arg == "--all") {
+      if (!SetMode(options, Mode::kAll, error)) return false;
     } else if (arg == "--category") {
       std::string value;
       if (!takeValue(value)) return false;
@@ -129,6 +133,18 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
         return false;
       }
       if (count == 1) options.category = options.positional.front();
+      break;
+    case Mode::kInfo:
+      if (count != 1) {
+        error = "--info takes one UNIT";
+        return false;
+      }
+      break;
+    case Mode::kAll:
+      if (count != 2) {
+        error = "expected VALUE FROM --all";
+        return false;
+      }
       break;
     case Mode::kBatch:
     case Mode::kCategories:

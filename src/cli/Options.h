@@ -8,11 +8,12 @@
 
 namespace vantrel::cli {
 
-enum class Mode { kConvert, kBatch, kList, kCategories, kHelp, kVersion };
+enum class Mode { kConvert, kBatch, kList, kCategories, kInfo, kAll, kHelp, kVersion };
 
 struct Options {
   Mode mode = Mode::kConvert;
-  // VALUE FROM TO for a conversion; the optional CATEGORY of --list.
+  // VALUE FROM TO for a conversion, VALUE FROM with --all, UNIT with --info;
+  // the optional CATEGORY of --list.
   Arguments positional;
   std::optional<std::string> category;
   std::optional<int> format;  // overrides the stored result format

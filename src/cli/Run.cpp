@@ -3,7 +3,9 @@
 #include "cli/Commands.h"
 #include "cli/EvalCommand.h"
 #include "cli/GeoCommand.h"
+#include "cli/UnitCommands.h"
 #include "expr/ErrorReport.h"
+#include "settings/SettingsProblem.h"
 
 namespace vantrel::cli {
 namespace {
@@ -11,12 +13,15 @@ namespace {
 constexpr const char* kUsage =
     "Usage: vantrel-convert VALUE FROM TO [--category NAME] [--format F] [--precision N]\n"
     "       vantrel-convert --batch [--category NAME] [--format F] [--precision N]\n"
+    "       vantrel-convert VALUE FROM --all [--category NAME] [--format F] [--precision N]\n"
+    "       vantrel-convert --info UNIT [--category NAME]\n"
     "       vantrel-convert --list [CATEGORY]\n"
     "       vantrel-convert --categories\n"
     "Converts values between units with the converter's catalogue, including the\n"
     "custom units and categories of your settings file (which is only read).\n"
     "\n"
-    "  FROM, TO         unit names or abbreviations\n"
+    "  FROM, TO, UNIT   unit names or abbreviations; also plurals (miles, inches)\n"
+    "                   and spellings such as feet, mph, degF, degC, lbs\n"
     "  --category NAME  the category, where the units are found in several\n"
     "  --format F       auto, scientific or fixed (default: the stored format)\n"
     "  --precision N    digits after the point, 0 to 8, for scientific and fixed\n"
@@ -25,6 +30,12 @@ constexpr const char* kUsage =
     "  --list           one line per unit: category, name, abbreviation,\n"
     "                   coefficient, offset, inverted flag (tab separated)\n"
     "  --categories     one line per category: name, visible flag, unit count\n"
+    "  --all            VALUE in every unit of FROM's category: unit<TAB>result\n"
+    "                   lines in the table's order (custom units last)\n"
+    "  --info           one key<TAB>value line each: category, name, abbreviation,\n"
+    "                   coefficient (in the base unit, %.17g), offset, inverted,\n"
+    "                   provenance (exact, derived, chosen, none or custom) and\n"
+    "                   source of the coefficient\n"
     "\n"
     "Expressions (x, y, z and t are 0):\n"
     "  --eval [--diagnostics] EXPR...\n"
@@ -49,6 +60,16 @@ constexpr const char* kUsage =
     "In the category \"Numbers\" VALUE is an integer in the base of FROM.\n"
     "Fields are separated by tabs; decimals use a full stop.\n"
     "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
+
+// The settings file is only read: when it cannot be, say so once and go on
+// with the defaults.
+void WarnIfSettingsUnreadable(const std::filesystem::path& file, std::ostream& err) {
+  if (file.empty()) return;
+  if (const FileProblem problem = CheckReadable(file)) {
+    err << "vantrel-convert: warning: the " << SettingsProblemText(file, problem)
+        << "; going on with the default settings\n";
+  }
+}
 
 }  // namespace
 
@@ -80,6 +101,7 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   // command reports, and a help keyword must not break the output's format.
   expr::set_math_diagnostic_stream(nullptr);
   expr::set_math_help_stream(nullptr);
+  WarnIfSettingsUnreadable(settingsFile, err);
   Session session(settingsFile);
   ApplyFormatOptions(session, options);
   switch (options.mode) {
@@ -89,6 +111,10 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
       return RunList(session, options, out, err);
     case Mode::kCategories:
       return RunCategories(session, out);
+    case Mode::kInfo:
+      return RunInfo(session, options, out, err);
+    case Mode::kAll:
+      return RunAll(session, options, out, err);
     default:
       return RunConversion(session, options, out, err);
   }

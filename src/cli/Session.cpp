@@ -1,11 +1,10 @@
 #include "cli/Session.h"
 
-#include "cli/ValueParser.h"
 #include "platform/TextEncoding.h"
 #include "settings/Preferences.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
-#include "units/NumberBase.h"
+#include "units/InputConversion.h"
 
 namespace vantrel::cli {
 
@@ -31,37 +30,41 @@ const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
   key_ += to;
   key_ += '\t';
   if (category) key_ += WideToUtf8(category->Name());
-  if (const auto it = resolved_.find(key_); it != resolved_.end()) return &it->second;
-  UnitChoice choice;
-  if (!index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, choice, error)) return nullptr;
+  if (const auto it = resolved_.find(key_); it != resolved_.end()) {
+    if (it->second.error.empty()) return &it->second.choice;
+    error = it->second.error;
+    return nullptr;
+  }
+  Resolution resolution;
+  const bool found = index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, resolution.choice,
+                                     resolution.error);
+  // A failure is remembered too (a batch repeats its typos), but not one of
+  // a name too long to be any unit's, which is answered at once anyway and
+  // would only fill the memory.
+  if (!found && key_.size() > kLongestRemembered) {
+    error = std::move(resolution.error);
+    return nullptr;
+  }
   if (resolved_.size() >= 4096) resolved_.clear();  // distinct pairs without end
-  return &resolved_.emplace(key_, choice).first->second;
+  const Resolution& stored = resolved_.emplace(key_, std::move(resolution)).first->second;
+  if (found) return &stored.choice;
+  error = stored.error;
+  return nullptr;
 }
 
 bool Session::Convert(std::string_view value, std::string_view from, std::string_view to,
                       const CCategory* category, std::wstring& result, std::string& error) {
   const UnitChoice* choice = Resolve(from, to, category, error);
   if (!choice) return false;
-  if (choice->category->Name() == L"Numbers") {
-    result = ConvertNumberBase(Utf8ToWide(value), choice->from->name, choice->to->name);
-    if (result == L"Error") {
-      error = "'" + std::string(value) +
-              "' does not fit a signed 32-bit integer, or a base is outside 2 to 36";
-      return false;
-    }
-    return true;
+  // Quietly: an error is the one line the command reports. Anything but a
+  // plain result (nothing typed, a help keyword, inf) is no answer here.
+  ConversionOutcome outcome = ConvertInput(Utf8ToWide(value), *choice->category, *choice->from,
+                                           *choice->to, catalogue_.Format(), 0);
+  if (outcome.kind != ConversionOutcome::Kind::kResult) {
+    error = std::move(outcome.message);
+    return false;
   }
-  double number = 0.0;
-  if (!ParseValue(value, number, error)) return false;
-  // Select as the window does, but only when the pair changes.
-  if (selected_.category != choice->category || selected_.from != choice->from ||
-      selected_.to != choice->to) {
-    catalogue_.SelectCategory(choice->category->Name());
-    catalogue_.CurrentCategory()->SelectInputUnit(choice->from->name);
-    catalogue_.CurrentCategory()->SelectOutputUnit(choice->to->name);
-    selected_ = *choice;
-  }
-  result = catalogue_.Convert(number);
+  result = std::move(outcome.text);
   return true;
 }
 

@@ -23,22 +23,27 @@ class Session {
   CUnitCatalogue& Catalogue() { return catalogue_; }
   const UnitIndex& Index() const { return *index_; }
 
-  // Converts like the main window: "Numbers" takes the value text as typed,
-  // every other category an expression. False with a one-line reason.
-  // FROM and TO are UTF-8.
+  // Converts as the main window does (see ConvertInput); false with a
+  // one-line reason for anything but a finite result. All text is UTF-8.
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::wstring& result, std::string& error);
 
  private:
-  // Batches repeat the same few unit pairs: each is resolved once.
+  // Batches repeat the same few unit pairs, good or bad: each is resolved
+  // once.
   const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
                             std::string& error);
 
+  struct Resolution {
+    UnitChoice choice;
+    std::string error;  // empty when the pair resolved
+  };
+  static constexpr std::size_t kLongestRemembered = 1024;  // bytes of a failed pair's key
+
   CUnitCatalogue catalogue_;
   std::optional<UnitIndex> index_;
-  std::unordered_map<std::string, UnitChoice> resolved_;
+  std::unordered_map<std::string, Resolution> resolved_;
   std::string key_;
-  UnitChoice selected_;
 };
 
 }  // namespace vantrel::cli

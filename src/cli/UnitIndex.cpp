@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/UnitAliases.h"
 #include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
 
@@ -24,30 +25,10 @@ std::string NameList(const std::vector<std::wstring>& names) {
   return list;
 }
 
-std::wstring Folded(std::wstring_view text) {
-  std::wstring folded(text);
-  for (wchar_t& c : folded) c = FoldCase(c);
-  return folded;
-}
-
-std::size_t EditDistance(std::wstring_view a, std::wstring_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
 }  // namespace
 
-UnitIndex::UnitIndex(const CUnitCatalogue& catalogue) : catalogue_(catalogue) {
+UnitIndex::UnitIndex(const CUnitCatalogue& catalogue)
+    : catalogue_(catalogue), closeNames_(catalogue) {
   for (const auto& [categoryName, category] : catalogue.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
       // Pointers, not the bindings themselves: older compilers cannot capture those.
@@ -85,22 +66,26 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
   auto it = entries_.find(std::wstring(text));
   if (it == entries_.end() && TrimTrailingBlanks(text).size() != text.size())
     it = entries_.find(std::wstring(TrimTrailingBlanks(text)));
-  std::vector<Match> matches;
-  if (it == entries_.end()) return matches;
-
   std::vector<Entry> entries;
-  for (const Entry& entry : it->second)
-    if (!category || entry.category == category) entries.push_back(entry);
+  if (it != entries_.end()) {
+    for (const Entry& entry : it->second)
+      if (!category || entry.category == category) entries.push_back(entry);
+  } else {
+    AddOtherSpellings(text, category, entries);
+  }
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.category != b.category) return a.category->Name() < b.category->Name();
     if (a.rank != b.rank) return a.rank < b.rank;
     return a.unit->name < b.unit->name;
   });
+  std::vector<Match> matches;
   for (std::size_t i = 0; i < entries.size();) {
     Match match{entries[i].category, {}};
     const Rank best = entries[i].rank;
     for (; i < entries.size() && entries[i].category == match.category; ++i)
-      if (entries[i].rank == best) match.units.push_back(entries[i].unit);
+      if (entries[i].rank == best &&
+          std::find(match.units.begin(), match.units.end(), entries[i].unit) == match.units.end())
+        match.units.push_back(entries[i].unit);
     matches.push_back(std::move(match));
   }
   return matches;
@@ -159,40 +144,21 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
 
 std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,
                                                 const CCategory* category) const {
-  const std::wstring wanted = Folded(TrimTrailingBlanks(text));
-  // Names containing the text come first, then names within a few edits.
-  const std::size_t limit = std::max<std::size_t>(2, wanted.size() / 3);
-  struct Scored {
-    std::size_t score;
-    std::wstring name;
-  };
-  std::vector<Scored> scored;
-  for (const auto& [categoryName, cat] : catalogue_.Categories()) {
-    if (category && &cat != category) continue;
-    for (const auto& [unitName, unit] : cat.Units()) {
-      const std::wstring folded = Folded(unitName);
-      std::size_t score;
-      if (!wanted.empty() && folded.find(wanted) != std::wstring::npos)
-        score = 0;
-      else if (const std::size_t d = EditDistance(wanted, folded); d <= limit)
-        score = d;
-      else
-        continue;
-      scored.push_back({score, unitName});
-    }
+  return closeNames_.Find(TrimTrailingBlanks(text), category);
+}
+
+void UnitIndex::AddOtherSpellings(std::wstring_view text, const CCategory* category,
+                                  std::vector<Entry>& entries) const {
+  // The first spelling that names a unit wins: "miles" is "mile", not "mil".
+  for (const Spelling& spelling : OtherSpellings(text)) {
+    const auto it = entries_.find(spelling.text);
+    if (it == entries_.end()) continue;
+    for (const Entry& entry : it->second)
+      if ((!category || entry.category == category) &&
+          (spelling.category.empty() || entry.category->Name() == spelling.category))
+        entries.push_back(entry);
+    if (!entries.empty()) return;
   }
-  std::sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) {
-    if (a.score != b.score) return a.score < b.score;
-    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
-    return a.name < b.name;
-  });
-  std::vector<std::wstring> names;
-  for (const Scored& s : scored) {
-    if (std::find(names.begin(), names.end(), s.name) != names.end()) continue;
-    names.push_back(s.name);
-    if (names.size() == 5) break;
-  }
-  return names;
 }
 
 std::string UnitIndex::UnknownUnit(std::wstring_view text, const CCategory* category) const {

@@ -1,7 +1,8 @@
 // Finds units by what a user types on the command line: a unit name or an
 // abbreviation, and failing that the same without trailing blanks (several
-// built-in names end in one). Built once per run, so that batch lines cost a
-// hash lookup each.
+// built-in names end in one), and failing that an alias or a plural of one
+// (UnitAliases.h). Built once per run, so that batch lines cost a hash lookup
+// each.
 #pragma once
 
 #include <string>
@@ -9,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "cli/CloseNameSearch.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
@@ -34,7 +36,7 @@ class UnitIndex {
   bool Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
                UnitChoice& choice, std::string& error) const;
 
-  // Up to five unit names close to the text, best first.
+  // Up to five unit names close to the text, best first (see CloseNameSearch).
   std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
 
  private:
@@ -52,9 +54,12 @@ class UnitIndex {
   };
 
   std::vector<Match> Lookup(std::wstring_view text, const CCategory* category) const;
+  void AddOtherSpellings(std::wstring_view text, const CCategory* category,
+                         std::vector<Entry>& entries) const;
   std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
 
   const CUnitCatalogue& catalogue_;
+  CloseNameSearch closeNames_;
   std::unordered_map<std::wstring, std::vector<Entry>> entries_;
 };
 

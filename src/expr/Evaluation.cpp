@@ -58,6 +58,13 @@ ME_TYPE eval_math_expression_xyzt(const char* text, ME_TYPE x, ME_TYPE y, ME_TYP
   return value;
 }
 
+bool is_math_expression_help_request(const char* text) {
+  if (!text) return false;
+  std::string normalised(std::strlen(text) + 1, '\0');
+  const int length = normalize_math_expression(text, normalised.data());
+  return IsHelpKeyword({normalised.data(), static_cast<std::size_t>(length)});
+}
+
 ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y,
                                           ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_correct_math_expression_xyzt";

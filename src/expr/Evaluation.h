@@ -37,6 +37,10 @@ inline ME_TYPE eval_math_expression(const char* text, int& error_code, int diagn
   return eval_math_expression_xyzt(text, 0, 0, 0, 0, error_code, diagnostics);
 }
 
+// True when the text is a help keyword: evaluating it writes the help and
+// gives 0 with no error, which a caller may not take for a value.
+bool is_math_expression_help_request(const char* text);
+
 // Evaluates a span of normalised text (no spaces, lower case).
 ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y,
                                           ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics);

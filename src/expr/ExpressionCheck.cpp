@@ -52,11 +52,13 @@ int check_math_expression_for_correctness(const char* text, int diagnostics) {
   const int n = LengthOf(text);
   if (n >= MX_MATH_EXPRESSION_LENGTH) {
     if (diagnostics) {
+      // The longest text allowed is one short of the buffer: at 1024 both
+      // numbers would read 1024, as if the limit were not passed.
       print_math_expression_error(
           kName, text,
           format_math_message(
-              "length of expression = %d is more than allowed MX_MATH_EXPRESSION_LENGTH = %d", n,
-              MX_MATH_EXPRESSION_LENGTH),
+              "length of expression = %zu is more than allowed MX_MATH_EXPRESSION_LENGTH - 1 = %d",
+              std::strlen(text), MX_MATH_EXPRESSION_LENGTH - 1),
           n, 3, diagnostics);
     }
     return 3;

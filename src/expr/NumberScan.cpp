@@ -43,33 +43,6 @@ bool SameIgnoringCase(const char* span, std::string_view lower_name) {
   return true;
 }
 
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// Length of the longest prefix that reads as a decimal number: blanks, a
-// sign, digits with at most one point, then an exponent only when digits
-// follow its 'e' (and sign). Hexadecimal, inf and nan are no numbers here.
-int DecimalPrefix(const char* s, int n) {
-  int i = 0;
-  while (i < n && IsBlank(s[i])) ++i;
-  if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-  int digits = 0;
-  while (i < n && IsDigit(s[i])) ++i, ++digits;
-  if (i < n && s[i] == '.') {
-    ++i;
-    while (i < n && IsDigit(s[i])) ++i, ++digits;
-  }
-  if (digits == 0) return 0;
-  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-    int j = i + 1;
-    if (j < n && (s[j] == '+' || s[j] == '-')) ++j;
-    if (j < n && IsDigit(s[j])) {
-      while (j < n && IsDigit(s[j])) ++j;
-      i = j;
-    }
-  }
-  return i;
-}
-
 void Report(const char* span, int length, const char* format, char c, int position, int code,
             int diagnostics) {
   if (!diagnostics) return;
@@ -165,14 +138,8 @@ ME_TYPE evaluate_number(const char* span, int length, int& error_code, int diagn
         Report(span, length, "wrong symbol '%c' in the number!", c, i, error_code, diagnostics);
       }
     }
-    // The literal is read from a terminated copy so that the conversion
-    // cannot run past the span.
-    static char buffer[MX_MATH_EXPRESSION_LENGTH];
-    int n = DecimalPrefix(span, length);
-    if (n >= MX_MATH_EXPRESSION_LENGTH) n = MX_MATH_EXPRESSION_LENGTH - 1;
-    for (int i = 0; i < n; ++i) buffer[i] = span[i];
-    buffer[n] = '\0';
-    return ParseDouble(buffer);
+    // Never past the span: the conversion reads only the decimal prefix.
+    return ParseDecimalPrefix(std::string_view(span, static_cast<std::size_t>(length)));
   }();
   return negative ? -value : value;
 }

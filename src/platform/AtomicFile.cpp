@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace vantrel {
@@ -19,6 +20,7 @@ class FileDescriptor {
   ~FileDescriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int get() const { return fd_; }
@@ -40,15 +42,25 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-// Follows a symbolic link so that an update replaces the file it points to,
-// not the link.
+// Follows symbolic links, live or dangling, so that an update replaces the
+// file they point to, not the link. A loop is left as it is, and fails later.
 fs::path ResolveTarget(const fs::path& path) {
-  std::error_code ec;
-  if (fs::is_symlink(path, ec)) {
-    const fs::path target = fs::canonical(path, ec);
-    if (!ec) return target;
+  fs::path p = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(p, ec)) break;
+    const fs::path target = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = target.is_absolute() ? target : p.parent_path() / target;
   }
-  return path;
+  return p;
+}
+
+FileProblem Problem(FileProblem::Kind kind, int error = 0) { return FileProblem{kind, error}; }
+
+// What kind of thing other than a regular file stands at the path.
+FileProblem NotAFile(const struct stat& st) {
+  return Problem(S_ISDIR(st.st_mode) ? FileProblem::Kind::kFolder : FileProblem::Kind::kNotRegular);
 }
 
 std::string TempPrefix(const fs::path& path) { return "." + path.filename().string() + ".tmp-"; }
@@ -74,76 +86,143 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  // Non-blocking, so that a named pipe in the file's place cannot hang us; only
-  // a regular file is read (not a pipe, a device or a folder).
+std::string DescribeFileProblem(const FileProblem& problem) {
+  switch (problem.kind) {
+    case FileProblem::Kind::kNone:
+      return {};
+    case FileProblem::Kind::kFolder:
+      return "cannot be used: it is a folder";
+    case FileProblem::Kind::kNotRegular:
+      return "cannot be used: it is not a regular file";
+    case FileProblem::Kind::kTooLarge:
+      return "cannot be used: it is larger than " + std::to_string(kMaxFileSize >> 20) +
+             " MB, far too large for a settings file";
+    case FileProblem::Kind::kUnreadable:
+      return std::string("cannot be read: ") + std::strerror(problem.error);
+    case FileProblem::Kind::kUnwritable:
+      return std::string("cannot be written: ") + std::strerror(problem.error);
+  }
+  return {};
+}
+
+namespace {
+
+// Opens a regular file of at most kMaxFileSize bytes for reading; otherwise
+// says in `content` what is there instead. Non-blocking, so that a named pipe
+// in the file's place cannot hang us.
+FileDescriptor OpenForReading(const fs::path& path, FileContent& content, struct stat& st) {
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (!fd.valid()) return std::nullopt;
+  if (!fd.valid()) {
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR) return fd;
+    content.exists = true;
+    content.problem = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)
+                          ? NotAFile(st)
+                          : Problem(FileProblem::Kind::kUnreadable, error);
+    return fd;
+  }
+  content.exists = true;
+  if (::fstat(fd.get(), &st) != 0) {
+    content.problem = Problem(FileProblem::Kind::kUnreadable, errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    content.problem = NotAFile(st);
+  } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileSize) {
+    content.problem = Problem(FileProblem::Kind::kTooLarge);
+  }
+  return fd;
+}
+
+}  // namespace
+
+FileProblem CheckReadable(const fs::path& path) {
+  FileContent content;
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::string data;
-  if (st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
+  OpenForReading(path, content, st);
+  return content.problem;
+}
+
+FileContent ReadWholeFile(const fs::path& path) {
+  FileContent content;
+  struct stat st {};
+  const FileDescriptor fd = OpenForReading(path, content, st);
+  if (!fd.valid() || content.problem) return content;
+  std::string& data = content.bytes;
+  data.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return std::nullopt;
+      content.problem = Problem(FileProblem::Kind::kUnreadable, errno);
+      data.clear();
+      return content;
     }
     if (n == 0) break;
+    // A file that grows while we read it is still held to the limit.
+    if (data.size() + static_cast<size_t>(n) > kMaxFileSize) {
+      content.problem = Problem(FileProblem::Kind::kTooLarge);
+      data.clear();
+      return content;
+    }
     data.append(buffer, static_cast<size_t>(n));
   }
-  return data;
+  return content;
 }
 
-bool UpdateFileAtomically(
-    const fs::path& requested,
-    const std::function<std::optional<std::string>(const std::optional<std::string>&)>& change) {
+FileProblem UpdateFileAtomically(const fs::path& requested,
+                                 const std::function<std::string(const FileContent&)>& change) {
+  constexpr auto kUnwritable = FileProblem::Kind::kUnwritable;
   const fs::path path = ResolveTarget(requested);
   fs::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
 
   FileDescriptor dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!dirFd.valid()) return false;
+  if (!dirFd.valid()) return Problem(kUnwritable, errno);
   while (::flock(dirFd.get(), LOCK_EX) != 0) {
-    if (errno != EINTR) return false;
+    if (errno != EINTR) return Problem(kUnwritable, errno);
   }
 
   struct stat st {};
   mode_t mode = NewFileMode();
   if (::stat(path.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) return false;
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)
-      return false;
+    if (!S_ISREG(st.st_mode)) return NotAFile(st);
+    // Read-only for everyone holds for root too.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Problem(kUnwritable, EACCES);
+    if (::access(path.c_str(), W_OK) != 0) return Problem(kUnwritable, errno);
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
-    return false;
+    return Problem(FileProblem::Kind::kUnreadable, errno);
   }
 
-  const std::optional<std::string> old = ReadWholeFile(path);
-  const std::optional<std::string> content = change(old);
-  if (!content) return false;
+  // A file that is there but cannot be read must not be taken for an empty one.
+  const FileContent old = ReadWholeFile(path);
+  if (old.problem) return old.problem;
+  const std::string content = change(old);
   // Nothing changed (a missing file counts as empty): leave the file alone.
-  if (*content == old.value_or(std::string())) return true;
+  if (content == old.bytes) return {};
+  // A file the next read would refuse is not written.
+  if (content.size() > kMaxFileSize) return Problem(FileProblem::Kind::kTooLarge);
 
   const std::string prefix = TempPrefix(path);
   RemoveStaleTemporaries(folder, prefix);
   std::string temp = (folder / (prefix + "XXXXXX")).string();
   FileDescriptor tempFd(::mkstemp(temp.data()));
-  if (!tempFd.valid()) return false;
-  const bool written = ::fchmod(tempFd.get(), mode) == 0 && WriteAll(tempFd.get(), *content) &&
-                       ::fsync(tempFd.get()) == 0;
-  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (!tempFd.valid()) return Problem(kUnwritable, errno);
+  const bool written = ::fchmod(tempFd.get(), mode) == 0 && WriteAll(tempFd.get(), content) &&
+                       ::fsync(tempFd.get()) == 0 && ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!written) {
+    const int error = errno;
     ::unlink(temp.c_str());
-    return false;
+    return Problem(kUnwritable, error);
   }
   ::fsync(dirFd.get());
-  return true;
+  return {};
 }
 
-bool WriteFileAtomically(const fs::path& path, std::string_view content) {
-  return UpdateFileAtomically(
-      path, [&](const std::optional<std::string>&) { return std::string(content); });
+FileProblem WriteFileAtomically(const fs::path& path, std::string_view content) {
+  return UpdateFileAtomically(path, [&](const FileContent&) { return std::string(content); });
 }
+
+void IgnoreFileSizeSignal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace vantrel

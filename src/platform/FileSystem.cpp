@@ -56,8 +56,8 @@ bool LocalFileSystem::CreateDirectories(const fs::path& path) {
 }
 
 bool LocalFileSystem::CopyFile(const fs::path& from, const fs::path& to) {
-  const auto bytes = ReadWholeFile(from);
-  return bytes && WriteFileAtomically(to, *bytes);
+  const FileContent content = ReadWholeFile(from);
+  return content.exists && !content.problem && !WriteFileAtomically(to, content.bytes);
 }
 
 fs::path RunningExecutablePath() {

@@ -39,23 +39,30 @@ bool CannotBeWritten(std::wstring_view s) {
 
 }  // namespace
 
+IniDocument::Line::Line(std::wstring lineText, LineEnd lineEnd)
+    : text(std::move(lineText)), end(lineEnd), kind(Kind::kOther) {
+  if (HeaderName(text)) {
+    kind = Kind::kHeader;
+  } else if (!IsComment(text)) {
+    equals = text.find(L'=');
+    if (equals != std::wstring::npos) kind = Kind::kEntry;
+  }
+}
+
 IniDocument IniDocument::Parse(std::wstring_view text) {
   IniDocument doc;
   bool sawEnd = false;
   while (!text.empty()) {
     const size_t nl = text.find(L'\n');
-    Line line;
     if (nl == std::wstring_view::npos) {
-      line.text = text;
-      text = {};
-    } else {
-      const bool crlf = nl > 0 && text[nl - 1] == L'\r';
-      line.text = text.substr(0, crlf ? nl - 1 : nl);
-      line.end = crlf ? L"\r\n" : L"\n";
-      if (!sawEnd) doc.newline_ = line.end, sawEnd = true;
-      text.remove_prefix(nl + 1);
+      doc.lines_.emplace_back(std::wstring(text), LineEnd::kNone);
+      break;
     }
-    doc.lines_.push_back(std::move(line));
+    const bool crlf = nl > 0 && text[nl - 1] == L'\r';
+    const LineEnd end = crlf ? LineEnd::kCrLf : LineEnd::kLf;
+    if (!sawEnd) doc.newline_ = end, sawEnd = true;
+    doc.lines_.emplace_back(std::wstring(text.substr(0, crlf ? nl - 1 : nl)), end);
+    text.remove_prefix(nl + 1);
   }
   return doc;
 }
@@ -64,15 +71,14 @@ template <typename Visit>
 void IniDocument::ForEachEntry(std::wstring_view section, Visit visit) const {
   bool inSection = false;
   for (size_t i = 0; i < lines_.size(); ++i) {
-    const std::wstring_view line = lines_[i].text;
-    if (const auto name = HeaderName(line)) {
-      inSection = EqualsIgnoreCase(*name, section);
+    const Line& line = lines_[i];
+    if (line.kind == Kind::kHeader) {
+      inSection = EqualsIgnoreCase(*HeaderName(line.text), section);
       continue;
     }
-    if (!inSection || IsComment(line)) continue;
-    const size_t eq = line.find(L'=');
-    if (eq == std::wstring_view::npos) continue;
-    if (!visit(i, line.substr(0, eq), line.substr(eq + 1))) return;
+    if (!inSection || line.kind != Kind::kEntry) continue;
+    const std::wstring_view text = line.text;
+    if (!visit(i, text.substr(0, line.equals), text.substr(line.equals + 1))) return;
   }
 }
 
@@ -105,9 +111,9 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   });
   if (existing) {
     // Keep the key as the file spells it; only the value changes.
-    std::wstring& text = lines_[*existing].text;
-    text.resize(text.find(L'=') + 1);
-    text += value;
+    Line& line = lines_[*existing];
+    line.text.resize(line.equals + 1);
+    line.text += value;
     return;
   }
   std::wstring entry(key);
@@ -117,23 +123,31 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   // The first section of that name: insert after its last non-blank line.
   std::optional<size_t> insertAt;
   for (size_t i = 0; i < lines_.size(); ++i) {
-    const auto name = HeaderName(lines_[i].text);
-    if (!name) continue;
+    if (lines_[i].kind != Kind::kHeader) continue;
     if (insertAt) break;
-    if (!EqualsIgnoreCase(*name, section)) continue;
+    if (!EqualsIgnoreCase(*HeaderName(lines_[i].text), section)) continue;
     insertAt = i + 1;
-    for (size_t j = i + 1; j < lines_.size() && !HeaderName(lines_[j].text); ++j) {
+    for (size_t j = i + 1; j < lines_.size() && lines_[j].kind != Kind::kHeader; ++j) {
       if (!TrimBlanks(lines_[j].text).empty()) insertAt = j + 1;
     }
   }
-  if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = newline_;
+  if (!lines_.empty() && lines_.back().end == LineEnd::kNone) lines_.back().end = newline_;
   if (insertAt) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*insertAt),
-                  Line{std::move(entry), newline_});
+                  Line(std::move(entry), newline_));
     return;
   }
-  lines_.push_back(Line{L"[" + std::wstring(section) + L"]", newline_});
-  lines_.push_back(Line{std::move(entry), newline_});
+  lines_.emplace_back(L"[" + std::wstring(section) + L"]", newline_);
+  lines_.emplace_back(std::move(entry), newline_);
+}
+
+bool IniDocument::HasOtherSpelling(std::wstring_view section, std::wstring_view key) const {
+  bool found = false;
+  ForEachEntry(section, [&](size_t, std::wstring_view k, std::wstring_view) {
+    found = k != key && EqualsIgnoreCase(k, key);
+    return !found;
+  });
+  return found;
 }
 
 bool IniDocument::Remove(std::wstring_view section, std::wstring_view key) {
@@ -149,10 +163,14 @@ bool IniDocument::Remove(std::wstring_view section, std::wstring_view key) {
 }
 
 std::wstring IniDocument::Text() const {
+  constexpr std::wstring_view kEnds[] = {L"", L"\n", L"\r\n"};
+  size_t size = 0;
+  for (const Line& line : lines_) size += line.text.size() + 2;
   std::wstring text;
+  text.reserve(size);
   for (const Line& line : lines_) {
     text += line.text;
-    text += line.end;
+    text += kEnds[static_cast<int>(line.end)];
   }
   return text;
 }

@@ -31,18 +31,29 @@ class IniDocument {
   // section of that name, or adds the section at the end of the document.
   void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
+  // Whether a section of that name has an entry whose key matches but for
+  // letter case.
+  bool HasOtherSpelling(std::wstring_view section, std::wstring_view key) const;
+
   // Removes every entry with that key in sections of that name; true if any.
   bool Remove(std::wstring_view section, std::wstring_view key);
 
   std::wstring Text() const;
 
  private:
+  enum class LineEnd : unsigned char { kNone, kLf, kCrLf };
+  enum class Kind : unsigned char { kHeader, kEntry, kOther };
+  // A line, and what it is, found once: a section header, an entry (with
+  // the place of its first '='), or neither (blank, comment, noise).
   struct Line {
+    Line(std::wstring lineText, LineEnd lineEnd);
     std::wstring text;
-    std::wstring end;  // "\n", "\r\n" or "" for a last line without one
+    LineEnd end;
+    Kind kind;
+    size_t equals = 0;
   };
   std::vector<Line> lines_;
-  std::wstring newline_ = L"\n";
+  LineEnd newline_ = LineEnd::kLf;
 
   // Calls visit(index, key, value) for each entry line of matching sections
   // until it returns false.

@@ -449,4 +449,56 @@ int ParseLeadingInt(std::wstring_view text) {
   return static_cast<int>(value);
 }
 
+namespace {
+
+template <typename Char>
+std::size_t DecimalPrefixLengthOf(std::basic_string_view<Char> text) {
+  auto is = [&](std::size_t i, char c) { return i < text.size() && text[i] == Char(c); };
+  auto sign = [&](std::size_t i) { return is(i, '+') || is(i, '-'); };
+  auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  if (sign(i)) ++i;
+  std::size_t digits = 0;
+  while (digit(i)) ++i, ++digits;
+  if (is(i, '.')) {
+    ++i;
+    while (digit(i)) ++i, ++digits;
+  }
+  if (digits == 0) return 0;
+  if (is(i, 'e') || is(i, 'E')) {
+    std::size_t j = i + 1;
+    if (sign(j)) ++j;
+    if (digit(j)) {
+      while (digit(j)) ++j;
+      i = j;
+    }
+  }
+  return i;
+}
+
+// The prefix is all plain ASCII: copy it into a terminated buffer for strtod.
+template <typename Char>
+double ParseDecimalPrefixOf(std::basic_string_view<Char> text) {
+  const std::size_t length = DecimalPrefixLengthOf(text);
+  if (length == 0) return 0.0;
+  char small[64];
+  std::string large;
+  char* buffer = small;
+  if (length >= sizeof small) {
+    large.resize(length);
+    buffer = large.data();
+  }
+  for (std::size_t i = 0; i < length; ++i) buffer[i] = static_cast<char>(text[i]);
+  buffer[length] = '\0';
+  return ParseDouble(buffer);
+}
+
+}  // namespace
+
+std::size_t DecimalPrefixLength(std::string_view text) { return DecimalPrefixLengthOf(text); }
+std::size_t DecimalPrefixLength(std::wstring_view text) { return DecimalPrefixLengthOf(text); }
+double ParseDecimalPrefix(std::string_view text) { return ParseDecimalPrefixOf(text); }
+double ParseDecimalPrefix(std::wstring_view text) { return ParseDecimalPrefixOf(text); }
+
 }  // namespace vantrel

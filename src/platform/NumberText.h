@@ -47,4 +47,16 @@ long ParseLong(std::wstring_view text, int base = 10);
 // values beyond the int range saturate.
 int ParseLeadingInt(std::wstring_view text);
 
+// The plain decimal form that typed values and stored coefficients use:
+// leading white space, an optional sign, digits with at most one point, and
+// an exponent only when digits follow its 'e' (and sign), so "2e" reads as 2.
+// Hexadecimal, inf and nan are no numbers here. The length of that prefix, 0
+// when the text does not start with one.
+std::size_t DecimalPrefixLength(std::string_view text);
+std::size_t DecimalPrefixLength(std::wstring_view text);
+
+// The value of that prefix, 0 when there is none.
+double ParseDecimalPrefix(std::string_view text);
+double ParseDecimalPrefix(std::wstring_view text);
+
 }  // namespace vantrel

@@ -1,25 +1,48 @@
 #include "platform/Profile.h"
 
-#include "platform/AtomicFile.h"
+#include <optional>
+
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel {
+namespace {
 
-IniDocument Profile::Load() const {
-  const auto bytes = file_.empty() ? std::nullopt : ReadWholeFile(file_);
-  return bytes ? IniDocument::Parse(DecodeTextFile(*bytes)) : IniDocument{};
+IniDocument Parse(const FileContent& content) {
+  return content.exists && !content.problem ? IniDocument::Parse(DecodeTextFile(content.bytes))
+                                            : IniDocument{};
 }
 
-Profile Profile::Snapshot(std::filesystem::path file) {
-  Profile profile(std::move(file));
-  profile.snapshot_ = std::make_shared<const IniDocument>(profile.Load());
+}  // namespace
+
+struct Profile::OpenBatch {
+  ProfileChanges changes;
+  // The file with the changes applied, once something has been read.
+  std::optional<IniDocument> document;
+};
+
+IniDocument Profile::Load() const {
+  return file_.empty() ? IniDocument{} : Parse(store_->Read(file_));
+}
+
+Profile Profile::Snapshot(std::filesystem::path file, FileStore& store) {
+  Profile profile(std::move(file), store);
+  const FileContent content = profile.file_.empty() ? FileContent{} : store.Read(profile.file_);
+  profile.readProblem_ = content.problem;
+  profile.snapshot_ = std::make_shared<const IniDocument>(Parse(content));
   return profile;
 }
 
 template <typename Read>
 auto Profile::WithDocument(Read read) const {
   if (snapshot_) return read(*snapshot_);
+  if (batch_) {
+    if (!batch_->document) {
+      batch_->document = Load();
+      batch_->changes.ApplyTo(*batch_->document);
+    }
+    return read(*batch_->document);
+  }
   const IniDocument document = Load();
   return read(document);
 }
@@ -39,34 +62,51 @@ std::vector<IniEntry> Profile::GetSection(std::wstring_view section) const {
   return WithDocument([&](const IniDocument& d) { return d.Section(section); });
 }
 
-bool Profile::Update(std::wstring_view section, std::wstring_view key, std::wstring_view* value) {
-  if (file_.empty() || snapshot_ || !IsWritableSectionName(section) || !IsWritableKeyName(key) ||
-      (value && !IsWritableValue(*value)))
-    return false;
-  return UpdateFileAtomically(file_, [&](const std::optional<std::string>& old) {
-    IniDocument doc = old ? IniDocument::Parse(DecodeTextFile(*old)) : IniDocument{};
-    if (value) {
-      doc.Set(section, key, *value);
-    } else {
-      doc.Remove(section, key);
-    }
-    return std::optional<std::string>(WideToUtf8(doc.Text()));
+bool Profile::Apply(const ProfileChanges& changes) {
+  if (file_.empty() || snapshot_) return false;
+  if (changes.Empty()) return true;
+  if (batch_) {
+    batch_->changes.Append(changes);
+    if (batch_->document) changes.ApplyTo(*batch_->document);
+    return true;
+  }
+  const FileProblem problem = store_->Update(file_, [&](const FileContent& old) {
+    IniDocument document = Parse(old);
+    changes.ApplyTo(document);
+    return WideToUtf8(document.Text());
   });
+  if (problem && problemHandler_) problemHandler_(problem);
+  return !problem;
 }
 
-bool Profile::WriteString(std::wstring_view section, std::wstring_view key,
-                          std::wstring_view value) {
-  return Update(section, key, &value);
+bool Profile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value,
+                          KeySpelling spelling) {
+  ProfileChanges change;
+  return change.WriteString(section, key, value, spelling) && Apply(change);
 }
 
 bool Profile::WriteInt(std::wstring_view section, std::wstring_view key, int value) {
-  const std::wstring text = std::to_wstring(value);
-  std::wstring_view view = text;
-  return Update(section, key, &view);
+  ProfileChanges change;
+  return change.WriteInt(section, key, value) && Apply(change);
 }
 
 bool Profile::DeleteKey(std::wstring_view section, std::wstring_view key) {
-  return Update(section, key, nullptr);
+  ProfileChanges change;
+  return change.DeleteKey(section, key) && Apply(change);
+}
+
+Profile::Batch::Batch(Profile& profile) : profile_(profile), outermost_(!profile.batch_) {
+  if (outermost_) profile_.batch_ = std::make_shared<OpenBatch>();
+}
+
+bool Profile::Batch::Commit() {
+  if (!open_) return written_;
+  open_ = false;
+  if (!outermost_) return true;
+  const std::shared_ptr<OpenBatch> batch = std::move(profile_.batch_);
+  profile_.batch_.reset();
+  written_ = profile_.Apply(batch->changes);
+  return written_;
 }
 
 }  // namespace vantrel

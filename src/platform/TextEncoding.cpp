@@ -65,27 +65,54 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 
 }  // namespace
 
-std::wstring Utf8ToWide(std::string_view utf8) {
-  std::wstring out;
-  out.reserve(utf8.size());
+namespace {
+
+// Decodes UTF-8 into `out`; false at the first malformed sequence, unless
+// `replace` turns each into U+FFFD. Runs of ASCII, nearly all of a settings
+// file, are copied without decoding.
+bool DecodeUtf8(std::string_view utf8, std::wstring& out, bool replace) {
+  const size_t start = out.size();
+  out.resize(start + utf8.size());
+  wchar_t* to = out.data() + start;
   for (size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      *to++ = static_cast<wchar_t>(utf8[i++]);
+      continue;
+    }
     char32_t cp;
     const size_t len = DecodeUtf8At(utf8, i, cp);
-    if (len == 0) {
-      out += kReplacement;
-      ++i;
-    } else {
-      out += static_cast<wchar_t>(cp);
-      i += len;
-    }
+    if (len == 0 && !replace) return false;
+    *to++ = len == 0 ? kReplacement : static_cast<wchar_t>(cp);
+    i += len == 0 ? 1 : len;
   }
+  out.resize(static_cast<size_t>(to - out.data()));
+  return true;
+}
+
+}  // namespace
+
+std::wstring Utf8ToWide(std::string_view utf8) {
+  std::wstring out;
+  DecodeUtf8(utf8, out, true);
   return out;
 }
 
 std::string WideToUtf8(std::wstring_view wide) {
   std::string out;
   out.reserve(wide.size());
-  for (wchar_t c : wide) AppendUtf8(out, static_cast<char32_t>(c));
+  for (size_t i = 0; i < wide.size();) {
+    // A run of ASCII in one append.
+    size_t end = i;
+    while (end < wide.size() && static_cast<std::uint32_t>(wide[end]) < 0x80) ++end;
+    if (end > i) {
+      const size_t at = out.size();
+      out.resize(at + (end - i));
+      for (size_t k = i; k < end; ++k) out[at + k - i] = static_cast<char>(wide[k]);
+      i = end;
+      continue;
+    }
+    AppendUtf8(out, static_cast<char32_t>(wide[i++]));
+  }
   return out;
 }
 
@@ -163,9 +190,9 @@ std::wstring DecodeTextFile(std::string_view bytes) {
     if (b0 == 0xFE && b1 == 0xFF) return Utf16ToWide(bytes.substr(2), true);
   }
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (IsValidUtf8(bytes)) return Utf8ToWide(bytes);  // the usual case, in one pass
   std::wstring out;
-  out.reserve(bytes.size());
+  if (DecodeUtf8(bytes, out, false)) return out;  // the usual case, in one pass
+  out.clear();
   while (!bytes.empty()) {
     const size_t eol = bytes.find('\n');
     const size_t len = eol == std::string_view::npos ? bytes.size() : eol + 1;

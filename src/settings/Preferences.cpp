@@ -12,7 +12,7 @@ int Read(const Profile& profile, const keys::IntKey& key) {
 }
 
 void Write(Profile& profile, const keys::IntKey& key, int value) {
-  profile.WriteInt(key.section, key.name, value);  // a failed write is ignored
+  profile.WriteInt(key.section, key.name, value);  // a failure shows when the batch is written
 }
 
 }  // namespace
@@ -45,25 +45,31 @@ DialogFont ReadDialogFont(const Profile& profile, DialogFont current) {
   return current;
 }
 
-void WriteLastSelection(Profile& profile, int category, int unitTo, int unitFrom) {
+bool WriteLastSelection(Profile& profile, int category, int unitTo, int unitFrom) {
+  Profile::Batch batch(profile);
   Write(profile, keys::kLastCategory, category);
   Write(profile, keys::kLastUnitTo, unitTo);
   Write(profile, keys::kLastUnitFrom, unitFrom);
+  return batch.Commit();
 }
 
-void WriteGeneralSettings(Profile& profile, const Preferences& preferences,
+bool WriteGeneralSettings(Profile& profile, const Preferences& preferences,
                           const DialogFont& font) {
+  Profile::Batch batch(profile);
   Write(profile, keys::kShowAbbreviation, preferences.showAbbreviation);
   Write(profile, keys::kOnTop, preferences.onTop);
   Write(profile, keys::kRememberLast, preferences.rememberLast);
   Write(profile, keys::kCustomFont, font.customFont);
-  profile.WriteString(keys::kFontName.section, keys::kFontName.name, font.name);
+  const bool named = profile.WriteString(keys::kFontName.section, keys::kFontName.name, font.name);
   Write(profile, keys::kFontSize, font.size);
+  return batch.Commit() && named;
 }
 
-void WriteResultFormat(Profile& profile, int format, int precision) {
+bool WriteResultFormat(Profile& profile, int format, int precision) {
+  Profile::Batch batch(profile);
   Write(profile, keys::kFormat, format);
   if (format == 1 || format == 2) Write(profile, keys::kPrecision, precision);
+  return batch.Commit();
 }
 
 }  // namespace vantrel

@@ -42,13 +42,17 @@ Preferences ReadPreferences(const Profile& profile);
 // `current` keeps its face and size.
 DialogFont ReadDialogFont(const Profile& profile, DialogFont current = {});
 
+// Each writer below replaces the file once, or joins a batch already open on
+// the profile (a sheet whose pages save together); true when its keys reached
+// the file (inside an open batch: when they were taken into it).
+
 // "LastCategory", "LastUnitTo", "LastUnitFrom".
-void WriteLastSelection(Profile& profile, int category, int unitTo, int unitFrom);
+bool WriteLastSelection(Profile& profile, int category, int unitTo, int unitFrom);
 
 // "ShowAbbreviation", "OnTop", "RememberLast", "CustomFont", "FontName", "FontSize".
-void WriteGeneralSettings(Profile& profile, const Preferences& preferences, const DialogFont& font);
+bool WriteGeneralSettings(Profile& profile, const Preferences& preferences, const DialogFont& font);
 
 // "Format", then "Precision" only for scientific and fixed format.
-void WriteResultFormat(Profile& profile, int format, int precision);
+bool WriteResultFormat(Profile& profile, int format, int precision);
 
 }  // namespace vantrel

@@ -11,11 +11,17 @@ SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
   const fs::path& exe = inputs.executable;
   if (exe.is_absolute() && exe.has_relative_path()) location.programDirectory = exe.parent_path();
 
+  // The root of the file system the program runs from, unless that is the
+  // system's own root: settings never go to "/".
   fs::path driveRootFile;
   fs::path driveRoot;
   if (!location.programDirectory.empty()) {
-    driveRoot = fileSystem.MountRoot(exe);
-    driveRootFile = driveRoot / kSettingsFileName;
+    const auto exeFs = fileSystem.FileSystemId(exe);
+    const auto systemFs = fileSystem.FileSystemId("/");
+    if (exeFs && systemFs && *exeFs != *systemFs) {
+      driveRoot = fileSystem.MountRoot(exe);
+      driveRootFile = driveRoot / kSettingsFileName;
+    }
   }
 
   if (inputs.appDataFolder.empty()) {
@@ -25,8 +31,8 @@ SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
   const fs::path folder = inputs.appDataFolder / kSettingsFolderName;
   const fs::path candidate = folder / kSettingsFileName;
 
-  // A program on another file system keeps its settings beside itself, but
-  // only where it may write: a separate /home must not send them to "/".
+  // A program on another file system than the settings folder keeps its
+  // settings beside itself, but only where it may write.
   if (!driveRootFile.empty() && fileSystem.IsWritableDirectory(driveRoot)) {
     const auto exeFs = fileSystem.FileSystemId(exe);
     const auto dataFs = fileSystem.FileSystemId(inputs.appDataFolder);

@@ -1,7 +1,8 @@
 // Where the settings file lives. Normally <application-data>/Mensura/Mensura.ini;
 // a program started from another file system (a removable disk) keeps its
 // settings at that file system's root when it may write there, and an older
-// file found at the root is carried into a new settings folder once.
+// file found at the root is carried into a new settings folder once. The file
+// system mounted at "/" has no such root file.
 #pragma once
 
 #include <filesystem>

@@ -2,12 +2,11 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 
-#include "expr/ErrorReport.h"
-#include "expr/InputExpression.h"
-#include "platform/TextEncoding.h"
+#include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -19,7 +18,7 @@
 #include "ui/kit/StaticText.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
-#include "units/NumberBase.h"
+#include "units/InputConversion.h"
 
 namespace vantrel {
 namespace {
@@ -35,15 +34,12 @@ constexpr int kLogoWidth = 250;
 constexpr int kLogoHeight = 57;
 constexpr int kInvertSide = 32;
 constexpr int kStartPosition = 150;
+// A window that is not painted (started on another desktop, say) finishes
+// its start after this long all the same: the start's write is not held
+// back, nor the writes that would join it.
+constexpr int kFinishStartMs = 1000;
 
 QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
-
-// The evaluator's message for an error code.
-QString EvaluatorMessage(int code) {
-  char buffer[expr::MX_MATH_EXPRESSION_LENGTH] = {};
-  expr::math_expression_error_message(buffer, code);
-  return QString::fromLatin1(buffer);
-}
 
 }  // namespace
 
@@ -51,13 +47,15 @@ CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
     : TemplateDialog(context.templates, ids::kMainDialog, context.dialogFont, parent),
       context_(context),
       logo_(context.shell),
-      invert_(context.shell),
-      icon_(LoadIconResource(ids::kAppIcon)) {
+      invert_(context.shell) {
   BuildBuiltinCatalogue(catalogue_);
   catalogue_.SetProfile(&context_.profile);
 }
 
 CConverterDlg::~CConverterDlg() {
+  // Start writes still waiting go now; there is no window left to report on.
+  context_.profile.SetProblemHandler(nullptr);
+  startWrites_.reset();
   // The controls outlive this part of the window: none may call back into it.
   for (QObject* child : children()) child->disconnect(this);
   if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;
@@ -66,30 +64,31 @@ CConverterDlg::~CConverterDlg() {
 
 void CConverterDlg::OnBeforeCreate() {
   // The dialog font is read as the window is about to exist; the menu font
-  // follows it even when the dialogs keep their own.
-  context_.dialogFont = ReadDialogFont(context_.profile, context_.dialogFont);
+  // follows it even when the dialogs keep their own. The file is read once
+  // for the whole start.
+  startSettings_ = context_.profile.TakeSnapshot();
+  context_.dialogFont = ReadDialogFont(*startSettings_, context_.dialogFont);
   context_.menuFont = QFont(QString::fromStdWString(context_.dialogFont.name));
   context_.menuFont.setPointSize(context_.dialogFont.size);
 }
 
 void CConverterDlg::OnInitDialog() {
-  connect(DropDownItem(ids::kCategoryList), &DropDownList::SelectionChanged, this,
-          &CConverterDlg::OnSelectCategory);
-  connect(ListBoxItem(ids::kInputUnitList), &ListBox::SelectionChanged, this,
-          &CConverterDlg::ComputeResult);
-  connect(ListBoxItem(ids::kOutputUnitList), &ListBox::SelectionChanged, this,
-          &CConverterDlg::ComputeResult);
-  connect(EditItem(ids::kInputBox), &EditBox::Changed, this, &CConverterDlg::ComputeResult);
-  connect(PictureItem(ids::kInvertIcon), &PictureStatic::Clicked, this,
-          &CConverterDlg::OnInvertUnits);
-  connect(PictureItem(ids::kLogo), &PictureStatic::Clicked, this, &CConverterDlg::OpenHomePage);
+  AddRoutes({
+      {ids::kCategoryList, Notification::kSelChange, [this] { OnSelectCategory(); }},
+      {ids::kInputUnitList, Notification::kSelChange, [this] { ComputeResult(); }},
+      {ids::kOutputUnitList, Notification::kSelChange, [this] { ComputeResult(); }},
+      {ids::kInputBox, Notification::kChanged, [this] { ComputeResult(); }},
+      {ids::kInvertIcon, Notification::kClicked, [this] { OnInvertUnits(); }},
+      {ids::kLogo, Notification::kClicked, [this] { OpenHomePage(); }},
+  });
 
   SetItemText(ids::kInputBox, inputText_);
   SetItemText(ids::kOutputBox, outputText_);
-  setWindowIcon(icon_);
+  context_.profile.SetProblemHandler(
+      [this](const FileProblem& problem) { ReportSettingsProblem(problem); });
   LoadSettings();
   FillCategoryCombo();
-  DropDownItem(ids::kCategoryList)->SetCurSel(lastCategory_);
+  SelectRememberedCategory();
   OnSelectCategory();
   ListBoxItem(ids::kInputUnitList)->SetCurSel(lastUnitFrom_);
   ListBoxItem(ids::kOutputUnitList)->SetCurSel(lastUnitTo_);
@@ -97,7 +96,6 @@ void CConverterDlg::OnInitDialog() {
   PlaceLogo();
   logo_.LoadFromResource(ids::kBannerGif, kGifResource);
   invert_.LoadFromResource(ids::kInvertGif, kGifResource);
-  PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
   PictureItem(ids::kLogo)->SetPainter([this](QPainter& painter, const QRect&) {
     logo_.Draw(&painter, QRect(0, 0, kLogoWidth, kLogoHeight));
   });
@@ -107,22 +105,74 @@ void CConverterDlg::OnInitDialog() {
     const int side = std::min({kInvertSide, rect.width(), rect.height()});
     invert_.Draw(&painter, QRect(0, 0, side, side));
   });
-  CreateToolTips();
+  BuildMenu();
   ShowAtStart();
+  QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
   context_.catalogue = &catalogue_;
   DropDownItem(ids::kCategoryList)->setFocus();
+  if (const FileProblem& problem = startSettings_->ReadProblem()) ReportSettingsProblem(problem);
+  startSettings_.reset();
 }
 
 void CConverterDlg::LoadSettings() {
-  context_.preferences = ReadPreferences(context_.profile);
+  const Profile& stored = *startSettings_;
+  context_.preferences = ReadPreferences(stored);
   const Preferences& preferences = context_.preferences;
   catalogue_.Format().mode = preferences.format;
   catalogue_.Format().precision = preferences.precision;
   lastCategory_ = preferences.lastCategory;
   lastUnitTo_ = preferences.lastUnitTo;
   lastUnitFrom_ = preferences.lastUnitFrom;
-  LoadCustomDefinitions(catalogue_, context_.profile);
-  ApplyStoredVisibility(catalogue_, context_.profile);
+  LoadCustomDefinitions(catalogue_, stored);
+  startWrites_.emplace(context_.profile);
+  ApplyStoredVisibility(catalogue_, stored);
+}
+
+void CConverterDlg::SelectRememberedCategory() {
+  // An index the list does not have (a hand-edited file, or the -1 of a close
+  // without a selection) would open the window with empty lists, and be
+  // stored again: the first category stands in for it.
+  DropDownList* categories = DropDownItem(ids::kCategoryList);
+  const bool known = lastCategory_ >= 0 && lastCategory_ < categories->GetCount();
+  categories->SetCurSel(known ? lastCategory_ : 0);
+}
+
+bool CConverterDlg::event(QEvent* event) {
+  if (event->type() == QEvent::Paint && !painted_) {
+    painted_ = true;
+    QTimer::singleShot(0, this, &CConverterDlg::FinishStart);
+  }
+  return TemplateDialog::event(event);
+}
+
+void CConverterDlg::FinishStart() {
+  if (started_) return;
+  started_ = true;
+  setWindowIcon(LoadIconResource(ids::kAppIcon));
+  PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
+  CreateToolTips();
+  startWrites_.reset();
+}
+
+void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
+  if (context_.settingsProblemReported) return;
+  context_.settingsProblemReported = true;
+  const QString text =
+      QStringLiteral("The ") +
+      QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)) +
+      QStringLiteral(
+          ".\n\nThe converter goes on with the default settings and what it could read, and "
+          "cannot save changes while this lasts.");
+  const auto show = [this, text] {
+    context_.shell.MessageBox(this, kError, text, MessageIcon::kExclamation);
+  };
+  // A failing write may sit deep inside an operation: the box waits for the
+  // event loop, except on the way out, where there is no later.
+  if (closing_) {
+    show();
+  } else {
+    QTimer::singleShot(0, this, show);
+  }
 }
 
 void CConverterDlg::PlaceLogo() {
@@ -194,23 +244,16 @@ void CConverterDlg::ComputeResult() {
   inputText_ = ItemText(ids::kInputBox);
 
   QString errorTip;
-  if (inputText_.trimmed().isEmpty()) {
-    // Nothing typed is no number: no result, rather than a conversion of the
-    // evaluator's code for an empty text.
-    outputText_.clear();
-  } else if (catalogue_.CurrentCategoryName() == L"Numbers") {
-    outputText_ = FromWide(ConvertNumberBase(inputText_.toStdWString(), inputUnit, outputUnit));
-  } else {
-    // One byte per character, as the evaluator's 8-bit text has it.
-    const std::string ansi = WideToAnsi(inputText_.toStdWString());
-    const expr::InputValue input = expr::evaluate_input_value(ansi.c_str(), 1);
-    if (input.error_code != 0) {
-      // An error code is no number to convert.
-      outputText_ = kError;
-      errorTip = EvaluatorMessage(input.error_code);
-    } else {
-      outputText_ = FromWide(catalogue_.Convert(input.value));
-    }
+  outputText_.clear();
+  if (category->InputUnit() && category->OutputUnit()) {
+    const ConversionOutcome outcome =
+        ConvertInput(inputText_.toStdWString(), *category, *category->InputUnit(),
+                     *category->OutputUnit(), catalogue_.Format(), 1);
+    // The window shows what a result it has, also an infinite one or the
+    // value of a help keyword; only an error says why, in the box's tip.
+    outputText_ = FromWide(outcome.text);
+    if (outcome.kind == ConversionOutcome::Kind::kError)
+      errorTip = QString::fromStdString(outcome.message);
   }
 
   QString inputLabel = FromWide(inputUnit);
@@ -246,7 +289,13 @@ void CConverterDlg::SaveLastSelection() {
 }
 
 void CConverterDlg::closeEvent(QCloseEvent* event) {
-  if (Item(ids::kCategoryList)) SaveLastSelection();
+  if (Item(ids::kCategoryList)) {
+    closing_ = true;
+    // One replace of the file, with the start's writes if they still wait.
+    SaveLastSelection();
+    startWrites_.reset();
+    closing_ = false;
+  }
   TemplateDialog::closeEvent(event);
 }
 

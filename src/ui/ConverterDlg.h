@@ -2,9 +2,10 @@
 // as a number or an expression, and the result on every change.
 #pragma once
 
-#include <QIcon>
 #include <QString>
+#include <optional>
 
+#include "platform/Profile.h"
 #include "ui/Picture.h"
 #include "ui/kit/TemplateDialog.h"
 #include "ui/kit/ToolTipControl.h"
@@ -37,13 +38,35 @@ class CConverterDlg : public TemplateDialog {
   void OnOK() override {}
   void OnCancel() override { close(); }
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void LoadSettings();
+  void SelectRememberedCategory();
+  // What the first picture of the window does not need (the icon, the hand
+  // cursor, the tooltips, the start's write): done once it is on the screen.
+  void FinishStart();
+  // Says once per run that the settings file cannot be used, and why.
+  void ReportSettingsProblem(const FileProblem& problem);
   void PlaceLogo();
   void CreateToolTips();
   void ShowAtStart();
   void OpenHomePage();
+
+  // The menu bar, the accelerators and the commands' handlers
+  // (ConverterCommands.cpp).
+  void BuildMenu();
+  void OnLaunchCalculator();
+  void OnCoordinateConverter();
+  void OnExit();
+  void OnCopyOutput();
+  void OnFind();
+  void OnUnits();
+  void OnCategories();
+  void OnPreferences();
+  void OnCheckForUpdates();
+  void OnContents();
+  void OnAbout();
 
   AppContext& context_;
   CUnitCatalogue catalogue_;
@@ -55,7 +78,13 @@ class CConverterDlg : public TemplateDialog {
   int lastCategory_ = 0;
   int lastUnitFrom_ = 0;
   int lastUnitTo_ = 0;
-  QIcon icon_;
+  // The settings file read once for the whole start, until the window shows.
+  std::optional<Profile> startSettings_;
+  // The start's writes wait for the first paint, or join the close request's.
+  std::optional<Profile::Batch> startWrites_;
+  bool painted_ = false;
+  bool started_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 // The built-in content of the catalogue as data: the categories in build order
-// with their default visibility, and one row per unit in build order.
+// with their default visibility, and one row per unit in build order with
+// where its coefficient comes from.
 #pragma once
 
 #include <span>
@@ -12,6 +13,14 @@ struct BuiltinCategory {
   int visible;  // 1 shown in the main window by default, 0 hidden
 };
 
+// How a coefficient is known.
+enum class Provenance {
+  kExact,    // exact by a legal or conventional definition
+  kDerived,  // derived from the SI defining constants or CODATA values
+  kChosen,   // a value chosen where no single usual definition exists
+  kNone,     // no coefficient: the number bases
+};
+
 struct BuiltinUnit {
   std::wstring_view category;  // the name of its category
   std::wstring_view name;
@@ -19,6 +28,8 @@ struct BuiltinUnit {
   double coefficient;              // size of one unit in the category's base unit
   double offset;                   // in base units; non-zero for temperature scales only
   int inverted;                    // 1 when the base value is coefficient / value
+  Provenance provenance;
+  std::wstring_view source;  // the definition or document the coefficient follows
 };
 
 // The 45 categories, in build order.
@@ -27,5 +38,11 @@ std::span<const BuiltinCategory> BuiltinCategories();
 // The 1005 units, grouped by category in the categories' order, each group in
 // its build order.
 std::span<const BuiltinUnit> BuiltinUnits();
+
+// The row of that exact category and unit name; null when none.
+const BuiltinUnit* FindBuiltinUnit(std::wstring_view category, std::wstring_view name);
+
+// "exact", "derived", "chosen" or "none".
+std::wstring_view ProvenanceName(Provenance provenance);
 
 }  // namespace vantrel

@@ -4,7 +4,6 @@
 
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
-#include "units/DecimalNumber.h"
 #include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 
@@ -74,11 +73,24 @@ void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
     catalogue.LoadCustomUnitEntry(entry.key + L"=" + entry.value);
 }
 
-void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& profile) {
+void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored) {
+  // No value in the file holds a line break.
+  constexpr std::wstring_view kAbsent = L"\n";
+  // Writing back the text the file already holds changes nothing, so only
+  // the other flags are written, together.
+  std::vector<CategoryVisibility> changed;
   catalogue.SetCategoryRestart(true);
-  while (const CCategory* category = catalogue.NextCategory())
-    catalogue.SetCategoryVisibility(
-        category->Name(), profile.GetInt(keys::kVisibility, category->Name(), category->Visible()));
+  while (const CCategory* category = catalogue.NextCategory()) {
+    const std::wstring& name = category->Name();
+    const std::wstring text = stored.GetString(keys::kVisibility, name, kAbsent);
+    const int visible = text == kAbsent ? category->Visible() : ParseLeadingInt(text);
+    if (text == std::to_wstring(visible)) {
+      catalogue.FindCategory(name)->SetVisible(visible);
+    } else {
+      changed.push_back({name, visible});
+    }
+  }
+  catalogue.SetCategoryVisibilities(changed);
 }
 
 }  // namespace vantrel

@@ -35,8 +35,9 @@ bool IsStorableCategoryName(std::wstring_view name);
 // Never writes; entries that fail stay in the file untouched.
 void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile);
 
-// Reads each category's "Visibility" flag (its present flag as default) and
-// stores it through the catalogue, which writes it back when it has a file.
-void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& profile);
+// Reads each category's "Visibility" flag from `stored` (its present flag as
+// default) and stores it through the catalogue, which writes back, in one
+// replace of its file, every flag whose text the file does not already hold.
+void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored);
 
 }  // namespace vantrel

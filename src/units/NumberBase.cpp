@@ -74,9 +74,9 @@ std::wstring ConvertNumberBase(std::wstring_view input, std::wstring_view inputU
                                std::wstring_view outputUnit) {
   const int from = BaseOfUnitName(inputUnit);
   const int to = BaseOfUnitName(outputUnit);
-  if (from < 2 || from > 36 || to < 2 || to > 36) return L"Error";
+  if (from < 2 || from > 36 || to < 2 || to > 36) return std::wstring(kConversionError);
   std::int32_t value = 0;
-  if (!ReadInteger(input, from, value)) return L"Error";
+  if (!ReadInteger(input, from, value)) return std::wstring(kConversionError);
   return WriteInteger(value, to);
 }
 

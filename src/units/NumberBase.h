@@ -7,6 +7,9 @@
 
 namespace vantrel {
 
+// The text a conversion shows when it has no result.
+inline constexpr std::wstring_view kConversionError = L"Error";
+
 // "Error" for a base outside 2 to 36 or a value outside the signed 32-bit
 // range. Reading stops at the first character that is not a digit of the input
 // base. Negative values are written as 32-bit two's complement in every base

@@ -1,10 +1,26 @@
 #include "units/UnitCatalogue.h"
 
+#include <optional>
+
 #include "platform/TextCase.h"
 #include "units/CustomStore.h"
 #include "units/StoreKeys.h"
 
 namespace vantrel {
+namespace {
+
+// Everything written while it lives replaces the settings file once.
+class WriteBatch {
+ public:
+  explicit WriteBatch(Profile* profile) {
+    if (profile) batch_.emplace(*profile);
+  }
+
+ private:
+  std::optional<Profile::Batch> batch_;
+};
+
+}  // namespace
 
 double ConvertValue(double value, const CUnit& from, const CUnit& to) {
   const double a = from.inverted ? (1.0 / value) * from.coefficient : value * from.coefficient;
@@ -32,6 +48,7 @@ int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
   if (it == categories_.end()) return result::kNotFound;
   CCategory& category = it->second;
   if (!category.Custom()) return result::kNotCustom;
+  const WriteBatch batch(profile_);
   for (const auto& [unitName, unit] : category.Units())
     if (unit.custom) DeleteCustomUnitEntry(unit, &category);
   if (profile_) profile_->DeleteKey(keys::kCustomCategories, category.Name());
@@ -55,6 +72,16 @@ int CUnitCatalogue::SetCategoryVisibility(std::wstring_view name, int visible) {
   category->SetVisible(visible);
   if (profile_) profile_->WriteInt(keys::kVisibility, name, visible);
   return result::kDone;
+}
+
+int CUnitCatalogue::SetCategoryVisibilities(const std::vector<CategoryVisibility>& states) {
+  const WriteBatch batch(profile_);
+  int outcome = result::kDone;
+  for (const CategoryVisibility& state : states) {
+    if (SetCategoryVisibility(state.name, state.visible) != result::kDone)
+      outcome = result::kNotFound;
+  }
+  return outcome;
 }
 
 const CCategory* CUnitCatalogue::NextCategory() {
@@ -101,6 +128,7 @@ int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
   const CUnit* unit = current_->FindUnit(name);
   if (!unit) return result::kNotFound;
   if (!unit->custom) return result::kNotCustom;
+  const WriteBatch batch(profile_);
   DeleteCustomUnitEntry(*unit, nullptr);
   return current_->RemoveUnit(name);
 }
@@ -154,16 +182,11 @@ void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory* r
 
 void CUnitCatalogue::WriteCustomUnitEntry(const CCategory& category, const CUnit& unit) {
   if (!profile_) return;
-  // A write keeps the spelling of a key already in the file, and the loader
-  // takes the unit's name from the key: a leftover key in other letters goes.
-  for (const IniEntry& entry : profile_->GetSection(keys::kCustomUnits)) {
-    if (entry.key != unit.name && EqualsIgnoreCase(entry.key, unit.name)) {
-      profile_->DeleteKey(keys::kCustomUnits, unit.name);
-      break;
-    }
-  }
+  // The loader takes the unit's name from the key, so a key left in other
+  // letters goes and the entry is written with the name as it is.
   profile_->WriteString(keys::kCustomUnits, unit.name,
-                        FormatCustomUnitValue(category.Name(), unit.coefficient, unit.inverted));
+                        FormatCustomUnitValue(category.Name(), unit.coefficient, unit.inverted),
+                        KeySpelling::kAsGiven);
 }
 
 }  // namespace vantrel

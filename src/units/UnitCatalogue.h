@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/Profile.h"
 #include "units/Category.h"
@@ -15,6 +16,11 @@
 #include "units/ResultFormat.h"
 
 namespace vantrel {
+
+struct CategoryVisibility {
+  std::wstring name;
+  int visible;
+};
 
 class CUnitCatalogue {
  public:
@@ -34,11 +40,16 @@ class CUnitCatalogue {
 
   // 1, 4; with persist also 6 or 7 (see ResultCodes.h).
   int AddCategory(std::wstring_view name, int persist, int custom, int visible);
-  // 2, 3 or 4. Deletes the entries of the category and of its custom units.
+  // 2, 3 or 4. Deletes the entries of the category and of its custom units,
+  // in one replace of the settings file.
   int RemoveCategory(std::wstring_view name);
   bool SelectCategory(std::wstring_view name);
   // 2 or 4; writes the flag even when it does not change.
   int SetCategoryVisibility(std::wstring_view name, int visible);
+  // Sets and writes each flag in turn, replacing the settings file once (a
+  // page that saves every category's visibility); 2 when a name was not found
+  // (the others are still set), else 4.
+  int SetCategoryVisibilities(const std::vector<CategoryVisibility>& states);
 
   // Fetches the next category, or null at the end.
   const CCategory* NextCategory();

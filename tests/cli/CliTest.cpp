@@ -23,8 +23,23 @@ struct Outcome {
   std::string err;
 };
 
+struct ErrorCase {
+  Arguments args;
+  int code;
+  const char* message;  // a part of the one line on standard error
+};
+
 class CliTest : public ::testing::Test {
  protected:
+  void ExpectOneLineError(const ErrorCase& c) {
+    const Outcome outcome = RunWith(c.args);
+    EXPECT_EQ(outcome.code, c.code) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("vantrel-convert: ", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+  }
+
   Outcome RunWith(const Arguments& args, const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out;
@@ -46,7 +61,7 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
   const LineCase cases[] = {
       {{"100", "degree Celsius", "degree Fahrenheit"}, "212\n"},
       {{"100", "degree Celsius", "degree Fahrenheit", "--format", "fixed", "--precision", "8"},
-       "212.00000002\n"},
+       "212.00000000\n"},
       {{"--format=scientific", "--precision=0", "212", "°C", "°C"}, "2e+002\n"},
       {{"1", "yotta", "unity"}, "1e+024\n"},
       {{"5", "liter/100-kilometer", "kilometer/liter"}, "20\n"},
@@ -57,7 +72,7 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"1", "gigabit/second (SI)", "megabit/second (SI)"}, "1000\n"},
       {{"1", "mN", "N"}, "0.001\n"},
       // "gr" is an abbreviation in Angle and Mass; "g" settles it.
-      {{"1", "gr", "g"}, "0.0647989\n"},
+      {{"1", "gr", "g"}, "0.06479891\n"},
       {{"1", "second", "minute", "--category", "Time"}, "0.016666667\n"},
       {{"1", "second", "minute", "--category", "angle"}, "0.016666667\n"},
       // VALUE is an expression, as in the input box.
@@ -65,6 +80,13 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"1 1/2", "foot", "inch"}, "66\n"},
       {{"sqrt(16)*PI/pi", "meter", "centimeter"}, "400\n"},
       {{"2*-3", "meter", "meter"}, "-3\n"},
+      // Plurals and the spellings GNU units users type.
+      {{"1", "miles", "feet"}, "5280\n"},
+      {{"2", "inches", "cm"}, "5.08\n"},
+      {{"60", "mph", "km/h"}, "96.56064\n"},
+      {{"212", "degF", "degC"}, "100\n"},
+      {{"1", "lbs", "oz"}, "16\n"},
+      {{"1", "floz", "ml"}, "29.57353\n"},
   };
   for (const LineCase& c : cases) {
     const Outcome outcome = RunWith(c.args);
@@ -73,19 +95,15 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
   }
 }
 
-struct ErrorCase {
-  Arguments args;
-  int code;
-  const char* message;  // a part of the one line on standard error
-};
-
 TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   const ErrorCase cases[] = {
       {{"1", "second", "minute"},
        1,
        "more than one category, choose one with --category: 'Angle', 'Time'"},
       {{"1", "secnd", "minute"}, 1, "unknown unit 'secnd'; close names: 'second'"},
-      {{"1", "celsius", "K"}, 1, "close names: 'degree Celsius'"},
+      {{"1", "celsiu", "K"}, 1, "close names: 'degree Celsius'"},
+      // A plural names units of several categories.
+      {{"1", "ounces", "ounces"}, 1, "choose one with --category: 'Distance', 'Mass', 'Volume'"},
       {{"1", "foot", "gram"}, 1, "'foot' ('Distance') and 'gram' ('Mass') share no category"},
       {{"1", "gr", "gr", "--category", "Angle"},
        1,
@@ -110,14 +128,34 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"--categories", "extra"}, 2, "unexpected argument 'extra'"},
       {{"1", "foot", "inch", "--category"}, 2, "--category needs a value"},
   };
-  for (const ErrorCase& c : cases) {
-    const Outcome outcome = RunWith(c.args);
-    EXPECT_EQ(outcome.code, c.code) << outcome.err;
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
-    EXPECT_EQ(outcome.err.rfind("vantrel-convert: ", 0), 0u) << outcome.err;
-    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-  }
+  for (const ErrorCase& c : cases) ExpectOneLineError(c);
+}
+
+// What has no meaning is an error, never a number with exit 0.
+TEST_F(CliTest, RefusesNonsenseThatWouldPrintANumber) {
+  WriteBytes(settings_, "[CustomUnits]\nnothing=@Distance?val=0?i=0\n");
+  const ErrorCase cases[] = {
+      {{"1e308", "km", "meter"}, 1, "the result (inf) is not a finite number"},
+      {{"1", "meter", "nothing"}, 1, "the result (inf) is not a finite number"},
+      {{"help", "m", "cm"}, 1, "'help' is a help keyword, not a value"},
+      {{"--latlong", "0", "500000", "2147483647"}, 1, "zone '2147483647' is outside 1 to 60"},
+      {{"--latlong", "0", "500000", "0"}, 1, "zone '0' is outside 1 to 60"},
+      {{"--latlong", "-1", "500000", "5"}, 1, "northing '-1' is outside 0 to 10000000"},
+      {{"--latlong", "10000000.5", "500000", "5"}, 1, "northing '10000000.5' is outside"},
+      {{"--latlong", "0", "1000001", "5", "--south"},
+       1,
+       "easting '1000001' is outside 0 to 1000000"},
+      {{"--utm", "84.0001", "0"}, 1, "latitude '84.0001' is outside -80 to 84"},
+      {{"--utm", "-80.5", "0"}, 1, "latitude '-80.5' is outside -80 to 84"},
+      {{"--utm", "0", "-190"}, 1, "longitude '-190' is outside -180 to 180"},
+      {{"--utm", "0", "180.01"}, 1, "longitude '180.01' is outside -180 to 180"},
+  };
+  for (const ErrorCase& c : cases) ExpectOneLineError(c);
+  // The edges themselves are in range.
+  for (const Arguments& args : {Arguments{"--utm", "84", "-180"}, Arguments{"--utm", "-80", "180"},
+                                Arguments{"--latlong", "10000000", "1000000", "60"},
+                                Arguments{"--latlong", "0", "0", "1", "--south"}})
+    EXPECT_EQ(RunWith(args).code, 0) << args[1];
 }
 
 TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
@@ -153,14 +191,28 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
   EXPECT_EQ(clean.out, "0.02\n");
 }
 
+// Failed look-ups are remembered per pair and category; a name longer than
+// any unit's gets its answer without a search.
+TEST_F(CliTest, BatchAnswersUnknownUnitsAlikeEachTime) {
+  const std::string huge(1 << 20, 'a');
+  const Outcome outcome =
+      RunWith({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" +
+                               huge + "\tm\n1\t" + huge + "\tm\n");
+  const std::string secnd = "error: unknown unit 'secnd'; close names: 'second'\n";
+  const std::string unknown = "error: unknown unit '" + huge + "'\n";
+  EXPECT_EQ(outcome.out, secnd + "error: unknown unit 'secnd' in 'Time'; close names: 'second'\n" +
+                             secnd + unknown + unknown);
+  EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 5 lines failed\n");
+}
+
 TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
   const Outcome list = RunWith({"--list", "Temperature"});
   EXPECT_EQ(list.code, 0);
   EXPECT_EQ(list.out,
             "Temperature\tKelvin\tK\t1\t-273.14999999999998\t0\n"
             "Temperature\tdegree Celsius\t°C\t1\t0\t0\n"
-            "Temperature\tdegree Fahrenheit\t°F\t0.55555555550000002\t-17.777777777777001\t0\n"
-            "Temperature\tdegree Rankine\t°R\t0.55555555550000002\t-273.14999999999998\t0\n"
+            "Temperature\tdegree Fahrenheit\t°F\t0.55555555555555558\t-17.777777777777001\t0\n"
+            "Temperature\tdegree Rankine\t°R\t0.55555555555555558\t-273.14999999999998\t0\n"
             "Temperature\tdegree Reaumur\t°r\t1.25\t0\t0\n");
 
   const Outcome all = RunWith({"--list"});

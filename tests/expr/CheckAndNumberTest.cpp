@@ -53,13 +53,17 @@ TEST(Check, CodesInOrderOfTheTests) {
 }
 
 TEST(Check, DiagnosticsNameTheFaultAndItsPosition) {
-  {
+  // The message gives the text's own length and the longest one allowed.
+  for (const int length : {1024, 5000}) {
     StreamCapture capture;
-    check_math_expression_for_correctness(std::string(1024, '1').c_str(), 1);
-    EXPECT_NE(capture.Text().find("at the position 1025:"), std::string::npos);
-    EXPECT_NE(capture.Text().find("Error code = 3, error message: 'length of expression = 1024 is "
-                                  "more than allowed MX_MATH_EXPRESSION_LENGTH = 1024'"),
+    check_math_expression_for_correctness(std::string(length, '1').c_str(), 1);
+    EXPECT_NE(capture.Text().find("at the position " + std::to_string(length + 1) + ":"),
               std::string::npos);
+    EXPECT_NE(capture.Text().find("Error code = 3, error message: 'length of expression = " +
+                                  std::to_string(length) +
+                                  " is more than allowed MX_MATH_EXPRESSION_LENGTH - 1 = 1023'"),
+              std::string::npos)
+        << capture.Text().substr(0, 300);
   }
   {
     StreamCapture capture;

@@ -2,7 +2,9 @@
 #include <locale.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <string>
 
 #include "platform/NumberText.h"
 
@@ -130,6 +132,35 @@ TEST(ParseIntegers, FollowStrtolPrefixRules) {
   EXPECT_EQ(ParseLeadingInt(L"99999999999999"), 2147483647);
   EXPECT_EQ(ParseLeadingInt(L"2²"), 2);
   EXPECT_EQ(ParseDouble(L" 1.25e2 m"), 125.0);
+}
+
+// The plain decimal form of typed values and stored coefficients: unlike
+// strtod no hexadecimal, inf or nan, and an 'e' without digits is no exponent.
+TEST(DecimalPrefix, ReadsOnlyThePlainDecimalForm) {
+  const struct {
+    const char* text;
+    std::size_t length;
+    double value;
+  } cases[] = {
+      {"12.5", 4, 12.5}, {"  -1.5e3xyz", 8, -1500},
+      {"+.5", 3, 0.5},   {"2e", 1, 2},
+      {"1e-0.6", 4, 1},  {"1e5e3", 3, 100000},
+      {"3,5", 1, 3},     {"0x1A", 1, 0},
+      {"inf", 0, 0},     {"nan", 0, 0},
+      {".", 0, 0},       {"-", 0, 0},
+      {"\t\n 7", 4, 7},  {"", 0, 0},
+  };
+  for (const auto& c : cases) {
+    const std::wstring wide(c.text, c.text + std::strlen(c.text));
+    EXPECT_EQ(DecimalPrefixLength(std::string_view(c.text)), c.length) << c.text;
+    EXPECT_EQ(DecimalPrefixLength(wide), c.length) << c.text;
+    EXPECT_EQ(ParseDecimalPrefix(std::string_view(c.text)), c.value) << c.text;
+    EXPECT_EQ(ParseDecimalPrefix(wide), c.value) << c.text;
+  }
+  // Read from its own span only, however long the number.
+  const std::string digits = std::string(100, '1') + "9";
+  EXPECT_EQ(ParseDecimalPrefix(std::string_view(digits).substr(0, 100)),
+            ParseDouble(std::string(100, '1').c_str()));
 }
 
 // Qt sets the process locale from the environment, so a comma-decimal locale

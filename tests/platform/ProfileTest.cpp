@@ -4,12 +4,14 @@
 #include <string>
 
 #include "platform/Profile.h"
+#include "support/StagedFileStore.h"
 #include "support/TempDir.h"
 
 namespace vantrel {
 namespace {
 
 using testing::ReadBytes;
+using testing::StagedFileStore;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -193,14 +195,80 @@ TEST_F(ProfileTest, UnwritablePlacesFailWithoutHarm) {
   EXPECT_EQ(none.GetInt(L"Settings", L"Format", 3), 3);
 }
 
+// Live or dangling, relative or absolute: the link stays and its target is
+// written. A loop is refused.
 TEST_F(ProfileTest, WritesThroughASymbolicLinkKeepTheLink) {
   Put("[Settings]\nFormat=1\n");
-  const auto link = dir_ / "link.ini";
-  std::filesystem::create_symlink(File(), link);
-  Profile viaLink(link);
-  ASSERT_TRUE(viaLink.WriteInt(L"Settings", L"Format", 2));
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 2);
+  const struct {
+    const char* link;
+    std::filesystem::path target;
+    const char* expected;
+  } cases[] = {
+      {"link.ini", File(), "[Settings]\nFormat=2\n"},
+      {"dangling.ini", "target.ini", "[Settings]\nFormat=2\n"},
+      {"chain.ini", "dangling.ini", "[Settings]\nFormat=2\n"},
+      {"absolute.ini", dir_ / "elsewhere.ini", "[Settings]\nFormat=2\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    std::filesystem::create_symlink(c.target, dir_ / c.link);
+    ASSERT_TRUE(Profile(dir_ / c.link).WriteInt(L"Settings", L"Format", 2));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ / c.link));
+    EXPECT_EQ(ReadBytes(dir_ / c.link), c.expected);
+  }
+  EXPECT_EQ(ReadBytes(dir_ / "target.ini"), "[Settings]\nFormat=2\n");
+
+  std::filesystem::create_symlink("loop-b.ini", dir_ / "loop-a.ini");
+  std::filesystem::create_symlink("loop-a.ini", dir_ / "loop-b.ini");
+  EXPECT_FALSE(Profile(dir_ / "loop-a.ini").WriteInt(L"Settings", L"Format", 2));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "loop-a.ini"));
+}
+
+// The same writes one by one and in one batch leave the same bytes; the
+// batch replaces the file once and reads the file once for the reads inside
+// it, which see its own writes.
+TEST_F(ProfileTest, ABatchLeavesTheBytesOfSingleWritesInOneReplace) {
+  const std::string original =
+      "; kept\r\n[Settings]\r\nFormat=1\r\n\r\n[CustomUnits]\r\nSmoot=@Distance?val=1?i=0\r\n"
+      "x=@Mass?val=2?i=0\r\n";
+  const auto writeAll = [](Profile& p) {
+    p.WriteInt(L"Settings", L"Format", 2);
+    p.WriteInt(L"Settings", L"Precision", 7);
+    p.DeleteKey(L"CustomUnits", L"x");
+    p.WriteString(L"CustomUnits", L"smoot", L"@Distance?val=170.18?i=0", KeySpelling::kAsGiven);
+    p.WriteString(L"CustomUnits", L"y", L"@Mass?val=3?i=0", KeySpelling::kAsGiven);
+    p.WriteString(L"Visibility", L"Data", L"0");
+    p.DeleteKey(L"Settings", L"Absent");
+    EXPECT_FALSE(p.WriteString(L"Settings", L"a=b", L"1")) << "refused alone";
+  };
+  Put(original);
+  writeAll(profile_);
+  const std::string single = Bytes();
+  EXPECT_EQ(single,
+            "; kept\r\n[Settings]\r\nFormat=2\r\nPrecision=7\r\n\r\n[CustomUnits]\r\n"
+            "smoot=@Distance?val=170.18?i=0\r\ny=@Mass?val=3?i=0\r\n[Visibility]\r\nData=0\r\n");
+
+  Put(original);
+  StagedFileStore store;
+  Profile batched(File(), store);
+  {
+    Profile::Batch batch(batched);
+    writeAll(batched);
+    EXPECT_EQ(Bytes(), original) << "nothing is written before the batch ends";
+    EXPECT_EQ(batched.GetInt(L"Settings", L"Precision", 0), 7);
+    {
+      Profile::Batch inner(batched);
+      batched.WriteInt(L"Settings", L"Inner", 1);
+      EXPECT_TRUE(inner.Commit());
+    }
+    EXPECT_EQ(Bytes(), original) << "an inner batch joins the outer one";
+    EXPECT_EQ(batched.GetInt(L"Settings", L"Inner", 0), 1);
+    batched.DeleteKey(L"Settings", L"Inner");
+    EXPECT_TRUE(batch.Commit());
+  }
+  EXPECT_EQ(Bytes(), single);
+  EXPECT_EQ(store.replacements, 1);
+  EXPECT_EQ(store.reads, 1);
 }
 
 TEST_F(ProfileTest, SnapshotReadsTheFileOnceAndNeverWrites) {

@@ -81,43 +81,67 @@ TEST(SettingsLocation, ProgramOnAnotherWritableFileSystemKeepsSettingsAtItsRoot)
   EXPECT_TRUE(fsys.created.empty()) << "the application-data folder is neither created nor used";
 }
 
+// A program on the same file system as the settings folder, not the one at "/".
+const fs::path kHomeProgram = "/home/ann/bin/vantrel";
+
 TEST(SettingsLocation, DriveRootFileIsCopiedIntoANewFolderOnce) {
   FakeFileSystem fsys;
-  fsys.mounts.erase("/home");
-  fsys.writable.insert("/");
-  fsys.files.insert("/Mensura.ini");
-  auto loc = ChooseSettingsLocation({"/usr/bin/vantrel", kAppData}, fsys);
+  fsys.files.insert("/home/Mensura.ini");
+  auto loc = ChooseSettingsLocation({kHomeProgram, kAppData}, fsys);
   EXPECT_EQ(loc.settingsPath, kCandidate);
   ASSERT_EQ(fsys.copies.size(), 1u);
-  EXPECT_EQ(fsys.copies[0].first, "/Mensura.ini");
+  EXPECT_EQ(fsys.copies[0].first, "/home/Mensura.ini");
   EXPECT_EQ(fsys.copies[0].second, kCandidate);
   // The next start finds its own file and copies nothing.
-  loc = ChooseSettingsLocation({"/usr/bin/vantrel", kAppData}, fsys);
+  loc = ChooseSettingsLocation({kHomeProgram, kAppData}, fsys);
   EXPECT_EQ(loc.settingsPath, kCandidate);
   EXPECT_EQ(fsys.copies.size(), 1u);
 }
 
 TEST(SettingsLocation, FailedCopyStartsAfresh) {
   FakeFileSystem fsys;
-  fsys.mounts.erase("/home");
-  fsys.files.insert("/Mensura.ini");
+  fsys.files.insert("/home/Mensura.ini");
   fsys.failCopy = true;
-  EXPECT_EQ(ChooseSettingsLocation({"/usr/bin/vantrel", kAppData}, fsys).settingsPath, kCandidate);
+  EXPECT_EQ(ChooseSettingsLocation({kHomeProgram, kAppData}, fsys).settingsPath, kCandidate);
 }
 
 TEST(SettingsLocation, FailedFolderCreationFallsBackToTheDriveRoot) {
   FakeFileSystem fsys;
-  fsys.mounts.erase("/home");
   fsys.failCreate = true;
-  EXPECT_EQ(ChooseSettingsLocation({"/usr/bin/vantrel", kAppData}, fsys).settingsPath,
-            "/Mensura.ini");
+  EXPECT_EQ(ChooseSettingsLocation({kHomeProgram, kAppData}, fsys).settingsPath,
+            "/home/Mensura.ini");
+}
+
+// The file system mounted at "/" has no drive-root file, whoever runs the
+// program and whatever may be written there.
+TEST(SettingsLocation, TheSystemRootIsNeverTheDriveRoot) {
+  const struct {
+    const char* what;
+    fs::path appData;
+    bool failCreate;
+    fs::path expected;
+  } cases[] = {
+      {"settings folder on another file system", kAppData, false, kCandidate},
+      {"settings folder cannot be made", kAppData, true, kCandidate},
+      {"no application-data folder", "", false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeFileSystem fsys;
+    fsys.writable.insert("/");  // as root
+    fsys.files.insert("/Mensura.ini");
+    fsys.failCreate = c.failCreate;
+    EXPECT_EQ(ChooseSettingsLocation({"/usr/bin/vantrel", c.appData}, fsys).settingsPath,
+              c.expected);
+    EXPECT_TRUE(fsys.copies.empty()) << "/Mensura.ini is no older settings file";
+  }
 }
 
 TEST(SettingsLocation, MissingInputs) {
   FakeFileSystem fsys;
   // No application-data folder: the drive root.
-  auto loc = ChooseSettingsLocation({"/usr/bin/vantrel", ""}, fsys);
-  EXPECT_EQ(loc.settingsPath, "/Mensura.ini");
+  auto loc = ChooseSettingsLocation({"/media/usb/bin/vantrel", ""}, fsys);
+  EXPECT_EQ(loc.settingsPath, "/media/usb/Mensura.ini");
   // No program path: no drive root, so the settings folder, even if it cannot be made.
   loc = ChooseSettingsLocation({"", kAppData}, fsys);
   EXPECT_TRUE(loc.programDirectory.empty());

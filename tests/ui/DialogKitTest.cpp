@@ -1,18 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolTip>
 
+#include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
 #include "ui/kit/GroupFrame.h"
+#include "ui/kit/IconStatic.h"
 #include "ui/kit/ListBox.h"
 #include "ui/kit/PictureStatic.h"
+#include "ui/kit/Resources.h"
+#include "ui/kit/RichEdit.h"
 #include "ui/kit/TemplateDialog.h"
 #include "ui/kit/ToolTipControl.h"
 
@@ -43,11 +50,7 @@ DialogTemplate TestTemplate() {
           }};
 }
 
-DialogTemplateRegistry TestRegistry() {
-  DialogTemplateRegistry registry;
-  registry.Add(TestTemplate());
-  return registry;
-}
+DialogTemplateRegistry TestRegistry() { return testing::RegistryOf({TestTemplate()}); }
 
 // Counts what the Enter and Escape keys reach.
 class CountingDialog : public TemplateDialog {
@@ -179,6 +182,23 @@ TEST(TemplateDialog, EnterPressesTheDefaultButtonOrIsOkAndEscapeIsCancel) {
   EXPECT_EQ(without.cancels, 0);
 }
 
+TEST(TemplateDialog, EnterPressesAFocusedButtonButNeverOneThatIsNotTheDefault) {
+  DialogTemplate cancelOnly = TestTemplate();
+  cancelOnly.controls.erase(cancelOnly.controls.begin() + 6);  // no default button
+  const DialogTemplateRegistry registry = testing::RegistryOf({cancelOnly});
+  CountingDialog dialog(registry, kTestDialog, kPlainFont);
+  ASSERT_TRUE(dialog.Create());
+  ASSERT_TRUE(testing::ShowActive(dialog));
+  dialog.Item(10)->setFocus();
+  QTest::keyClick(dialog.Item(10), Qt::Key_Return);
+  EXPECT_EQ(dialog.oks, 1);
+  EXPECT_EQ(dialog.cancels, 0) << "Cancel was made no default behind the template's back";
+  dialog.Item(2)->setFocus();
+  QTest::keyClick(dialog.Item(2), Qt::Key_Return);
+  EXPECT_EQ(dialog.oks, 1);
+  EXPECT_EQ(dialog.cancels, 1);
+}
+
 TEST(EditBox, RaisesChangeForNewTextOnlyWhoeverWritesIt) {
   EditBox edit;
   QSignalSpy changes(&edit, &EditBox::Changed);
@@ -192,6 +212,73 @@ TEST(EditBox, RaisesChangeForNewTextOnlyWhoeverWritesIt) {
   EXPECT_EQ(edit.Text(), QStringLiteral("12.5"));
   edit.SetText(QString());
   EXPECT_EQ(changes.count(), 4);
+}
+
+TEST(MultiLineEdit, KeepsItsLineBreaksAndRaisesChangeOnlyForNewText) {
+  MultiLineEdit edit;
+  QSignalSpy changes(&edit, &MultiLineEdit::Changed);
+  const QString text =
+      QStringLiteral("Output = 12 \u00D7 Input \r\nInput is in inch\r\nOutput is in ");
+  edit.SetText(text);
+  EXPECT_EQ(edit.Text(), text);
+  EXPECT_EQ(edit.document()->blockCount(), 3);
+  edit.SetText(text);
+  EXPECT_EQ(changes.count(), 1) << "an unchanged text is no change";
+  edit.SetText(QString());
+  EXPECT_EQ(changes.count(), 2);
+}
+
+TEST(RichEdit, FormatsFoundRunsAndStaysSelectableWhenReadOnly) {
+  RichEdit edit;
+  edit.SetReadOnly(true);
+  edit.SetText(QStringLiteral("Use\r\n\r\nFind a unit. Use Find\r\nin %APPDATA%\\Mensura\\ now"));
+  QSignalSpy changes(&edit, &MultiLineEdit::Changed);
+  const int find = edit.FindText(QStringLiteral("Find"));
+  EXPECT_EQ(find, 5) << "a line break counts one";
+  EXPECT_EQ(edit.FindText(QStringLiteral("Find"), find + 1), 22);
+  EXPECT_EQ(edit.FindText(QStringLiteral("find")), -1) << "case counts";
+  edit.SetSel(find, find + 4);
+  edit.SetSelectionBold(true);
+  const int folder = edit.FindText(QStringLiteral("%APPDATA%\\Mensura\\"));
+  edit.SetSel(folder, folder + 18);
+  edit.SetSelectionColor(QColor(50, 50, 255));
+  EXPECT_EQ(changes.count(), 0) << "formats change no text";
+
+  const auto formatAt = [&](int position) {
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(position + 1);  // the format of the character before
+    return cursor.charFormat();
+  };
+  EXPECT_EQ(formatAt(find).fontWeight(), QFont::Bold);
+  EXPECT_NE(formatAt(22).fontWeight(), QFont::Bold) << "only the first match";
+  EXPECT_EQ(formatAt(folder).foreground().color(), QColor(50, 50, 255));
+  EXPECT_NE(formatAt(folder).fontWeight(), QFont::Bold) << "colour alone";
+  EXPECT_NE(formatAt(folder - 2).foreground().color(), QColor(50, 50, 255));
+
+  EXPECT_TRUE(edit.textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  edit.selectAll();
+  edit.copy();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Use\n\nFind")));
+  edit.SetSel(0, 3);
+  EXPECT_EQ(edit.SelectedText(), QStringLiteral("Use"));
+}
+
+TEST(IconStatic, ShowsItsIconResourceAtTheLargeIconSize) {
+  DialogTemplate about{kTestDialog, L"About", 100, 60, L"DejaVu Sans", 8, kSysMenu, {}};
+  about.controls = {{kIdStatic, ControlKind::kIcon, L"128", 10, 10, 20, 20, kNoStyle},
+                    {kIdStatic, ControlKind::kIcon, L"999", 40, 10, 20, 20, kNoStyle}};
+  const DialogTemplateRegistry registry = testing::RegistryOf({about});
+  TemplateDialog dialog(registry, kTestDialog, kPlainFont);
+  ASSERT_TRUE(dialog.Create());
+  const QList<IconStatic*> icons = dialog.findChildren<IconStatic*>();
+  ASSERT_EQ(icons.size(), 2);
+  EXPECT_EQ(icons[0]->size(), QSize(32, 32));
+  EXPECT_EQ(icons[0]->pos(), dialog.MapDialogRect(QRect(10, 10, 0, 0)).topLeft());
+  EXPECT_FALSE(icons[0]->Icon().isNull());
+  EXPECT_TRUE(icons[1]->Icon().isNull()) << "no such icon: nothing shown";
+  const QImage shot = icons[0]->grab().toImage();
+  const QImage expected = LoadIconResource(128).pixmap(32, 32).toImage();
+  EXPECT_EQ(shot.pixelColor(16, 16), expected.pixelColor(16, 16));
 }
 
 TEST(PictureStatic, ReportsAClickOnlyWhenItNotifies) {

@@ -7,6 +7,7 @@
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/ListBox.h"
 #include "ui/kit/ListSort.h"
+#include "ui/kit/ListView.h"
 
 namespace vantrel {
 namespace {
@@ -20,6 +21,12 @@ QStringList Entries(const ListBox& list) {
 QStringList Entries(const DropDownList& list) {
   QStringList out;
   for (int i = 0; i < list.GetCount(); ++i) out << list.GetLBText(i);
+  return out;
+}
+
+QStringList Entries(const ListView& view) {
+  QStringList out;
+  for (int i = 0; i < view.GetItemCount(); ++i) out << view.GetItemText(i);
   return out;
 }
 
@@ -44,12 +51,15 @@ TEST(SortedLists, KeepEntriesInThePlatformOrderWhateverTheOrderOfAdding) {
     SCOPED_TRACE(c.added.join(QStringLiteral(", ")).toStdString());
     ListBox list(true);
     DropDownList drop(true);
+    ListView view(true);
     for (const QString& text : c.added) {
       list.AddString(text);
       drop.AddString(text);
+      view.InsertItem(text);
     }
     EXPECT_EQ(Entries(list), c.sorted);
     EXPECT_EQ(Entries(drop), c.sorted);
+    EXPECT_EQ(Entries(view), c.sorted);
   }
 }
 
@@ -104,14 +114,19 @@ TEST(ListBox, ReportsTheUsersSelectionButNotTheProgramsOwn) {
   EXPECT_EQ(list.GetCurSel(), 2);
 }
 
+// A shown list of "a", "b" and "c" with the entry at `selected` selected.
+void ShowEntries(ListBox& list, int selected) {
+  list.resize(200, 200);
+  list.show();
+  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
+  list.SetCurSel(selected);
+}
+
 TEST(ListBox, TheUserCannotClearItsSelection) {
   // With nothing selected the window would keep showing a result for a unit
   // no longer chosen, and stop recomputing.
   ListBox list(true);
-  list.resize(200, 200);
-  list.show();
-  for (const char* text : {"a", "b", "c"}) list.AddString(QString::fromLatin1(text));
-  list.SetCurSel(1);
+  ShowEntries(list, 1);
   const QRect second = list.visualItemRect(list.item(1));
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, second.center());
   EXPECT_EQ(list.GetCurSel(), 1) << "ctrl+click";
@@ -123,6 +138,45 @@ TEST(ListBox, TheUserCannotClearItsSelection) {
   const QRect third = list.visualItemRect(list.item(2));
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, third.center());
   EXPECT_EQ(list.GetCurSel(), 2) << "ctrl+click on another entry selects it";
+}
+
+TEST(ListBox, ARightOrMiddleClickLeavesTheSelectionAlone) {
+  ListBox list(true);
+  ShowEntries(list, 0);
+  QSignalSpy changes(&list, &ListBox::SelectionChanged);
+  const QPoint third = list.visualItemRect(list.item(2)).center();
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mouseClick(list.viewport(), button, {}, third);
+    QTest::mouseDClick(list.viewport(), button, {}, third);
+  }
+  EXPECT_EQ(list.GetCurSel(), 0);
+  EXPECT_EQ(list.currentRow(), 0) << "not even the focused entry moves";
+  EXPECT_EQ(changes.count(), 0);
+}
+
+TEST(ListView, ChecksEntriesAndReportsOnlyTheUsersTicks) {
+  ListView view(true);
+  view.resize(300, 100);
+  view.show();
+  QSignalSpy ticks(&view, &ListView::CheckChanged);
+  for (const char* text : {"Volume", "Area", "Speed"}) view.InsertItem(QString::fromLatin1(text));
+  view.SetCheck(0, true);
+  EXPECT_FALSE(view.GetCheck(0)) << "no check boxes yet";
+  view.SetCheckBoxes(true);
+  view.SetColumnWidth(175);
+  EXPECT_EQ(view.gridSize().width(), 175);
+  view.SetCheck(2, true);
+  view.InsertItem(QStringLiteral("Mass"));  // Area, Mass, Speed, Volume
+  EXPECT_TRUE(view.GetCheck(3));
+  EXPECT_FALSE(view.GetCheck(1)) << "a new entry starts clear";
+  EXPECT_EQ(ticks.count(), 0);
+  view.setCurrentRow(1);
+  QTest::keyClick(&view, Qt::Key_Space);
+  EXPECT_TRUE(view.GetCheck(1));
+  ASSERT_EQ(ticks.count(), 1);
+  EXPECT_EQ(ticks[0][0].toInt(), 1);
+  view.DeleteAllItems();
+  EXPECT_EQ(view.GetItemCount(), 0);
 }
 
 TEST(DropDownList, ReportsTheUsersSelectionButNotTheProgramsOwn) {

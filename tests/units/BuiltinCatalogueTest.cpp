@@ -130,8 +130,10 @@ struct ConversionCase {
   const wchar_t* expected;
 };
 
-// Conversions through the built table, in automatic format.
-TEST_F(BuiltinCatalogueTest, ConvertsTheDocumentedExamples) {
+// Conversions through the built table, in automatic format (eight digits):
+// the documented examples and, per category, identities that hold exactly by
+// the units' definitions.
+TEST_F(BuiltinCatalogueTest, ConvertsTheDocumentedExamplesAndExactIdentities) {
   const ConversionCase cases[] = {
       {L"Temperature", L"degree Celsius", L"degree Fahrenheit", 100, L"212"},
       {L"Temperature", L"degree Fahrenheit", L"degree Celsius", 212, L"100"},
@@ -141,8 +143,42 @@ TEST_F(BuiltinCatalogueTest, ConvertsTheDocumentedExamples) {
       {L"Fuel Consumption", L"kilometer/liter", L"liter/100-kilometer", 20, L"5"},
       {L"SI Prefix", L"yotta", L"unity", 1, L"1e+024"},
       {L"Distance", L"foot", L"centimeter", 1, L"30.48"},
-      {L"Data", L"megabyte", L"bit", 1, L"8388610"},
+      {L"Data", L"megabyte", L"bit", 1, L"8388608"},
       {L"Data Transfer", L"kilobit/second (SI)", L"kilobit/second", 1024, L"1000"},
+      {L"Distance", L"mile", L"kilometer", 100, L"160.9344"},
+      {L"Data", L"megabyte", L"byte", 1, L"1048576"},
+      {L"Angle", L"degree", L"radian", 45, L"0.78539816"},
+      {L"Mass", L"pound", L"kilogram", 1, L"0.45359237"},
+      {L"Distance", L"inch", L"foot", 12, L"1"},
+      {L"Distance", L"mile", L"kilometer", 1, L"1.609344"},
+      {L"Distance", L"foot (US Survey)", L"meter", 3937, L"1200"},
+      {L"Distance", L"light year", L"kilometer", 1, L"9.4607305e+012"},
+      {L"Data", L"gigabit", L"megabit", 1, L"1024"},
+      {L"Data", L"exabyte", L"byte", 1, L"1.1529215e+018"},
+      {L"Data Transfer", L"megabyte/second", L"kilobyte/second", 1, L"1024"},
+      {L"Temperature", L"degree Celsius", L"degree Fahrenheit", -40, L"-40"},
+      {L"Temperature", L"degree Rankine", L"Kelvin", 9, L"5"},
+      {L"Fuel Consumption", L"liter/100-kilometer", L"mile/gallon(US)", 1, L"235.21458"},
+      {L"Fuel Consumption", L"mile/gallon(US)", L"liter/100-kilometer", 235.2145833, L"1"},
+      {L"Volume", L"gallon", L"inch³", 1, L"231"},
+      {L"Volume", L"gallon (UK)", L"liter", 1, L"4.54609"},
+      {L"Volume (Dry)", L"bushel", L"peck", 1, L"4"},
+      {L"Mass", L"grain", L"pound", 7000, L"1"},
+      {L"Mass", L"ounce(troy)", L"gram", 1, L"31.103477"},
+      {L"Angle", L"revolution", L"degree", 1, L"360"},
+      {L"Angle", L"radian", L"degree", 1, L"57.29578"},
+      {L"Area", L"mile²", L"acre", 1, L"640"},
+      {L"Area", L"hectare", L"meter²", 1, L"10000"},
+      {L"Energy", L"British thermal unit (IT)", L"calorie (IT)", 1, L"251.99576"},
+      {L"Energy", L"kilowatt hour", L"joule", 1, L"3600000"},
+      {L"Energy", L"electronvolt", L"joule", 1, L"1.6021766e-019"},
+      {L"Power", L"horsepower", L"watt", 1, L"745.69987"},
+      {L"Pressure", L"torr", L"pascal", 760, L"101325"},
+      {L"Pressure", L"psi", L"pascal", 1, L"6894.7573"},
+      {L"Force", L"pound-force", L"newton", 1, L"4.4482216"},
+      {L"Time", L"year (Julian)", L"day", 1, L"365.25"},
+      {L"Velocity", L"knot", L"kilometer/hour", 1, L"1.852"},
+      {L"Velocity", L"c", L"meter/second", 1, L"2.9979246e+008"},
   };
   for (const ConversionCase& c : cases) {
     ASSERT_TRUE(catalogue_.SelectCategory(c.category));

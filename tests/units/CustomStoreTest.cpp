@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/StagedFileStore.h"
 #include "support/TempDir.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/CustomStore.h"
@@ -14,12 +15,13 @@ namespace vantrel {
 namespace {
 
 using testing::ReadBytes;
+using testing::StagedFileStore;
 using testing::TempDir;
 using testing::WriteBytes;
 
 class CustomStoreTest : public ::testing::Test {
  protected:
-  CustomStoreTest() : profile_(dir_ / "Mensura.ini") { Start(catalogue_); }
+  CustomStoreTest() : profile_(dir_ / "Mensura.ini", store_) { Start(catalogue_); }
 
   // What the main window does at start: build, attach the file, load.
   void Start(CUnitCatalogue& catalogue) {
@@ -46,6 +48,7 @@ class CustomStoreTest : public ::testing::Test {
   }
 
   TempDir dir_;
+  StagedFileStore store_;
   Profile profile_;
   CUnitCatalogue catalogue_;
 };
@@ -94,7 +97,9 @@ TEST_F(CustomStoreTest, CategoryEntryIsWrittenEvenEmptyAndRemovedWithItsUnits) {
   catalogue_.AddUnit(L"double", L" ", 2, 0, 0, 1, 1);
   EXPECT_EQ(ConvertAfterRestart(L"Mine", L"double", L"base"), L"2");
 
+  const int replacements = store_.replacements;
   ASSERT_EQ(catalogue_.RemoveCategory(L"Mine"), 4);
+  EXPECT_EQ(store_.replacements, replacements + 1) << "the category and its units at once";
   EXPECT_EQ(Units(L"base"), L"<absent>");
   EXPECT_EQ(Units(L"double"), L"<absent>");
   EXPECT_EQ(profile_.GetString(keys::kCustomCategories, L"Mine", L"<absent>"), L"<absent>");
@@ -121,15 +126,31 @@ TEST_F(CustomStoreTest, FailedAddsAndBuiltInRemovalsWriteNothing) {
 TEST_F(CustomStoreTest, VisibilityIsWrittenEvenWhenUnchanged) {
   EXPECT_EQ(catalogue_.SetCategoryVisibility(L"Data", 1), 4);
   EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Data", -1), 1);
-  WriteBytes(profile_.File(), "[Visibility]\nData=0\nFlow=1\n");
+  WriteBytes(profile_.File(), "[Visibility]\nData=0\nFlow= 1\n");
   CUnitCatalogue restarted;
   Start(restarted);
-  ApplyStoredVisibility(restarted, profile_);
+  const int replacements = store_.replacements;
+  ApplyStoredVisibility(restarted, profile_.TakeSnapshot());
   EXPECT_EQ(restarted.FindCategory(L"Data")->Visible(), 0);
   EXPECT_EQ(restarted.FindCategory(L"Flow")->Visible(), 1);
-  // Every category now has its entry, with its default where there was none.
+  // Every category now has its entry, with its default where there was none,
+  // all written at once.
+  EXPECT_EQ(store_.replacements, replacements + 1);
   EXPECT_EQ(profile_.GetSection(keys::kVisibility).size(), 45u);
   EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Radiation", -1), 0);
+  EXPECT_EQ(profile_.GetString(keys::kVisibility, L"Flow", L""), L"1");
+  // A file that holds every flag as it would be written is left alone.
+  CUnitCatalogue again;
+  Start(again);
+  ApplyStoredVisibility(again, profile_.TakeSnapshot());
+  EXPECT_EQ(store_.replacements, replacements + 1);
+  EXPECT_EQ(again.FindCategory(L"Data")->Visible(), 0);
+
+  // A page that saves every flag replaces the file once.
+  EXPECT_EQ(again.SetCategoryVisibilities({{L"Data", 1}, {L"Nowhere", 1}, {L"Flow", 0}}), 2);
+  EXPECT_EQ(store_.replacements, replacements + 2);
+  EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Data", -1), 1);
+  EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Flow", -1), 0);
 }
 
 TEST_F(CustomStoreTest, CatalogueWithoutFileWritesNothing) {

@@ -18,7 +18,10 @@ enum class ControlKind {
   kDefPushButton,  // the button that Enter presses
   kCheckBox,
   kRadioButton,
-  kOwnerDrawStatic  // painted by the dialog; reports clicks with kNotify
+  kOwnerDrawStatic,  // painted by the dialog; reports clicks with kNotify
+  kRichEdit,         // multi-line text with bold and coloured runs
+  kListView,         // entries in columns, optionally with check boxes
+  kIcon,             // an icon resource; the text holds its id ("128")
 };
 
 // Control styles; combine with |.
@@ -31,11 +34,13 @@ enum ControlStyle : std::uint32_t {
   kReadOnly = 1u << 4,
   kAutoHScroll = 1u << 5,
   kTabStop = 1u << 6,
-  kGroup = 1u << 7,
+  kGroup = 1u << 7,  // starts a group; radios up to the next kGroup exclude each other
   kDisabled = 1u << 8,
   kHidden = 1u << 9,
-  kCenter = 1u << 10,  // text centred
-  kRight = 1u << 11,   // text right-aligned
+  kCenter = 1u << 10,     // text centred
+  kRight = 1u << 11,      // text right-aligned
+  kVCenter = 1u << 12,    // static text centred vertically
+  kMultiLine = 1u << 13,  // an edit of several lines
 };
 
 // Window styles of the dialog itself.
@@ -46,7 +51,11 @@ enum DialogStyle : std::uint32_t {
   kMaximizeBox = 1u << 2,
   kResizable = 1u << 3,
   kAppWindow = 1u << 4,  // a top-level window of its own in the task bar
+  kChild = 1u << 5,      // a page inside another window (a property sheet's)
 };
+
+// Statics and frames that the program never addresses may share this id.
+inline constexpr int kIdStatic = -1;
 
 struct ControlTemplate {
   int id;

@@ -15,6 +15,12 @@ std::optional<DialogTemplate> DialogTemplateRegistry::Find(int id) const {
   return found->second;
 }
 
+std::vector<int> DialogTemplateRegistry::Ids() const {
+  std::vector<int> ids;
+  for (const auto& [id, dialogTemplate] : templates_) ids.push_back(id);
+  return ids;
+}
+
 std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& registry, int id,
                                                  const DialogFont& font) {
   std::optional<DialogTemplate> loaded = registry.Find(id);

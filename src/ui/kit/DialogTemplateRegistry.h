@@ -5,6 +5,7 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "settings/Preferences.h"
 #include "ui/kit/DialogTemplate.h"
@@ -17,6 +18,8 @@ class DialogTemplateRegistry {
   void Add(DialogTemplate dialogTemplate);
   bool Contains(int id) const { return templates_.count(id) != 0; }
   std::optional<DialogTemplate> Find(int id) const;
+  // Every id held, in ascending order.
+  std::vector<int> Ids() const;
 
  private:
   std::map<int, DialogTemplate> templates_;

@@ -1,5 +1,7 @@
 #include "ui/kit/ListBox.h"
 
+#include <QMouseEvent>
+
 #include "ui/kit/ListSort.h"
 #include "ui/kit/ProgramChange.h"
 
@@ -64,6 +66,18 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
     return QItemSelectionModel::NoUpdate;
   }
   return flags;
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QListWidget::mousePressEvent(event);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QListWidget::mouseReleaseEvent(event);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QListWidget::mouseDoubleClickEvent(event);
 }
 
 void ListBox::OnSelectionChanged() {

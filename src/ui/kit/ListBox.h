@@ -32,6 +32,10 @@ class ListBox : public QListWidget {
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
+  // Only the left button selects: a right or middle click changes nothing.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void OnSelectionChanged();

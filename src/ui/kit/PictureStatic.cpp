@@ -1,12 +1,17 @@
 #include "ui/kit/PictureStatic.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <utility>
 
+#include "ui/kit/ClickReporter.h"
+
 namespace vantrel {
 
-PictureStatic::PictureStatic(bool notify, QWidget* parent) : QWidget(parent), notify_(notify) {}
+PictureStatic::PictureStatic(bool notify, QWidget* parent) : QWidget(parent) {
+  if (notify) {
+    connect(new ClickReporter(this), &ClickReporter::Clicked, this, &PictureStatic::Clicked);
+  }
+}
 
 void PictureStatic::SetPainter(Painter painter) {
   painter_ = std::move(painter);
@@ -17,20 +22,6 @@ void PictureStatic::paintEvent(QPaintEvent*) {
   if (!painter_) return;
   QPainter painter(this);
   painter_(painter, rect());
-}
-
-void PictureStatic::mousePressEvent(QMouseEvent* event) {
-  pressed_ = notify_ && event->button() == Qt::LeftButton;
-  QWidget::mousePressEvent(event);
-}
-
-void PictureStatic::mouseReleaseEvent(QMouseEvent* event) {
-  // A click is a press and a release over the control, as with a button.
-  const bool click =
-      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  pressed_ = false;
-  QWidget::mouseReleaseEvent(event);
-  if (click) emit Clicked();
 }
 
 }  // namespace vantrel

@@ -21,12 +21,8 @@ class PictureStatic : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool notify_;
-  bool pressed_ = false;
   Painter painter_;
 };
 

@@ -30,10 +30,26 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }  // namespace
 
 int DesktopShell::MessageBox(QWidget* owner, const QString& caption, const QString& text,
-                             MessageIcon icon) {
-  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, owner);
-  box.exec();
-  return kIdOk;
+                             MessageIcon icon, MessageButtons buttons) {
+  const struct {
+    QMessageBox::StandardButton button;
+    int id;
+  } kAnswers[] = {{QMessageBox::Ok, kIdOk},
+                  {QMessageBox::Cancel, kIdCancel},
+                  {QMessageBox::Yes, kIdYes},
+                  {QMessageBox::No, kIdNo}};
+  const QMessageBox::StandardButtons shown =
+      buttons == MessageButtons::kOkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+      : buttons == MessageButtons::kYesNo  ? QMessageBox::Yes | QMessageBox::No
+                                           : QMessageBox::Ok;
+  QMessageBox box(BoxIcon(icon), caption, text, shown, owner);
+  const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+  for (const auto& answer : kAnswers) {
+    if (answer.button == pressed && (shown & pressed)) return answer.id;
+  }
+  // Closed without a button: as Escape would have answered.
+  if (buttons == MessageButtons::kOk) return kIdOk;
+  return buttons == MessageButtons::kYesNo ? kIdNo : kIdCancel;
 }
 
 bool DesktopShell::OpenAddress(const QString& address) {

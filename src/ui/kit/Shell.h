@@ -8,20 +8,22 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/kit/StandardIds.h"
+
 namespace vantrel {
 
 enum class MessageIcon { kNone, kInformation, kExclamation, kStop, kQuestion };
-
-// The answer of a message box with an OK button.
-inline constexpr int kIdOk = 1;
+enum class MessageButtons { kOk, kOkCancel, kYesNo };
 
 class Shell {
  public:
   virtual ~Shell() = default;
 
-  // A modal box with an OK button, owned by `owner` (null: no owner).
+  // A modal box owned by `owner` (null: no owner). The answer is the id of
+  // the button pressed (kIdOk, kIdCancel, kIdYes, kIdNo); a box closed
+  // without one answers as Escape does: OK, Cancel or No.
   virtual int MessageBox(QWidget* owner, const QString& caption, const QString& text,
-                         MessageIcon icon) = 0;
+                         MessageIcon icon, MessageButtons buttons = MessageButtons::kOk) = 0;
   // Opens a web address, or a local document by its path, with the desktop's
   // choice of program. False when the desktop refused.
   virtual bool OpenAddress(const QString& address) = 0;
@@ -41,8 +43,8 @@ class Shell {
 // The real desktop, through Qt.
 class DesktopShell final : public Shell {
  public:
-  int MessageBox(QWidget* owner, const QString& caption, const QString& text,
-                 MessageIcon icon) override;
+  int MessageBox(QWidget* owner, const QString& caption, const QString& text, MessageIcon icon,
+                 MessageButtons buttons = MessageButtons::kOk) override;
   bool OpenAddress(const QString& address) override;
   bool StartProgram(const QString& commandLine) override;
   void SetClipboardText(const QString& text) override;

@@ -1,12 +1,15 @@
 #include "ui/kit/StaticText.h"
 
+#include "ui/kit/ClickReporter.h"
+
 namespace vantrel {
 
-StaticText::StaticText(const QString& text, QWidget* parent) : QLabel(parent) {
+StaticText::StaticText(const QString& text, bool notify, QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setWordWrap(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   SetText(text);
+  if (notify) connect(new ClickReporter(this), &ClickReporter::Clicked, this, &StaticText::Clicked);
 }
 
 void StaticText::SetText(const QString& text) {

@@ -1,25 +1,36 @@
 #include "ui/kit/TemplateDialog.h"
 
-#include <QCheckBox>
+#include <QAction>
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <vector>
 
+#include "ui/kit/CheckBox.h"
+#include "ui/kit/DataExchange.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
+#include "ui/kit/FocusRing.h"
 #include "ui/kit/GroupFrame.h"
+#include "ui/kit/IconStatic.h"
 #include "ui/kit/ListBox.h"
+#include "ui/kit/ListView.h"
 #include "ui/kit/PictureStatic.h"
+#include "ui/kit/RadioButton.h"
+#include "ui/kit/RichEdit.h"
+#include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
+#include "ui/kit/TemplateRules.h"
 
 namespace vantrel {
 namespace {
 
-constexpr int kIdOkButton = 1;
-
 Qt::WindowFlags FlagsFor(std::uint32_t style) {
+  if (style & kChild) return Qt::Widget;
   Qt::WindowFlags flags = (style & kAppWindow) ? Qt::Window : Qt::Dialog;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (style & kSysMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -32,7 +43,102 @@ Qt::Alignment TextAlignment(std::uint32_t style) {
   const Qt::Alignment horizontal = (style & kCenter)  ? Qt::AlignHCenter
                                    : (style & kRight) ? Qt::AlignRight
                                                       : Qt::AlignLeft;
-  return horizontal | Qt::AlignTop;
+  return horizontal | ((style & kVCenter) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+// A menu bar that says when its height may have changed, once it has taken
+// the change in.
+class MeasuredMenuBar : public QMenuBar {
+ public:
+  MeasuredMenuBar(QWidget* parent, std::function<void()> changed)
+      : QMenuBar(parent), changed_(std::move(changed)) {}
+
+ protected:
+  bool event(QEvent* event) override {
+    const bool done = QMenuBar::event(event);
+    switch (event->type()) {
+      case QEvent::ActionAdded:
+      case QEvent::ActionRemoved:
+      case QEvent::ActionChanged:
+      case QEvent::FontChange:
+      case QEvent::StyleChange:
+        changed_();
+        break;
+      default:
+        break;
+    }
+    return done;
+  }
+
+ private:
+  std::function<void()> changed_;
+};
+
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
+  const QString text = QString::fromStdWString(control.text);
+  const bool sorted = control.style & kSorted;
+  switch (control.kind) {
+    case ControlKind::kGroupBox:
+      return new GroupFrame(text, parent);
+    case ControlKind::kText: {
+      auto* label = new StaticText(text, control.style & kNotify, parent);
+      label->setAlignment(TextAlignment(control.style));
+      return label;
+    }
+    case ControlKind::kEdit:
+      if (control.style & kMultiLine) {
+        auto* edit = new MultiLineEdit(parent);
+        edit->SetAlignment(TextAlignment(control.style) & Qt::AlignHorizontal_Mask);
+        edit->SetReadOnly(control.style & kReadOnly);
+        edit->SetText(text);
+        edit->setVerticalScrollBarPolicy((control.style & kVScroll) ? Qt::ScrollBarAsNeeded
+                                                                    : Qt::ScrollBarAlwaysOff);
+        return edit;
+      } else {
+        auto* edit = new EditBox(parent);
+        edit->SetReadOnly(control.style & kReadOnly);
+        edit->SetText(text);
+        return edit;
+      }
+    case ControlKind::kRichEdit: {
+      auto* edit = new RichEdit(parent);
+      edit->SetReadOnly(control.style & kReadOnly);
+      edit->SetText(text);
+      return edit;
+    }
+    case ControlKind::kListBox: {
+      auto* list = new ListBox(sorted, parent);
+      list->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+      list->setVerticalScrollBarPolicy((control.style & kVScroll) ? Qt::ScrollBarAsNeeded
+                                                                  : Qt::ScrollBarAlwaysOff);
+      return list;
+    }
+    case ControlKind::kListView: {
+      auto* view = new ListView(sorted, parent);
+      view->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+      return view;
+    }
+    case ControlKind::kDropDownList:
+      return new DropDownList(sorted, parent);
+    case ControlKind::kPushButton:
+    case ControlKind::kDefPushButton: {
+      auto* button = new QPushButton(text, parent);
+      // Only the template names the default button: Qt would make the first
+      // button the default of a dialog that has none, and Enter would press it.
+      button->setAutoDefault(false);
+      button->setDefault(control.kind == ControlKind::kDefPushButton);
+      return button;
+    }
+    case ControlKind::kCheckBox:
+      return new CheckBox(text, parent);
+    case ControlKind::kRadioButton:
+      return new RadioButton(text, parent);
+    case ControlKind::kOwnerDrawStatic:
+      return new PictureStatic(control.style & kNotify, parent);
+    case ControlKind::kIcon:
+      return new IconStatic(text.toInt(), parent);
+  }
+  return new QWidget(parent);
 }
 
 }  // namespace
@@ -41,10 +147,23 @@ TemplateDialog::TemplateDialog(const DialogTemplateRegistry& templates, int temp
                                const DialogFont& font, QWidget* parent)
     : QDialog(parent), templates_(templates), templateId_(templateId), font_(font) {}
 
+TemplateDialog::~TemplateDialog() {
+  // The handlers belong to a dialog already destroyed in part: no control
+  // may reach them while the widgets go.
+  routes_.clear();
+  for (QWidget* control : controls_) control->removeEventFilter(this);
+  for (QObject* child : children()) child->disconnect(this);
+}
+
 bool TemplateDialog::Create() {
   if (created_) return true;
   OnBeforeCreate();
-  template_ = LoadDialogTemplate(templates_, templateId_, font_);
+  const DialogFont preferred{1, font_.name, font_.size};
+  const DialogFont own{};  // the custom font off: the template as it is
+  template_ = LoadDialogTemplate(templates_, templateId_,
+                                 useTemplateFont_       ? own
+                                 : alwaysPreferredFont_ ? preferred
+                                                        : font_);
   if (!template_) return false;
   created_ = true;
   BuildControls();
@@ -74,88 +193,127 @@ void TemplateDialog::BuildControls() {
   setFont(font);
   base_ = BaseUnitsOf(font);
   const QSize client = MapDialogRect(QRect(0, 0, dialog.cx, dialog.cy)).size();
+  const QSize window = client + QSize(0, clientTop_);
   if (dialog.style & kResizable) {
-    resize(client);
+    resize(window);
   } else {
-    setFixedSize(client);
+    setFixedSize(window);
   }
+  if (menuBar_) menuBar_->setGeometry(0, 0, width(), clientTop_);
 
   std::vector<QWidget*> frames;
   for (const ControlTemplate& control : dialog.controls) {
-    QWidget* widget = MakeControl(control);
+    QWidget* widget = MakeControl(control, this);
     widget->setObjectName(QStringLiteral("item%1").arg(control.id));
-    const QRect place = MapDialogRect(QRect(control.x, control.y, control.cx, control.cy));
-    if (control.kind == ControlKind::kDropDownList) {
-      // The template gives the height of the open list; the closed field is as
-      // high as its font needs.
-      auto* list = static_cast<DropDownList*>(widget);
-      const int field = list->sizeHint().height();
-      list->setGeometry(place.x(), place.y(), place.width(), field);
-      const int row = std::max(1, list->fontMetrics().height() + 2);
-      list->setMaxVisibleItems(std::max(1, (place.height() - field) / row));
-    } else {
-      widget->setGeometry(place);
-    }
-    if (control.kind == ControlKind::kGroupBox) {
-      frames.push_back(widget);
-    } else if (control.kind == ControlKind::kText ||
-               control.kind == ControlKind::kOwnerDrawStatic) {
+    PlaceControl(widget, control);
+    if (control.kind == ControlKind::kGroupBox) frames.push_back(widget);
+    if (!TakesFocus(control.kind)) {
       widget->setFocusPolicy(Qt::NoFocus);
     } else {
       widget->setFocusPolicy((control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+      widget->installEventFilter(this);
     }
     widget->setEnabled(!(control.style & kDisabled));
     widget->setVisible(!(control.style & kHidden));
+    controls_.push_back(widget);
     items_.try_emplace(control.id, widget);
+    ConnectNotifications(widget, control.id);
   }
   for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
+  MakeRadioGroups();
+  LabelControls();
+  new FocusRing(this);
 }
 
-QWidget* TemplateDialog::MakeControl(const ControlTemplate& control) {
-  const QString text = QString::fromStdWString(control.text);
-  const bool sorted = control.style & kSorted;
-  switch (control.kind) {
-    case ControlKind::kGroupBox:
-      return new GroupFrame(text, this);
-    case ControlKind::kText: {
-      auto* label = new StaticText(text, this);
-      label->setAlignment(TextAlignment(control.style));
-      return label;
-    }
-    case ControlKind::kEdit: {
-      auto* edit = new EditBox(this);
-      edit->SetText(text);
-      edit->SetReadOnly(control.style & kReadOnly);
-      return edit;
-    }
-    case ControlKind::kListBox: {
-      auto* list = new ListBox(sorted, this);
-      list->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
-      list->setVerticalScrollBarPolicy((control.style & kVScroll) ? Qt::ScrollBarAsNeeded
-                                                                  : Qt::ScrollBarAlwaysOff);
-      return list;
-    }
-    case ControlKind::kDropDownList:
-      return new DropDownList(sorted, this);
-    case ControlKind::kPushButton:
-    case ControlKind::kDefPushButton: {
-      auto* button = new QPushButton(text, this);
-      button->setDefault(control.kind == ControlKind::kDefPushButton);
-      const int id = control.id;
-      connect(button, &QPushButton::clicked, this, [this, id] {
-        if (id == kIdOkButton) OnOK();
-        if (id == kIdCancel) OnCancel();
-      });
-      return button;
-    }
-    case ControlKind::kCheckBox:
-      return new QCheckBox(text, this);
-    case ControlKind::kRadioButton:
-      return new QRadioButton(text, this);
-    case ControlKind::kOwnerDrawStatic:
-      return new PictureStatic(control.style & kNotify, this);
+void TemplateDialog::PlaceControl(QWidget* widget, const ControlTemplate& control) {
+  const QRect place =
+      MapDialogRect(QRect(control.x, control.y, control.cx, control.cy)).translated(0, clientTop_);
+  if (control.kind == ControlKind::kDropDownList) {
+    // The template gives the height of the open list.
+    static_cast<DropDownList*>(widget)->SetDroppedRect(place);
+  } else if (control.kind == ControlKind::kIcon) {
+    widget->setGeometry(place.x(), place.y(), IconStatic::kSide, IconStatic::kSide);
+  } else {
+    widget->setGeometry(place);
   }
-  return new QWidget(this);
+}
+
+void TemplateDialog::ConnectNotifications(QWidget* widget, int id) {
+  const auto notify = [this, id](Notification what) {
+    return [this, id, what] { OnCommand(id, what); };
+  };
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    connect(button, &QAbstractButton::clicked, this, notify(Notification::kClicked));
+  } else if (auto* edit = qobject_cast<EditBox*>(widget)) {
+    connect(edit, &EditBox::Changed, this, notify(Notification::kChanged));
+  } else if (auto* text = qobject_cast<MultiLineEdit*>(widget)) {
+    connect(text, &MultiLineEdit::Changed, this, notify(Notification::kChanged));
+  } else if (auto* list = qobject_cast<ListBox*>(widget)) {
+    connect(list, &ListBox::SelectionChanged, this, notify(Notification::kSelChange));
+    connect(list, &QListWidget::itemDoubleClicked, this, notify(Notification::kDblClk));
+  } else if (auto* drop = qobject_cast<DropDownList*>(widget)) {
+    connect(drop, &DropDownList::SelectionChanged, this, notify(Notification::kSelChange));
+  } else if (auto* view = qobject_cast<ListView*>(widget)) {
+    connect(view, &ListView::CheckChanged, this, notify(Notification::kChanged));
+  } else if (auto* picture = qobject_cast<PictureStatic*>(widget)) {
+    connect(picture, &PictureStatic::Clicked, this, notify(Notification::kClicked));
+  } else if (auto* label = qobject_cast<StaticText*>(widget)) {
+    connect(label, &StaticText::Clicked, this, notify(Notification::kClicked));
+  }
+}
+
+void TemplateDialog::MakeRadioGroups() {
+  // Qt would make every radio of one parent a single group: the template's
+  // groups say which radios exclude each other.
+  const std::vector<int> groups = ControlGroups(*template_);
+  std::map<int, QButtonGroup*> made;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    auto* radio = qobject_cast<QRadioButton*>(controls_[i]);
+    if (!radio) continue;
+    QButtonGroup*& group = made[groups[i]];
+    if (!group) group = new QButtonGroup(this);
+    radio->setAutoExclusive(false);
+    group->addButton(radio, template_->controls[i].id);
+  }
+}
+
+void TemplateDialog::LabelControls() {
+  const DialogTemplate& dialog = *template_;
+  for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {
+    controls_[i]->setAccessibleName(ControlLabel(dialog, i));
+    if (dialog.controls[i].kind != ControlKind::kText) continue;
+    if (const int buddy = BuddyIndex(dialog, i); buddy >= 0) {
+      static_cast<StaticText*>(controls_[i])->setBuddy(controls_[buddy]);
+    }
+  }
+}
+
+bool TemplateDialog::OnCommand(int id, Notification what) {
+  if (auto route = routes_.find({id, what}); route != routes_.end()) {
+    // A copy: the handler may replace its own route.
+    const std::function<void()> handler = route->second;
+    handler();
+    return true;
+  }
+  if (what != Notification::kClicked) return false;
+  if (id == kIdOk) {
+    OnOK();
+  } else if (id == kIdCancel) {
+    OnCancel();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TemplateDialog::AddRoutes(std::vector<CommandRoute> routes) {
+  for (CommandRoute& route : routes) {
+    routes_.insert_or_assign({route.id, route.what}, std::move(route.handler));
+  }
+}
+
+void TemplateDialog::BindCommand(QAction* action, int id) {
+  connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
 }
 
 QWidget* TemplateDialog::Item(int id) const {
@@ -163,25 +321,21 @@ QWidget* TemplateDialog::Item(int id) const {
   return found == items_.end() ? nullptr : found->second;
 }
 
-ListBox* TemplateDialog::ListBoxItem(int id) const { return qobject_cast<ListBox*>(Item(id)); }
-DropDownList* TemplateDialog::DropDownItem(int id) const {
-  return qobject_cast<DropDownList*>(Item(id));
-}
-EditBox* TemplateDialog::EditItem(int id) const { return qobject_cast<EditBox*>(Item(id)); }
-StaticText* TemplateDialog::StaticItem(int id) const { return qobject_cast<StaticText*>(Item(id)); }
-PictureStatic* TemplateDialog::PictureItem(int id) const {
-  return qobject_cast<PictureStatic*>(Item(id));
-}
-QAbstractButton* TemplateDialog::ButtonItem(int id) const {
-  return qobject_cast<QAbstractButton*>(Item(id));
-}
+ListBox* TemplateDialog::ListBoxItem(int id) const { return ItemAs<ListBox>(id); }
+DropDownList* TemplateDialog::DropDownItem(int id) const { return ItemAs<DropDownList>(id); }
+EditBox* TemplateDialog::EditItem(int id) const { return ItemAs<EditBox>(id); }
+StaticText* TemplateDialog::StaticItem(int id) const { return ItemAs<StaticText>(id); }
+PictureStatic* TemplateDialog::PictureItem(int id) const { return ItemAs<PictureStatic>(id); }
+QAbstractButton* TemplateDialog::ButtonItem(int id) const { return ItemAs<QAbstractButton>(id); }
 
 QString TemplateDialog::ItemText(int id) const {
   QWidget* item = Item(id);
   if (auto* edit = qobject_cast<EditBox*>(item)) return edit->Text();
+  if (auto* text = qobject_cast<MultiLineEdit*>(item)) return text->Text();
   if (auto* label = qobject_cast<StaticText*>(item)) return label->Text();
   if (auto* button = qobject_cast<QAbstractButton*>(item)) return button->text();
   if (auto* frame = qobject_cast<GroupFrame*>(item)) return frame->Title();
+  if (auto* drop = qobject_cast<DropDownList*>(item)) return drop->currentText();
   return {};
 }
 
@@ -189,6 +343,8 @@ void TemplateDialog::SetItemText(int id, const QString& text) {
   QWidget* item = Item(id);
   if (auto* edit = qobject_cast<EditBox*>(item)) {
     edit->SetText(text);
+  } else if (auto* lines = qobject_cast<MultiLineEdit*>(item)) {
+    lines->SetText(text);
   } else if (auto* label = qobject_cast<StaticText*>(item)) {
     label->SetText(text);
   } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
@@ -198,29 +354,156 @@ void TemplateDialog::SetItemText(int id, const QString& text) {
   }
 }
 
+int TemplateDialog::IsDlgButtonChecked(int id) const {
+  const QAbstractButton* button = ButtonItem(id);
+  return button && button->isChecked() ? 1 : 0;
+}
+
+void TemplateDialog::CheckDlgButton(int id, int checked) {
+  QAbstractButton* button = ButtonItem(id);
+  if (!button || !button->isCheckable() || button->isChecked() == (checked != 0)) return;
+  QButtonGroup* group = button->group();
+  // An exclusive group refuses to clear its checked button.
+  const bool exclusive = group && group->exclusive();
+  if (exclusive && !checked) group->setExclusive(false);
+  button->setChecked(checked != 0);
+  if (exclusive && !checked) group->setExclusive(true);
+}
+
+bool TemplateDialog::UpdateData(bool saveAndValidate) {
+  DataExchange exchange(*this, saveAndValidate);
+  DoDataExchange(exchange);
+  if (exchange.FailedId() == 0) return true;
+  if (shell_) {
+    shell_->MessageBox(this, QGuiApplication::applicationDisplayName(), exchange.FailureText(),
+                       MessageIcon::kExclamation);
+  }
+  if (QWidget* failed = Item(exchange.FailedId())) {
+    failed->setFocus();
+    if (auto* edit = qobject_cast<EditBox*>(failed)) edit->selectAll();
+  }
+  return false;
+}
+
+QMenuBar* TemplateDialog::MenuBar() {
+  if (!menuBar_) {
+    menuBar_ = new MeasuredMenuBar(this, [this] { PlaceMenuBar(); });
+    PlaceMenuBar();
+  }
+  return menuBar_;
+}
+
+void TemplateDialog::PlaceMenuBar() {
+  if (!menuBar_) return;
+  const int height = menuBar_->sizeHint().height();
+  const int shift = height - clientTop_;
+  clientTop_ = height;
+  menuBar_->setGeometry(0, 0, width(), height);
+  if (shift == 0 || !template_) return;
+  for (QWidget* control : controls_) control->move(control->x(), control->y() + shift);
+  const QSize window(width(), this->height() + shift);
+  if (template_->style & kResizable) {
+    resize(window);
+  } else {
+    setFixedSize(window);
+  }
+}
+
+void TemplateDialog::resizeEvent(QResizeEvent* event) {
+  if (menuBar_) menuBar_->resize(width(), clientTop_);
+  QDialog::resizeEvent(event);
+}
+
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::FocusIn) return false;
+  auto* control = static_cast<QWidget*>(watched);
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  // Tabbing into a radio group lands on its checked button.
+  if (auto* radio = qobject_cast<QRadioButton*>(control);
+      radio && radio->group() &&
+      (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+    QAbstractButton* checked = radio->group()->checkedButton();
+    if (checked && checked != radio && checked->isEnabled()) {
+      checked->setFocus(reason);
+      return true;
+    }
+  }
+  const auto found = std::find(controls_.begin(), controls_.end(), control);
+  if (found != controls_.end()) {
+    OnCommand(template_->controls[found - controls_.begin()].id, Notification::kSetFocus);
+  }
+  return false;
+}
+
 void TemplateDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+  const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!plain || (!enter && event->key() != Qt::Key_Escape)) {
     QDialog::keyPressEvent(event);
     return;
   }
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      OnCancel();
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-      // The default button answers Enter; without one it is OK.
-      for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (button->isDefault() && button->isVisible() && button->isEnabled()) {
-          button->click();
-          return;
-        }
+  // A focused button answers Enter, then the default button; without either
+  // it is OK. A page leaves what it does not answer to the window around it.
+  auto* focused = qobject_cast<QPushButton*>(focusWidget());
+  if (enter && focused && focused->isEnabled()) {
+    focused->click();
+  } else if (Template().style & kChild) {
+    event->ignore();
+  } else if (!enter) {
+    OnCancel();
+  } else {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+      if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+        button->click();
+        return;
       }
-      OnOK();
-      return;
     }
-    default:
-      QDialog::keyPressEvent(event);
+    OnOK();
+  }
+}
+
+void TemplateDialog::RefontWithLayoutScaling(const QFont& font) {
+  const LayoutMetrics before = LayoutMetricsOf(this->font());
+  const LayoutMetrics after = LayoutMetricsOf(font);
+  const auto across = [&](int x) { return x * after.averageWidth / before.averageWidth; };
+  const auto down = [&](int y) { return y * after.lineHeight / before.lineHeight; };
+
+  const QSize client(width(), height() - clientTop_);
+  const QSize scaled(across(client.width()), down(client.height()));
+  const QSize window = scaled + QSize(0, clientTop_);
+  if (minimumSize() == maximumSize()) {
+    setFixedSize(window);
+  } else {
+    resize(window);
+  }
+  if (isWindow()) {
+    move(x() - (scaled.width() - client.width()) / 2,
+         y() - (scaled.height() - client.height()) / 2);
+  }
+  if (menuBar_) menuBar_->setGeometry(0, 0, width(), clientTop_);
+
+  // Places are read before the font changes: a drop-down list's field takes
+  // its new height at once.
+  std::vector<QRect> places;
+  for (QWidget* control : controls_) {
+    const auto* list = qobject_cast<DropDownList*>(control);
+    places.push_back((list ? list->DroppedRect() : control->geometry()).translated(0, -clientTop_));
+  }
+  setFont(font);
+  base_ = BaseUnitsOf(font);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const QRect& old = places[i];
+    const int left = across(old.x());
+    const int top = down(old.y());
+    const QRect place(left, top + clientTop_, across(old.x() + old.width()) - left,
+                      down(old.y() + old.height()) - top);
+    if (auto* list = qobject_cast<DropDownList*>(controls_[i])) {
+      list->SetDroppedRect(place);
+    } else if (qobject_cast<IconStatic*>(controls_[i])) {
+      controls_[i]->move(place.topLeft());  // an icon keeps its size
+    } else {
+      controls_[i]->setGeometry(place);
+    }
   }
 }
 

@@ -1,0 +1,78 @@
+#include "cli/UnitCommands.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "platform/NumberText.h"
+#include "platform/TextEncoding.h"
+#include "units/BuiltinUnitTable.h"
+
+namespace vantrel::cli {
+namespace {
+
+// The unit the text names (in the category given by --category, if any). A
+// pair of the same unit resolves as any pair does, with the same messages.
+bool ResolveOne(Session& session, const Options& options, const std::string& text,
+                UnitChoice& choice, std::string& error) {
+  const CCategory* category = nullptr;
+  if (!ChosenCategory(session, options.category, category, error)) return false;
+  const std::wstring wide = Utf8ToWide(text);
+  return session.Index().Resolve(wide, wide, category, choice, error);
+}
+
+std::vector<const CUnit*> UnitsInOrder(const CCategory& category) {
+  std::vector<const CUnit*> units;
+  for (const BuiltinUnit& row : BuiltinUnits())
+    if (row.category == category.Name())
+      if (const CUnit* unit = category.FindUnit(row.name)) units.push_back(unit);
+  for (const auto& [name, unit] : category.Units())
+    if (unit.custom) units.push_back(&unit);
+  return units;
+}
+
+}  // namespace
+
+int RunInfo(Session& session, const Options& options, std::ostream& out, std::ostream& err) {
+  UnitChoice choice;
+  std::string error;
+  if (!ResolveOne(session, options, options.positional.front(), choice, error))
+    return Fail(err, kExitConversionError, error);
+  const CUnit& unit = *choice.from;
+  const BuiltinUnit* row =
+      unit.custom ? nullptr : FindBuiltinUnit(choice.category->Name(), unit.name);
+  const std::pair<const char*, std::string> lines[] = {
+      {"category", WideToUtf8(choice.category->Name())},
+      {"name", WideToUtf8(unit.name)},
+      {"abbreviation", WideToUtf8(unit.abbreviation)},
+      {"coefficient", FormatText("%.17g", unit.coefficient)},
+      {"offset", FormatText("%.17g", unit.offset)},
+      {"inverted", std::to_string(unit.inverted)},
+      {"provenance", row ? WideToUtf8(ProvenanceName(row->provenance)) : "custom"},
+      {"source", row ? WideToUtf8(row->source) : "the settings file"},
+  };
+  for (const auto& [key, value] : lines) out << key << '\t' << value << '\n';
+  return kExitSuccess;
+}
+
+int RunAll(Session& session, const Options& options, std::ostream& out, std::ostream& err) {
+  UnitChoice choice;
+  std::string error;
+  if (!ResolveOne(session, options, options.positional[1], choice, error))
+    return Fail(err, kExitConversionError, error);
+  // Exact names: the alias or abbreviation FROM was given as is resolved.
+  const std::string from = WideToUtf8(choice.from->name);
+  std::string lines;
+  std::wstring result;
+  for (const CUnit* unit : UnitsInOrder(*choice.category)) {
+    const std::string name = WideToUtf8(unit->name);
+    if (!session.Convert(options.positional[0], from, name, choice.category, result, error))
+      return Fail(err, kExitConversionError, error);
+    lines += name + '\t' + WideToUtf8(result) + '\n';
+  }
+  out << lines;
+  return kExitSuccess;
+}
+
+}  // namespace vantrel::cli

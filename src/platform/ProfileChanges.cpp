@@ -1,0 +1,40 @@
+#include "platform/ProfileChanges.h"
+
+namespace vantrel {
+
+bool ProfileChanges::WriteString(std::wstring_view section, std::wstring_view key,
+                                 std::wstring_view value, KeySpelling spelling) {
+  if (!IsWritableSectionName(section) || !IsWritableKeyName(key) || !IsWritableValue(value))
+    return false;
+  changes_.push_back({std::wstring(section), std::wstring(key), std::wstring(value), spelling});
+  return true;
+}
+
+bool ProfileChanges::WriteInt(std::wstring_view section, std::wstring_view key, int value) {
+  return WriteString(section, key, std::to_wstring(value));
+}
+
+bool ProfileChanges::DeleteKey(std::wstring_view section, std::wstring_view key) {
+  if (!IsWritableSectionName(section) || !IsWritableKeyName(key)) return false;
+  changes_.push_back({std::wstring(section), std::wstring(key), std::nullopt, KeySpelling{}});
+  return true;
+}
+
+void ProfileChanges::Append(const ProfileChanges& later) {
+  changes_.insert(changes_.end(), later.changes_.begin(), later.changes_.end());
+}
+
+void ProfileChanges::ApplyTo(IniDocument& document) const {
+  for (const Change& change : changes_) {
+    if (!change.value) {
+      document.Remove(change.section, change.key);
+      continue;
+    }
+    if (change.spelling == KeySpelling::kAsGiven &&
+        document.HasOtherSpelling(change.section, change.key))
+      document.Remove(change.section, change.key);
+    document.Set(change.section, change.key, *change.value);
+  }
+}
+
+}  // namespace vantrel

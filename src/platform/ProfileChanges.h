@@ -1,0 +1,45 @@
+// A list of key writes and deletes for a settings file, applied in the order
+// they were recorded. Profile applies a whole list as one replace of the file,
+// which leaves the same bytes as writing the keys one by one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/IniDocument.h"
+
+namespace vantrel {
+
+enum class KeySpelling {
+  kAsInFile,  // a key already in the file keeps its letter case
+  kAsGiven,   // a key in other letters goes, and the entry is written anew
+};
+
+class ProfileChanges {
+ public:
+  // Each records nothing and returns false when a name or the value cannot
+  // be written and read back unchanged.
+  bool WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value,
+                   KeySpelling spelling = KeySpelling::kAsInFile);
+  bool WriteInt(std::wstring_view section, std::wstring_view key, int value);
+  // Deleting an absent key is no error.
+  bool DeleteKey(std::wstring_view section, std::wstring_view key);
+
+  bool Empty() const { return changes_.empty(); }
+  size_t Size() const { return changes_.size(); }
+  void Append(const ProfileChanges& later);
+  void ApplyTo(IniDocument& document) const;
+
+ private:
+  struct Change {
+    std::wstring section;
+    std::wstring key;
+    std::optional<std::wstring> value;  // nothing: delete
+    KeySpelling spelling;
+  };
+  std::vector<Change> changes_;
+};
+
+}  // namespace vantrel

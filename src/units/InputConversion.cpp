@@ -1,0 +1,73 @@
+#include "units/InputConversion.h"
+
+#include <cmath>
+
+#include "expr/ErrorReport.h"
+#include "expr/Evaluation.h"
+#include "expr/InputExpression.h"
+#include "platform/TextEncoding.h"
+#include "units/NumberBase.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+namespace {
+
+// White space as the window's text boxes know it: ASCII controls, the
+// Unicode space separators, and the line and paragraph separators.
+bool IsBlank(wchar_t c) {
+  return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+         c == 0x3000;
+}
+
+bool IsBlank(std::wstring_view text) {
+  for (const wchar_t c : text)
+    if (!IsBlank(c)) return false;
+  return true;
+}
+
+std::string EvaluatorMessage(int code) {
+  char buffer[expr::MX_MATH_EXPRESSION_LENGTH] = {};
+  expr::math_expression_error_message(buffer, code);
+  return buffer;
+}
+
+std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
+
+}  // namespace
+
+ConversionOutcome ConvertInput(std::wstring_view input, const CCategory& category,
+                               const CUnit& from, const CUnit& to, const ResultFormat& format,
+                               int diagnostics) {
+  using Kind = ConversionOutcome::Kind;
+  // Nothing typed is no number: rather nothing than the conversion of the
+  // evaluator's code for an empty text.
+  if (IsBlank(input)) return {Kind::kEmpty, {}, EvaluatorMessage(4)};
+
+  if (category.Name() == kNumbersCategory) {
+    std::wstring text = ConvertNumberBase(input, from.name, to.name);
+    if (text == kConversionError)
+      return {
+          Kind::kError, std::move(text),
+          Quoted(input) + " does not fit a signed 32-bit integer, or a base is outside 2 to 36"};
+    return {Kind::kResult, std::move(text), {}};
+  }
+
+  // One byte per character, as the evaluator's 8-bit text has it.
+  const std::string ansi = WideToAnsi(input);
+  const expr::InputValue value = expr::evaluate_input_value(ansi.c_str(), diagnostics);
+  // An error code is no number to convert.
+  if (value.error_code != 0)
+    return {Kind::kError, std::wstring(kConversionError), EvaluatorMessage(value.error_code)};
+  const double result = ConvertValue(value.value, from, to);
+  std::wstring text = format.Format(result);
+  if (value.value == 0 && expr::is_math_expression_help_request(ansi.c_str()))
+    return {Kind::kHelp, std::move(text), Quoted(input) + " is a help keyword, not a value"};
+  if (!std::isfinite(result)) {
+    std::string message = "the result (" + WideToUtf8(text) + ") is not a finite number";
+    return {Kind::kNotFinite, std::move(text), std::move(message)};
+  }
+  return {Kind::kResult, std::move(text), {}};
+}
+
+}  // namespace vantrel

@@ -1,0 +1,40 @@
+// The one road from what a user typed to the text a result shows: the
+// window's recomputation and every conversion of vantrel-convert take it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "units/Category.h"
+#include "units/ResultFormat.h"
+
+namespace vantrel {
+
+// The category whose units are number bases: its input is an integer in the
+// base of the input unit, never an expression.
+inline constexpr std::wstring_view kNumbersCategory = L"Numbers";
+
+struct ConversionOutcome {
+  enum class Kind {
+    kEmpty,      // a blank input: nothing to show
+    kResult,     // `text` is the converted value
+    kNotFinite,  // `text` is the converted value, but infinite or not a number
+    kHelp,       // a help keyword: the evaluator wrote its help, `text` is 0 converted
+    kError,      // `text` is "Error"
+  };
+  Kind kind = Kind::kEmpty;
+  std::wstring text;
+  // Why the outcome is no plain result (UTF-8, one line); empty for kResult.
+  std::string message;
+};
+
+// Converts `input` from `from` to `to`, both units of `category`. In
+// "Numbers" the text is read as an integer of the input base; elsewhere it is
+// evaluated as an expression (x, y, z and t are 0), and one that leaves an
+// evaluator error is an error with that code's message. `diagnostics` is the
+// evaluator's switch.
+ConversionOutcome ConvertInput(std::wstring_view input, const CCategory& category,
+                               const CUnit& from, const CUnit& to, const ResultFormat& format,
+                               int diagnostics);
+
+}  // namespace vantrel

@@ -1,0 +1,229 @@
+// The converter window's start and close as the settings file sees them: how
+// often the file is read and replaced, and what the window says, once, when
+// the file cannot be used.
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "RecordingShell.h"
+#include "expr/ErrorReport.h"
+#include "support/StagedFileStore.h"
+#include "support/TempDir.h"
+#include "ui/AppContext.h"
+#include "ui/ConverterDlg.h"
+#include "ui/DialogTemplates.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/DropDownList.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::RecordingShell;
+using testing::StagedFileStore;
+using testing::TempDir;
+using testing::WriteBytes;
+
+// What the kernel saw happen to one file of a folder: opens, and
+// replacements (a file renamed onto its name).
+class FileWatch {
+ public:
+  FileWatch(const fs::path& folder, std::string name)
+      : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(std::move(name)) {
+    ::inotify_add_watch(fd_, folder.c_str(), IN_OPEN | IN_MOVED_TO);
+  }
+  ~FileWatch() { ::close(fd_); }
+  int Opens() { return Drain(), opens_; }
+  int Replacements() { return Drain(), replacements_; }
+
+ private:
+  void Drain() {
+    alignas(inotify_event) char buffer[8192];
+    for (ssize_t n; (n = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (char* p = buffer; p < buffer + n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(p);
+        if (event->len && name_ == event->name) {
+          opens_ += (event->mask & IN_OPEN) != 0;
+          replacements_ += (event->mask & IN_MOVED_TO) != 0;
+        }
+        p += sizeof(inotify_event) + event->len;
+      }
+    }
+  }
+  int fd_;
+  std::string name_;
+  int opens_ = 0;
+  int replacements_ = 0;
+};
+
+// One run of the program on a settings folder of its own.
+struct ProgramRun {
+  explicit ProgramRun(FileStore& store = LocalFileStore())
+      : context(Profile(dir / "Mensura.ini", store), shell) {
+    AddProgramTemplates(context.templates);
+  }
+  fs::path File() const { return dir / "Mensura.ini"; }
+  // Creates the window; the first paint and what waits for it come with the
+  // event loop (Settle).
+  CConverterDlg& Start() {
+    dialog.reset();
+    dialog = std::make_unique<CConverterDlg>(context);
+    EXPECT_TRUE(dialog->Create());
+    return *dialog;
+  }
+  // Runs the event loop until the start has finished.
+  void Settle() {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->windowIcon().isNull(); }, 5000));
+    QTest::qWait(1);
+  }
+
+  TempDir dir;
+  RecordingShell shell;
+  AppContext context;
+  std::unique_ptr<CConverterDlg> dialog;
+};
+
+class ConverterStartTest : public ::testing::Test {
+ protected:
+  ConverterStartTest() { expr::set_math_diagnostic_stream(nullptr); }
+  ~ConverterStartTest() override { expr::set_math_diagnostic_stream(stderr); }
+};
+
+TEST_F(ConverterStartTest, FirstStartWritesOnceAfterThePaintAndEachCloseOnce) {
+  ProgramRun run;
+  FileWatch watch(run.dir.path(), "Mensura.ini");
+  CConverterDlg& dialog = run.Start();
+  EXPECT_TRUE(dialog.windowIcon().isNull()) << "the icon waits for the first paint";
+  EXPECT_FALSE(fs::exists(run.File())) << "so does the start's write";
+  run.Settle();
+  EXPECT_EQ(watch.Replacements(), 1);
+  EXPECT_EQ(Profile::Snapshot(run.File()).GetSection(L"Visibility").size(), 45u);
+
+  dialog.close();
+  EXPECT_EQ(watch.Replacements(), 2) << "the three Last keys at once";
+  EXPECT_EQ(Profile::Snapshot(run.File()).GetInt(L"Settings", L"LastUnitFrom", -9), 0);
+
+  // The next start reads the file once and has nothing to write.
+  const int opens = watch.Opens();
+  run.Start();
+  run.Settle();
+  EXPECT_EQ(watch.Opens(), opens + 1);
+  EXPECT_EQ(watch.Replacements(), 2);
+  EXPECT_TRUE(run.shell.messages.empty());
+}
+
+TEST_F(ConverterStartTest, ACloseBeforeTheFirstPaintWritesEverythingAtOnce) {
+  ProgramRun run;
+  FileWatch watch(run.dir.path(), "Mensura.ini");
+  run.Start().close();
+  EXPECT_EQ(watch.Replacements(), 1);
+  const Profile written = Profile::Snapshot(run.File());
+  EXPECT_EQ(written.GetSection(L"Visibility").size(), 45u);
+  EXPECT_EQ(written.GetInt(L"Settings", L"LastCategory", -9), 0);
+}
+
+// A window that is never painted does not hold back the start's write, nor
+// the writes that would join it.
+TEST_F(ConverterStartTest, AnUnpaintedWindowStillWritesItsStart) {
+  ProgramRun run;
+  CConverterDlg& dialog = run.Start();
+  dialog.hide();
+  QTest::qWait(300);
+  EXPECT_FALSE(fs::exists(run.File())) << "painted after all";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(run.File()); }, 3000));
+  EXPECT_EQ(Profile::Snapshot(run.File()).GetSection(L"Visibility").size(), 45u);
+}
+
+// A settings file that cannot be used: the window opens with the defaults,
+// says so once, naming the file and the reason, and leaves the file alone,
+// however often it fails to write.
+TEST_F(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
+  const std::string stored = "[Settings]\nOnTop=0\nLastCategory=3\n";
+  const struct {
+    const char* what;
+    std::function<void(const fs::path&, StagedFileStore&)> stage;
+    const char* reason;
+  } cases[] = {
+      {"a folder", [](const fs::path& p, StagedFileStore&) { fs::create_directory(p); },
+       "cannot be used: it is a folder"},
+      {"a pipe", [](const fs::path& p, StagedFileStore&) { ::mkfifo(p.c_str(), 0644); },
+       "cannot be used: it is not a regular file"},
+      {"too large",
+       [&](const fs::path& p, StagedFileStore&) {
+         WriteBytes(p, stored);
+         fs::resize_file(p, kMaxFileSize + 1);
+       },
+       "cannot be used: it is larger than 16 MB"},
+      {"unreadable",
+       [&](const fs::path& p, StagedFileStore& store) {
+         WriteBytes(p, stored);
+         store.readProblem = {FileProblem::Kind::kUnreadable, EACCES};
+       },
+       "cannot be read: Permission denied"},
+      {"in a read-only folder",
+       [](const fs::path&, StagedFileStore& store) {
+         store.writeProblem = {FileProblem::Kind::kUnwritable, EACCES};
+       },
+       "cannot be written: Permission denied"},
+      {"on a full disk",
+       [&](const fs::path& p, StagedFileStore& store) {
+         WriteBytes(p, stored);
+         store.writeProblem = {FileProblem::Kind::kUnwritable, ENOSPC};
+       },
+       "cannot be written: No space left on device"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    StagedFileStore store;
+    ProgramRun run(store);
+    c.stage(run.File(), store);
+    const auto type = fs::symlink_status(run.File()).type();
+    const std::string before = fs::is_regular_file(run.File()) ? ReadBytes(run.File()) : "";
+    CConverterDlg& dialog = run.Start();
+    run.Settle();
+    dialog.close();
+    run.Start().close();
+    ASSERT_EQ(run.shell.messages.size(), 1u) << "one message for the whole run";
+    const testing::RecordedMessage& message = run.shell.messages[0];
+    EXPECT_EQ(message.caption, QStringLiteral("Error"));
+    EXPECT_EQ(message.icon, MessageIcon::kExclamation);
+    EXPECT_TRUE(message.text.contains(QString::fromStdString(run.File().string())));
+    EXPECT_TRUE(message.text.contains(QString::fromUtf8(c.reason))) << message.text.toStdString();
+    EXPECT_EQ(fs::symlink_status(run.File()).type(), type);
+    if (!before.empty()) {
+      EXPECT_EQ(ReadBytes(run.File()), before);
+    }
+    EXPECT_EQ(store.replacements, 0);
+    EXPECT_GT(run.dialog->DropDownItem(ids::kCategoryList)->GetCount(), 0) << "the window works";
+  }
+}
+
+// Under a file-size limit the start's write fails with an error instead of
+// a signal killing the window; the old file stays and no temporary file.
+TEST_F(ConverterStartTest, AFileSizeLimitFailsTheWriteAndKeepsTheWindow) {
+  ProgramRun run;
+  const std::string original = "[Settings]\nFormat=1\n;" + std::string(6000, '-') + "\n";
+  WriteBytes(run.File(), original);
+  IgnoreFileSizeSignal();
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const rlimit limit{4096, saved.rlim_max};
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  run.Start();
+  run.Settle();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  ASSERT_EQ(run.shell.messages.size(), 1u);
+  EXPECT_TRUE(run.shell.messages[0].text.contains(QStringLiteral("File too large")));
+  EXPECT_EQ(ReadBytes(run.File()), original);
+  EXPECT_EQ(std::distance(fs::directory_iterator(run.dir.path()), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace vantrel
