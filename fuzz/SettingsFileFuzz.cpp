@@ -2,22 +2,20 @@
 // crash, an entry written must read back as written, and reading the file as
 // the programs do at start (preferences, font, custom categories and units,
 // visibility) must give values within their limits.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/FileStore.h"
 #include "platform/IniDocument.h"
 #include "platform/Profile.h"
 #include "platform/TextEncoding.h"
 #include "settings/Preferences.h"
 #include "units/BuiltinCatalogue.h"
-#include "units/BuiltinUnitTable.h"
 #include "units/CustomStore.h"
 #include "units/UnitCatalogue.h"
 
@@ -38,27 +36,18 @@ void EditAndReadBack(const std::string& bytes) {
   if (again.Find(L"CustomUnits", L"fuzz unit ")) std::abort();
 }
 
-// One file per process, so that replays running side by side do not meet; in
-// memory where the system offers it, since a file on disk costs most of a run.
-class ScratchFile {
+// The settings file as the programs' start reads it, held in memory: writing
+// and reading a real file would cost a good part of every run, and the read
+// itself does not look at the bytes.
+class MemoryFile final : public FileStore {
  public:
-  ScratchFile()
-      : path_((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                         : std::filesystem::temp_directory_path()) /
-              ("vantrel-settings-fuzz-" + std::to_string(getpid()) + ".ini")) {}
-  ~ScratchFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  const std::filesystem::path& Write(const std::string& bytes) {
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    // Without the file every run would read no settings and prove nothing.
-    if (!(out << bytes).flush()) std::abort();
-    return path_;
-  }
+  explicit MemoryFile(const std::string& bytes) : bytes_(bytes) {}
+  FileContent Read(const std::filesystem::path&) const override { return {true, bytes_, {}}; }
+  // Reading at start never writes.
+  FileProblem Update(const std::filesystem::path&, const Change&) override { std::abort(); }
 
  private:
-  std::filesystem::path path_;
+  const std::string& bytes_;
 };
 
 // Lists a category's units as the window fills its lists.
@@ -69,10 +58,22 @@ void ListUnits(CUnitCatalogue& catalogue, const std::wstring& category) {
   }
 }
 
-// Takes out what the file added and puts the built-in visibility back, so
-// that one catalogue serves every run: building it anew each time would cost
-// most of the run. The file's own entries say where its units went.
-void RestoreBuiltins(CUnitCatalogue& catalogue, const Profile& profile) {
+// One catalogue serves every run, since building it anew would cost most
+// of the run; it remembers each built-in category's visibility as built.
+struct SharedCatalogue {
+  SharedCatalogue() {
+    BuildBuiltinCatalogue(catalogue);
+    for (auto& [name, category] : catalogue.Categories())
+      builtins.emplace_back(catalogue.FindCategory(name), category.Visible());
+  }
+  CUnitCatalogue catalogue;
+  std::vector<std::pair<CCategory*, int>> builtins;
+};
+
+// Takes out what the file added and puts back the visibility it changed.
+// The file's own entries say where its units went.
+void RestoreBuiltins(SharedCatalogue& shared, const Profile& profile) {
+  CUnitCatalogue& catalogue = shared.catalogue;
   for (const IniEntry& entry : profile.GetSection(L"CustomUnits")) {
     CustomUnitEntry parsed;
     const CCategory* category = nullptr;
@@ -91,19 +92,16 @@ void RestoreBuiltins(CUnitCatalogue& catalogue, const Profile& profile) {
     ListUnits(catalogue, name);
     if (catalogue.RemoveCategory(name) != result::kDone) std::abort();
   }
-  for (const BuiltinCategory& category : BuiltinCategories())
-    catalogue.SetCategoryVisibility(category.name, category.visible);
-  if (catalogue.Categories().size() != BuiltinCategories().size()) std::abort();
+  if (catalogue.Categories().size() != shared.builtins.size()) std::abort();
+  for (const auto& [category, visible] : shared.builtins)
+    if (category->Visible() != visible) category->SetVisible(visible);
 }
 
 void ReadAtStart(const std::string& bytes) {
-  static ScratchFile file;
-  static CUnitCatalogue* catalogue = [] {
-    auto* built = new CUnitCatalogue;
-    BuildBuiltinCatalogue(*built);
-    return built;
-  }();
-  const Profile profile = Profile::Snapshot(file.Write(bytes));
+  static SharedCatalogue* shared = new SharedCatalogue;
+  MemoryFile file(bytes);
+  const Profile profile = Profile::Snapshot("Mensura.ini", file);
+  if (profile.ReadProblem()) std::abort();
   const Preferences preferences = ReadPreferences(profile);
   if (preferences.format < 0 || preferences.format > 2 || preferences.precision < kMinPrecision ||
       preferences.precision > kMaxPrecision)
@@ -111,9 +109,9 @@ void ReadAtStart(const std::string& bytes) {
   const DialogFont font = ReadDialogFont(profile);
   if (font.name.empty() || font.size < kMinFontSize || font.size > kMaxFontSize) std::abort();
 
-  LoadCustomDefinitions(*catalogue, profile);
-  ApplyStoredVisibility(*catalogue, profile);
-  RestoreBuiltins(*catalogue, profile);
+  LoadCustomDefinitions(shared->catalogue, profile);
+  ApplyStoredVisibility(shared->catalogue, profile);
+  RestoreBuiltins(*shared, profile);
 }
 
 }  // namespace
