@@ -34,4 +34,9 @@ inline constexpr int kLastPlainMenuBitmap = 170;
 inline constexpr int kCoordinatesBitmap = 173;
 inline constexpr int kCategoriesBitmap = 174;
 
+// The find dialog (template 138) and its controls.
+inline constexpr int kSearchDialog = 138;
+inline constexpr int kSearchText = 1013;
+inline constexpr int kMatchList = 1014;
+
 }  // namespace vantrel::ids

@@ -41,4 +41,9 @@ int DropDownList::FindStringPrefix(int start, const QString& prefix) const {
       count(), [this](int i) { return itemText(i); }, start, prefix);
 }
 
+int DropDownList::FindText(const QString& text) const {
+  return vantrel::FindText(
+      count(), [this](int i) { return itemText(i); }, text);
+}
+
 }  // namespace vantrel
