@@ -22,6 +22,17 @@ bool IsSet(const char* name) {
   return value && *value;
 }
 
+// A document of the program, where it is installed or else beside the
+// program in the build tree.
+QString LocateDocument(const QString& name) {
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  for (const QString& folder : {QStringLiteral("../share/doc/vantrel/"), QStringLiteral("doc/")}) {
+    const QFileInfo document(programDir.filePath(folder + name));
+    if (document.isFile()) return document.canonicalFilePath();
+  }
+  return {};
+}
+
 }  // namespace
 
 bool CConverterApp::DisplayAvailable() {
@@ -39,14 +50,9 @@ bool CConverterApp::DisplayAvailable() {
 #endif
 }
 
-QString CConverterApp::LocateHomePage() {
-  const QDir programDir(QCoreApplication::applicationDirPath());
-  for (const char* relative : {"../share/doc/vantrel/index.html", "doc/index.html"}) {
-    const QFileInfo page(programDir.filePath(QString::fromLatin1(relative)));
-    if (page.isFile()) return page.canonicalFilePath();
-  }
-  return {};
-}
+QString CConverterApp::LocateHomePage() { return LocateDocument(QStringLiteral("index.html")); }
+
+QString CConverterApp::LocateManual() { return LocateDocument(QStringLiteral("manual.pdf")); }
 
 bool CConverterApp::InitInstance() {
   location_ = LocateSettings();
@@ -54,6 +60,7 @@ bool CConverterApp::InitInstance() {
   AppContext context(Profile(location_.settingsPath), shell);
   AddProgramTemplates(context.templates);
   context.homePage = LocateHomePage();
+  context.manual = LocateManual();
 
   CConverterDlg dialog(context);
   shell.SetMainWindow(&dialog);

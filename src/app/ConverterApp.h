@@ -20,9 +20,10 @@ class CConverterApp {
   // in the environment.
   static bool DisplayAvailable();
 
-  // The home page document installed with the program (or in the build
-  // tree); empty when there is none.
+  // The home page document and the user manual installed with the program
+  // (or in the build tree); empty when there is none.
   static QString LocateHomePage();
+  static QString LocateManual();
 
  private:
   SettingsLocation location_;

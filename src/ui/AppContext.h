@@ -32,6 +32,8 @@ struct AppContext {
   CUnitCatalogue* catalogue = nullptr;
   // The page a click on the logo opens: a web address or a document's path.
   QString homePage;
+  // The user manual (a PDF document) that the Help dialog opens.
+  QString manual;
   // Whether the window has said that the settings file cannot be used: it
   // says so once per run.
   bool settingsProblemReported = false;

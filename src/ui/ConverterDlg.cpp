@@ -105,6 +105,7 @@ void CConverterDlg::OnInitDialog() {
     const int side = std::min({kInvertSide, rect.width(), rect.height()});
     invert_.Draw(&painter, QRect(0, 0, side, side));
   });
+  BuildMenu();
   ShowAtStart();
   QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
   context_.catalogue = &catalogue_;

@@ -53,6 +53,21 @@ class CConverterDlg : public TemplateDialog {
   void ShowAtStart();
   void OpenHomePage();
 
+  // The menu bar, the accelerators and the commands' handlers
+  // (ConverterCommands.cpp).
+  void BuildMenu();
+  void OnLaunchCalculator();
+  void OnCoordinateConverter();
+  void OnExit();
+  void OnCopyOutput();
+  void OnFind();
+  void OnUnits();
+  void OnCategories();
+  void OnPreferences();
+  void OnCheckForUpdates();
+  void OnContents();
+  void OnAbout();
+
   AppContext& context_;
   CUnitCatalogue catalogue_;
   QString inputText_ = QStringLiteral("1");

@@ -37,9 +37,50 @@ DialogTemplate MainDialogTemplate() {
       }};
 }
 
-namespace {
+DialogTemplate AboutDialogTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{
+      ids::kAboutDialog,
+      L"About Vantrel Converter",
+      268,
+      182,
+      L"MS Shell Dlg",
+      8,
+      kSysMenu,
+      {
+          // id, kind, text, x, y, cx, cy, style
+          {kIdStatic, K::kIcon, L"128", 23, 20, 20, 20, kNoStyle},
+          {kIdStatic, K::kText, L"By the Vantrel developers", 58, 13, 114, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Vantrel Unit Converter Version 5.4", 58, 26, 128, 8, kNoStyle},
+          {ids::kNoticeLine, K::kText, L"Copyright \u00A9 2026", 58, 39, 85, 8, kNoStyle},
+          {ids::kBannerPicture, K::kOwnerDrawStatic, L"", 19, 56, 232, 49, kNotify},
+          {ids::kTermsText, K::kEdit, L"", 6, 109, 246, 43, kMultiLine | kReadOnly | kTabStop},
+          {kIdStatic, K::kText, L"For more information and complete terms of use visit :", 7, 155,
+           190, 8, kNoStyle},
+          {ids::kProductLink, K::kText, L"", 7, 165, 187, 8, kNotify},
+          {kIdOk, K::kDefPushButton, L"OK", 211, 159, 50, 14, kTabStop},
+      }};
+}
 
-// The find dialog.
+DialogTemplate HelpDialogTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{ids::kHelpDialog,
+                        L"Help",
+                        325,
+                        174,
+                        L"MS Shell Dlg",
+                        8,
+                        kSysMenu,
+                        {
+                            // id, kind, text, x, y, cx, cy, style
+                            {ids::kHelpText, K::kRichEdit, L"", 7, 7, 311, 141,
+                             kMultiLine | kReadOnly | kVScroll | kBorder | kTabStop},
+                            {ids::kManualButton, K::kPushButton, L"Online Manual (pdf)", 184, 153,
+                             74, 14, kNotify | kTabStop},
+                            {kIdOk, K::kDefPushButton, L"OK", 268, 153, 50, 14, kTabStop},
+                        }};
+}
+
 DialogTemplate SearchUnitsTemplate() {
   using K = ControlKind;
   return DialogTemplate{
@@ -64,10 +105,10 @@ DialogTemplate SearchUnitsTemplate() {
       }};
 }
 
-}  // namespace
-
 void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(MainDialogTemplate());
+  registry.Add(AboutDialogTemplate());
+  registry.Add(HelpDialogTemplate());
   registry.Add(SearchUnitsTemplate());
 }
 

@@ -9,6 +9,10 @@ namespace vantrel {
 // The main converter window (template 102).
 DialogTemplate MainDialogTemplate();
 
+// The About box (template 100) and the Help window (template 140).
+DialogTemplate AboutDialogTemplate();
+DialogTemplate HelpDialogTemplate();
+
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);
 

@@ -4,7 +4,9 @@
 namespace vantrel::ids {
 
 // Dialog templates.
+inline constexpr int kAboutDialog = 100;
 inline constexpr int kMainDialog = 102;
+inline constexpr int kHelpDialog = 140;
 
 // Main dialog controls.
 inline constexpr int kCategoryList = 1000;
@@ -22,6 +24,30 @@ inline constexpr int kOutputBox = 1011;
 inline constexpr int kInputUnitLabel = 1012;
 inline constexpr int kOutputUnitLabel = 1013;
 
+// About dialog controls.
+inline constexpr int kBannerPicture = 1015;
+inline constexpr int kTermsText = 1016;
+inline constexpr int kProductLink = 1017;
+inline constexpr int kNoticeLine = 1018;
+
+// Help dialog controls.
+inline constexpr int kHelpText = 1019;
+inline constexpr int kManualButton = 1064;
+
+// Menu commands.
+inline constexpr int kCmdExit = 0x800F;
+inline constexpr int kCmdPreferences = 0x8015;
+inline constexpr int kCmdLaunchCalculator = 0x8016;
+inline constexpr int kCmdCopyOutput = 0x8017;
+inline constexpr int kCmdFind = 0x8018;
+inline constexpr int kCmdInvertUnits = 0x8019;
+inline constexpr int kCmdCheckForUpdates = 0x801A;
+inline constexpr int kCmdAbout = 0x801B;
+inline constexpr int kCmdUnits = 0x801C;
+inline constexpr int kCmdCategories = 0x801D;
+inline constexpr int kCmdCoordinateConverter = 0x8026;
+inline constexpr int kCmdContents = 0x8027;
+
 // Pictures, icon and cursor.
 inline constexpr int kAppIcon = 128;
 inline constexpr int kBannerGif = 130;
@@ -31,6 +57,16 @@ inline constexpr int kHandCursor = 139;
 // Menu bitmaps.
 inline constexpr int kFirstMenuBitmap = 161;
 inline constexpr int kLastPlainMenuBitmap = 170;
+inline constexpr int kAboutBitmap = 161;
+inline constexpr int kCalculatorBitmap = 162;
+inline constexpr int kCopyBitmap = 163;
+inline constexpr int kExitBitmap = 164;
+inline constexpr int kContentsBitmap = 165;
+inline constexpr int kDonateBitmap = 166;
+inline constexpr int kInvertBitmap = 167;
+inline constexpr int kPreferencesBitmap = 168;
+inline constexpr int kUnitsBitmap = 169;
+inline constexpr int kFindBitmap = 170;
 inline constexpr int kCoordinatesBitmap = 173;
 inline constexpr int kCategoriesBitmap = 174;
 

@@ -1,0 +1,92 @@
+#include "ui/HelpDialog.h"
+
+#include <QColor>
+#include <filesystem>
+#include <functional>
+
+#include "settings/SettingsLocation.h"
+#include "ui/AppContext.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/RichEdit.h"
+#include "ui/kit/Shell.h"
+
+namespace vantrel {
+namespace {
+
+// The guide, in order; the last one names the settings file (%1) and its
+// folder (%2).
+constexpr const char16_t* kSegments[] = {
+    u"Use\r\n\r\n",
+    u"Select the category of your units, and the units to convert to and from.Then enter your "
+    u"value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. 1.2e-5\r\nas "
+    u"Partial Fraction, e.g. 7/8 \r\nas Mixed Fraction, e.g. 2+3/4  (for 2\u00BE)\r\nas Mixed "
+    u"Expression, e.g. sin(-50.01+10^(sin(-0.1/21.11)-(cos(12)^0.1)^3.11))\r\n\r\nThe converted "
+    u"units are displayed instantly in the Output Box.\r\nThe input and output units can be "
+    u"inverted using the invert option from the Edit menu, or by clicking the invert icon "
+    u"located between INPUT and OUTPUT list boxes. Ctrl + I is a shortcut for quickly inverting "
+    u"units\r\n\r\n",
+    u"Find\r\n\r\n",
+    u"Under Edit Menu, click on Find, or use shortcut key Ctrl + F to quickly open the Find "
+    u"dialog box. Type in the desired unit or category into the edit box to narrow the list of "
+    u"possible matches that are displayed in the list box below. Double click any unit in the "
+    u"list box or push the Go button to dismiss the find box and jump to that category and unit "
+    u"in the main window.\r\n\r\n",
+    u"Preferences\r\n\r\n",
+    u"Under menu Edit, Preferences, you can:\r\n\r\nDisplay more/less categories under Visible "
+    u"Categories\r\nRemember last used categories and units under General\r\nChange the "
+    u"precision and format of the conversion output\r\n\r\n",
+    u"Customizations\r\n\r\n",
+    u"For Custom units and preferences to be stored, a small file named %1 is written to the %2 "
+    u"folder. You may transfer this file to other computers to transfer your customizations.",
+};
+
+// Each text's first match gets its format: the headings bold, the folder blue.
+constexpr const char16_t* kHeadings[] = {u"Use", u"Find", u"Preferences", u"Customizations"};
+constexpr QRgb kFolderColour = qRgb(50, 50, 255);
+
+// The settings file's folder with a closing slash, as the guide names it.
+QString SettingsFolder(const std::filesystem::path& settings) {
+  if (settings.empty()) {
+    return QStringLiteral("~/.config/%1/").arg(QLatin1String(kSettingsFolderName));
+  }
+  return QString::fromStdWString(settings.parent_path().wstring()) + QLatin1Char('/');
+}
+
+void FormatFirstMatch(RichEdit& edit, const QString& text, const std::function<void()>& format) {
+  const int at = edit.FindText(text);
+  if (at < 0) return;
+  edit.SetSel(at, at + static_cast<int>(text.size()));
+  format();
+}
+
+}  // namespace
+
+CHelpDialog::CHelpDialog(AppContext& context, QWidget* parent)
+    : TemplateDialog(context.templates, ids::kHelpDialog, context.dialogFont, parent),
+      context_(context) {}
+
+void CHelpDialog::OnInitDialog() {
+  AddRoutes({{ids::kManualButton, Notification::kClicked, [this] { OnOnlineManual(); }}});
+  const std::filesystem::path& settings = context_.profile.File();
+  const QString folder = SettingsFolder(settings);
+  const QString file = settings.empty() ? QString(QLatin1String(kSettingsFileName))
+                                        : QString::fromStdWString(settings.filename().wstring());
+  QString text;
+  for (const char16_t* segment : kSegments) text += QString::fromUtf16(segment);
+  text = text.arg(file, folder);
+
+  RichEdit& help = *ItemAs<RichEdit>(ids::kHelpText);
+  help.SetText(text);
+  for (const char16_t* heading : kHeadings) {
+    FormatFirstMatch(help, QString::fromUtf16(heading), [&] { help.SetSelectionBold(true); });
+  }
+  FormatFirstMatch(help, folder, [&] { help.SetSelectionColor(QColor(kFolderColour)); });
+  help.SetSel(0, 0);
+}
+
+void CHelpDialog::OnOnlineManual() {
+  // The dialog stays open; a refusal of the desktop's is not reported.
+  if (!context_.manual.isEmpty()) context_.shell.OpenAddress(context_.manual);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,132 @@
+#include "ui/MainMenu.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <span>
+
+#include "ui/MenuCH.h"
+#include "ui/ResourceIds.h"
+
+namespace vantrel {
+namespace {
+
+struct MenuEntry {
+  int command;  // 0: a separator
+  const char16_t* text;
+  int bitmap;
+};
+
+struct MenuPopup {
+  const char16_t* title;  // plain text with its Alt access key
+  std::span<const MenuEntry> entries;
+};
+
+struct Accelerator {
+  QKeyCombination key;
+  int command;
+};
+
+constexpr MenuEntry kSeparator{0, u"", 0};
+
+constexpr MenuEntry kFileEntries[] = {
+    {ids::kCmdLaunchCalculator, u"Launch Calculator          \tCtrl+L", ids::kCalculatorBitmap},
+    {ids::kCmdCoordinateConverter, u"Coordinate Converter", ids::kCoordinatesBitmap},
+    kSeparator,
+    {ids::kCmdExit, u"Exit", ids::kExitBitmap},
+};
+
+constexpr MenuEntry kEditEntries[] = {
+    {ids::kCmdCopyOutput, u"Copy Output      \tCtrl+C", ids::kCopyBitmap},
+    {ids::kCmdFind, u"Find      \tCtrl+F", ids::kFindBitmap},
+    {ids::kCmdInvertUnits, u"Invert Units      \tCtrl+I", ids::kInvertBitmap},
+    kSeparator,
+    {ids::kCmdUnits, u"Units", ids::kUnitsBitmap},
+    {ids::kCmdCategories, u"Categories", ids::kCategoriesBitmap},
+    {ids::kCmdPreferences, u"Preferences      \tCtrl+P", ids::kPreferencesBitmap},
+};
+
+constexpr MenuEntry kHelpEntries[] = {
+    {ids::kCmdContents, u"Contents      \tF1", ids::kContentsBitmap},
+    kSeparator,
+    {ids::kCmdAbout, u"About...", ids::kAboutBitmap},
+    {ids::kCmdCheckForUpdates, u"Check for updates or Donate...", ids::kDonateBitmap},
+};
+
+constexpr MenuPopup kPopups[] = {
+    {u"&File", kFileEntries},
+    {u"&Edit", kEditEntries},
+    {u"&Help", kHelpEntries},
+};
+
+constexpr Accelerator kAccelerators[] = {
+    {Qt::CTRL | Qt::Key_L, ids::kCmdLaunchCalculator},
+    {Qt::CTRL | Qt::Key_C, ids::kCmdCopyOutput},
+    {Qt::CTRL | Qt::Key_F, ids::kCmdFind},
+    {Qt::CTRL | Qt::Key_I, ids::kCmdInvertUnits},
+    {Qt::CTRL | Qt::Key_P, ids::kCmdPreferences},
+};
+
+// The command of a key: an accelerator's, Contents for the help key, or 0.
+int TranslateAccelerator(QKeyCombination key) {
+  // The keypad does not change which key it is.
+  const QKeyCombination plain(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key());
+  if (plain == QKeyCombination(Qt::Key_F1)) return ids::kCmdContents;
+  for (const Accelerator& accelerator : kAccelerators) {
+    if (accelerator.key == plain) return accelerator.command;
+  }
+  return 0;
+}
+
+// Sees every key press of the application first and takes those of its
+// window that are accelerators.
+class AcceleratorFilter final : public QObject {
+ public:
+  AcceleratorFilter(QWidget& window, std::function<void(int)> run)
+      : QObject(&window), window_(window), run_(std::move(run)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &window_) return false;
+    const int command = TranslateAccelerator(static_cast<QKeyEvent*>(event)->keyCombination());
+    if (command == 0) return false;
+    run_(command);
+    return true;
+  }
+
+ private:
+  QWidget& window_;
+  std::function<void(int)> run_;
+};
+
+}  // namespace
+
+void BuildMainMenu(QMenuBar& bar, const QFont& font) {
+  for (const MenuPopup& popup : kPopups) {
+    auto* menu = new CMenuCH(QString::fromUtf16(popup.title), &bar);
+    menu->setFont(font);
+    for (const MenuEntry& entry : popup.entries) {
+      if (entry.command == 0) {
+        menu->AppendSeparator();
+      } else {
+        menu->AppendItem(entry.command, QString::fromUtf16(entry.text), entry.bitmap);
+      }
+    }
+    bar.addMenu(menu);
+  }
+}
+
+CMenuCH* MainMenuPopup(const QMenuBar& bar, int position) {
+  const QList<QAction*> titles = bar.actions();
+  if (position < 0 || position >= titles.size()) return nullptr;
+  return qobject_cast<CMenuCH*>(titles[position]->menu());
+}
+
+void InstallAccelerators(QWidget& window, std::function<void(int command)> run) {
+  new AcceleratorFilter(window, std::move(run));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,24 @@
+#include "ui/MenuItem.h"
+
+#include <algorithm>
+
+#include "ui/kit/Resources.h"
+
+namespace vantrel {
+
+CMenuItem::CMenuItem(const QString& text, int bitmapId) {
+  const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+  label_ = tab < 0 ? text : text.left(tab);
+  if (tab >= 0) {
+    keyLabel_ = text.mid(tab + 1);
+    hasKeyLabel_ = true;
+  }
+  if (bitmapId != 0) picture_ = LoadBitmapResource(bitmapId);
+}
+
+void CMenuItem::Grow(int width, int height) {
+  widest_ = std::max(widest_, width);
+  tallest_ = std::max(tallest_, height);
+}
+
+}  // namespace vantrel
