@@ -19,7 +19,6 @@
 #include "ui/ConverterDlg.h"
 #include "ui/DialogTemplates.h"
 #include "ui/kit/DropDownList.h"
-#include "units/ResultCodes.h"
 
 namespace vantrel {
 namespace {
@@ -64,11 +63,6 @@ class FindCommandTest : public ::testing::Test {
     return {Categories()->currentText(), from->GetText(from->GetCurSel()),
             to->GetText(to->GetCurSel()), window_->ItemText(ids::kOutputBox)};
   }
-  QStringList CategoryEntries() {
-    QStringList out;
-    for (int i = 0; i < Categories()->GetCount(); ++i) out << Categories()->GetLBText(i);
-    return out;
-  }
 
   // Ctrl+F, with `drive` working the find dialog once it is up. Any other
   // dialog the command opens is closed at once and named in the result.
@@ -93,12 +87,17 @@ class FindCommandTest : public ::testing::Test {
     EXPECT_TRUE(searched) << "Ctrl+F opened no find dialog";
     return others;
   }
-  // Ctrl+F, then the entry that the typed text leaves, and GO.
-  std::vector<std::string> FindAndGo(const QString& typed, const QString& entry) {
+  // Ctrl+F, the text typed, the entry clicked (none when empty), and the
+  // button pressed (0: Escape instead).
+  std::vector<std::string> Choose(const QString& typed, const QString& entry, int button = kIdOk) {
     return Find([&](CSearchUnits& search) {
       TypeSearch(search, typed);
-      ClickMatch(search, entry);
-      QTest::mouseClick(search.ButtonItem(kIdOk), Qt::LeftButton);
+      if (!entry.isEmpty()) ClickMatch(search, entry);
+      if (button) {
+        QTest::mouseClick(search.ButtonItem(button), Qt::LeftButton);
+      } else {
+        QTest::keyClick(search.ListBoxItem(ids::kMatchList), Qt::Key_Escape);
+      }
     });
   }
 
@@ -108,48 +107,7 @@ class FindCommandTest : public ::testing::Test {
   std::unique_ptr<CConverterDlg> window_;
 };
 
-TEST_F(FindCommandTest, AUnitOfAHiddenCategoryIsShownOnBothSidesAndTheCategoryStaysVisible) {
-  Start();
-  ASSERT_FALSE(CategoryEntries().contains(QStringLiteral("Angular Velocity")));
-  EXPECT_TRUE(
-      FindAndGo(QStringLiteral("rad/d"), QStringLiteral("Angular Velocity >> radian/day [rad/d]"))
-          .empty());
-  const Shown expected{QStringLiteral("Angular Velocity"), QStringLiteral("radian/day"),
-                       QStringLiteral("radian/day"), QStringLiteral("1")};
-  EXPECT_EQ(Now(), expected);
-  EXPECT_EQ(context_.profile.GetInt(L"Visibility", L"Angular Velocity", 0), 1);
-
-  Start();
-  EXPECT_TRUE(CategoryEntries().contains(QStringLiteral("Angular Velocity")));
-}
-
-TEST_F(FindCommandTest, CancelEscapeAndGoWithoutAChoiceChangeNothing) {
-  const QString hidden = QStringLiteral("Angular Velocity >> radian/day [rad/d]");
-  const std::function<void(CSearchUnits&)> ways[] = {
-      [&](CSearchUnits& search) {
-        ClickMatch(search, hidden);
-        QTest::mouseClick(search.ButtonItem(kIdCancel), Qt::LeftButton);
-      },
-      [&](CSearchUnits& search) {
-        ClickMatch(search, hidden);
-        QTest::keyClick(search.ListBoxItem(ids::kMatchList), Qt::Key_Escape);
-      },
-      [&](CSearchUnits& search) {
-        TypeSearch(search, QStringLiteral("rad/d"));
-        QTest::keyClick(search.EditItem(ids::kSearchText), Qt::Key_Return);
-      },
-  };
-  Start();
-  const Shown before = Now();
-  const std::string file = testing::ReadBytes(context_.profile.File());
-  for (const auto& way : ways) {
-    EXPECT_TRUE(Find(way).empty());
-    EXPECT_EQ(Now(), before);
-    EXPECT_EQ(testing::ReadBytes(context_.profile.File()), file);
-  }
-}
-
-TEST_F(FindCommandTest, ShowsExactlyTheChosenCategoryAndUnitWhereAPrefixSearchWouldNot) {
+TEST_F(FindCommandTest, ShowsExactlyTheChosenUnitOnBothSidesAndAHiddenCategoryForGood) {
   CConverterDlg& window = Start();
   CUnitCatalogue& catalogue = window.Catalogue();
   // "Angle" hidden behind a visible "Angle (Solid)"; "Meter" next to
@@ -188,23 +146,37 @@ TEST_F(FindCommandTest, ShowsExactlyTheChosenCategoryAndUnitWhereAPrefixSearchWo
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry.toStdString());
-    EXPECT_TRUE(FindAndGo(c.typed, c.entry).empty());
-    EXPECT_EQ(Now().category, c.category);
-    EXPECT_EQ(Now().from, c.unit);
-    EXPECT_EQ(Now().to, c.unit);
+    EXPECT_TRUE(Choose(c.typed, c.entry).empty());
+    EXPECT_EQ(Now(), (Shown{c.category, c.unit, c.unit, QStringLiteral("1")}));
   }
+  EXPECT_EQ(context_.profile.GetInt(L"Visibility", L"Angle", 0), 1);
+  Start();
+  EXPECT_GE(Categories()->FindText(QStringLiteral("Angle")), 0);
 }
 
-TEST_F(FindCommandTest, ACoordinateEntryLeavesTheWindowAsItWas) {
+TEST_F(FindCommandTest, CancelEscapeGoWithoutAChoiceAndACoordinateEntryChangeNothing) {
+  const QString hidden = QStringLiteral("Angular Velocity >> radian/day [rad/d]");
+  const QString utm = QStringLiteral("Coordinate >> UTM (northing, easting, zone, hemisphere) ");
+  struct Way {
+    QString typed, entry;
+    int button;
+  };
+  const Way ways[] = {{QString(), hidden, kIdCancel},
+                      {QString(), hidden, 0},
+                      {QStringLiteral("rad/d"), QString(), kIdOk},
+                      {QStringLiteral("utm"), utm, kIdOk}};
   Start();
   const Shown before = Now();
-  const std::vector<std::string> opened =
-      FindAndGo(QStringLiteral("UTM"),
-                QStringLiteral("Coordinate >> UTM (northing, easting, zone, hemisphere) "));
-  EXPECT_EQ(Now(), before);
-  // The coordinate converter, where there is one.
-  EXPECT_LE(opened.size(), 1u);
-  for (const std::string& dialog : opened) EXPECT_EQ(dialog, "vantrel::CCoordinates");
+  const std::string file = testing::ReadBytes(context_.profile.File());
+  for (const Way& way : ways) {
+    SCOPED_TRACE((way.typed + way.entry).toStdString());
+    // A coordinate entry opens the coordinate converter, where there is one.
+    for (const std::string& opened : Choose(way.typed, way.entry, way.button)) {
+      EXPECT_EQ(opened, "vantrel::CCoordinates");
+    }
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(testing::ReadBytes(context_.profile.File()), file);
+  }
 }
 
 }  // namespace
