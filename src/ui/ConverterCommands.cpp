@@ -6,6 +6,8 @@
 #include "ui/AboutDlg.h"
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
+#include "ui/CustomCategories.h"
+#include "ui/CustomUnits.h"
 #include "ui/HelpDialog.h"
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
@@ -115,8 +117,29 @@ void CConverterDlg::OnFind() {
 
 // The tool dialogs' commands: each is connected where its dialog is built.
 void CConverterDlg::OnCoordinateConverter() {}
-void CConverterDlg::OnUnits() {}
-void CConverterDlg::OnCategories() {}
 void CConverterDlg::OnPreferences() {}
+
+void CConverterDlg::OnUnits() {
+  // The dialog works in the catalogue's current category: the window's comes
+  // back afterwards, and its lists change only if the dialog changed them.
+  const std::wstring shown = catalogue_.CurrentCategoryName();
+  CCustomUnits units(context_, this);
+  units.DoModal();
+  catalogue_.SelectCategory(shown);
+  if (units.LastResult() == result::kDone && units.ChangedCategory() == shown) OnSelectCategory();
+}
+
+void CConverterDlg::OnCategories() {
+  const std::wstring shown = catalogue_.CurrentCategoryName();
+  CCustomCategories categories(context_, this);
+  categories.DoModal();
+  if (categories.LastResult() == result::kDone) {
+    FillCategoryCombo();
+    DropDownItem(ids::kCategoryList)->SetCurSel(0);
+    OnSelectCategory();
+  } else {
+    catalogue_.SelectCategory(shown);
+  }
+}
 
 }  // namespace vantrel

@@ -81,6 +81,62 @@ DialogTemplate HelpDialogTemplate() {
                         }};
 }
 
+DialogTemplate CustomUnitsTemplate() {
+  using K = ControlKind;
+  constexpr std::uint32_t kList = kSorted | kVScroll | kTabStop;
+  constexpr std::uint32_t kLine = kAutoHScroll | kBorder | kTabStop;
+  // No default button: Enter closes the dialog without adding.
+  return DialogTemplate{
+      ids::kCustomUnitsDialog,
+      L"Add / Remove Units",
+      267,
+      180,
+      L"MS Shell Dlg",
+      8,
+      kSysMenu,
+      {
+          // id, kind, text, x, y, cx, cy, style
+          {kIdStatic, K::kGroupBox, L"Select Category ", 7, 3, 253, 35, kNoStyle},
+          {ids::kUnitCategoryList, K::kDropDownList, L"", 14, 17, 239, 162, kList},
+          {kIdStatic, K::kGroupBox, L"Add Unit ", 7, 42, 253, 81, kNoStyle},
+          {kIdStatic, K::kText, L"Target Name [Output]", 15, 57, 72, 8, kNoStyle},
+          {ids::kUnitNameEdit, K::kEdit, L"", 94, 55, 155, 12, kLine},
+          {kIdStatic, K::kText, L"Source Name [Input]", 15, 73, 68, 8, kNoStyle},
+          {ids::kSourceUnitList, K::kDropDownList, L"", 94, 71, 156, 104, kList},
+          {kIdStatic, K::kText, L"Coefficient ", 15, 89, 40, 13, kCenter},
+          {ids::kCoefficientEdit, K::kEdit, L"", 93, 89, 58, 12, kLine},
+          {ids::kInvertCheck, K::kCheckBox, L"Invert", 218, 86, 31, 10, kNotify | kTabStop},
+          {ids::kAddUnitButton, K::kPushButton, L"Add", 165, 104, 41, 14, kTabStop},
+          {ids::kRemoveUnitButton, K::kPushButton, L"Remove", 209, 104, 41, 14, kTabStop},
+          {kIdStatic, K::kGroupBox, L"Preview ", 7, 124, 253, 48, kNoStyle},
+          {ids::kPreviewEdit, K::kEdit, L"", 15, 136, 236, 30,
+           kMultiLine | kReadOnly | kCenter | kTabStop},
+      }};
+}
+
+DialogTemplate CustomCategoriesTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{
+      ids::kCustomCategoriesDialog,
+      L"Add / Remove Categories",
+      226,
+      86,
+      L"MS Shell Dlg",
+      8,
+      kSysMenu,
+      {
+          // id, kind, text, x, y, cx, cy, style
+          {kIdStatic, K::kGroupBox, L"Add Categories ", 7, 7, 212, 35, kNoStyle},
+          {ids::kCategoryNameEdit, K::kEdit, L"", 18, 20, 141, 14,
+           kAutoHScroll | kBorder | kTabStop},
+          {ids::kAddCategoryButton, K::kDefPushButton, L"Add", 170, 20, 41, 14, kTabStop},
+          {kIdStatic, K::kGroupBox, L"Remove Categories ", 7, 44, 212, 35, kNoStyle},
+          {ids::kRemovableCategoryList, K::kDropDownList, L"", 18, 58, 141, 30,
+           kSorted | kVScroll | kTabStop},
+          {ids::kRemoveCategoryButton, K::kPushButton, L"Remove", 170, 58, 41, 14, kTabStop},
+      }};
+}
+
 DialogTemplate SearchUnitsTemplate() {
   using K = ControlKind;
   return DialogTemplate{
@@ -109,6 +165,8 @@ void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(MainDialogTemplate());
   registry.Add(AboutDialogTemplate());
   registry.Add(HelpDialogTemplate());
+  registry.Add(CustomUnitsTemplate());
+  registry.Add(CustomCategoriesTemplate());
   registry.Add(SearchUnitsTemplate());
 }
 

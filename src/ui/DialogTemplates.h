@@ -13,6 +13,12 @@ DialogTemplate MainDialogTemplate();
 DialogTemplate AboutDialogTemplate();
 DialogTemplate HelpDialogTemplate();
 
+// "Add / Remove Units" (template 141).
+DialogTemplate CustomUnitsTemplate();
+
+// "Add / Remove Categories" (template 142).
+DialogTemplate CustomCategoriesTemplate();
+
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);
 

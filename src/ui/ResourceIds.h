@@ -70,6 +70,24 @@ inline constexpr int kFindBitmap = 170;
 inline constexpr int kCoordinatesBitmap = 173;
 inline constexpr int kCategoriesBitmap = 174;
 
+// Custom units dialog (template 141) and its controls.
+inline constexpr int kCustomUnitsDialog = 141;
+inline constexpr int kAddUnitButton = 1020;
+inline constexpr int kRemoveUnitButton = 1021;
+inline constexpr int kUnitNameEdit = 1022;
+inline constexpr int kCoefficientEdit = 1023;
+inline constexpr int kUnitCategoryList = 1024;
+inline constexpr int kSourceUnitList = 1026;
+inline constexpr int kInvertCheck = 1030;
+inline constexpr int kPreviewEdit = 1042;
+
+// Custom categories dialog (template 142) and its controls.
+inline constexpr int kCustomCategoriesDialog = 142;
+inline constexpr int kCategoryNameEdit = 1038;
+inline constexpr int kAddCategoryButton = 1039;
+inline constexpr int kRemovableCategoryList = 1040;
+inline constexpr int kRemoveCategoryButton = 1041;
+
 // The find dialog (template 138) and its controls.
 inline constexpr int kSearchDialog = 138;
 inline constexpr int kSearchText = 1013;

@@ -1,5 +1,6 @@
 #include "ui/kit/EditBox.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <algorithm>
 
@@ -33,6 +34,26 @@ void EditBox::SetSel(int start, int end) {
   const int from = std::clamp(start, 0, length);
   const int to = end < 0 ? length : std::clamp(end, from, length);
   setSelection(from, to - from);
+}
+
+void EditBox::AdmitTypedCharacters(const QString& admitted) {
+  admitted_ = admitted;
+  filtered_ = true;
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+  const QString typed = event->text();
+  // With Control held the edit types nothing: these are its shortcuts.
+  const bool shortcut = event->modifiers() & Qt::ControlModifier;
+  if (filtered_ && !shortcut && !typed.isEmpty() && typed.front().isPrint()) {
+    for (const QChar c : typed) {
+      if (!admitted_.contains(c)) {
+        event->accept();
+        return;
+      }
+    }
+  }
+  QLineEdit::keyPressEvent(event);
 }
 
 }  // namespace vantrel

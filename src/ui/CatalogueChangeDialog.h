@@ -1,0 +1,47 @@
+// A tool dialog that makes at most one change to the catalogue per opening:
+// it keeps the catalogue's last result for its opener, tells a refused change
+// why in an error box, and tells a done one before it closes as OK.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+#include <string_view>
+
+#include "ui/kit/TemplateDialog.h"
+
+namespace vantrel {
+
+struct AppContext;
+class CUnitCatalogue;
+
+class CatalogueChangeDialog : public TemplateDialog {
+  Q_OBJECT
+
+ public:
+  // The catalogue's result of the last add or remove; 0 before any.
+  int LastResult() const { return lastResult_; }
+
+ protected:
+  // The context's catalogue must be published.
+  CatalogueChangeDialog(AppContext& context, int templateId, QWidget* parent);
+
+  struct Refusal {
+    int result;
+    QString text;
+  };
+  // Keeps the result. Done: tells `done` and closes. A result among the
+  // refusals: tells its text. Any other result shows nothing.
+  void Report(int outcome, const QString& done, std::initializer_list<Refusal> refusals);
+  // Input refused before the catalogue saw it.
+  void Refuse(const QString& text);
+  // A new name has 2 to 25 characters, blanks included.
+  static bool HasNameLength(std::wstring_view name);
+
+  AppContext& context_;
+  CUnitCatalogue& catalogue_;
+
+ private:
+  int lastResult_ = 0;
+};
+
+}  // namespace vantrel

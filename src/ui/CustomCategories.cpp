@@ -1,0 +1,74 @@
+#include "ui/CustomCategories.h"
+
+#include "ui/CatalogueNames.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/DropDownList.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+namespace {
+
+const QString kLengthError =
+    QStringLiteral("The category name must be between 2 and 25 characters long.");
+const QString kExistsError = QStringLiteral("This category name already exists.");
+const QString kNotStorableError = QStringLiteral(
+    "This category name cannot be saved in the settings file and read back. A name may not "
+    "contain \"=\", \"?val=\" or a line break, nor start with \"[\" or \";\".");
+const QString kNameClashError = QStringLiteral(
+    "A category whose name differs from [%1] only in letter case already exists. The "
+    "settings file cannot tell the two apart: choose another name.");
+const QString kBuiltInError =
+    QStringLiteral("You may only remove previously added custom categories.");
+
+// A new category's name as stored: A-Z in lower case, then a first letter
+// a-z in upper case; every other character as typed.
+std::wstring NormaliseCategoryName(std::wstring_view name) {
+  std::wstring normal(name);
+  for (wchar_t& c : normal)
+    if (c >= L'A' && c <= L'Z') c = c - L'A' + L'a';
+  if (!normal.empty() && normal.front() >= L'a' && normal.front() <= L'z')
+    normal.front() = normal.front() - L'a' + L'A';
+  return normal;
+}
+
+}  // namespace
+
+CCustomCategories::CCustomCategories(AppContext& context, QWidget* parent)
+    : CatalogueChangeDialog(context, ids::kCustomCategoriesDialog, parent) {}
+
+void CCustomCategories::OnInitDialog() {
+  AddRoutes({
+      {ids::kAddCategoryButton, Notification::kClicked, [this] { OnAdd(); }},
+      {ids::kRemoveCategoryButton, Notification::kClicked, [this] { OnRemove(); }},
+  });
+  DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
+  for (const QString& name : AllCategoryNames(catalogue_)) categories->AddString(name);
+  categories->SetCurSel(0);
+  SetItemText(ids::kCategoryNameEdit, {});
+}
+
+void CCustomCategories::OnAdd() {
+  const std::wstring typed = ItemText(ids::kCategoryNameEdit).toStdWString();
+  if (!HasNameLength(typed)) {
+    Refuse(kLengthError);
+    return;
+  }
+  const QString name = QString::fromStdWString(NormaliseCategoryName(typed));
+  Report(catalogue_.AddCategory(name.toStdWString(), 1, 1, 1),
+         QStringLiteral("Category [%1] was successfully added.").arg(name),
+         {{result::kAlreadyExists, kExistsError},
+          {result::kNotStorable, kNotStorableError},
+          {result::kNameClash, kNameClashError.arg(name)}});
+}
+
+void CCustomCategories::OnRemove() {
+  const DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
+  const int selected = categories->GetCurSel();
+  if (selected < 0) return;
+  const QString name = categories->GetLBText(selected);
+  Report(catalogue_.RemoveCategory(name.toStdWString()),
+         QStringLiteral("Category [%1] was successfully removed.").arg(name),
+         {{result::kNotCustom, kBuiltInError}});
+}
+
+}  // namespace vantrel

@@ -1,0 +1,193 @@
+#include "ui/CustomUnits.h"
+
+#include <cmath>
+#include <string>
+
+#include "expr/ErrorReport.h"
+#include "expr/InputExpression.h"
+#include "platform/NumberText.h"
+#include "platform/TextEncoding.h"
+#include "ui/CatalogueNames.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/DropDownList.h"
+#include "ui/kit/EditBox.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+namespace {
+
+// What each edit lets through from the keyboard. The coefficient is an
+// expression, so its operators and brackets are typed too.
+const QString kNameCharacters =
+    QStringLiteral("-0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ /");
+const QString kCoefficientCharacters = QStringLiteral("+-0123456789.eE/*^()");
+
+const QString kLengthError =
+    QStringLiteral("The unit name must be between 2 and 25 characters long.");
+const QString kExistsError = QStringLiteral("This unit name already exists.");
+const QString kNotStorableError = QStringLiteral(
+    "This unit name cannot be saved in the settings file and read back. A name may not "
+    "contain \"=\" or a line break, nor start with \"[\" or \";\".");
+const QString kNameClashError = QStringLiteral(
+    "A custom unit whose name differs from [%1] only in letter case already exists. The "
+    "settings file cannot tell the two apart: choose another name.");
+const QString kRangeError = QStringLiteral(
+    "With this coefficient the new unit is beyond the range of numbers the converter holds.");
+const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
+
+// The coefficient is read as the main window reads its input: evaluated.
+expr::InputValue ReadCoefficient(const QString& text) {
+  const std::string ansi = WideToAnsi(text.toStdWString());
+  return expr::evaluate_input_value(ansi.c_str());
+}
+
+// A unit of size 0, below 0 or beyond the numbers turns every conversion
+// with it into 0, a negative or an infinity.
+bool IsUsable(double coefficient) { return std::isfinite(coefficient) && coefficient > 0; }
+
+// Why the coefficient defines no unit; empty when it does.
+QString CoefficientProblem(const expr::InputValue& k) {
+  if (k.error_code != 0) {
+    char message[expr::MX_MATH_EXPRESSION_LENGTH] = {};
+    expr::math_expression_error_message(message, k.error_code);
+    return QStringLiteral("The coefficient cannot be read: %1.").arg(QString::fromLatin1(message));
+  }
+  if (!IsUsable(k.value)) return QStringLiteral("The coefficient must be greater than 0.");
+  return {};
+}
+
+QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
+
+}  // namespace
+
+CCustomUnits::CCustomUnits(AppContext& context, QWidget* parent)
+    : CatalogueChangeDialog(context, ids::kCustomUnitsDialog, parent) {}
+
+void CCustomUnits::OnInitDialog() {
+  AddRoutes({
+      {ids::kUnitCategoryList, Notification::kSelChange, [this] { OnSelectCategory(); }},
+      {ids::kSourceUnitList, Notification::kSelChange, [this] { OnSelectSource(); }},
+      {ids::kUnitNameEdit, Notification::kChanged, [this] { RefreshPreview(); }},
+      {ids::kCoefficientEdit, Notification::kChanged, [this] { RefreshPreview(); }},
+      {ids::kInvertCheck, Notification::kClicked, [this] { RefreshPreview(); }},
+      {ids::kAddUnitButton, Notification::kClicked, [this] { OnAdd(); }},
+      {ids::kRemoveUnitButton, Notification::kClicked, [this] { OnRemove(); }},
+  });
+  EditItem(ids::kUnitNameEdit)->AdmitTypedCharacters(kNameCharacters);
+  EditItem(ids::kCoefficientEdit)->AdmitTypedCharacters(kCoefficientCharacters);
+
+  SetItemText(ids::kUnitNameEdit, {});
+  DropDownList* categories = DropDownItem(ids::kUnitCategoryList);
+  for (const QString& name : AllCategoryNames(catalogue_)) categories->AddString(name);
+  categories->SetCurSel(0);
+  OnSelectCategory();
+  SetItemText(ids::kCoefficientEdit, QStringLiteral("1"));
+}
+
+void CCustomUnits::OnSelectCategory() {
+  const DropDownList* categories = DropDownItem(ids::kUnitCategoryList);
+  const int selected = categories->GetCurSel();
+  if (selected < 0) return;
+  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdWString())) return;
+  DropDownList* sources = DropDownItem(ids::kSourceUnitList);
+  sources->ResetContent();
+  const QStringList units = CurrentUnitNames(catalogue_);
+  for (const QString& name : units) sources->AddString(name);
+  unitCount_ = static_cast<int>(units.size());
+  const bool any = unitCount_ > 0;
+  for (const int id :
+       {ids::kSourceUnitList, ids::kCoefficientEdit, ids::kRemoveUnitButton, ids::kInvertCheck})
+    Item(id)->setEnabled(any);
+  if (any) {
+    sources->SetCurSel(0);
+    OnSelectSource();
+  } else {
+    RefreshPreview();
+  }
+}
+
+void CCustomUnits::OnSelectSource() {
+  const DropDownList* sources = DropDownItem(ids::kSourceUnitList);
+  const int selected = sources->GetCurSel();
+  if (selected < 0) return;
+  if (CCategory* category = catalogue_.CurrentCategory())
+    category->SelectInputUnit(sources->GetLBText(selected).toStdWString());
+  RefreshPreview();
+}
+
+void CCustomUnits::RefreshPreview() {
+  const CCategory* category = catalogue_.CurrentCategory();
+  if (unitCount_ == 0 || !category) {
+    SetItemText(ids::kPreviewEdit, {});
+    return;
+  }
+  // A coefficient the evaluator cannot read has no value to show.
+  const expr::InputValue k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
+  const QString value =
+      k.error_code == 0 ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
+  const QString factor = IsDlgButtonChecked(ids::kInvertCheck) ? QStringLiteral(" × (1.0 / Input) ")
+                                                               : QStringLiteral(" × Input ");
+  const CUnit* source = category->InputUnit();
+  SetItemText(ids::kPreviewEdit,
+              QStringLiteral("Output = ") + value + factor + QStringLiteral("\r\nInput is in ") +
+                  (source ? FromWide(source->name) : QString()) +
+                  QStringLiteral("\r\nOutput is in ") + ItemText(ids::kUnitNameEdit));
+}
+
+void CCustomUnits::OnAdd() {
+  const std::wstring name = ItemText(ids::kUnitNameEdit).toStdWString();
+  if (!HasNameLength(name)) {
+    Refuse(kLengthError);
+    return;
+  }
+  // The first unit of a category is its base unit.
+  double coefficient = 1.0;
+  int inverted = 0;
+  if (unitCount_ > 0) {
+    const CCategory* category = catalogue_.CurrentCategory();
+    const CUnit* source = category ? category->InputUnit() : nullptr;
+    if (!source) return;
+    const expr::InputValue k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
+    if (const QString problem = CoefficientProblem(k); !problem.isEmpty()) {
+      Refuse(problem);
+      return;
+    }
+    // One new unit is k source units, or k inverse source units.
+    if (IsDlgButtonChecked(ids::kInvertCheck) == source->inverted) {
+      coefficient = k.value * source->coefficient;
+    } else {
+      coefficient = source->coefficient / k.value;
+      inverted = 1;
+    }
+    if (!IsUsable(coefficient)) {
+      Refuse(kRangeError);
+      return;
+    }
+  }
+  const std::wstring categoryName = catalogue_.CurrentCategoryName();
+  const int outcome = catalogue_.AddUnit(name, L" ", coefficient, 0.0, inverted, 1, 1);
+  if (outcome == result::kDone) changedCategory_ = categoryName;
+  Report(outcome,
+         QStringLiteral("Unit name [%1] was successfully added to [%2]")
+             .arg(FromWide(name), FromWide(categoryName)),
+         {{result::kAlreadyExists, kExistsError},
+          {result::kNotStorable, kNotStorableError},
+          {result::kNameClash, kNameClashError.arg(FromWide(name))}});
+}
+
+void CCustomUnits::OnRemove() {
+  if (unitCount_ == 0) return;
+  const CCategory* category = catalogue_.CurrentCategory();
+  if (!category || !category->InputUnit()) return;
+  // Copies: the removal destroys the unit.
+  const std::wstring name = category->InputUnit()->name;
+  const std::wstring categoryName = category->Name();
+  const int outcome = catalogue_.RemoveUnit(name);
+  if (outcome == result::kDone) changedCategory_ = categoryName;
+  Report(outcome,
+         QStringLiteral("Unit name [%1] was removed from [%2]")
+             .arg(FromWide(name), FromWide(categoryName)),
+         {{result::kNotCustom, kBuiltInError}});
+}
+
+}  // namespace vantrel

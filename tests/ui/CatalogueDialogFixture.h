@@ -1,0 +1,51 @@
+// A fixture for the dialogs that change the catalogue: the built-in catalogue
+// published in a context whose settings file is in a fresh folder, and a
+// shell that records the message boxes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <string>
+
+#include "RecordingShell.h"
+#include "expr/ErrorReport.h"
+#include "support/TempDir.h"
+#include "ui/AppContext.h"
+#include "ui/DialogTemplates.h"
+#include "ui/kit/DropDownList.h"
+#include "units/BuiltinCatalogue.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel::testing {
+
+// Chooses an entry as a user does, so that the dialog hears of it.
+inline void Pick(DropDownList* list, const QString& entry) {
+  const int index = list->findText(entry);
+  ASSERT_GE(index, 0) << entry.toStdString();
+  list->setCurrentIndex(index);
+}
+
+class CatalogueDialogTest : public ::testing::Test {
+ protected:
+  CatalogueDialogTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
+    AddProgramTemplates(context_.templates);
+    BuildBuiltinCatalogue(catalogue_);
+    catalogue_.SetProfile(&context_.profile);
+    context_.catalogue = &catalogue_;
+    expr::set_math_diagnostic_stream(nullptr);
+  }
+  ~CatalogueDialogTest() override { expr::set_math_diagnostic_stream(stderr); }
+
+  // The entry's value, or "-" when the file has no such key.
+  std::wstring Stored(std::wstring_view section, std::wstring_view key) {
+    return context_.profile.GetString(section, key, L"-");
+  }
+
+  TempDir dir_;
+  RecordingShell shell_;
+  AppContext context_;
+  CUnitCatalogue catalogue_;
+};
+
+}  // namespace vantrel::testing
