@@ -139,9 +139,7 @@ bool InRange(double value, const Range& range, const std::string& text, std::ost
 
 std::string DmsText(double value) {
   const DMS dms = DecimalToDMS(value);
-  // The degrees carry the sign, except between -1 and 0 where they are 0.
-  const char* sign = dms.negative && dms.degrees == 0 ? "-" : "";
-  return FormatText("%s%d %d %d", sign, dms.degrees, dms.minutes, dms.seconds);
+  return FormatText("%s %d %d", DegreesText(dms).c_str(), dms.minutes, dms.seconds);
 }
 
 void WriteLine(std::ostream& out, const std::string& line) { out << line << '\n'; }

@@ -28,4 +28,9 @@ double DMSToDecimal(const DMS& dms) {
   return DMSToDecimal(dms.degrees, dms.minutes, dms.seconds, dms.negative);
 }
 
+std::string DegreesText(const DMS& dms) {
+  const std::string number = std::to_string(dms.degrees);
+  return dms.negative && dms.degrees == 0 ? "-" + number : number;
+}
+
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vantrel {
 
@@ -23,5 +24,9 @@ DMS DecimalToDMS(double value);
 double DMSToDecimal(std::int32_t degrees, std::int32_t minutes, std::int32_t seconds,
                     bool negative = false);
 double DMSToDecimal(const DMS& dms);
+
+// The degrees as shown: the whole number, and "-0" for a value between -1 and
+// 0, so that the sign survives a trip through the text.
+std::string DegreesText(const DMS& dms);
 
 }  // namespace vantrel

@@ -6,11 +6,13 @@
 #include "ui/AboutDlg.h"
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
+#include "ui/Coordinates.h"
 #include "ui/CustomCategories.h"
 #include "ui/CustomUnits.h"
 #include "ui/HelpDialog.h"
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
+#include "ui/MySheet.h"
 #include "ui/ResourceIds.h"
 #include "ui/SearchUnits.h"
 #include "ui/kit/DropDownList.h"
@@ -115,9 +117,22 @@ void CConverterDlg::OnFind() {
   ComputeResult();
 }
 
+void CConverterDlg::OnPreferences() {
+  CMySheet sheet(context_, this);
+  // A new format shows at the next recomputation; only hidden or shown
+  // categories are refreshed now.
+  if (sheet.DoModal() == kIdOk && sheet.VisiblePage().Changed()) {
+    FillCategoryCombo();
+    DropDownItem(ids::kCategoryList)->SetCurSel(0);
+    OnSelectCategory();
+  }
+}
+
 // The tool dialogs' commands: each is connected where its dialog is built.
-void CConverterDlg::OnCoordinateConverter() {}
-void CConverterDlg::OnPreferences() {}
+void CConverterDlg::OnCoordinateConverter() {
+  CCoordinates coordinates(context_, this);
+  coordinates.DoModal();
+}
 
 void CConverterDlg::OnUnits() {
   // The dialog works in the catalogue's current category: the window's comes

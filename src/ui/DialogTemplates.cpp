@@ -137,6 +137,115 @@ DialogTemplate CustomCategoriesTemplate() {
       }};
 }
 
+DialogTemplate GeneralPageTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{
+      ids::kGeneralPage,
+      L"General",
+      249,
+      162,
+      L"MS Shell Dlg",
+      8,
+      kChild,
+      {
+          {kIdStatic, K::kGroupBox, L"General Options  ", 7, 4, 235, 151, kNoStyle},
+          {ids::kOnTopCheck, K::kCheckBox, L"Always on top", 19, 23, 96, 10, kTabStop},
+          {ids::kRememberLastCheck, K::kCheckBox,
+           L"Remember last used category and units on startup", 19, 40, 191, 10,
+           kNotify | kTabStop},
+          {ids::kShowAbbreviationCheck, K::kCheckBox, L"Show abbreviations when available", 19, 57,
+           144, 10, kNotify | kTabStop},
+          {ids::kCustomFontCheck, K::kCheckBox, L"Use custom font (requires program restart)", 19,
+           74, 170, 10, kNotify | kTabStop},
+          {ids::kFontFaceList, K::kDropDownList, L"", 32, 89, 111, 68,
+           kSorted | kVScroll | kTabStop},
+          {ids::kFontSizeList, K::kDropDownList, L"", 145, 89, 25, 65, kVScroll | kTabStop},
+      }};
+}
+
+DialogTemplate ResultFormatPageTemplate() {
+  using K = ControlKind;
+  constexpr std::uint32_t kMode = kNotify;
+  return DialogTemplate{
+      ids::kResultFormatPage,
+      L"Result Format",
+      249,
+      162,
+      L"MS Shell Dlg",
+      8,
+      kChild,
+      {
+          {kIdStatic, K::kGroupBox, L"Select the format of the result  ", 7, 7, 235, 148, kNoStyle},
+          {ids::kAutoFormatRadio, K::kRadioButton, L"AutoFormat", 19, 25, 64, 10,
+           kMode | kGroup | kTabStop},
+          {ids::kScientificRadio, K::kRadioButton, L"Scientific", 19, 40, 56, 10, kMode},
+          {ids::kFixedRadio, K::kRadioButton, L"Fixed", 19, 55, 43, 10, kMode},
+          {kIdStatic, K::kText, L"Set decimal precision", 120, 56, 85, 8, kNoStyle},
+          {ids::kPrecisionList, K::kDropDownList, L"", 211, 54, 23, 90,
+           kSorted | kVScroll | kTabStop},
+          {kIdStatic, K::kGroupBox, L"Preview  ", 21, 78, 211, 67, kNoStyle},
+          {ids::kFormatPreview, K::kText, L"Static", 30, 107, 194, 12, kCenter | kVCenter | kGroup},
+      }};
+}
+
+DialogTemplate VisiblePageTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{ids::kVisiblePage,
+                        L"Visible Categories",
+                        249,
+                        164,
+                        L"MS Shell Dlg",
+                        8,
+                        kChild,
+                        {
+                            {ids::kVisibleCategoryList, K::kListView, L"", 7, 7, 235, 137,
+                             kSorted | kBorder | kTabStop},
+                            {ids::kDisplayAllCheck, K::kCheckBox, L"Display All Categories", 7, 147,
+                             105, 10, kNotify | kTabStop},
+                        }};
+}
+
+DialogTemplate CoordinatesDialogTemplate() {
+  using K = ControlKind;
+  constexpr std::uint32_t kBox = kBorder | kTabStop;
+  return DialogTemplate{
+      ids::kCoordinatesDialog,
+      L"Coordinate Conversion",
+      253,
+      166,
+      L"MS Shell Dlg",
+      8,
+      kSysMenu,
+      {
+          // id, kind, text, x, y, cx, cy, style
+          {ids::kEllipsoidList, K::kDropDownList, L"", 13, 19, 226, 141, kVScroll | kTabStop},
+          {ids::kDecimalLatitude, K::kEdit, L"", 56, 62, 60, 14, kAutoHScroll | kBox},
+          {ids::kLatitudeDegrees, K::kEdit, L"", 139, 62, 30, 14, kBox},
+          {ids::kLatitudeMinutes, K::kEdit, L"", 174, 62, 30, 14, kBox},
+          {ids::kLatitudeSeconds, K::kEdit, L"", 209, 62, 30, 14, kBox},
+          {ids::kDecimalLongitude, K::kEdit, L"", 56, 81, 60, 14, kBox},
+          {ids::kLongitudeDegrees, K::kEdit, L"", 139, 81, 30, 14, kBox},
+          {ids::kLongitudeMinutes, K::kEdit, L"", 173, 81, 30, 14, kBox},
+          {ids::kLongitudeSeconds, K::kEdit, L"", 209, 81, 30, 14, kBox},
+          {ids::kNorthing, K::kEdit, L"", 56, 117, 60, 14, kBox},
+          {ids::kEasting, K::kEdit, L"", 56, 138, 60, 14, kBox},
+          {ids::kZone, K::kEdit, L"", 193, 115, 44, 14, kBox},
+          {ids::kNorthern, K::kRadioButton, L"Northern", 195, 135, 45, 10, kGroup | kTabStop},
+          {ids::kSouthern, K::kRadioButton, L"Southern", 195, 146, 45, 10, kNoStyle},
+          {kIdStatic, K::kGroupBox, L"Select Ellipsoid ", 7, 3, 238, 36, kGroup},
+          {kIdStatic, K::kGroupBox, L"Decimal Lat / Long  ", 7, 47, 118, 53, kNoStyle},
+          {kIdStatic, K::kText, L"Latitude ", 14, 64, 35, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Longitude", 13, 84, 36, 8, kNoStyle},
+          {kIdStatic, K::kGroupBox, L"  Degrees     Minutes     Seconds", 131, 47, 115, 53,
+           kNoStyle},
+          {kIdStatic, K::kGroupBox, L"UTM ", 7, 103, 239, 56, kNoStyle},
+          {kIdStatic, K::kText, L"Northing ", 12, 120, 38, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Easting", 12, 140, 38, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Zone Number", 138, 118, 51, 8, kNoStyle},
+          {kIdStatic, K::kText, L"Hemisphere", 138, 136, 43, 8, kNoStyle},
+      }};
+}
+
 DialogTemplate SearchUnitsTemplate() {
   using K = ControlKind;
   return DialogTemplate{
@@ -167,6 +276,10 @@ void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(HelpDialogTemplate());
   registry.Add(CustomUnitsTemplate());
   registry.Add(CustomCategoriesTemplate());
+  registry.Add(GeneralPageTemplate());
+  registry.Add(ResultFormatPageTemplate());
+  registry.Add(VisiblePageTemplate());
+  registry.Add(CoordinatesDialogTemplate());
   registry.Add(SearchUnitsTemplate());
 }
 

@@ -19,6 +19,13 @@ DialogTemplate CustomUnitsTemplate();
 // "Add / Remove Categories" (template 142).
 DialogTemplate CustomCategoriesTemplate();
 
+// The pages of the Preferences sheet (templates 143, 145 and 144).
+DialogTemplate GeneralPageTemplate();
+DialogTemplate ResultFormatPageTemplate();
+DialogTemplate VisiblePageTemplate();
+// The coordinate converter (template 171).
+DialogTemplate CoordinatesDialogTemplate();
+
 // Every template of the program.
 void AddProgramTemplates(DialogTemplateRegistry& registry);
 

@@ -88,6 +88,47 @@ inline constexpr int kAddCategoryButton = 1039;
 inline constexpr int kRemovableCategoryList = 1040;
 inline constexpr int kRemoveCategoryButton = 1041;
 
+// The Preferences sheet's pages.
+inline constexpr int kGeneralPage = 143;
+inline constexpr int kVisiblePage = 144;
+inline constexpr int kResultFormatPage = 145;
+
+// General page controls.
+inline constexpr int kOnTopCheck = 1030;
+inline constexpr int kFontFaceList = 1040;
+inline constexpr int kRememberLastCheck = 1048;
+inline constexpr int kShowAbbreviationCheck = 1049;
+inline constexpr int kCustomFontCheck = 1065;
+inline constexpr int kFontSizeList = 1066;
+
+// Visible Categories page controls.
+inline constexpr int kDisplayAllCheck = 1030;
+inline constexpr int kVisibleCategoryList = 1043;
+
+// Result Format page controls.
+inline constexpr int kPrecisionList = 1040;
+inline constexpr int kAutoFormatRadio = 1044;
+inline constexpr int kScientificRadio = 1045;
+inline constexpr int kFixedRadio = 1046;
+inline constexpr int kFormatPreview = 1047;
+
+// Coordinate conversion dialog (template 171) and its controls.
+inline constexpr int kCoordinatesDialog = 171;
+inline constexpr int kDecimalLatitude = 1038;
+inline constexpr int kEllipsoidList = 1040;
+inline constexpr int kDecimalLongitude = 1052;
+inline constexpr int kLatitudeDegrees = 1053;
+inline constexpr int kLatitudeMinutes = 1054;
+inline constexpr int kLatitudeSeconds = 1055;
+inline constexpr int kLongitudeDegrees = 1056;
+inline constexpr int kLongitudeMinutes = 1057;
+inline constexpr int kLongitudeSeconds = 1058;
+inline constexpr int kEasting = 1059;
+inline constexpr int kNorthing = 1060;
+inline constexpr int kZone = 1061;
+inline constexpr int kNorthern = 1062;
+inline constexpr int kSouthern = 1063;
+
 // The find dialog (template 138) and its controls.
 inline constexpr int kSearchDialog = 138;
 inline constexpr int kSearchText = 1013;

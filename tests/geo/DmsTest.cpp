@@ -47,6 +47,13 @@ TEST(DMSToDecimal, ReadsBackWithTheSign) {
   EXPECT_DOUBLE_EQ(DMSToDecimal(-2, 30, 0, true), -2.5);   // and the flag does not double it
 }
 
+TEST(DegreesText, KeepsTheSignOfAZeroDegree) {
+  EXPECT_EQ(DegreesText(DecimalToDMS(-0.5)), "-0");
+  EXPECT_EQ(DegreesText(DecimalToDMS(0.5)), "0");
+  EXPECT_EQ(DegreesText(DecimalToDMS(-84.90558)), "-84");
+  EXPECT_EQ(DegreesText(DMS{0, 0, 0, false}), "0");
+}
+
 TEST(DMSToDecimal, RoundTripWithinTruncation) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::to_string(c.value));

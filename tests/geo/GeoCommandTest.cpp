@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TabFields.h"
 #include "support/TempDir.h"
 
 namespace vantrel {
@@ -36,17 +37,7 @@ ToolRun Convert(const std::vector<std::string>& args) {
   return run;
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == '\t') {
-      fields.emplace_back();
-    } else if (c != '\n') {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
+using testing::TabFields;
 
 struct Good {
   std::vector<std::string> args;
@@ -77,7 +68,7 @@ TEST(GeoCommand, PrintsTabSeparatedFields) {
 TEST(GeoCommand, LatLongGivesDecimalsAndDegreesMinutesSeconds) {
   const ToolRun north = Convert({"--latlong", "3734419.547", "694036.968", "16"});
   ASSERT_EQ(north.exitCode, 0) << north.err;
-  const std::vector<std::string> n = Fields(north.out);
+  const std::vector<std::string> n = TabFields(north.out);
   ASSERT_EQ(n.size(), 4u) << north.out;
   EXPECT_NEAR(std::strtod(n[0].c_str(), nullptr), 33.732075, 1e-6);
   EXPECT_NEAR(std::strtod(n[1].c_str(), nullptr), -84.90558, 1e-6);
@@ -88,7 +79,7 @@ TEST(GeoCommand, LatLongGivesDecimalsAndDegreesMinutesSeconds) {
   // -0 15 7.5 in both: the degrees are 0, the sign must still show.
   const ToolRun south = Convert({"--latlong", "--south", "9972104.928", "805889.396", "30"});
   ASSERT_EQ(south.exitCode, 0) << south.err;
-  const std::vector<std::string> s = Fields(south.out);
+  const std::vector<std::string> s = TabFields(south.out);
   ASSERT_EQ(s.size(), 4u) << south.out;
   EXPECT_NEAR(std::strtod(s[0].c_str(), nullptr), -0.2520833, 1e-6);
   EXPECT_NEAR(std::strtod(s[1].c_str(), nullptr), -0.2520833, 1e-6);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
 #include <vector>
 
+#include "KitTestSupport.h"
+#include "ui/kit/DropDownList.h"
 #include "ui/kit/PropertyPage.h"
 #include "ui/kit/PropertySheet.h"
 
@@ -100,6 +103,67 @@ TEST_F(PropertySheetTest, OkRunsEveryPagesOkActionAndCancelNone) {
   QTest::keyClick(pages_[1]->Item(11), Qt::Key_Return);
   EXPECT_EQ(sheet_.result(), kIdOk);
   EXPECT_EQ(log_, (std::vector<int>{-kSmallPage, -kLargePage})) << "the page never shown too";
+}
+
+TEST_F(PropertySheetTest, PagesScaledFromTheirTemplateFontStayInTheTabAreaAndTabsTakeTheFocus) {
+  sheet_.ScalePagesFromTemplateFonts();
+  ASSERT_TRUE(sheet_.Create());
+  const QFont templateFont = DialogFontOf(*registry_.Find(kLargePage));
+  const LayoutMetrics before = LayoutMetricsOf(templateFont);
+  const LayoutMetrics after = LayoutMetricsOf(sheet_.font());
+  const QSize built = DialogUnitsToPixels(QRect(0, 0, 220, 140), BaseUnitsOf(templateFont)).size();
+  EXPECT_EQ(pages_[1]->font().family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(pages_[1]->size(), QSize(built.width() * after.averageWidth / before.averageWidth,
+                                     built.height() * after.lineHeight / before.lineHeight));
+  ASSERT_TRUE(testing::ShowActive(sheet_));
+  pages_[0]->Item(11)->setFocus();
+  pages_[1]->move(30, 30);  // out of place while hidden
+  QTabBar* tabs = sheet_.TabControl()->tabBar();
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  QTest::qWait(1);
+  EXPECT_EQ(sheet_.GetActiveIndex(), 1);
+  EXPECT_EQ(pages_[1]->pos(), QPoint(0, 0));
+  EXPECT_EQ(QApplication::focusWidget(), tabs);
+}
+
+TEST(RefontWithLayoutScaling, ScalesEveryPlaceByTheFontRatiosAndKeepsTheCentre) {
+  using K = ControlKind;
+  const DialogTemplateRegistry registry =
+      testing::RegistryOf({{800,
+                            L"Scaled",
+                            120,
+                            80,
+                            L"DejaVu Sans",
+                            8,
+                            kSysMenu,
+                            {{10, K::kCheckBox, L"Option", 10, 10, 80, 10, kTabStop},
+                             {11, K::kDropDownList, L"", 10, 25, 60, 50, kTabStop},
+                             {12, K::kText, L"Own font", 75, 25, 40, 20, kNoStyle}}}});
+  TemplateDialog dialog(registry, 800, DialogFont{});
+  ASSERT_TRUE(dialog.Create());
+  QFont own(QStringLiteral("DejaVu Sans Mono"), 13);
+  dialog.Item(12)->setFont(own);
+  dialog.move(200, 100);
+  const QRect window = dialog.geometry();
+  const QRect check = dialog.Item(10)->geometry();
+  const QRect dropped = dialog.DropDownItem(11)->DroppedRect();
+  const LayoutMetrics before = LayoutMetricsOf(dialog.font());
+  const QFont larger(QStringLiteral("DejaVu Serif"), 16);
+  const LayoutMetrics after = LayoutMetricsOf(larger);
+  const auto scaled = [&](const QRect& r) {
+    const auto x = [&](int v) { return v * after.averageWidth / before.averageWidth; };
+    const auto y = [&](int v) { return v * after.lineHeight / before.lineHeight; };
+    return QRect(QPoint(x(r.left()), y(r.top())),
+                 QPoint(x(r.left() + r.width()) - 1, y(r.top() + r.height()) - 1));
+  };
+  dialog.RefontWithLayoutScaling(larger);
+  EXPECT_EQ(dialog.font(), larger);
+  EXPECT_EQ(dialog.size(), scaled(QRect(QPoint(), window.size())).size());
+  EXPECT_LE((dialog.geometry().center() - window.center()).manhattanLength(), 2);
+  EXPECT_EQ(dialog.Item(10)->geometry(), scaled(check));
+  EXPECT_EQ(dialog.DropDownItem(11)->DroppedRect(), scaled(dropped)) << "with its open list";
+  EXPECT_EQ(dialog.DropDownItem(11)->height(), dialog.DropDownItem(11)->sizeHint().height());
+  EXPECT_EQ(dialog.Item(12)->font(), own);
 }
 
 TEST_F(PropertySheetTest, APageWithoutTemplateMeansNoSheet) {

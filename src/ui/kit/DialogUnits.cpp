@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
 
 namespace vantrel {
@@ -26,6 +27,11 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
 QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base) {
   return QRect(MulDiv(dialogUnits.x(), base.x, 4), MulDiv(dialogUnits.y(), base.y, 8),
                MulDiv(dialogUnits.width(), base.x, 4), MulDiv(dialogUnits.height(), base.y, 8));
+}
+
+LayoutMetrics LayoutMetricsOf(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return {std::max(1, metrics.averageCharWidth()), std::max(1, metrics.lineSpacing())};
 }
 
 QFont DialogFontOf(const DialogTemplate& dialogTemplate) {

@@ -24,6 +24,15 @@ DialogBaseUnits BaseUnitsOf(const QFont& font);
 
 QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base);
 
+// What a re-fonted dialog scales its layout by: the font's average character
+// width as the font states it, and its line height (character height plus
+// external leading). Neither is ever 0.
+struct LayoutMetrics {
+  int averageWidth = 1;
+  int lineHeight = 1;
+};
+LayoutMetrics LayoutMetricsOf(const QFont& font);
+
 // The template's font: its face at its point size.
 QFont DialogFontOf(const DialogTemplate& dialogTemplate);
 

@@ -1,5 +1,7 @@
 #include "ui/kit/DropDownList.h"
 
+#include <algorithm>
+
 #include "ui/kit/ListSort.h"
 #include "ui/kit/ProgramChange.h"
 
@@ -39,6 +41,18 @@ bool DropDownList::SetCurSel(int index) {
 int DropDownList::FindStringPrefix(int start, const QString& prefix) const {
   return FindPrefix(
       count(), [this](int i) { return itemText(i); }, start, prefix);
+}
+
+void DropDownList::SetDroppedRect(const QRect& rect) {
+  const int field = sizeHint().height();
+  setGeometry(rect.x(), rect.y(), rect.width(), field);
+  droppedHeight_ = rect.height();
+  const int row = std::max(1, fontMetrics().height() + 2);
+  setMaxVisibleItems(std::max(1, (rect.height() - field) / row));
+}
+
+QRect DropDownList::DroppedRect() const {
+  return QRect(x(), y(), width(), std::max(droppedHeight_, height()));
 }
 
 int DropDownList::FindText(const QString& text) const {

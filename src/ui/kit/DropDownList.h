@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QRect>
 
 namespace vantrel {
 
@@ -23,12 +24,20 @@ class DropDownList : public QComboBox {
   // The entry that is exactly the text (letter case counts), or -1.
   int FindText(const QString& text) const;
 
+  // Places the list as the platform does a drop-down list's window: the
+  // rectangle reaches down to the bottom of the open list, the closed field
+  // is as high as its font needs.
+  void SetDroppedRect(const QRect& rect);
+  // The field and the open list below it, as last placed.
+  QRect DroppedRect() const;
+
  signals:
   void SelectionChanged();
 
  private:
   bool sorted_;
   bool programmatic_ = false;
+  int droppedHeight_ = 0;
 };
 
 }  // namespace vantrel

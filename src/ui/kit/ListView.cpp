@@ -1,8 +1,10 @@
 #include "ui/kit/ListView.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <algorithm>
 
+#include "ui/kit/DialogUnits.h"
 #include "ui/kit/ListSort.h"
 #include "ui/kit/ProgramChange.h"
 
@@ -28,10 +30,23 @@ void ListView::SetCheckBoxes(bool on) {
 }
 
 void ListView::SetColumnWidth(int pixels) {
+  columnWidth_ = pixels;
+  columnFont_ = font();
+  ApplyGrid();
+}
+
+void ListView::ApplyGrid() {
+  const int width = columnWidth_ * LayoutMetricsOf(font()).averageWidth /
+                    LayoutMetricsOf(columnFont_).averageWidth;
   // A row is as high as its text or its check box, with a little room.
   const int row =
       std::max(fontMetrics().height(), style()->pixelMetric(QStyle::PM_IndicatorHeight)) + 4;
-  setGridSize(QSize(pixels, row));
+  setGridSize(QSize(width, row));
+}
+
+void ListView::changeEvent(QEvent* event) {
+  QListWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange && columnWidth_ > 0) ApplyGrid();
 }
 
 int ListView::InsertItem(const QString& text) {

@@ -4,6 +4,7 @@
 // or Space on the current entry), not the program's own.
 #pragma once
 
+#include <QFont>
 #include <QListWidget>
 
 namespace vantrel {
@@ -15,6 +16,8 @@ class ListView : public QListWidget {
   explicit ListView(bool sorted, QWidget* parent = nullptr);
 
   void SetCheckBoxes(bool on);
+  // In pixels of the present font: a later font scales the width by the ratio
+  // of the fonts' average character widths, and the rows follow its height.
   void SetColumnWidth(int pixels);
   // The index the entry got.
   int InsertItem(const QString& text);
@@ -27,12 +30,18 @@ class ListView : public QListWidget {
  signals:
   void CheckChanged(int index);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void ApplyCheckBox(QListWidgetItem* entry, bool checked) const;
+  void ApplyGrid();
 
   bool sorted_;
   bool checkBoxes_ = false;
   bool programmatic_ = false;
+  int columnWidth_ = 0;  // 0: no grid of our own
+  QFont columnFont_;
 };
 
 }  // namespace vantrel

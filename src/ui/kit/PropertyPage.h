@@ -19,6 +19,8 @@ class PropertyPage : public TemplateDialog {
 
   // The OK action, run by the sheet.
   void Apply() { OnOK(); }
+  // Builds the page in its template's font, for a sheet that re-fonts it.
+  void BuildInTemplateFont() { UseTemplateFont(); }
 
  protected:
   void OnOK() override {}

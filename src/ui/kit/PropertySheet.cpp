@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -39,15 +40,18 @@ PropertyPage* PropertySheet::GetPage(int index) const {
 
 bool PropertySheet::Create() {
   if (created_) return true;
+  QFont font(QString::fromStdWString(font_.name));
+  font.setPointSize(font_.size > 0 ? font_.size : 8);
   for (const QPointer<PropertyPage>& page : pages_) {
-    if (!page || !page->Create()) return false;
+    if (!page) return false;
+    if (scalePages_) page->BuildInTemplateFont();
+    if (!page->Create()) return false;
+    if (scalePages_) page->RefontWithLayoutScaling(font);
   }
   created_ = true;
   setWindowTitle(caption_);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  QFont font(QString::fromStdWString(font_.name));
-  font.setPointSize(font_.size > 0 ? font_.size : 8);
   setFont(font);
   const DialogBaseUnits base = BaseUnitsOf(font);
   const QRect margin = DialogUnitsToPixels(QRect(0, 0, kMargin, kMargin), base);
@@ -55,6 +59,9 @@ bool PropertySheet::Create() {
 
   tabs_ = new QTabWidget(this);
   for (const QPointer<PropertyPage>& page : pages_) tabs_->addTab(page, page->windowTitle());
+  // A clicked tab takes the focus, as the platform's do: the focus does not
+  // wander into the page that comes up, which may count the focus as a change.
+  tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
   for (QPushButton* each : {ok_, cancel_}) each->setFixedSize(button);

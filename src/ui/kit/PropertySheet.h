@@ -32,6 +32,11 @@ class PropertySheet : public QDialog {
   ~PropertySheet() override;
 
   void AddPage(PropertyPage* page);
+  // The platform's way with pages, asked for before Create: each page is
+  // built in its template's font and then re-fonted to the sheet's with
+  // layout scaling (TemplateDialog::RefontWithLayoutScaling). Otherwise the
+  // pages are built in the sheet's font straight from their templates.
+  void ScalePagesFromTemplateFonts() { scalePages_ = true; }
   // False when a page has no template; then the sheet shows nothing.
   bool Create();
   // -1 when Create fails; otherwise kIdOk or kIdCancel.
@@ -45,9 +50,11 @@ class PropertySheet : public QDialog {
   // Button kIdOk or kIdCancel once created, else null.
   QPushButton* Button(int id) const;
 
- private:
-  void OnOK();
+ protected:
+  // Runs every page's OK action, in the order added, and closes with kIdOk.
+  virtual void OnOK();
 
+ private:
   QString caption_;
   const DialogFont& font_;
   std::vector<QPointer<PropertyPage>> pages_;
@@ -55,6 +62,7 @@ class PropertySheet : public QDialog {
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
   bool created_ = false;
+  bool scalePages_ = false;
 };
 
 }  // namespace vantrel

@@ -159,7 +159,11 @@ bool TemplateDialog::Create() {
   if (created_) return true;
   OnBeforeCreate();
   const DialogFont preferred{1, font_.name, font_.size};
-  template_ = LoadDialogTemplate(templates_, templateId_, alwaysPreferredFont_ ? preferred : font_);
+  const DialogFont own{};  // the custom font off: the template as it is
+  template_ = LoadDialogTemplate(templates_, templateId_,
+                                 useTemplateFont_       ? own
+                                 : alwaysPreferredFont_ ? preferred
+                                                        : font_);
   if (!template_) return false;
   created_ = true;
   BuildControls();
@@ -225,13 +229,8 @@ void TemplateDialog::PlaceControl(QWidget* widget, const ControlTemplate& contro
   const QRect place =
       MapDialogRect(QRect(control.x, control.y, control.cx, control.cy)).translated(0, clientTop_);
   if (control.kind == ControlKind::kDropDownList) {
-    // The template gives the height of the open list; the closed field is as
-    // high as its font needs.
-    auto* list = static_cast<DropDownList*>(widget);
-    const int field = list->sizeHint().height();
-    list->setGeometry(place.x(), place.y(), place.width(), field);
-    const int row = std::max(1, list->fontMetrics().height() + 2);
-    list->setMaxVisibleItems(std::max(1, (place.height() - field) / row));
+    // The template gives the height of the open list.
+    static_cast<DropDownList*>(widget)->SetDroppedRect(place);
   } else if (control.kind == ControlKind::kIcon) {
     widget->setGeometry(place.x(), place.y(), IconStatic::kSide, IconStatic::kSide);
   } else {
@@ -460,6 +459,51 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event) {
       }
     }
     OnOK();
+  }
+}
+
+void TemplateDialog::RefontWithLayoutScaling(const QFont& font) {
+  const LayoutMetrics before = LayoutMetricsOf(this->font());
+  const LayoutMetrics after = LayoutMetricsOf(font);
+  const auto across = [&](int x) { return x * after.averageWidth / before.averageWidth; };
+  const auto down = [&](int y) { return y * after.lineHeight / before.lineHeight; };
+
+  const QSize client(width(), height() - clientTop_);
+  const QSize scaled(across(client.width()), down(client.height()));
+  const QSize window = scaled + QSize(0, clientTop_);
+  if (minimumSize() == maximumSize()) {
+    setFixedSize(window);
+  } else {
+    resize(window);
+  }
+  if (isWindow()) {
+    move(x() - (scaled.width() - client.width()) / 2,
+         y() - (scaled.height() - client.height()) / 2);
+  }
+  if (menuBar_) menuBar_->setGeometry(0, 0, width(), clientTop_);
+
+  // Places are read before the font changes: a drop-down list's field takes
+  // its new height at once.
+  std::vector<QRect> places;
+  for (QWidget* control : controls_) {
+    const auto* list = qobject_cast<DropDownList*>(control);
+    places.push_back((list ? list->DroppedRect() : control->geometry()).translated(0, -clientTop_));
+  }
+  setFont(font);
+  base_ = BaseUnitsOf(font);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const QRect& old = places[i];
+    const int left = across(old.x());
+    const int top = down(old.y());
+    const QRect place(left, top + clientTop_, across(old.x() + old.width()) - left,
+                      down(old.y() + old.height()) - top);
+    if (auto* list = qobject_cast<DropDownList*>(controls_[i])) {
+      list->SetDroppedRect(place);
+    } else if (qobject_cast<IconStatic*>(controls_[i])) {
+      controls_[i]->move(place.topLeft());  // an icon keeps its size
+    } else {
+      controls_[i]->setGeometry(place);
+    }
   }
 }
 

@@ -113,6 +113,14 @@ class TemplateDialog : public QDialog {
   DialogBaseUnits BaseUnits() const { return base_; }
   // Dialog units to pixels of the client area (below a menu bar).
   QRect MapDialogRect(const QRect& dialogUnits) const;
+
+  // Gives the dialog another font the way the platform's sheets re-font their
+  // pages: the client area and every control's place (a drop-down list's with
+  // its open list) are scaled by the ratio of the fonts' average character
+  // widths across and of their line heights down, multiplying first and
+  // truncating; a window of its own keeps its centre. Controls with a font of
+  // their own keep it. Dialog units are then those of the new font.
+  void RefontWithLayoutScaling(const QFont& font);
   // Where the client area starts in the window: below the menu bar.
   int ClientTop() const { return clientTop_; }
 
@@ -125,6 +133,9 @@ class TemplateDialog : public QDialog {
   // Pages of a property sheet take the preferred font even while the custom
   // font is off.
   void AlwaysUsePreferredFont() { alwaysPreferredFont_ = true; }
+  // Builds the dialog in its template's own font whatever the font values
+  // say: for a page its sheet re-fonts.
+  void UseTemplateFont() { useTemplateFont_ = true; }
 
   // Runs first when the dialog is created, before its template is fetched.
   virtual void OnBeforeCreate() {}
@@ -151,6 +162,7 @@ class TemplateDialog : public QDialog {
   const int templateId_;
   const DialogFont& font_;
   bool alwaysPreferredFont_ = false;
+  bool useTemplateFont_ = false;
   Shell* shell_ = nullptr;
   std::optional<DialogTemplate> template_;
   DialogBaseUnits base_;

@@ -1,0 +1,61 @@
+#include "ui/Visible.h"
+
+#include <vector>
+
+#include "ui/AppContext.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/DataExchange.h"
+#include "ui/kit/ListView.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+
+CVisible::CVisible(AppContext& context)
+    : PropertyPage(context.templates, ids::kVisiblePage, context.dialogFont), context_(context) {
+  AddRoutes({{ids::kVisibleCategoryList, Notification::kSetFocus, [this] { OnListFocus(); }},
+             {ids::kDisplayAllCheck, Notification::kClicked, [this] { OnDisplayAll(); }}});
+}
+
+void CVisible::DoDataExchange(DataExchange& dx) { dx.Check(ids::kDisplayAllCheck, displayAll_); }
+
+void CVisible::OnInitDialog() {
+  changed_ = 0;
+  auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
+  list->SetCheckBoxes(true);
+  list->SetColumnWidth(kColumnWidth);
+  if (CUnitCatalogue* catalogue = context_.catalogue) {
+    catalogue->SetCategoryRestart(true);
+    while (const CCategory* category = catalogue->NextCategory()) {
+      const int index = list->InsertItem(QString::fromStdWString(category->Name()));
+      list->SetCheck(index, category->Visible() != 0);
+    }
+  }
+  UpdateData(false);
+}
+
+void CVisible::OnListFocus() {
+  // Only a shown list is the user's doing: a closing sheet may hand the
+  // focus to a page's list on its way out.
+  if (isVisible()) changed_ = 1;
+}
+
+void CVisible::OnDisplayAll() {
+  changed_ = 1;
+  UpdateData(true);
+  auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
+  for (int i = 0; i < list->GetItemCount(); ++i) list->SetCheck(i, displayAll_ != 0);
+  UpdateData(false);
+}
+
+void CVisible::OnOK() {
+  if (!changed_ || !context_.catalogue) return;
+  const auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
+  std::vector<CategoryVisibility> states;
+  for (int i = 0; i < list->GetItemCount(); ++i) {
+    states.push_back({list->GetItemText(i).toStdWString(), list->GetCheck(i) ? 1 : 0});
+  }
+  // Every category, visible or not, in one replace of the settings file.
+  context_.catalogue->SetCategoryVisibilities(states);
+}
+
+}  // namespace vantrel
