@@ -11,13 +11,10 @@
 #include <vector>
 
 #include "KitTestSupport.h"
-#include "RecordingShell.h"
 #include "SearchUnitsDriver.h"
-#include "expr/ErrorReport.h"
+#include "WindowTest.h"
 #include "support/TempDir.h"
-#include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
-#include "ui/DialogTemplates.h"
 #include "ui/kit/DropDownList.h"
 
 namespace vantrel {
@@ -37,31 +34,20 @@ void PrintTo(const Shown& shown, std::ostream* out) {
               .toStdString();
 }
 
-class FindCommandTest : public ::testing::Test {
+class FindCommandTest : public testing::WindowTest {
  protected:
-  FindCommandTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-    expr::set_math_diagnostic_stream(nullptr);
-  }
-  ~FindCommandTest() override { expr::set_math_diagnostic_stream(stderr); }
-
   // A start of the program on the same settings file, up to the end of the
   // start's own writes.
   CConverterDlg& Start() {
-    window_.reset();
-    window_ = std::make_unique<CConverterDlg>(context_);
-    EXPECT_TRUE(window_->Create());
-    EXPECT_TRUE(testing::ShowActive(*window_));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window_->windowIcon().isNull(); }, 5000));
-    return *window_;
+    CConverterDlg& window = WindowTest::Start();
+    EXPECT_TRUE(testing::ShowActive(window));
+    FinishStart();
+    return window;
   }
 
-  DropDownList* Categories() { return window_->DropDownItem(ids::kCategoryList); }
   Shown Now() {
-    const ListBox* from = window_->ListBoxItem(ids::kInputUnitList);
-    const ListBox* to = window_->ListBoxItem(ids::kOutputUnitList);
-    return {Categories()->currentText(), from->GetText(from->GetCurSel()),
-            to->GetText(to->GetCurSel()), window_->ItemText(ids::kOutputBox)};
+    return {Categories()->currentText(), From()->GetText(From()->GetCurSel()),
+            To()->GetText(To()->GetCurSel()), window_->ItemText(ids::kOutputBox)};
   }
 
   // Ctrl+F, with `drive` working the find dialog once it is up. Any other
@@ -100,11 +86,6 @@ class FindCommandTest : public ::testing::Test {
       }
     });
   }
-
-  testing::TempDir dir_;
-  testing::RecordingShell shell_;
-  AppContext context_;
-  std::unique_ptr<CConverterDlg> window_;
 };
 
 TEST_F(FindCommandTest, ShowsExactlyTheChosenUnitOnBothSidesAndAHiddenCategoryForGood) {

@@ -7,11 +7,9 @@
 #include <memory>
 
 #include "KitTestSupport.h"
-#include "RecordingShell.h"
 #include "SearchUnitsDriver.h"
-#include "support/TempDir.h"
+#include "WindowTest.h"
 #include "ui/AppContext.h"
-#include "ui/DialogTemplates.h"
 #include "ui/SearchUnits.h"
 #include "ui/kit/ListSort.h"
 #include "units/BuiltinCatalogue.h"
@@ -30,10 +28,9 @@ const QString kDms =
     QStringLiteral("Coordinate >> latitude and longitude (degree, minute, second)");
 const QString kUtm = QStringLiteral("Coordinate >> UTM (northing, easting, zone, hemisphere) ");
 
-class SearchUnitsTest : public ::testing::Test {
+class SearchUnitsTest : public testing::WindowTest {
  protected:
-  SearchUnitsTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
+  SearchUnitsTest() {
     BuildBuiltinCatalogue(catalogue_);
     context_.catalogue = &catalogue_;
   }
@@ -50,9 +47,6 @@ class SearchUnitsTest : public ::testing::Test {
     return *dialog_;
   }
 
-  testing::TempDir dir_;
-  testing::RecordingShell shell_;
-  AppContext context_;
   CUnitCatalogue catalogue_;
   std::unique_ptr<CSearchUnits> dialog_;
 };
