@@ -2,48 +2,41 @@
 // and writing 45 keys (every category's visibility) one by one and as one
 // batch.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
+#include "SettingsFile.h"
 #include "platform/Profile.h"
 
 namespace {
 
-class SettingsFile {
+class LargeProfile {
  public:
-  SettingsFile() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data());
-    profile_ = vantrel::Profile(folder_ / "Mensura.ini");
-    std::string text = "[Settings]\nFormat=0\nPrecision=5\n[CustomUnits]\n";
-    for (int i = 0; i < 2000; ++i)
-      text += "unit " + std::to_string(i) + "=@Distance?val=1.2345678?i=0\n";
-    text += "[Visibility]\nDistance=1\n";
-    std::FILE* f = std::fopen((folder_ / "Mensura.ini").c_str(), "wb");
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
-  }
-  ~SettingsFile() { std::filesystem::remove_all(folder_); }
+  LargeProfile() : file_(Text()), profile_(file_.Path()) {}
   vantrel::Profile& profile() { return profile_; }
 
  private:
-  std::filesystem::path folder_;
+  static std::string Text() {
+    std::string text = "[Settings]\nFormat=0\nPrecision=5\n[CustomUnits]\n";
+    for (int i = 0; i < 2000; ++i)
+      text += "unit " + std::to_string(i) + "=@Distance?val=1.2345678?i=0\n";
+    return text + "[Visibility]\nDistance=1\n";
+  }
+
+  vantrel::bench::SettingsFile file_;
   vantrel::Profile profile_;
 };
 
 void BM_ProfileReadInt(benchmark::State& state) {
-  SettingsFile file;
+  LargeProfile file;
   for (auto _ : state)
     benchmark::DoNotOptimize(file.profile().GetInt(L"Visibility", L"Distance", 0));
 }
 BENCHMARK(BM_ProfileReadInt)->Unit(benchmark::kMicrosecond);
 
 void BM_ProfileWriteString(benchmark::State& state) {
-  SettingsFile file;
+  LargeProfile file;
   int i = 0;
   for (auto _ : state)
     file.profile().WriteString(L"Settings", L"FontName", (i++ % 2) ? L"Verdana" : L"DejaVu Sans");
@@ -59,7 +52,7 @@ void WriteVisibility(vantrel::Profile& profile, int round, bool batched) {
 }
 
 void BM_ProfileWrite45Keys(benchmark::State& state) {
-  SettingsFile file;
+  LargeProfile file;
   int round = 0;
   for (auto _ : state) WriteVisibility(file.profile(), round++, state.range(0) != 0);
 }

@@ -1,8 +1,12 @@
-// The catalogue's hot paths: building the whole built-in catalogue (once per
-// start) and one conversion with formatting (once per keystroke).
+// The catalogue's hot paths: building the whole built-in catalogue and
+// loading a settings file into it (once per start), and one conversion with
+// formatting (once per keystroke).
 #include <benchmark/benchmark.h>
 
+#include "SettingsFile.h"
+#include "platform/Profile.h"
 #include "units/BuiltinCatalogue.h"
+#include "units/CustomStore.h"
 #include "units/InputConversion.h"
 #include "units/NumberBase.h"
 #include "units/UnitCatalogue.h"
@@ -17,6 +21,27 @@ void BM_BuildBuiltinCatalogue(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BuildBuiltinCatalogue)->Unit(benchmark::kMicrosecond);
+
+// A start's read of a file with that many custom categories, each with its
+// visibility flag: both programs load it so.
+void BM_LoadCustomCategories(benchmark::State& state) {
+  std::string text = "[CustomCategories]\n";
+  std::string flags = "[Visibility]\n";
+  for (int i = 0; i < state.range(0); ++i) {
+    text += "category " + std::to_string(i) + "=\n";
+    flags += "category " + std::to_string(i) + "=1\n";
+  }
+  const vantrel::bench::SettingsFile file(text + flags);
+  for (auto _ : state) {
+    vantrel::CUnitCatalogue catalogue;
+    vantrel::BuildBuiltinCatalogue(catalogue);
+    const vantrel::Profile stored = vantrel::Profile::Snapshot(file.Path());
+    vantrel::LoadCustomDefinitions(catalogue, stored);
+    vantrel::ApplyStoredVisibility(catalogue, stored);
+    benchmark::DoNotOptimize(catalogue.Categories().size());
+  }
+}
+BENCHMARK(BM_LoadCustomCategories)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 void BM_ConvertWithFormatting(benchmark::State& state) {
   vantrel::CUnitCatalogue catalogue;

@@ -7,12 +7,6 @@
 namespace vantrel::cli {
 namespace {
 
-std::wstring Folded(std::wstring_view text) {
-  std::wstring folded(text);
-  for (wchar_t& c : folded) c = FoldCase(c);
-  return folded;
-}
-
 // One bit per letter or digit, the other characters shared among the rest.
 // A text inside a name has no bit the name lacks, and each edit changes at
 // most two bits, so two texts whose sets differ in more than 2k bits are more
@@ -73,7 +67,7 @@ std::size_t BoundedEditDistance(std::wstring_view a, std::wstring_view b, std::s
 CloseNameSearch::CloseNameSearch(const CUnitCatalogue& catalogue) {
   for (const auto& [categoryName, category] : catalogue.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
-      std::wstring folded = Folded(unitName);
+      std::wstring folded = FoldCase(unitName);
       const std::uint64_t letters = LetterSet(folded);
       candidates_.push_back({std::move(folded), letters, &category, &unitName});
     }
@@ -89,7 +83,7 @@ std::vector<std::wstring> CloseNameSearch::Find(std::wstring_view text,
   const std::size_t limit = std::min(std::max<std::size_t>(2, text.size() / 3), kMaxDistance);
   // Longer than every name by more than the limit: nothing can be close.
   if (candidates_.empty() || text.size() > candidates_.back().folded.size() + limit) return {};
-  const std::wstring wanted = Folded(text);
+  const std::wstring wanted = FoldCase(text);
   const std::uint64_t wantedLetters = LetterSet(wanted);
 
   struct Scored {

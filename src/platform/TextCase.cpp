@@ -17,6 +17,12 @@ wchar_t FoldCase(wchar_t c) {
   return c;
 }
 
+std::wstring FoldCase(std::wstring_view text) {
+  std::wstring folded(text);
+  for (wchar_t& c : folded) c = FoldCase(c);
+  return folded;
+}
+
 bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {

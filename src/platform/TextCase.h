@@ -3,11 +3,14 @@
 // Latin Extended-A, Greek and Cyrillic, which covers every name we ship.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vantrel {
 
 wchar_t FoldCase(wchar_t c);
+// The text with every character folded: names equal but for case fold alike.
+std::wstring FoldCase(std::wstring_view text);
 bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b);
 
 }  // namespace vantrel

@@ -1,9 +1,12 @@
 #include "units/CustomStore.h"
 
 #include <cstdint>
+#include <map>
+#include <vector>
 
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
+#include "platform/TextCase.h"
 #include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 
@@ -74,17 +77,22 @@ void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
 }
 
 void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored) {
-  // No value in the file holds a line break.
-  constexpr std::wstring_view kAbsent = L"\n";
+  // The section is read once, as the file reads a key: its first entry of
+  // that name but for case. A look-up per category would cost categories
+  // times lines, minutes for a file with many custom categories.
+  std::map<std::wstring, std::wstring, std::less<>> flags;
+  for (IniEntry& entry : stored.GetSection(keys::kVisibility))
+    flags.try_emplace(FoldCase(entry.key), std::move(entry.value));
   // Writing back the text the file already holds changes nothing, so only
   // the other flags are written, together.
   std::vector<CategoryVisibility> changed;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory()) {
     const std::wstring& name = category->Name();
-    const std::wstring text = stored.GetString(keys::kVisibility, name, kAbsent);
-    const int visible = text == kAbsent ? category->Visible() : ParseLeadingInt(text);
-    if (text == std::to_wstring(visible)) {
+    const auto flag = flags.find(FoldCase(name));
+    const bool absent = flag == flags.end();
+    const int visible = absent ? category->Visible() : ParseLeadingInt(flag->second);
+    if (!absent && flag->second == std::to_wstring(visible)) {
       catalogue.FindCategory(name)->SetVisible(visible);
     } else {
       changed.push_back({name, visible});

@@ -153,6 +153,17 @@ TEST_F(CustomStoreTest, VisibilityIsWrittenEvenWhenUnchanged) {
   EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Flow", -1), 0);
 }
 
+TEST_F(CustomStoreTest, VisibilityIsTheFirstEntryOfTheNameInAnyCase) {
+  WriteBytes(profile_.File(),
+             "[Visibility]\ndata=0\nDATA=1\n[Other]\nRadiation=1\n[VISIBILITY]\nFlow=1\nflow=0\n");
+  CUnitCatalogue restarted;
+  Start(restarted);
+  ApplyStoredVisibility(restarted, profile_.TakeSnapshot());
+  EXPECT_EQ(restarted.FindCategory(L"Data")->Visible(), 0);
+  EXPECT_EQ(restarted.FindCategory(L"Flow")->Visible(), 1);
+  EXPECT_EQ(restarted.FindCategory(L"Radiation")->Visible(), 0);
+}
+
 TEST_F(CustomStoreTest, CatalogueWithoutFileWritesNothing) {
   CUnitCatalogue detached;
   BuildBuiltinCatalogue(detached);
