@@ -5,11 +5,11 @@
 # through the keyboard.
 #   readme-screenshots.sh [KEYS]
 # KEYS (xdotool key names separated by blanks) open the dialog: by default
-# "alt+h Down Return", the About dialog through the Help menu; "ctrl+f" opens
-# Find.
+# "alt+f Down Return", the Coordinate Converter through the File menu;
+# "ctrl+f" opens Find, "alt+h Down Return" the About box.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-keys="${1:-alt+h Down Return}"
+keys="${1:-alt+f Down Return}"
 bash scripts/install-deps.sh screenshots
 bash scripts/build.sh
 convert=build/src/cli/vantrel-convert

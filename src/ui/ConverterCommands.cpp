@@ -14,9 +14,12 @@
 #include "ui/MenuCH.h"
 #include "ui/MySheet.h"
 #include "ui/ResourceIds.h"
+#include "ui/SearchUnits.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
+#include "ui/kit/ListBox.h"
 #include "ui/kit/Shell.h"
+#include "units/ResultCodes.h"
 
 namespace vantrel {
 namespace {
@@ -86,6 +89,34 @@ void CConverterDlg::OnAbout() {
   about.DoModal();
 }
 
+void CConverterDlg::OnFind() {
+  CSearchUnits search(context_, this);
+  if (search.DoModal() != kIdOk || search.ChosenIndex() < 0) return;
+  if (search.ChoseCoordinates()) {
+    OnCoordinateConverter();
+    return;
+  }
+  // By exact name: a prefix search would take a visible "Angle (Solid)" for a
+  // hidden "Angle", or "Meter" for "meter".
+  const QString& name = search.ChosenCategory();
+  DropDownList* categories = DropDownItem(ids::kCategoryList);
+  int category = categories->FindText(name);
+  if (category < 0) {
+    // Hidden: shown again, also at the next start.
+    if (catalogue_.SetCategoryVisibility(name.toStdWString(), 1) != result::kDone) return;
+    FillCategoryCombo();
+    category = categories->FindText(name);
+  }
+  categories->SetCurSel(category);
+  OnSelectCategory();
+  ListBox* from = ListBoxItem(ids::kInputUnitList);
+  const int unit = from->FindText(search.ChosenUnit());
+  if (unit < 0) return;
+  from->SetCurSel(unit);
+  ListBoxItem(ids::kOutputUnitList)->SetCurSel(unit);
+  ComputeResult();
+}
+
 void CConverterDlg::OnPreferences() {
   CMySheet sheet(context_, this);
   // A new format shows at the next recomputation; only hidden or shown
@@ -102,7 +133,6 @@ void CConverterDlg::OnCoordinateConverter() {
   CCoordinates coordinates(context_, this);
   coordinates.DoModal();
 }
-void CConverterDlg::OnFind() {}
 
 void CConverterDlg::OnUnits() {
   // The dialog works in the catalogue's current category: the window's comes

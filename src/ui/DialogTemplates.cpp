@@ -246,6 +246,30 @@ DialogTemplate CoordinatesDialogTemplate() {
       }};
 }
 
+DialogTemplate SearchUnitsTemplate() {
+  using K = ControlKind;
+  return DialogTemplate{
+      ids::kSearchDialog,
+      L"Find",
+      249,
+      170,
+      L"MS Shell Dlg",
+      8,
+      kSysMenu,
+      {
+          // id, kind, text, x, y, cx, cy, style
+          {kIdStatic, K::kGroupBox, L"", 7, 3, 235, 142, kNoStyle},
+          {kIdStatic, K::kText, L"Type All or Part of a Unit or Category Name:", 18, 14, 143, 8,
+           kNoStyle},
+          {ids::kSearchText, K::kEdit, L"", 18, 26, 214, 14, kBorder | kAutoHScroll | kTabStop},
+          {kIdStatic, K::kText, L"Possible Matches:", 18, 50, 58, 8, kNoStyle},
+          {ids::kMatchList, K::kListBox, L"", 18, 60, 214, 78,
+           kSorted | kNotify | kVScroll | kBorder | kTabStop},
+          {kIdOk, K::kDefPushButton, L"GO", 125, 149, 50, 14, kTabStop},
+          {kIdCancel, K::kPushButton, L"Cancel", 180, 149, 50, 14, kTabStop},
+      }};
+}
+
 void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(MainDialogTemplate());
   registry.Add(AboutDialogTemplate());
@@ -256,6 +280,7 @@ void AddProgramTemplates(DialogTemplateRegistry& registry) {
   registry.Add(ResultFormatPageTemplate());
   registry.Add(VisiblePageTemplate());
   registry.Add(CoordinatesDialogTemplate());
+  registry.Add(SearchUnitsTemplate());
 }
 
 }  // namespace vantrel

@@ -6,14 +6,21 @@
 
 namespace vantrel {
 
-CMenuItem::CMenuItem(const QString& text, int bitmapId) {
+CMenuItem::CMenuItem(const QString& text, int bitmapId) : bitmapId_(bitmapId) {
   const qsizetype tab = text.indexOf(QLatin1Char('\t'));
   label_ = tab < 0 ? text : text.left(tab);
   if (tab >= 0) {
     keyLabel_ = text.mid(tab + 1);
     hasKeyLabel_ = true;
   }
-  if (bitmapId != 0) picture_ = LoadBitmapResource(bitmapId);
+}
+
+const QPixmap& CMenuItem::Picture() const {
+  if (bitmapId_ != 0) {
+    picture_ = LoadBitmapResource(bitmapId_);
+    bitmapId_ = 0;
+  }
+  return picture_;
 }
 
 void CMenuItem::Grow(int width, int height) {

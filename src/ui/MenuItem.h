@@ -17,8 +17,10 @@ class CMenuItem {
   // Empty when the text had no tab.
   const QString& KeyLabel() const { return keyLabel_; }
   bool HasKeyLabel() const { return hasKeyLabel_; }
-  // Null when there is none; magenta pixels are transparent.
-  const QPixmap& Picture() const { return picture_; }
+  // Null when there is none; magenta pixels are transparent. Decoded when
+  // first asked for: a menu's pictures are not needed before it opens, and
+  // the window starts sooner without them.
+  const QPixmap& Picture() const;
 
   // The size only ever grows, so an item never shrinks between two showings.
   int Widest() const { return widest_; }
@@ -29,7 +31,8 @@ class CMenuItem {
   QString label_;
   QString keyLabel_;
   bool hasKeyLabel_ = false;
-  QPixmap picture_;
+  mutable int bitmapId_ = 0;  // 0 once decoded
+  mutable QPixmap picture_;
   int widest_ = 0;
   int tallest_ = 0;
 };

@@ -129,4 +129,9 @@ inline constexpr int kZone = 1061;
 inline constexpr int kNorthern = 1062;
 inline constexpr int kSouthern = 1063;
 
+// The find dialog (template 138) and its controls.
+inline constexpr int kSearchDialog = 138;
+inline constexpr int kSearchText = 1013;
+inline constexpr int kMatchList = 1014;
+
 }  // namespace vantrel::ids

@@ -52,9 +52,7 @@ std::wstring CCategory::NextUnitText(bool restart, bool withAbbreviation) {
   if (cursor_ == units_.end()) return {};
   const CUnit& unit = cursor_->second;
   ++cursor_;
-  if (withAbbreviation && unit.abbreviation != L" ")
-    return unit.name + L" [" + unit.abbreviation + L"]";
-  return unit.name;
+  return UnitText(unit, withAbbreviation);
 }
 
 }  // namespace vantrel

@@ -15,4 +15,12 @@ struct CUnit {
   int inverted = 0;           // 1 when the base value is coefficient / value
 };
 
+// The unit as lists name it: "name [abbreviation]" when asked for and the
+// unit has one, else the name alone.
+inline std::wstring UnitText(const CUnit& unit, bool withAbbreviation) {
+  if (withAbbreviation && unit.abbreviation != L" ")
+    return unit.name + L" [" + unit.abbreviation + L"]";
+  return unit.name;
+}
+
 }  // namespace vantrel

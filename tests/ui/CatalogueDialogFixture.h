@@ -8,11 +8,7 @@
 #include <QString>
 #include <string>
 
-#include "RecordingShell.h"
-#include "expr/ErrorReport.h"
-#include "support/TempDir.h"
-#include "ui/AppContext.h"
-#include "ui/DialogTemplates.h"
+#include "WindowTest.h"
 #include "ui/kit/DropDownList.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/UnitCatalogue.h"
@@ -26,25 +22,19 @@ inline void Pick(DropDownList* list, const QString& entry) {
   list->setCurrentIndex(index);
 }
 
-class CatalogueDialogTest : public ::testing::Test {
+class CatalogueDialogTest : public WindowTest {
  protected:
-  CatalogueDialogTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
+  CatalogueDialogTest() {
     BuildBuiltinCatalogue(catalogue_);
     catalogue_.SetProfile(&context_.profile);
     context_.catalogue = &catalogue_;
-    expr::set_math_diagnostic_stream(nullptr);
   }
-  ~CatalogueDialogTest() override { expr::set_math_diagnostic_stream(stderr); }
 
   // The entry's value, or "-" when the file has no such key.
   std::wstring Stored(std::wstring_view section, std::wstring_view key) {
     return context_.profile.GetString(section, key, L"-");
   }
 
-  TempDir dir_;
-  RecordingShell shell_;
-  AppContext context_;
   CUnitCatalogue catalogue_;
 };
 

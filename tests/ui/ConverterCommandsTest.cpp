@@ -13,12 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "RecordingShell.h"
-#include "expr/ErrorReport.h"
+#include "WindowTest.h"
 #include "support/TempDir.h"
-#include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
-#include "ui/DialogTemplates.h"
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
 #include "ui/ResourceIds.h"
@@ -30,7 +27,6 @@
 namespace vantrel {
 namespace {
 
-using testing::RecordingShell;
 using testing::TempDir;
 
 // Notes the commands instead of running them.
@@ -50,28 +46,19 @@ class CommandSpy : public CConverterDlg {
   }
 };
 
-class ConverterCommandsTest : public ::testing::Test {
+class ConverterCommandsTest : public testing::WindowTest {
  protected:
-  ConverterCommandsTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-    context_.homePage = QStringLiteral("/usr/share/doc/vantrel/index.html");
-    expr::set_math_diagnostic_stream(nullptr);
-  }
-  ~ConverterCommandsTest() override { expr::set_math_diagnostic_stream(stderr); }
-
+  // The window active, so that its keys reach it.
   template <typename Dialog = CConverterDlg>
   Dialog& Start() {
-    auto dialog = std::make_unique<Dialog>(context_);
-    Dialog& started = *dialog;
-    dialog_ = std::move(dialog);
-    EXPECT_TRUE(dialog_->Create());
-    QApplication::setActiveWindow(dialog_.get());
+    Dialog& started = WindowTest::Start<Dialog>();
+    QApplication::setActiveWindow(&started);
     return started;
   }
 
   // The menu item of a command, as a user would pick it.
   void Pick(int command) {
-    for (int position = 0; CMenuCH* popup = MainMenuPopup(*dialog_->MenuBar(), position);
+    for (int position = 0; CMenuCH* popup = MainMenuPopup(*window_->MenuBar(), position);
          ++position) {
       for (QAction* action : popup->actions()) {
         if (popup->CommandOf(action) == command) return action->trigger();
@@ -80,15 +67,7 @@ class ConverterCommandsTest : public ::testing::Test {
     FAIL() << "no menu item for command " << command;
   }
 
-  EditBox* Output() { return dialog_->EditItem(ids::kOutputBox); }
-  EditBox* Input() { return dialog_->EditItem(ids::kInputBox); }
-  ListBox* From() { return dialog_->ListBoxItem(ids::kInputUnitList); }
-  ListBox* To() { return dialog_->ListBoxItem(ids::kOutputUnitList); }
-
-  TempDir dir_;
-  RecordingShell shell_;
-  AppContext context_;
-  std::unique_ptr<CConverterDlg> dialog_;
+  EditBox* Output() { return window_->EditItem(ids::kOutputBox); }
 };
 
 TEST_F(ConverterCommandsTest, TheBarHoldsThreePopUpsWithTheirItemsIdsAndPictures) {
@@ -118,9 +97,9 @@ TEST_F(ConverterCommandsTest, TheBarHoldsThreePopUpsWithTheirItemsIdsAndPictures
         {"Check for updates or Donate...", 0x801A, 166}}},
   };
   Start();
-  ASSERT_EQ(dialog_->MenuBar()->actions().size(), 3);
+  ASSERT_EQ(window_->MenuBar()->actions().size(), 3);
   for (int position = 0; position < 3; ++position) {
-    const CMenuCH& popup = *MainMenuPopup(*dialog_->MenuBar(), position);
+    const CMenuCH& popup = *MainMenuPopup(*window_->MenuBar(), position);
     EXPECT_EQ(popup.title(), bar[position].first);
     EXPECT_EQ(popup.font(), context_.menuFont);
     const QList<QAction*> actions = popup.actions();
@@ -167,12 +146,12 @@ TEST_F(ConverterCommandsTest, TheBarTitlesOpenWithAltAndTheirLetter) {
   Start();
   const std::pair<Qt::Key, int> titles[] = {{Qt::Key_F, 0}, {Qt::Key_E, 1}, {Qt::Key_H, 2}};
   for (const auto& [letter, position] : titles) {
-    QTest::keyClick(dialog_->Item(ids::kCategoryList), letter, Qt::AltModifier);
-    CMenuCH& popup = *MainMenuPopup(*dialog_->MenuBar(), position);
+    QTest::keyClick(window_->Item(ids::kCategoryList), letter, Qt::AltModifier);
+    CMenuCH& popup = *MainMenuPopup(*window_->MenuBar(), position);
     EXPECT_TRUE(popup.isVisible()) << position;
     popup.close();
   }
-  EXPECT_EQ(dialog_->DropDownItem(ids::kCategoryList)->GetCurSel(), 0);
+  EXPECT_EQ(window_->DropDownItem(ids::kCategoryList)->GetCurSel(), 0);
 }
 
 TEST_F(ConverterCommandsTest, CtrlCInTheInputBoxCopiesTheWholeOutput) {
@@ -192,7 +171,7 @@ TEST_F(ConverterCommandsTest, InvertTwiceRestoresAndExitStoresTheSelection) {
   Start();
   From()->SetCurSel(1);
   To()->SetCurSel(3);
-  dialog_->ComputeResult();
+  window_->ComputeResult();
   const QString before = Output()->Text();
   QTest::keyClick(Input(), Qt::Key_I, Qt::ControlModifier);
   EXPECT_EQ(From()->GetCurSel(), 3);
@@ -204,7 +183,7 @@ TEST_F(ConverterCommandsTest, InvertTwiceRestoresAndExitStoresTheSelection) {
   EXPECT_EQ(Output()->Text(), before);
 
   Pick(ids::kCmdExit);
-  EXPECT_FALSE(dialog_->isVisible());
+  EXPECT_FALSE(window_->isVisible());
   EXPECT_EQ(context_.profile.GetInt(L"Settings", L"LastUnitFrom", -9), 1);
   EXPECT_EQ(context_.profile.GetInt(L"Settings", L"LastUnitTo", -9), 3);
 }
@@ -250,7 +229,7 @@ TEST_F(ConverterCommandsTest, F1AndContentsOpenHelpAndAboutOpensTheAboutBox) {
   Pick(ids::kCmdAbout);
   EXPECT_EQ(opened, (std::vector<std::string>{"vantrel::CHelpDialog", "vantrel::CHelpDialog",
                                               "vantrel::CAboutDlg"}));
-  EXPECT_TRUE(dialog_->isVisible());
+  EXPECT_TRUE(window_->isVisible());
 }
 
 }  // namespace

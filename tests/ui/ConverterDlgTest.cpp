@@ -7,12 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "RecordingShell.h"
-#include "expr/ErrorReport.h"
-#include "support/TempDir.h"
-#include "ui/AppContext.h"
+#include "WindowTest.h"
 #include "ui/ConverterDlg.h"
-#include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -24,37 +20,10 @@
 namespace vantrel {
 namespace {
 
-using testing::RecordingShell;
-using testing::TempDir;
-
-class ConverterDlgTest : public ::testing::Test {
+class ConverterDlgTest : public testing::WindowTest {
  protected:
-  ConverterDlgTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-    context_.homePage = QStringLiteral("/usr/share/doc/vantrel/index.html");
-    expr::set_math_diagnostic_stream(nullptr);
-  }
-  ~ConverterDlgTest() override { expr::set_math_diagnostic_stream(stderr); }
-
-  // A start of the program: a new window on the same settings file.
-  CConverterDlg& Start() {
-    dialog_.reset();
-    dialog_ = std::make_unique<CConverterDlg>(context_);
-    EXPECT_TRUE(dialog_->Create());
-    return *dialog_;
-  }
-  // Runs the event loop until what follows the first paint has been done.
-  void FinishStart() {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->windowIcon().isNull(); }, 5000));
-  }
-
-  Profile& Settings() { return context_.profile; }
-  DropDownList* Categories() { return dialog_->DropDownItem(ids::kCategoryList); }
-  ListBox* From() { return dialog_->ListBoxItem(ids::kInputUnitList); }
-  ListBox* To() { return dialog_->ListBoxItem(ids::kOutputUnitList); }
-  EditBox* Input() { return dialog_->EditItem(ids::kInputBox); }
-  QString Output() { return dialog_->ItemText(ids::kOutputBox); }
-  QString OutputTip() { return dialog_->ToolTips().ToolText(dialog_->Item(ids::kOutputBox)); }
+  QString Output() { return window_->ItemText(ids::kOutputBox); }
+  QString OutputTip() { return window_->ToolTips().ToolText(window_->Item(ids::kOutputBox)); }
 
   static int IndexOf(const QStringList& entries, const QString& text) {
     return static_cast<int>(entries.indexOf(text));
@@ -92,11 +61,6 @@ class ConverterDlgTest : public ::testing::Test {
     QTest::keyClick(Input(), Qt::Key_Delete);
     QTest::keyClicks(Input(), text);
   }
-
-  TempDir dir_;
-  RecordingShell shell_;
-  AppContext context_;
-  std::unique_ptr<CConverterDlg> dialog_;
 };
 
 TEST_F(ConverterDlgTest, FirstStartShowsTheFirstCategoryAndUnitConvertingOne) {
@@ -162,8 +126,8 @@ TEST_F(ConverterDlgTest, ACategoryChangeRefillsBothListsAndSelectsTheirFirstUnit
   EXPECT_EQ(UnitEntries(To()), expected);
   EXPECT_EQ(From()->GetCurSel(), 0);
   EXPECT_EQ(To()->GetCurSel(), 0);
-  EXPECT_EQ(dialog_->Catalogue().CurrentCategoryName(), L"Temperature");
-  EXPECT_EQ(dialog_->ItemText(ids::kOutputUnitLabel), QStringLiteral("degree Celsius \r\n°C"));
+  EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), L"Temperature");
+  EXPECT_EQ(window_->ItemText(ids::kOutputUnitLabel), QStringLiteral("degree Celsius \r\n°C"));
 }
 
 TEST_F(ConverterDlgTest, InvertSwapsTheUnitsAndTwiceRestores) {
@@ -172,11 +136,11 @@ TEST_F(ConverterDlgTest, InvertSwapsTheUnitsAndTwiceRestores) {
   UserPicksUnit(To(), QStringLiteral("Kelvin"));
   UserTypes(QStringLiteral("100"));
   EXPECT_EQ(Output(), QStringLiteral("373.15"));
-  QTest::mouseClick(dialog_->PictureItem(ids::kInvertIcon), Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseClick(window_->PictureItem(ids::kInvertIcon), Qt::LeftButton, {}, QPoint(3, 3));
   EXPECT_EQ(From()->GetText(From()->GetCurSel()), QStringLiteral("Kelvin"));
   EXPECT_EQ(To()->GetText(To()->GetCurSel()), QStringLiteral("degree Celsius"));
   EXPECT_EQ(Output(), QStringLiteral("-173.15"));
-  dialog_->OnInvertUnits();
+  window_->OnInvertUnits();
   EXPECT_EQ(From()->GetCurSel(), 0);
   EXPECT_EQ(To()->GetText(To()->GetCurSel()), QStringLiteral("Kelvin"));
   EXPECT_EQ(Output(), QStringLiteral("373.15"));
@@ -191,7 +155,7 @@ TEST_F(ConverterDlgTest, NumbersConvertBasesWithoutTheEvaluator) {
   EXPECT_EQ(Output(), QStringLiteral("255"));
   UserTypes(QStringLiteral("1+1"));
   EXPECT_EQ(Output(), QStringLiteral("1")) << "the text is not evaluated";
-  EXPECT_EQ(dialog_->ItemText(ids::kInputUnitLabel), QStringLiteral("base-16 (hexadecimal) \r\n "));
+  EXPECT_EQ(window_->ItemText(ids::kInputUnitLabel), QStringLiteral("base-16 (hexadecimal) \r\n "));
   UserPicksUnit(To(), QStringLiteral("base-02 (binary)"));
   UserTypes(QStringLiteral("-1"));
   EXPECT_EQ(Output(), QString(32, QLatin1Char('1')));
@@ -247,8 +211,8 @@ TEST_F(ConverterDlgTest, ACloseRequestStoresTheSelectionForTheNextStart) {
   UserPicksUnit(From(), QStringLiteral("Kelvin"));
   UserPicksUnit(To(), QStringLiteral("degree Rankine"));
   const int category = Categories()->GetCurSel();
-  dialog_->close();
-  EXPECT_FALSE(dialog_->isVisible());
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());
   EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), category);
   EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitFrom", -9), 4);
   EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitTo", -9), 2);
@@ -265,7 +229,7 @@ TEST_F(ConverterDlgTest, ACloseRequestStoresTheSelectionForTheNextStart) {
   EXPECT_EQ(From()->GetCurSel(), 0);
   EXPECT_EQ(To()->GetCurSel(), 0);
   UserPicksCategory(QStringLiteral("Numbers"));
-  dialog_->close();
+  window_->close();
   EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), Categories()->GetCurSel())
       << "written whatever RememberLast says";
 }
@@ -292,7 +256,7 @@ TEST_F(ConverterDlgTest, RememberedIndexesOutOfRange) {
     EXPECT_EQ(From()->GetCount(), To()->GetCount());
     EXPECT_GT(From()->GetCount(), 0);
     EXPECT_EQ(Output(), QStringLiteral("1"));
-    dialog_->close();
+    window_->close();
     EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), 0);
   }
 

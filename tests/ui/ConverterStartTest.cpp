@@ -11,13 +11,9 @@
 #include <functional>
 #include <memory>
 
-#include "RecordingShell.h"
-#include "expr/ErrorReport.h"
+#include "WindowTest.h"
 #include "support/StagedFileStore.h"
-#include "support/TempDir.h"
-#include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
-#include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 
@@ -25,10 +21,9 @@ namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ProgramRun;
 using testing::ReadBytes;
-using testing::RecordingShell;
 using testing::StagedFileStore;
-using testing::TempDir;
 using testing::WriteBytes;
 
 // What the kernel saw happen to one file of a folder: opens, and
@@ -63,88 +58,55 @@ class FileWatch {
   int replacements_ = 0;
 };
 
-// One run of the program on a settings folder of its own.
-struct ProgramRun {
-  explicit ProgramRun(FileStore& store = LocalFileStore())
-      : context(Profile(dir / "Mensura.ini", store), shell) {
-    AddProgramTemplates(context.templates);
-  }
-  fs::path File() const { return dir / "Mensura.ini"; }
-  // Creates the window; the first paint and what waits for it come with the
-  // event loop (Settle).
-  CConverterDlg& Start() {
-    dialog.reset();
-    dialog = std::make_unique<CConverterDlg>(context);
-    EXPECT_TRUE(dialog->Create());
-    return *dialog;
-  }
-  // Runs the event loop until the start has finished.
-  void Settle() {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->windowIcon().isNull(); }, 5000));
-    QTest::qWait(1);
-  }
-
-  TempDir dir;
-  RecordingShell shell;
-  AppContext context;
-  std::unique_ptr<CConverterDlg> dialog;
-};
-
-class ConverterStartTest : public ::testing::Test {
- protected:
-  ConverterStartTest() { expr::set_math_diagnostic_stream(nullptr); }
-  ~ConverterStartTest() override { expr::set_math_diagnostic_stream(stderr); }
-};
-
-TEST_F(ConverterStartTest, FirstStartWritesOnceAfterThePaintAndEachCloseOnce) {
+TEST(ConverterStartTest, FirstStartWritesOnceAfterThePaintAndEachCloseOnce) {
   ProgramRun run;
-  FileWatch watch(run.dir.path(), "Mensura.ini");
+  FileWatch watch(run.dir_.path(), "Mensura.ini");
   CConverterDlg& dialog = run.Start();
   EXPECT_TRUE(dialog.windowIcon().isNull()) << "the icon waits for the first paint";
-  EXPECT_FALSE(fs::exists(run.File())) << "so does the start's write";
-  run.Settle();
+  EXPECT_FALSE(fs::exists(run.SettingsFile())) << "so does the start's write";
+  run.FinishStart();
   EXPECT_EQ(watch.Replacements(), 1);
-  EXPECT_EQ(Profile::Snapshot(run.File()).GetSection(L"Visibility").size(), 45u);
+  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetSection(L"Visibility").size(), 45u);
 
   dialog.close();
   EXPECT_EQ(watch.Replacements(), 2) << "the three Last keys at once";
-  EXPECT_EQ(Profile::Snapshot(run.File()).GetInt(L"Settings", L"LastUnitFrom", -9), 0);
+  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetInt(L"Settings", L"LastUnitFrom", -9), 0);
 
   // The next start reads the file once and has nothing to write.
   const int opens = watch.Opens();
   run.Start();
-  run.Settle();
+  run.FinishStart();
   EXPECT_EQ(watch.Opens(), opens + 1);
   EXPECT_EQ(watch.Replacements(), 2);
-  EXPECT_TRUE(run.shell.messages.empty());
+  EXPECT_TRUE(run.shell_.messages.empty());
 }
 
-TEST_F(ConverterStartTest, ACloseBeforeTheFirstPaintWritesEverythingAtOnce) {
+TEST(ConverterStartTest, ACloseBeforeTheFirstPaintWritesEverythingAtOnce) {
   ProgramRun run;
-  FileWatch watch(run.dir.path(), "Mensura.ini");
+  FileWatch watch(run.dir_.path(), "Mensura.ini");
   run.Start().close();
   EXPECT_EQ(watch.Replacements(), 1);
-  const Profile written = Profile::Snapshot(run.File());
+  const Profile written = Profile::Snapshot(run.SettingsFile());
   EXPECT_EQ(written.GetSection(L"Visibility").size(), 45u);
   EXPECT_EQ(written.GetInt(L"Settings", L"LastCategory", -9), 0);
 }
 
 // A window that is never painted does not hold back the start's write, nor
 // the writes that would join it.
-TEST_F(ConverterStartTest, AnUnpaintedWindowStillWritesItsStart) {
+TEST(ConverterStartTest, AnUnpaintedWindowStillWritesItsStart) {
   ProgramRun run;
   CConverterDlg& dialog = run.Start();
   dialog.hide();
   QTest::qWait(300);
-  EXPECT_FALSE(fs::exists(run.File())) << "painted after all";
-  EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(run.File()); }, 3000));
-  EXPECT_EQ(Profile::Snapshot(run.File()).GetSection(L"Visibility").size(), 45u);
+  EXPECT_FALSE(fs::exists(run.SettingsFile())) << "painted after all";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(run.SettingsFile()); }, 3000));
+  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetSection(L"Visibility").size(), 45u);
 }
 
 // A settings file that cannot be used: the window opens with the defaults,
 // says so once, naming the file and the reason, and leaves the file alone,
 // however often it fails to write.
-TEST_F(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
+TEST(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
   const std::string stored = "[Settings]\nOnTop=0\nLastCategory=3\n";
   const struct {
     const char* what;
@@ -183,46 +145,47 @@ TEST_F(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
     SCOPED_TRACE(c.what);
     StagedFileStore store;
     ProgramRun run(store);
-    c.stage(run.File(), store);
-    const auto type = fs::symlink_status(run.File()).type();
-    const std::string before = fs::is_regular_file(run.File()) ? ReadBytes(run.File()) : "";
+    c.stage(run.SettingsFile(), store);
+    const auto type = fs::symlink_status(run.SettingsFile()).type();
+    const std::string before =
+        fs::is_regular_file(run.SettingsFile()) ? ReadBytes(run.SettingsFile()) : "";
     CConverterDlg& dialog = run.Start();
-    run.Settle();
+    run.FinishStart();
     dialog.close();
     run.Start().close();
-    ASSERT_EQ(run.shell.messages.size(), 1u) << "one message for the whole run";
-    const testing::RecordedMessage& message = run.shell.messages[0];
+    ASSERT_EQ(run.shell_.messages.size(), 1u) << "one message for the whole run";
+    const testing::RecordedMessage& message = run.shell_.messages[0];
     EXPECT_EQ(message.caption, QStringLiteral("Error"));
     EXPECT_EQ(message.icon, MessageIcon::kExclamation);
-    EXPECT_TRUE(message.text.contains(QString::fromStdString(run.File().string())));
+    EXPECT_TRUE(message.text.contains(QString::fromStdString(run.SettingsFile().string())));
     EXPECT_TRUE(message.text.contains(QString::fromUtf8(c.reason))) << message.text.toStdString();
-    EXPECT_EQ(fs::symlink_status(run.File()).type(), type);
+    EXPECT_EQ(fs::symlink_status(run.SettingsFile()).type(), type);
     if (!before.empty()) {
-      EXPECT_EQ(ReadBytes(run.File()), before);
+      EXPECT_EQ(ReadBytes(run.SettingsFile()), before);
     }
     EXPECT_EQ(store.replacements, 0);
-    EXPECT_GT(run.dialog->DropDownItem(ids::kCategoryList)->GetCount(), 0) << "the window works";
+    EXPECT_GT(run.window_->DropDownItem(ids::kCategoryList)->GetCount(), 0) << "the window works";
   }
 }
 
 // Under a file-size limit the start's write fails with an error instead of
 // a signal killing the window; the old file stays and no temporary file.
-TEST_F(ConverterStartTest, AFileSizeLimitFailsTheWriteAndKeepsTheWindow) {
+TEST(ConverterStartTest, AFileSizeLimitFailsTheWriteAndKeepsTheWindow) {
   ProgramRun run;
   const std::string original = "[Settings]\nFormat=1\n;" + std::string(6000, '-') + "\n";
-  WriteBytes(run.File(), original);
+  WriteBytes(run.SettingsFile(), original);
   IgnoreFileSizeSignal();
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   const rlimit limit{4096, saved.rlim_max};
   ::setrlimit(RLIMIT_FSIZE, &limit);
   run.Start();
-  run.Settle();
+  run.FinishStart();
   ::setrlimit(RLIMIT_FSIZE, &saved);
-  ASSERT_EQ(run.shell.messages.size(), 1u);
-  EXPECT_TRUE(run.shell.messages[0].text.contains(QStringLiteral("File too large")));
-  EXPECT_EQ(ReadBytes(run.File()), original);
-  EXPECT_EQ(std::distance(fs::directory_iterator(run.dir.path()), fs::directory_iterator()), 1);
+  ASSERT_EQ(run.shell_.messages.size(), 1u);
+  EXPECT_TRUE(run.shell_.messages[0].text.contains(QStringLiteral("File too large")));
+  EXPECT_EQ(ReadBytes(run.SettingsFile()), original);
+  EXPECT_EQ(std::distance(fs::directory_iterator(run.dir_.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

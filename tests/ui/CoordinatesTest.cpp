@@ -14,26 +14,21 @@
 #include <vector>
 
 #include "KitTestSupport.h"
-#include "RecordingShell.h"
+#include "WindowTest.h"
 #include "cli/GeoCommand.h"
-#include "expr/ErrorReport.h"
 #include "geo/Ellipsoid.h"
 #include "geo/Utm.h"
 #include "platform/NumberText.h"
 #include "support/TabFields.h"
-#include "support/TempDir.h"
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
 #include "ui/Coordinates.h"
-#include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
 
 namespace vantrel {
 namespace {
-
-using testing::RecordingShell;
 
 constexpr int kEdits[] = {ids::kDecimalLatitude,
                           ids::kLatitudeDegrees,
@@ -57,12 +52,8 @@ std::vector<std::string> Boxes(const CCoordinates& dialog) {
 
 std::string Fixed(double value) { return FormatText("%1.3f", value); }
 
-class CoordinatesTest : public ::testing::Test {
+class CoordinatesTest : public testing::WindowTest {
  protected:
-  CoordinatesTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-  }
-
   CCoordinates& Open() {
     EXPECT_TRUE(dialog_.Create());
     EXPECT_TRUE(testing::ShowActive(dialog_));
@@ -85,9 +76,6 @@ class CoordinatesTest : public ::testing::Test {
     ASSERT_EQ(list->GetCurSel(), index);
   }
 
-  testing::TempDir dir_;
-  RecordingShell shell_;
-  AppContext context_;
   CCoordinates dialog_{context_};
 };
 
@@ -387,7 +375,6 @@ QString OpenFromTheMainWindow(CConverterDlg& window, int command) {
 }
 
 TEST_F(CoordinatesTest, TheMainWindowsCommandOpensItAtTheDefaultPointAndRefreshesNothing) {
-  expr::set_math_diagnostic_stream(nullptr);
   CConverterDlg window(context_);
   ASSERT_TRUE(window.Create());
   window.SetItemText(ids::kInputBox, QStringLiteral("2"));
@@ -398,7 +385,6 @@ TEST_F(CoordinatesTest, TheMainWindowsCommandOpensItAtTheDefaultPointAndRefreshe
   }
   EXPECT_EQ(window.ItemText(ids::kInputBox), QStringLiteral("2"));
   EXPECT_EQ(window.ItemText(ids::kOutputBox), output);
-  expr::set_math_diagnostic_stream(stderr);
 }
 
 }  // namespace

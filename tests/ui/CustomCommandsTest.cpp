@@ -13,6 +13,7 @@
 #include <string>
 
 #include "CatalogueDialogFixture.h"
+#include "WindowTest.h"
 #include "cli/Run.h"
 #include "ui/ConverterDlg.h"
 #include "ui/CustomCategories.h"
@@ -31,26 +32,15 @@ int Row(const ListBox* list, const QString& entry) {
   return found.isEmpty() ? -1 : list->row(found.front());
 }
 
-class CustomCommandsTest : public ::testing::Test {
+class CustomCommandsTest : public testing::WindowTest {
  protected:
-  CustomCommandsTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-    expr::set_math_diagnostic_stream(nullptr);
-  }
-  ~CustomCommandsTest() override { expr::set_math_diagnostic_stream(stderr); }
-
   // A start of the program on the settings file, once the start's writes are done.
   CConverterDlg& Start() {
-    dialog_.reset();
-    dialog_ = std::make_unique<CConverterDlg>(context_);
-    EXPECT_TRUE(dialog_->Create());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->windowIcon().isNull(); }, 5000));
-    return *dialog_;
+    WindowTest::Start();
+    FinishStart();
+    return *window_;
   }
-  DropDownList* Categories() { return dialog_->DropDownItem(ids::kCategoryList); }
-  ListBox* From() { return dialog_->ListBoxItem(ids::kInputUnitList); }
-  ListBox* To() { return dialog_->ListBoxItem(ids::kOutputUnitList); }
-  QString Shown() { return dialog_->ItemText(ids::kCategoryList); }
+  QString Shown() { return window_->ItemText(ids::kCategoryList); }
 
   // Runs the command; while its dialog is open, `act` drives it and `button`
   // (if any) is pressed; a dialog still open then is cancelled.
@@ -65,7 +55,7 @@ class CustomCommandsTest : public ::testing::Test {
       driven = true;
       if (dialog->isVisible()) dialog->reject();
     });
-    dialog_->OnCommand(command);
+    window_->OnCommand(command);
     EXPECT_TRUE(driven);
   }
   void Units(const QString& category, const QString& source, const QString& name, int button,
@@ -84,11 +74,6 @@ class CustomCommandsTest : public ::testing::Test {
         Pick(categories.DropDownItem(ids::kRemovableCategoryList), name);
     });
   }
-
-  testing::TempDir dir_;
-  testing::RecordingShell shell_;
-  AppContext context_;
-  std::unique_ptr<CConverterDlg> dialog_;
 };
 
 TEST_F(CustomCommandsTest, UnitsRefreshTheListsOnlyForAChangeInTheShownCategory) {
@@ -100,7 +85,7 @@ TEST_F(CustomCommandsTest, UnitsRefreshTheListsOnlyForAChangeInTheShownCategory)
     To()->SetCurSel(5);
     Units(shownCategory ? "Distance" : "Time", {}, unit, ids::kAddUnitButton);
     EXPECT_EQ(Shown(), "Distance");
-    EXPECT_EQ(dialog_->Catalogue().CurrentCategoryName(), L"Distance");
+    EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), L"Distance");
     EXPECT_EQ(From()->GetCurSel(), shownCategory ? 0 : 3);
     EXPECT_EQ(To()->GetCurSel(), shownCategory ? 0 : 5);
     EXPECT_EQ(Row(From(), unit) >= 0, shownCategory);
@@ -113,7 +98,7 @@ TEST_F(CustomCommandsTest, ACategoryAddedOrRemovedSelectsTheFirstCategory) {
     Pick(Categories(), "Temperature");
     CategoriesCommand("Kitchen", button);
     EXPECT_EQ(Shown(), button ? "Acceleration" : "Temperature");
-    EXPECT_EQ(dialog_->Catalogue().CurrentCategoryName(), Shown().toStdWString());
+    EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), Shown().toStdWString());
     EXPECT_EQ(From()->GetText(0), button ? "centimeter/second²" : "degree Celsius");
     EXPECT_EQ(Categories()->findText("Kitchen") >= 0, button == ids::kAddCategoryButton);
   }
@@ -128,15 +113,15 @@ TEST_F(CustomCommandsTest, OwnUnitsLiveThroughARestartAndReachTheCommandLine) {
   Units("Kitchen", {}, "cup", ids::kAddUnitButton);
   Units("Kitchen", "cup", "third cup", ids::kAddUnitButton, "1/3");
   Units("Distance", "foot", "third foot", ids::kAddUnitButton, "1/3");
-  dialog_->close();
+  window_->close();
 
   // A new start reads them from the file, and so does vantrel-convert.
   Start();
   Pick(Categories(), "Distance");
   From()->SetCurSel(Row(From(), "third foot"));
   To()->SetCurSel(Row(To(), "foot"));
-  dialog_->EditItem(ids::kInputBox)->setText("3");
-  EXPECT_EQ(dialog_->ItemText(ids::kOutputBox), "1");
+  window_->EditItem(ids::kInputBox)->setText("3");
+  EXPECT_EQ(window_->ItemText(ids::kOutputBox), "1");
   const auto convert = [&](const cli::Arguments& args) {
     std::istringstream in;
     std::ostringstream out, err;
@@ -149,7 +134,7 @@ TEST_F(CustomCommandsTest, OwnUnitsLiveThroughARestartAndReachTheCommandLine) {
 
   Units("Distance", "third foot", {}, ids::kRemoveUnitButton);
   CategoriesCommand("Kitchen", ids::kRemoveCategoryButton);
-  dialog_->close();
+  window_->close();
   // Left behind: the visibility that every start writes for every category,
   // and the headers of the two sections the removals emptied.
   std::string after = testing::ReadBytes(dir_ / "Mensura.ini");

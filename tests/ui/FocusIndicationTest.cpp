@@ -8,11 +8,8 @@
 #include <memory>
 
 #include "KitTestSupport.h"
-#include "RecordingShell.h"
-#include "support/TempDir.h"
-#include "ui/AppContext.h"
+#include "WindowTest.h"
 #include "ui/ConverterDlg.h"
-#include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -87,27 +84,18 @@ TEST(FocusIndication, EveryKindOfFocusableControlShowsWhenItHasTheFocus) {
   }
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowTest {
  protected:
-  MainWindowTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-    dialog_ = std::make_unique<CConverterDlg>(context_);
-    EXPECT_TRUE(dialog_->Create());
-  }
-
-  testing::TempDir dir_;
-  testing::RecordingShell shell_;
-  AppContext context_;
-  std::unique_ptr<CConverterDlg> dialog_;
+  MainWindowTest() { Start(); }
 };
 
 TEST_F(MainWindowTest, TheFocusMarkFollowsTabFromTheCategoriesToTheUnitLists) {
-  ASSERT_TRUE(testing::ShowActive(*dialog_));
-  auto* ring = dialog_->findChild<FocusRing*>();
+  ASSERT_TRUE(testing::ShowActive(*window_));
+  auto* ring = window_->findChild<FocusRing*>();
   ASSERT_NE(ring, nullptr);
   for (int id : {ids::kCategoryList, ids::kInputUnitList, ids::kOutputUnitList}) {
     SCOPED_TRACE(id);
-    const QWidget* control = dialog_->Item(id);
+    const QWidget* control = window_->Item(id);
     EXPECT_TRUE(control->hasFocus());
     EXPECT_EQ(ring->Target(), control);
     EXPECT_TRUE(ring->isVisible());
@@ -117,17 +105,17 @@ TEST_F(MainWindowTest, TheFocusMarkFollowsTabFromTheCategoriesToTheUnitLists) {
 }
 
 TEST_F(MainWindowTest, AReadOnlyResultShowsItsFirstDigitsAfterEachUpdate) {
-  ASSERT_TRUE(testing::ShowActive(*dialog_));
-  DropDownList* categories = dialog_->DropDownItem(ids::kCategoryList);
+  ASSERT_TRUE(testing::ShowActive(*window_));
+  DropDownList* categories = window_->DropDownItem(ids::kCategoryList);
   categories->setCurrentIndex(categories->FindStringPrefix(-1, QStringLiteral("Numbers")));
-  ListBox* from = dialog_->ListBoxItem(ids::kInputUnitList);
-  ListBox* to = dialog_->ListBoxItem(ids::kOutputUnitList);
+  ListBox* from = window_->ListBoxItem(ids::kInputUnitList);
+  ListBox* to = window_->ListBoxItem(ids::kOutputUnitList);
   from->setCurrentRow(from->FindStringPrefix(-1, QStringLiteral("base-16")));
   to->setCurrentRow(to->FindStringPrefix(-1, QStringLiteral("base-02")));
-  EditBox* output = dialog_->EditItem(ids::kOutputBox);
+  EditBox* output = window_->EditItem(ids::kOutputBox);
   for (const char* input : {"7FFFFFF0", "-2"}) {
     SCOPED_TRACE(input);
-    dialog_->SetItemText(ids::kInputBox, QString::fromLatin1(input));
+    window_->SetItemText(ids::kInputBox, QString::fromLatin1(input));
     ASSERT_GE(output->Text().size(), 31) << output->Text().toStdString();
     ASSERT_GT(output->fontMetrics().horizontalAdvance(output->Text()), output->width())
         << "too short to need scrolling";

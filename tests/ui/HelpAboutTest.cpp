@@ -11,11 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "RecordingShell.h"
-#include "support/TempDir.h"
+#include "WindowTest.h"
 #include "ui/AboutDlg.h"
-#include "ui/AppContext.h"
-#include "ui/DialogTemplates.h"
 #include "ui/HelpDialog.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/IconStatic.h"
@@ -27,21 +24,7 @@
 namespace vantrel {
 namespace {
 
-using testing::RecordingShell;
-using testing::TempDir;
-
-class HelpAboutTest : public ::testing::Test {
- protected:
-  HelpAboutTest() : context_(Profile(dir_ / "Mensura.ini"), shell_) {
-    AddProgramTemplates(context_.templates);
-    context_.homePage = QStringLiteral("/usr/share/doc/vantrel/index.html");
-    context_.manual = QStringLiteral("/usr/share/doc/vantrel/manual.pdf");
-  }
-
-  TempDir dir_;
-  RecordingShell shell_;
-  AppContext context_;
-};
+using HelpAboutTest = testing::WindowTest;
 
 QTextCharFormat FormatAt(const RichEdit& edit, int position) {
   QTextCursor cursor(edit.document());

@@ -60,6 +60,16 @@ TEST(SortedLists, KeepEntriesInThePlatformOrderWhateverTheOrderOfAdding) {
     EXPECT_EQ(Entries(list), c.sorted);
     EXPECT_EQ(Entries(drop), c.sorted);
     EXPECT_EQ(Entries(view), c.sorted);
+    // Many entries sort once and fill the list in one go, silently.
+    QStringList ordered;
+    for (int index : ListOrder(c.added)) ordered << c.added[index];
+    EXPECT_EQ(ordered, c.sorted);
+    list.SetCurSel(0);
+    QSignalSpy changes(&list, &ListBox::SelectionChanged);
+    list.ResetContent(ordered);
+    EXPECT_EQ(Entries(list), c.sorted);
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_EQ(changes.count(), 0);
   }
 }
 
@@ -207,6 +217,22 @@ TEST(SortedLists, PrefixSearchIgnoresCaseAndStartsAfterTheGivenEntry) {
   EXPECT_EQ(list.FindStringPrefix(-1, QStringLiteral("x")), -1);
   DropDownList empty(true);
   EXPECT_EQ(empty.FindStringPrefix(-1, QStringLiteral("a")), -1);
+}
+
+TEST(SortedLists, FindTextTakesOnlyTheEntryOfThatExactText) {
+  ListBox list(true);
+  DropDownList drop(true);
+  for (const char* text : {"meter", "Meter", "meter (old)"}) {
+    list.AddString(QString::fromUtf8(text));
+    drop.AddString(QString::fromUtf8(text));
+  }
+  // Meter, meter, meter (old): the prefix search would take the first.
+  EXPECT_EQ(list.FindStringPrefix(-1, QStringLiteral("meter")), 0);
+  for (const auto& [text, index] :
+       {std::pair{"meter", 1}, {"Meter", 0}, {"meter (old)", 2}, {"mete", -1}, {"meter ", -1}}) {
+    EXPECT_EQ(list.FindText(QString::fromUtf8(text)), index) << text;
+    EXPECT_EQ(drop.FindText(QString::fromUtf8(text)), index) << text;
+  }
 }
 
 }  // namespace

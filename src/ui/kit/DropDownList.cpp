@@ -55,4 +55,9 @@ QRect DropDownList::DroppedRect() const {
   return QRect(x(), y(), width(), std::max(droppedHeight_, height()));
 }
 
+int DropDownList::FindText(const QString& text) const {
+  return vantrel::FindText(
+      count(), [this](int i) { return itemText(i); }, text);
+}
+
 }  // namespace vantrel

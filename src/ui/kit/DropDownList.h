@@ -21,6 +21,8 @@ class DropDownList : public QComboBox {
   bool SetCurSel(int index);
   QString GetLBText(int index) const { return itemText(index); }
   int FindStringPrefix(int start, const QString& prefix) const;
+  // The entry that is exactly the text (letter case counts), or -1.
+  int FindText(const QString& text) const;
 
   // Places the list as the platform does a drop-down list's window: the
   // rectangle reaches down to the bottom of the open list, the closed field

@@ -27,6 +27,12 @@ void ListBox::ResetContent() {
   clear();
 }
 
+void ListBox::ResetContent(const QStringList& entries) {
+  const ProgramChange change(programmatic_);
+  clear();
+  addItems(entries);
+}
+
 int ListBox::GetCurSel() const {
   const int row = currentRow();
   if (row < 0 || row >= count() || !item(row)->isSelected()) return -1;
@@ -82,6 +88,11 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ListBox::OnSelectionChanged() {
   if (!programmatic_) emit SelectionChanged();
+}
+
+int ListBox::FindText(const QString& text) const {
+  return vantrel::FindText(
+      count(), [this](int i) { return item(i)->text(); }, text);
 }
 
 }  // namespace vantrel

@@ -16,6 +16,9 @@ class ListBox : public QListWidget {
   // The index the entry got.
   int AddString(const QString& text);
   void ResetContent();
+  // Replaces every entry with these in one go. A sorted list takes them in its
+  // own order, as ListOrder gives it, and does not sort them again.
+  void ResetContent(const QStringList& entries);
   int GetCount() const { return count(); }
   // -1 when nothing is selected.
   int GetCurSel() const;
@@ -25,6 +28,8 @@ class ListBox : public QListWidget {
   QString GetText(int index) const;
   // Case-insensitive prefix search, as FindPrefix.
   int FindStringPrefix(int start, const QString& prefix) const;
+  // The entry that is exactly the text (letter case counts), or -1.
+  int FindText(const QString& text) const;
 
  signals:
   void SelectionChanged();

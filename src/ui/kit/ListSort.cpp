@@ -19,14 +19,42 @@ int IgnoredCount(const QString& text) {
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
+// What the order compares, in turn, made once per text.
+struct SortKey {
+  explicit SortKey(const QString& entry)
+      : text(entry),
+        words(WordKey(entry)),
+        marks(IgnoredCount(entry)),
+        folded(entry.toCaseFolded()) {}
+  QString text;
+  QString words;
+  int marks;
+  QString folded;
+};
+
+int CompareKeys(const SortKey& a, const SortKey& b) {
+  if (int words = a.words.compare(b.words)) return Sign(words);
+  // Equal words: the text without the hyphens comes first.
+  if (int marks = a.marks - b.marks) return Sign(marks);
+  if (int folded = a.folded.compare(b.folded)) return Sign(folded);
+  return Sign(a.text.compare(b.text));
+}
+
 }  // namespace
 
 int CompareListText(const QString& a, const QString& b) {
-  if (int words = WordKey(a).compare(WordKey(b))) return Sign(words);
-  // Equal words: the text without the hyphens comes first.
-  if (int marks = IgnoredCount(a) - IgnoredCount(b)) return Sign(marks);
-  if (int folded = a.toCaseFolded().compare(b.toCaseFolded())) return Sign(folded);
-  return Sign(a.compare(b));
+  return CompareKeys(SortKey(a), SortKey(b));
+}
+
+std::vector<int> ListOrder(const QStringList& texts) {
+  std::vector<SortKey> keys;
+  keys.reserve(texts.size());
+  for (const QString& text : texts) keys.emplace_back(text);
+  std::vector<int> order(keys.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  std::stable_sort(order.begin(), order.end(),
+                   [&keys](int a, int b) { return CompareKeys(keys[a], keys[b]) < 0; });
+  return order;
 }
 
 int SortedInsertPosition(int count, const std::function<QString(int)>& entryAt,
@@ -51,6 +79,13 @@ int FindPrefix(int count, const std::function<QString(int)>& entryAt, int start,
   for (int step = 0; step < count; ++step) {
     const int index = (first + step) % count;
     if (entryAt(index).startsWith(prefix, Qt::CaseInsensitive)) return index;
+  }
+  return -1;
+}
+
+int FindText(int count, const std::function<QString(int)>& entryAt, const QString& text) {
+  for (int index = 0; index < count; ++index) {
+    if (entryAt(index) == text) return index;
   }
   return -1;
 }

@@ -1,0 +1,107 @@
+#include "ui/SearchUnits.h"
+
+#include <QStringList>
+
+#include "ui/AppContext.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/ListBox.h"
+#include "ui/kit/ListSort.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel {
+namespace {
+
+const QString kSeparator = QStringLiteral(" >> ");
+const QString kCoordinate = QStringLiteral("Coordinate");
+// What the coordinate converter offers; the last one ends with a blank.
+const QString kCoordinateUnits[] = {
+    QStringLiteral("latitude and longitude (decimal)"),
+    QStringLiteral("latitude and longitude (degree, minute, second)"),
+    QStringLiteral("UTM (northing, easting, zone, hemisphere) "),
+};
+
+// Only A-Z fold: any other letter matches in its own case alone.
+QString FoldAsciiLetters(QString text) {
+  for (QChar& c : text) {
+    const char16_t u = c.unicode();
+    if (u >= u'A' && u <= u'Z') c = QChar(static_cast<char16_t>(u - u'A' + u'a'));
+  }
+  return text;
+}
+
+}  // namespace
+
+CSearchUnits::CSearchUnits(AppContext& context, QWidget* parent)
+    : TemplateDialog(context.templates, ids::kSearchDialog, context.dialogFont, parent),
+      context_(context) {}
+
+void CSearchUnits::OnInitDialog() {
+  AddRoutes({
+      {ids::kSearchText, Notification::kChanged, [this] { OnFilter(); }},
+      {ids::kMatchList, Notification::kDblClk, [this] { OnOK(); }},
+  });
+  BuildEntries();
+  OnFilter();
+  Item(ids::kSearchText)->setFocus();
+}
+
+void CSearchUnits::BuildEntries() {
+  // Read anew at each opening, so that what the user added since is there.
+  // The units are read from each category in place: the catalogue's current
+  // category, and with it the main window's selection, never moves.
+  std::vector<Entry> made;
+  if (CUnitCatalogue* catalogue = context_.catalogue) {
+    catalogue->SetCategoryRestart(true);
+    while (const CCategory* category = catalogue->NextCategory()) {
+      const QString name = QString::fromStdWString(category->Name());
+      for (const auto& [key, unit] : category->Units()) {
+        made.push_back({name + kSeparator + QString::fromStdWString(UnitText(unit, true)),
+                        {},
+                        name,
+                        QString::fromStdWString(unit.name),
+                        false});
+      }
+    }
+  }
+  for (const QString& unit : kCoordinateUnits) {
+    made.push_back({kCoordinate + kSeparator + unit, {}, kCoordinate, unit, true});
+  }
+
+  // Sorted once here, every filtered part is in the list's order already.
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(made.size()));
+  for (const Entry& entry : made) texts << entry.text;
+  entries_.clear();
+  entries_.reserve(made.size());
+  for (int index : ListOrder(texts)) {
+    Entry& entry = entries_.emplace_back(std::move(made[index]));
+    entry.folded = FoldAsciiLetters(entry.text);
+  }
+}
+
+void CSearchUnits::OnFilter() {
+  const QString search = FoldAsciiLetters(ItemText(ids::kSearchText));
+  shown_.clear();
+  QStringList texts;
+  for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
+    if (!entries_[i].folded.contains(search)) continue;
+    shown_.push_back(i);
+    texts << entries_[i].text;
+  }
+  ListBoxItem(ids::kMatchList)->ResetContent(texts);
+}
+
+void CSearchUnits::OnOK() {
+  // The names are the entry's own, not cut from its text: a unit's name may
+  // hold " >>" or "[" itself.
+  chosenIndex_ = ListBoxItem(ids::kMatchList)->GetCurSel();
+  if (chosenIndex_ >= 0) {
+    const Entry& entry = entries_[shown_[chosenIndex_]];
+    chosenCategory_ = entry.category;
+    chosenUnit_ = entry.unit;
+    choseCoordinates_ = entry.coordinates;
+  }
+  accept();
+}
+
+}  // namespace vantrel
