@@ -1,5 +1,6 @@
 #include "ui/CustomCategories.h"
 
+#include "platform/TextCase.h"
 #include "ui/CatalogueNames.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -24,8 +25,7 @@ const QString kBuiltInError =
 // a-z in upper case; every other character as typed.
 std::wstring NormaliseCategoryName(std::wstring_view name) {
   std::wstring normal(name);
-  for (wchar_t& c : normal)
-    if (c >= L'A' && c <= L'Z') c = c - L'A' + L'a';
+  for (wchar_t& c : normal) c = LowerAscii(c);
   if (!normal.empty() && normal.front() >= L'a' && normal.front() <= L'z')
     normal.front() = normal.front() - L'a' + L'A';
   return normal;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "platform/TextCase.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/ListBox.h"
@@ -22,10 +23,7 @@ const QString kCoordinateUnits[] = {
 
 // Only A-Z fold: any other letter matches in its own case alone.
 QString FoldAsciiLetters(QString text) {
-  for (QChar& c : text) {
-    const char16_t u = c.unicode();
-    if (u >= u'A' && u <= u'Z') c = QChar(static_cast<char16_t>(u - u'A' + u'a'));
-  }
+  for (QChar& c : text) c = QChar(static_cast<char16_t>(LowerAscii(c.unicode())));
   return text;
 }
 
