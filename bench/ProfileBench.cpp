@@ -1,6 +1,7 @@
 // Reading an integer and writing a string in a settings file of 2,000 entries,
-// and writing 45 keys (every category's visibility) one by one and as one
-// batch.
+// writing 45 keys (every category's visibility) one by one and as one batch,
+// and one batch of a visibility flag for each of N custom categories, as a
+// start does for categories the file has no flag for.
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -57,5 +58,26 @@ void BM_ProfileWrite45Keys(benchmark::State& state) {
   for (auto _ : state) WriteVisibility(file.profile(), round++, state.range(0) != 0);
 }
 BENCHMARK(BM_ProfileWrite45Keys)->ArgName("batched")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ProfileBatchOfNewFlags(benchmark::State& state) {
+  const int categories = static_cast<int>(state.range(0));
+  std::string text = "[Settings]\nFormat=0\n[CustomCategories]\n";
+  for (int i = 0; i < categories; ++i) text += "Category " + std::to_string(i) + "=1\n";
+  for (auto _ : state) {
+    state.PauseTiming();
+    vantrel::bench::SettingsFile file(text);
+    vantrel::Profile profile(file.Path());
+    state.ResumeTiming();
+    vantrel::Profile::Batch batch(profile);
+    for (int i = 0; i < categories; ++i)
+      profile.WriteInt(L"Visibility", L"Category " + std::to_wstring(i), 1);
+    benchmark::DoNotOptimize(batch.Commit());
+  }
+}
+BENCHMARK(BM_ProfileBatchOfNewFlags)
+    ->ArgName("categories")
+    ->Arg(1000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -16,8 +16,8 @@ class CConverterApp {
 
   const SettingsLocation& Location() const { return location_; }
 
-  // Whether a window can be shown: a display server, or a Qt platform named
-  // in the environment.
+  // Whether the environment names a display server or a Qt platform. One
+  // that cannot be reached is caught as Qt opens it (DisplayGuard).
   static bool DisplayAvailable();
 
   // The home page document and the user manual installed with the program

@@ -1,37 +1,44 @@
 // The converter window's program.
 #include <QApplication>
 #include <cstdio>
+#include <optional>
+#include <thread>
 
 #ifdef VANTREL_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
-
-#include <thread>
 #endif
 
 #include "app/ConverterApp.h"
+#include "app/DisplayGuard.h"
+#include "app/StartWarmUp.h"
 #include "platform/AtomicFile.h"
+#include "ui/kit/DeferredIconStyle.h"
 
 int main(int argc, char** argv) {
   if (!vantrel::CConverterApp::DisplayAvailable()) {
-    std::fputs(
-        "vantrel: no display is available (DISPLAY and WAYLAND_DISPLAY are not set, or DISPLAY "
-        "names no reachable X server), so the window cannot open.\nStart it on a desktop, or "
-        "under xvfb-run; vantrel-convert works without one.\n",
-        stderr);
+    std::fputs(vantrel::kNoDisplayMessage, stderr);
     return 1;
   }
   vantrel::IgnoreFileSizeSignal();
+  // The menus draw their own items, which a desktop-wide menu bar could not
+  // show: they stay in the window, and the menu bar need not ask the desktop
+  // for one.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 #ifdef VANTREL_HAVE_FONTCONFIG
   // The font configuration takes milliseconds to load, and the window's
   // first layout needs it: it loads on a second thread while Qt starts.
   std::thread fonts([] { FcInit(); });
+#endif
+  std::optional<vantrel::DisplayGuard> guard(std::in_place);
   QApplication application(argc, argv);
+  guard.reset();
+#ifdef VANTREL_HAVE_FONTCONFIG
   fonts.join();
-#else
-  QApplication application(argc, argv);
 #endif
   QApplication::setApplicationName(QStringLiteral("Vantrel Unit Converter"));
   QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+  QApplication::setStyle(new vantrel::DeferredIconStyle);
+  vantrel::StartWarmUp warmUp;
   vantrel::CConverterApp converter;
   converter.InitInstance();
   return 0;

@@ -1,5 +1,7 @@
 #include "platform/IniDocument.h"
 
+#include <algorithm>
+
 #include "platform/TextCase.h"
 
 namespace vantrel {
@@ -110,10 +112,7 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
     return false;
   });
   if (existing) {
-    // Keep the key as the file spells it; only the value changes.
-    Line& line = lines_[*existing];
-    line.text.resize(line.equals + 1);
-    line.text += value;
+    SetValue(lines_[*existing], value);
     return;
   }
   std::wstring entry(key);
@@ -139,6 +138,87 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   }
   lines_.emplace_back(L"[" + std::wstring(section) + L"]", newline_);
   lines_.emplace_back(std::move(entry), newline_);
+}
+
+void IniDocument::SetValue(Line& line, std::wstring_view value) {
+  // Keep the key as the file spells it; only the value changes.
+  line.text.resize(line.equals + 1);
+  line.text += value;
+}
+
+IniDocument::SectionPlan IniDocument::PlanSection(std::wstring_view section) const {
+  SectionPlan plan;
+  bool inSection = false;
+  bool inFirst = false;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.kind == Kind::kHeader) {
+      inSection = EqualsIgnoreCase(*HeaderName(line.text), section);
+      inFirst = inSection && !plan.header;
+      if (inFirst) plan.header = i, plan.insertAt = i + 1;
+      continue;
+    }
+    if (!inSection) continue;
+    if (inFirst && !TrimBlanks(line.text).empty()) plan.insertAt = i + 1;
+    if (line.kind == Kind::kEntry) {
+      plan.keys.try_emplace(FoldCase(std::wstring_view(line.text).substr(0, line.equals)), i);
+    }
+  }
+  return plan;
+}
+
+void IniDocument::SetEach(const std::vector<IniWrite>& writes) {
+  std::unordered_map<std::wstring, SectionPlan> plans;
+  std::vector<std::wstring> newSections;  // folded, in the order they are made
+  for (const IniWrite& write : writes) {
+    std::wstring folded = FoldCase(write.section);
+    auto found = plans.find(folded);
+    if (found == plans.end()) found = plans.emplace(folded, PlanSection(write.section)).first;
+    SectionPlan& plan = found->second;
+    std::wstring key = FoldCase(write.key);
+    if (auto line = plan.keys.find(key); line != plan.keys.end()) {
+      SetValue(lines_[line->second], write.value);
+      continue;
+    }
+    if (auto line = plan.addedKeys.find(key); line != plan.addedKeys.end()) {
+      SetValue(plan.added[line->second], write.value);
+      continue;
+    }
+    if (!plan.header && plan.added.empty()) {
+      newSections.push_back(folded);
+      plan.added.emplace_back(L"[" + std::wstring(write.section) + L"]", newline_);
+    }
+    std::wstring entry(write.key);
+    entry += L'=';
+    entry += write.value;
+    plan.addedKeys.emplace(std::move(key), plan.added.size());
+    plan.added.emplace_back(std::move(entry), newline_);
+  }
+
+  // The new lines of the file's sections, in file order, then the new sections.
+  std::vector<SectionPlan*> within;
+  for (auto& [name, plan] : plans) {
+    if (plan.header && !plan.added.empty()) within.push_back(&plan);
+  }
+  if (within.empty() && newSections.empty()) return;
+  if (!lines_.empty() && lines_.back().end == LineEnd::kNone) lines_.back().end = newline_;
+  std::sort(within.begin(), within.end(),
+            [](const SectionPlan* a, const SectionPlan* b) { return a->insertAt < b->insertAt; });
+  size_t count = lines_.size();
+  for (const SectionPlan* plan : within) count += plan->added.size();
+  for (const std::wstring& name : newSections) count += plans.at(name).added.size();
+  std::vector<Line> merged;
+  merged.reserve(count);
+  size_t next = 0;
+  for (SectionPlan* plan : within) {
+    for (; next < plan->insertAt; ++next) merged.push_back(std::move(lines_[next]));
+    for (Line& line : plan->added) merged.push_back(std::move(line));
+  }
+  for (; next < lines_.size(); ++next) merged.push_back(std::move(lines_[next]));
+  for (const std::wstring& name : newSections) {
+    for (Line& line : plans.at(name).added) merged.push_back(std::move(line));
+  }
+  lines_ = std::move(merged);
 }
 
 bool IniDocument::HasOtherSpelling(std::wstring_view section, std::wstring_view key) const {

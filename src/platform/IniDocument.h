@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vantrel {
@@ -14,6 +15,13 @@ namespace vantrel {
 struct IniEntry {
   std::wstring key;
   std::wstring value;
+};
+
+// One key=value to set in a section.
+struct IniWrite {
+  std::wstring_view section;
+  std::wstring_view key;
+  std::wstring_view value;
 };
 
 class IniDocument {
@@ -30,6 +38,10 @@ class IniDocument {
   // Replaces the first entry's value, or adds the entry at the end of the first
   // section of that name, or adds the section at the end of the document.
   void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+
+  // Set for each write in turn, with the same result, but the document is
+  // read through once per section named instead of once per write.
+  void SetEach(const std::vector<IniWrite>& writes);
 
   // Whether a section of that name has an entry whose key matches but for
   // letter case.
@@ -54,6 +66,20 @@ class IniDocument {
   };
   std::vector<Line> lines_;
   LineEnd newline_ = LineEnd::kLf;
+
+  // Where a write to a section lands: the line of each key the file has (the
+  // first of that key in every section of that name), else the new lines
+  // after the first such section's last non-blank line, or, without one, at
+  // the end of the document.
+  struct SectionPlan {
+    std::optional<size_t> header;
+    size_t insertAt = 0;
+    std::unordered_map<std::wstring, size_t> keys;
+    std::vector<Line> added;
+    std::unordered_map<std::wstring, size_t> addedKeys;
+  };
+  SectionPlan PlanSection(std::wstring_view section) const;
+  static void SetValue(Line& line, std::wstring_view value);
 
   // Calls visit(index, key, value) for each entry line of matching sections
   // until it returns false.

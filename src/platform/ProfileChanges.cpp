@@ -25,7 +25,19 @@ void ProfileChanges::Append(const ProfileChanges& later) {
 }
 
 void ProfileChanges::ApplyTo(IniDocument& document) const {
+  // Runs of plain writes go in one pass over the document: a start that
+  // writes a flag for each of thousands of categories stays linear.
+  std::vector<IniWrite> run;
+  const auto flush = [&] {
+    document.SetEach(run);
+    run.clear();
+  };
   for (const Change& change : changes_) {
+    if (change.value && change.spelling == KeySpelling::kAsInFile) {
+      run.push_back({change.section, change.key, *change.value});
+      continue;
+    }
+    flush();
     if (!change.value) {
       document.Remove(change.section, change.key);
       continue;
@@ -35,6 +47,7 @@ void ProfileChanges::ApplyTo(IniDocument& document) const {
       document.Remove(change.section, change.key);
     document.Set(change.section, change.key, *change.value);
   }
+  flush();
 }
 
 }  // namespace vantrel

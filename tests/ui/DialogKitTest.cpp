@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTextCursor>
 #include <QToolTip>
@@ -12,6 +13,7 @@
 #include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
+#include "ui/kit/DeferredIconStyle.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
 #include "ui/kit/GroupFrame.h"
@@ -368,6 +370,40 @@ TEST(MainDialogTemplate, HoldsEveryControlAtItsPlace) {
                     ->style &
                 kSorted);
   }
+}
+
+}  // namespace
+}  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// Counts the icons a style is asked for.
+class CountingStyle : public QProxyStyle {
+ public:
+  CountingStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    ++asked;
+    return QProxyStyle::standardIcon(icon, option, widget);
+  }
+  mutable int asked = 0;
+};
+
+TEST(DeferredIconStyle, ReadsTheMenuBarsOverflowPictureWhenFirstDrawnAndDrawsTheSame) {
+  auto* counting = new CountingStyle;
+  DeferredIconStyle style(counting);
+  const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+  EXPECT_EQ(counting->asked, 0);
+  EXPECT_FALSE(overflow.isNull());
+  const QImage drawn = overflow.pixmap(QSize(16, 16)).toImage();
+  EXPECT_EQ(counting->asked, 1);
+  const QIcon direct =
+      counting->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
+  EXPECT_EQ(drawn, direct.pixmap(QSize(16, 16)).toImage());
+  // Every other picture is the base style's, at once.
+  style.standardIcon(QStyle::SP_DialogOkButton);
+  EXPECT_EQ(counting->asked, 3);
 }
 
 }  // namespace

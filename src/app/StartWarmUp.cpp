@@ -1,0 +1,39 @@
+#include "app/StartWarmUp.h"
+
+#include <QBuffer>
+#include <QDBusConnection>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImageReader>
+
+#include "ui/DialogTemplates.h"
+#include "ui/ResourceIds.h"
+#include "ui/kit/Resources.h"
+
+namespace vantrel {
+namespace {
+
+void WarmUp() {
+  // The window template's face: finding it (or the substitutes Qt keeps for
+  // it) fills the font database.
+  const DialogTemplate window = MainDialogTemplate();
+  QFont font(QString::fromStdWString(window.fontFace));
+  font.setPointSize(window.fontPoints);
+  QFontMetrics(font).horizontalAdvance(QStringLiteral("Aa"));
+  // The image readers load on first use; the banner is the window's.
+  if (std::optional<QByteArray> banner =
+          FindResourceData(ids::kBannerGif, QString::fromLatin1(kGifResource))) {
+    QBuffer bytes(&*banner);
+    bytes.open(QIODevice::ReadOnly);
+    QImageReader(&bytes, "gif").read();
+  }
+  QDBusConnection::sessionBus();
+}
+
+}  // namespace
+
+StartWarmUp::StartWarmUp() : thread_(&WarmUp) {}
+
+StartWarmUp::~StartWarmUp() { thread_.join(); }
+
+}  // namespace vantrel
