@@ -1,7 +1,6 @@
 #include "app/StartWarmUp.h"
 
 #include <QBuffer>
-#include <QDBusConnection>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImageReader>
@@ -9,6 +8,10 @@
 #include "ui/DialogTemplates.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/Resources.h"
+
+#ifdef VANTREL_HAVE_QTDBUS
+#include <QDBusConnection>
+#endif
 
 namespace vantrel {
 namespace {
@@ -27,7 +30,9 @@ void WarmUp() {
     bytes.open(QIODevice::ReadOnly);
     QImageReader(&bytes, "gif").read();
   }
+#ifdef VANTREL_HAVE_QTDBUS
   QDBusConnection::sessionBus();
+#endif
 }
 
 }  // namespace
