@@ -22,8 +22,7 @@ DisplayGuard::~DisplayGuard() {
   qInstallMessageHandler(previous_);
   held_ = nullptr;
   for (const Held& held : messages_) {
-    const QByteArray category = held.category.toUtf8();
-    const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+    const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
     if (previous_) {
       previous_(held.type, context, held.message);
     } else {
@@ -40,7 +39,7 @@ void DisplayGuard::Handle(QtMsgType type, const QMessageLogContext& context,
     std::fputs(kNoDisplayMessage, stderr);
     std::_Exit(1);
   }
-  if (held_) held_->push_back({type, QString::fromUtf8(context.category), message});
+  if (held_) held_->push_back({type, QByteArray(context.category), message});
 }
 
 }  // namespace vantrel

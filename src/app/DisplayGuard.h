@@ -27,7 +27,7 @@ class DisplayGuard {
 
   struct Held {
     QtMsgType type;
-    QString category;
+    QByteArray category;
     QString message;
   };
   static QtMessageHandler previous_;
