@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace vantrel {
 
@@ -11,17 +12,13 @@ const char kNoDisplayMessage[] =
     "under xvfb-run; vantrel-convert works without one.\n";
 
 QtMessageHandler DisplayGuard::previous_ = nullptr;
-std::vector<DisplayGuard::Held>* DisplayGuard::held_ = nullptr;
+std::vector<DisplayGuard::Held> DisplayGuard::held_;
 
-DisplayGuard::DisplayGuard() {
-  held_ = &messages_;
-  previous_ = qInstallMessageHandler(&DisplayGuard::Handle);
-}
+DisplayGuard::DisplayGuard() { previous_ = qInstallMessageHandler(&DisplayGuard::Handle); }
 
 DisplayGuard::~DisplayGuard() {
   qInstallMessageHandler(previous_);
-  held_ = nullptr;
-  for (const Held& held : messages_) {
+  for (const Held& held : std::exchange(held_, {})) {
     const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
     if (previous_) {
       previous_(held.type, context, held.message);
@@ -39,7 +36,7 @@ void DisplayGuard::Handle(QtMsgType type, const QMessageLogContext& context,
     std::fputs(kNoDisplayMessage, stderr);
     std::_Exit(1);
   }
-  if (held_) held_->push_back({type, QByteArray(context.category), message});
+  held_.push_back({type, QByteArray(context.category), message});
 }
 
 }  // namespace vantrel

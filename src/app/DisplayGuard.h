@@ -31,8 +31,7 @@ class DisplayGuard {
     QString message;
   };
   static QtMessageHandler previous_;
-  static std::vector<Held>* held_;
-  std::vector<Held> messages_;
+  static std::vector<Held> held_;
 };
 
 }  // namespace vantrel

@@ -39,6 +39,15 @@ bool CannotBeWritten(std::wstring_view s) {
   return false;
 }
 
+std::wstring HeaderText(std::wstring_view section) { return L"[" + std::wstring(section) + L"]"; }
+
+std::wstring EntryText(std::wstring_view key, std::wstring_view value) {
+  std::wstring entry(key);
+  entry += L'=';
+  entry += value;
+  return entry;
+}
+
 }  // namespace
 
 IniDocument::Line::Line(std::wstring lineText, LineEnd lineEnd)
@@ -115,10 +124,7 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
     SetValue(lines_[*existing], value);
     return;
   }
-  std::wstring entry(key);
-  entry += L'=';
-  entry += value;
-
+  std::wstring entry = EntryText(key, value);
   // The first section of that name: insert after its last non-blank line.
   std::optional<size_t> insertAt;
   for (size_t i = 0; i < lines_.size(); ++i) {
@@ -136,7 +142,7 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
                   Line(std::move(entry), newline_));
     return;
   }
-  lines_.emplace_back(L"[" + std::wstring(section) + L"]", newline_);
+  lines_.emplace_back(HeaderText(section), newline_);
   lines_.emplace_back(std::move(entry), newline_);
 }
 
@@ -186,13 +192,10 @@ void IniDocument::SetEach(const std::vector<IniWrite>& writes) {
     }
     if (!plan.header && plan.added.empty()) {
       newSections.push_back(folded);
-      plan.added.emplace_back(L"[" + std::wstring(write.section) + L"]", newline_);
+      plan.added.emplace_back(HeaderText(write.section), newline_);
     }
-    std::wstring entry(write.key);
-    entry += L'=';
-    entry += write.value;
     plan.addedKeys.emplace(std::move(key), plan.added.size());
-    plan.added.emplace_back(std::move(entry), newline_);
+    plan.added.emplace_back(EntryText(write.key, write.value), newline_);
   }
 
   // The new lines of the file's sections, in file order, then the new sections.
