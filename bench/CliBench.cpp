@@ -54,7 +54,8 @@ BENCHMARK(BM_BatchValidUnits)->Unit(benchmark::kMillisecond);
 
 // One conversion whose unit is a name of 1 MB, in a session already built.
 void BM_UnknownUnitMegabyteName(benchmark::State& state) {
-  Session session({});
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
+  Session session({}, quiet);
   const std::string name(1 << 20, 'a');
   std::wstring result;
   std::string error;
@@ -65,7 +66,8 @@ BENCHMARK(BM_UnknownUnitMegabyteName)->Unit(benchmark::kMillisecond);
 
 // The close-name search over the whole catalogue for one typo.
 void BM_CloseNamesForATypo(benchmark::State& state) {
-  Session session({});
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
+  Session session({}, quiet);
   for (auto _ : state)
     benchmark::DoNotOptimize(session.Index().CloseNames(L"kilometr/huor", nullptr));
 }

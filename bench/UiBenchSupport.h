@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "expr/ErrorReport.h"
+#include "expr/MathContext.h"
 #include "ui/AppContext.h"
 #include "ui/DialogTemplates.h"
 #include "ui/kit/Shell.h"
@@ -27,8 +27,12 @@ inline void EnsureApplication() {
   static char name[] = "vantrel_bench";
   static char* argv[] = {name, nullptr};
   application = std::make_unique<QApplication>(argc, argv);
-  // Diagnostics are written as the program writes them, to a stream no one reads.
-  expr::set_math_diagnostic_stream(std::fopen("/dev/null", "w"));
+}
+
+// A stream no one reads.
+inline std::FILE* NullStream() {
+  static std::FILE* const stream = std::fopen("/dev/null", "w");
+  return stream;
 }
 
 // Answers every request at once and lets nothing leave the process.
@@ -52,6 +56,8 @@ struct Window {
   Window() : context(Profile(FreshSettingsFile()), shell) {
     EnsureApplication();
     AddProgramTemplates(context.templates);
+    // Diagnostics are written as the program writes them, to a stream no one reads.
+    context.math.diagnostics = expr::MathSink(NullStream());
   }
   ~Window() {
     std::error_code ignored;

@@ -67,9 +67,10 @@ void BM_ConvertInput(benchmark::State& state) {
   const vantrel::CCategory& category = *catalogue.FindCategory(L"Temperature");
   const vantrel::CUnit& from = *category.FindUnit(L"degree Celsius");
   const vantrel::CUnit& to = *category.FindUnit(L"degree Fahrenheit");
+  vantrel::expr::MathContext math;
   for (auto _ : state)
     benchmark::DoNotOptimize(
-        vantrel::ConvertInput(L"12.5", category, from, to, catalogue.Format(), 0));
+        vantrel::ConvertInput(math, L"12.5", category, from, to, catalogue.Format(), 0));
 }
 BENCHMARK(BM_ConvertInput);
 

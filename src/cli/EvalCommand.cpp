@@ -1,27 +1,55 @@
 #include "cli/EvalCommand.h"
 
-#include <cstdio>
 #include <istream>
 #include <ostream>
 #include <string>
 
-#include "expr/ErrorReport.h"
+#include "expr/ErrorCodes.h"
 #include "expr/Evaluation.h"
 #include "platform/NumberText.h"
 
 namespace vantrel::cli {
 namespace {
 
-bool EvaluateOne(const std::string& text, int diagnostics, std::ostream& out) {
-  int code = 0;
-  const double value = expr::eval_math_expression_xyzt(text.c_str(), 0, 0, 0, 0, code, diagnostics);
-  // The help text goes to standard output through the C stream: let it out
-  // before this expression's line.
-  std::fflush(stdout);
-  out << FormatText("%.17g\t%d\n", value, code);
-  out.flush();
-  return code == 0;
-}
+// One context for the whole command, so the random state carries from one
+// expression to the next. What the evaluator writes is collected and passed
+// on ahead of the expression's own line: help to `out`, diagnostics (only
+// when asked for, the bracket check's lines included) to `err`.
+class Evaluator {
+ public:
+  Evaluator(int diagnostics, std::ostream& out, std::ostream& err)
+      : diagnostics_(diagnostics),
+        out_(out),
+        err_(err),
+        math_(diagnostics ? expr::MathSink(diagnosticText_) : expr::MathSink(),
+              expr::MathSink(helpText_)) {}
+
+  bool EvaluateOne(const std::string& text) {
+    int code = expr::kNoError;
+    const double value =
+        expr::eval_math_expression_xyzt(math_, text.c_str(), 0, 0, 0, 0, code, diagnostics_);
+    PassOn(diagnosticText_, err_);
+    PassOn(helpText_, out_);
+    out_ << FormatText("%.17g\t%d\n", value, code);
+    out_.flush();
+    return code == expr::kNoError;
+  }
+
+ private:
+  static void PassOn(std::string& text, std::ostream& stream) {
+    if (text.empty()) return;
+    stream << text;
+    stream.flush();
+    text.clear();
+  }
+
+  const int diagnostics_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::string diagnosticText_;
+  std::string helpText_;
+  expr::MathContext math_;
+};
 
 }  // namespace
 
@@ -34,19 +62,17 @@ int RunEval(const Arguments& args, std::istream& in, std::ostream& out, std::ost
   }
   if (it == args.end())
     return Fail(err, kExitUsageError, "--eval needs an expression or - (try --help)");
-  // Without --diagnostics nothing reaches standard error, not even the
-  // bracket check's own lines.
-  if (!diagnostics) expr::set_math_diagnostic_stream(nullptr);
+  Evaluator evaluator(diagnostics, out, err);
   bool all_clear = true;
   for (; it != args.end(); ++it) {
     if (*it != "-") {
-      all_clear = EvaluateOne(*it, diagnostics, out) && all_clear;
+      all_clear = evaluator.EvaluateOne(*it) && all_clear;
       continue;
     }
     std::string line;
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      all_clear = EvaluateOne(line, diagnostics, out) && all_clear;
+      all_clear = evaluator.EvaluateOne(line) && all_clear;
     }
   }
   return all_clear ? kExitSuccess : kExitConversionError;

@@ -4,7 +4,7 @@
 #include "cli/EvalCommand.h"
 #include "cli/GeoCommand.h"
 #include "cli/UnitCommands.h"
-#include "expr/ErrorReport.h"
+#include "expr/MathContext.h"
 #include "settings/SettingsProblem.h"
 
 namespace vantrel::cli {
@@ -99,10 +99,9 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
 
   // Conversion values are evaluated quietly: an error is the one line the
   // command reports, and a help keyword must not break the output's format.
-  expr::set_math_diagnostic_stream(nullptr);
-  expr::set_math_help_stream(nullptr);
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   WarnIfSettingsUnreadable(settingsFile, err);
-  Session session(settingsFile);
+  Session session(settingsFile, quiet);
   ApplyFormatOptions(session, options);
   switch (options.mode) {
     case Mode::kBatch:

@@ -8,7 +8,7 @@
 
 namespace vantrel::cli {
 
-Session::Session(const std::filesystem::path& settingsFile) {
+Session::Session(const std::filesystem::path& settingsFile, expr::MathContext& math) : math_(math) {
   BuildBuiltinCatalogue(catalogue_);
   // The catalogue is given no profile, so that nothing below writes; the file
   // is read once, however many keys the start reads.
@@ -58,8 +58,8 @@ bool Session::Convert(std::string_view value, std::string_view from, std::string
   if (!choice) return false;
   // Quietly: an error is the one line the command reports. Anything but a
   // plain result (nothing typed, a help keyword, inf) is no answer here.
-  ConversionOutcome outcome = ConvertInput(Utf8ToWide(value), *choice->category, *choice->from,
-                                           *choice->to, catalogue_.Format(), 0);
+  ConversionOutcome outcome = ConvertInput(math_, Utf8ToWide(value), *choice->category,
+                                           *choice->from, *choice->to, catalogue_.Format(), 0);
   if (outcome.kind != ConversionOutcome::Kind::kResult) {
     error = std::move(outcome.message);
     return false;

@@ -9,14 +9,16 @@
 #include <unordered_map>
 
 #include "cli/UnitIndex.h"
+#include "expr/MathContext.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
 
 class Session {
  public:
-  // An empty path or a missing file reads as a file without entries.
-  explicit Session(const std::filesystem::path& settingsFile);
+  // An empty path or a missing file reads as a file without entries. Values
+  // are evaluated in `math`, which must outlive the session.
+  Session(const std::filesystem::path& settingsFile, expr::MathContext& math);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -40,6 +42,7 @@ class Session {
   };
   static constexpr std::size_t kLongestRemembered = 1024;  // bytes of a failed pair's key
 
+  expr::MathContext& math_;
   CUnitCatalogue catalogue_;
   std::optional<UnitIndex> index_;
   std::unordered_map<std::string, Resolution> resolved_;

@@ -62,30 +62,20 @@ constexpr const char* kMessages[] = {
     "b = 0 value in function atan2(a,b) = arctg(a/b)!",
     "b = 0 value in function atan2(a,b) = arctg(a/b)",
 };
-constexpr int kCodeCount = static_cast<int>(sizeof kMessages / sizeof kMessages[0]);
-static_assert(kCodeCount == 52);
+static_assert(sizeof kMessages / sizeof kMessages[0] == kErrorCodeCount);
 
 constexpr std::string_view kRule = "---------------------------------------------------\n";
 static_assert(kRule.size() == 52);
 
-char g_message[MX_MATH_MESSAGE_LENGTH];
-
-// A stream is either the default or what a caller set, null included.
-struct Stream {
-  bool replaced = false;
-  std::FILE* stream = nullptr;
-};
-Stream g_diagnostics;
-Stream g_help;
-
 }  // namespace
 
 int math_expression_error_message(char* buffer, int code) {
-  if (code == 3) {
-    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, kMessages[3], MX_MATH_EXPRESSION_LENGTH);
+  if (code == kTooLongExpression) {
+    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, kMessages[kTooLongExpression],
+               MX_MATH_EXPRESSION_LENGTH);
     return 0;
   }
-  if (code >= 0 && code < kCodeCount) {
+  if (code >= 0 && code < kErrorCodeCount) {
     FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, "%s", kMessages[code]);
     return 0;
   }
@@ -94,9 +84,9 @@ int math_expression_error_message(char* buffer, int code) {
   return 1;
 }
 
-void print_math_expression_error(const char* routine, std::string_view text, const char* message,
-                                 int position, int code, int diagnostics) {
-  if (!diagnostics || !math_diagnostic_stream()) return;
+void print_math_expression_error(MathContext& context, const char* routine, std::string_view text,
+                                 const char* message, int position, int code, int diagnostics) {
+  if (!diagnostics || context.diagnostics.Discards()) return;
   std::string block(kRule);
   block += FormatText("%s(): ERROR in math expression at the position %lld:\n", routine,
                       static_cast<long long>(position) + 1);
@@ -104,53 +94,44 @@ void print_math_expression_error(const char* routine, std::string_view text, con
   block.append(text);
   block += "'\n";
   block += kRule;
-  write_math_diagnostic(block);
+  context.diagnostics.Write(block);
   if (!message || !*message) return;
   block = FormatText("Error code = %d, error message: '%s'\n", code, message);
   block += kRule;
-  write_math_diagnostic(block);
+  context.diagnostics.Write(block);
 }
 
-int report_math_expression_error(const char* routine, std::string_view text, const char* message,
-                                 int position, int& error_code, int diagnostics) {
-  if (error_code == 0) error_code = 1;
-  print_math_expression_error(routine, text, message, position, error_code, diagnostics);
+int report_math_expression_error(MathContext& context, const char* routine, std::string_view text,
+                                 const char* message, int position, int& error_code,
+                                 int diagnostics) {
+  if (error_code == kNoError) error_code = kUnspecifiedError;
+  print_math_expression_error(context, routine, text, message, position, error_code, diagnostics);
   return error_code;
 }
 
-int report_alone_right_bracket(const char* routine, std::string_view text, int position,
-                               int& error_code, int diagnostics) {
-  error_code = 20;
+int report_alone_right_bracket(MathContext& context, const char* routine, std::string_view text,
+                               int position, int& error_code, int diagnostics) {
+  error_code = kRightBracketError;
   if (diagnostics) {
-    print_math_expression_error(routine, text, format_math_message("found alone '%c'!", ')'),
-                                position, error_code, diagnostics);
+    print_math_expression_error(context, routine, text,
+                                format_math_message(context, "found alone '%c'!", ')'), position,
+                                error_code, diagnostics);
   }
   return 1;
 }
 
-const char* format_math_message(const char* format, ...) {
+const char* format_math_message(MathContext& context, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  VFormatInto(g_message, sizeof g_message, format, args);
+  VFormatInto(context.message, sizeof context.message, format, args);
   va_end(args);
-  return g_message;
+  return context.message;
 }
 
-void set_math_diagnostic_stream(std::FILE* stream) { g_diagnostics = {true, stream}; }
-
-std::FILE* math_diagnostic_stream() {
-  return g_diagnostics.replaced ? g_diagnostics.stream : stderr;
-}
-
-void set_math_help_stream(std::FILE* stream) { g_help = {true, stream}; }
-
-std::FILE* math_help_stream() { return g_help.replaced ? g_help.stream : stdout; }
-
-void write_math_diagnostic(std::string_view block) {
-  std::FILE* out = math_diagnostic_stream();
-  if (!out) return;
-  std::fwrite(block.data(), 1, block.size(), out);
-  std::fflush(out);
+const char* math_code_message(MathContext& context, int code) {
+  static_assert(MX_MATH_MESSAGE_LENGTH >= MX_MATH_EXPRESSION_LENGTH);
+  math_expression_error_message(context.message, code);
+  return context.message;
 }
 
 }  // namespace vantrel::expr

@@ -24,36 +24,36 @@ bool IsHelpKeyword(std::string_view normalised) {
 
 }  // namespace
 
-ME_TYPE eval_math_expression_xyzt(const char* text, ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,
-                                  int& error_code, int diagnostics) {
+ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYPE x, ME_TYPE y,
+                                  ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_math_expression_xyzt";
-  error_code = 0;
+  error_code = kNoError;
   if (!text) text = "";
   // Normalised before the length test (help may hide among many spaces), so
   // the buffer grows to fit; it keeps its capacity between calls.
-  static std::string normalised;
+  std::string& normalised = context.normalised;
   normalised.resize(std::strlen(text) + 1);
   const int length = normalize_math_expression(text, normalised.data());
   const char* const span = normalised.data();
   if (IsHelpKeyword({span, static_cast<std::size_t>(length)})) {
-    print_math_expression_help(math_help_stream(), 0);
+    print_math_expression_help(context.help, 0);
     return 0;
   }
-  error_code = check_math_expression_for_correctness(text, diagnostics);
-  if (error_code != 0) {
-    report_math_expression_error(kName, text, "", 0, error_code, diagnostics);
+  error_code = check_math_expression_for_correctness(context, text, diagnostics);
+  if (error_code != kNoError) {
+    report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
     return error_code;
   }
   const ME_TYPE value =
-      eval_correct_math_expression_xyzt(span, length, x, y, z, t, error_code, diagnostics);
-  if (error_code != 0) {
-    report_math_expression_error(kName, text, "", 0, error_code, diagnostics);
+      eval_correct_math_expression_xyzt(context, span, length, x, y, z, t, error_code, diagnostics);
+  if (error_code != kNoError) {
+    report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
     return error_code;
   }
-  test_for_MX_math_expression_result_correction(value, span, error_code, diagnostics);
-  if (error_code != 0) {
-    report_math_expression_error(kName, text, "result is not correct due to error", 0, error_code,
-                                 diagnostics);
+  test_for_MX_math_expression_result_correction(context, value, span, error_code, diagnostics);
+  if (error_code != kNoError) {
+    report_math_expression_error(context, kName, text, "result is not correct due to error", 0,
+                                 error_code, diagnostics);
   }
   return value;
 }
@@ -65,13 +65,15 @@ bool is_math_expression_help_request(const char* text) {
   return IsHelpKeyword({normalised.data(), static_cast<std::size_t>(length)});
 }
 
-ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y,
-                                          ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
+ME_TYPE eval_correct_math_expression_xyzt(MathContext& context, const char* span, int length,
+                                          ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,
+                                          int& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_correct_math_expression_xyzt";
-  error_code = 0;
+  error_code = kNoError;
   if (length <= 0) {
-    error_code = 4;
-    print_math_expression_error(kName, {}, "empty expression!", 0, error_code, diagnostics);
+    error_code = kEmptyExpression;
+    print_math_expression_error(context, kName, {}, "empty expression!", 0, error_code,
+                                diagnostics);
     return 0;
   }
   ME_TYPE result = 0;
@@ -79,12 +81,12 @@ ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE 
   int f = 0;
   const char first = span[0];
   if (first == '*' || first == '/' || first == '^') {
-    error_code = 17;
+    error_code = kOperatorFirst;
     if (diagnostics) {
       print_math_expression_error(
-          kName, span_text(span, length),
-          format_math_message("wrong operator '%c' stands in start in expression", first), 0,
-          error_code, diagnostics);
+          context, kName, span_text(span, length),
+          format_math_message(context, "wrong operator '%c' stands in start in expression", first),
+          0, error_code, diagnostics);
     }
   } else if (first == '+' || first == '-') {
     previous = first;
@@ -92,17 +94,17 @@ ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE 
   }
   while (f < length) {
     int compound = 0;
-    const int n = find_first_free_operator_pos(span + f, length - f, previous, compound, error_code,
-                                               diagnostics);
+    const int n = find_first_free_operator_pos(context, span + f, length - f, previous, compound,
+                                               error_code, diagnostics);
     if (n == 0) {
-      error_code = 16;
-      print_math_expression_error(kName, span_text(span, length), "two operators follow", f,
-                                  error_code, diagnostics);
+      error_code = kTwoOperatorsFollow;
+      print_math_expression_error(context, kName, span_text(span, length), "two operators follow",
+                                  f, error_code, diagnostics);
     }
-    const ME_TYPE value =
-        compound
-            ? eval_correct_math_expression_xyzt(span + f, n, x, y, z, t, error_code, diagnostics)
-            : eval_math_operand_xyzt(span + f, n, x, y, z, t, error_code, diagnostics);
+    const ME_TYPE value = compound ? eval_correct_math_expression_xyzt(
+                                         context, span + f, n, x, y, z, t, error_code, diagnostics)
+                                   : eval_math_operand_xyzt(context, span + f, n, x, y, z, t,
+                                                            error_code, diagnostics);
     switch (previous) {
       case '+':
         result = value + result;
@@ -115,9 +117,9 @@ ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE 
         break;
       case '/':
         if (value == 0) {
-          error_code = 18;
-          print_math_expression_error(kName, span_text(span, length), "divide by 0!", f, error_code,
-                                      diagnostics);
+          error_code = kDivideByZero;
+          print_math_expression_error(context, kName, span_text(span, length), "divide by 0!", f,
+                                      error_code, diagnostics);
         }
         result = result / value;
         break;
@@ -135,17 +137,18 @@ ME_TYPE eval_correct_math_expression_xyzt(const char* span, int length, ME_TYPE 
   return result;
 }
 
-int find_first_free_operator_pos(const char* span, int length, char previous_operator,
-                                 int& compound, int& error_code, int diagnostics) {
+int find_first_free_operator_pos(MathContext& context, const char* span, int length,
+                                 char previous_operator, int& compound, int& error_code,
+                                 int diagnostics) {
   static constexpr const char* kName = "find_first_free_operator_pos";
-  error_code = 0;
+  error_code = kNoError;
   compound = 0;
   const char p = previous_operator;
   for (int i = 0; i < length; ++i) {
     const char c = span[i];
     if (i == length - 1 && IsOperator(c)) {
-      error_code = 15;
-      print_math_expression_error(kName, span_text(span, length),
+      error_code = kOperatorLast;
+      print_math_expression_error(context, kName, span_text(span, length),
                                   "operator can not be the last in expression", 0, error_code,
                                   diagnostics);
     }
@@ -153,23 +156,25 @@ int find_first_free_operator_pos(const char* span, int length, char previous_ope
       case '(': {
         int open = 0;
         int close = 0;
-        if (positions_of_brackets(span + i, length - i, open, close, error_code, diagnostics)) {
-          report_alone_right_bracket(kName, span_text(span, length), i, error_code, diagnostics);
+        if (positions_of_brackets(context, span + i, length - i, open, close, error_code,
+                                  diagnostics)) {
+          report_alone_right_bracket(context, kName, span_text(span, length), i, error_code,
+                                     diagnostics);
         }
         i += close;
         if (i >= length) {
-          error_code = 25;
-          print_math_expression_error(kName, span_text(span + length, 0), "", 0, error_code,
-                                      diagnostics);
+          error_code = kBracketOutOfExpression;
+          print_math_expression_error(context, kName, span_text(span + length, 0), "", 0,
+                                      error_code, diagnostics);
         }
         break;
       }
       case ')':
-        error_code = 20;
+        error_code = kRightBracketError;
         if (diagnostics) {
-          print_math_expression_error(kName, span_text(span, length),
-                                      format_math_message("found alone '%c'!", ')'), i, error_code,
-                                      diagnostics);
+          print_math_expression_error(context, kName, span_text(span, length),
+                                      format_math_message(context, "found alone '%c'!", ')'), i,
+                                      error_code, diagnostics);
         }
         break;
       case '*':
@@ -200,38 +205,37 @@ int find_first_free_operator_pos(const char* span, int length, char previous_ope
   return length;
 }
 
-ME_TYPE eval_math_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y, ME_TYPE z,
-                               ME_TYPE t, int& error_code, int diagnostics) {
+ME_TYPE eval_math_operand_xyzt(MathContext& context, const char* span, int length, ME_TYPE x,
+                               ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_math_operand_xyzt";
-  error_code = 0;
+  error_code = kNoError;
   int open = 0;
   int close = 0;
-  if (positions_of_brackets(span, length, open, close, error_code, diagnostics)) {
-    error_code = 20;
+  if (positions_of_brackets(context, span, length, open, close, error_code, diagnostics)) {
+    error_code = kRightBracketError;
     if (diagnostics) {
-      print_math_expression_error(kName, span_text(span, length),
-                                  format_math_message("found alone '%c'!", ')'), 0, error_code,
-                                  diagnostics);
+      print_math_expression_error(context, kName, span_text(span, length),
+                                  format_math_message(context, "found alone '%c'!", ')'), 0,
+                                  error_code, diagnostics);
     }
   }
   if (open == 0 && close == 0) {
-    return eval_simple_operand_xyzt(span, length, x, y, z, t, error_code, diagnostics);
+    return eval_simple_operand_xyzt(context, span, length, x, y, z, t, error_code, diagnostics);
   }
   if (close != length - 1) {
-    error_code = 23;
+    error_code = kRightBracketNotLast;
     if (diagnostics) {
-      static char message[MX_MATH_EXPRESSION_LENGTH];
-      math_expression_error_message(message, error_code);
-      print_math_expression_error(kName, span_text(span, length), message, 0, error_code,
+      print_math_expression_error(context, kName, span_text(span, length),
+                                  math_code_message(context, error_code), 0, error_code,
                                   diagnostics);
     }
-    error_code = 5;
-    print_math_expression_error(kName, span_text(span, length), "wrong expression!", 0, error_code,
-                                diagnostics);
+    error_code = kWrongExpression;
+    print_math_expression_error(context, kName, span_text(span, length), "wrong expression!", 0,
+                                error_code, diagnostics);
     return 0;
   }
   if (open == 0) {
-    return eval_correct_math_expression_xyzt(span + 1, close - 1, x, y, z, t, error_code,
+    return eval_correct_math_expression_xyzt(context, span + 1, close - 1, x, y, z, t, error_code,
                                              diagnostics);
   }
   // A function call: the name and the argument text stay spans of the
@@ -247,25 +251,26 @@ ME_TYPE eval_math_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE 
       if (arguments[j] == '(') {
         int inner_open = 0;
         int inner_close = 0;
-        if (positions_of_brackets(arguments + j, arguments_length - j, inner_open, inner_close,
-                                  error_code, diagnostics)) {
-          report_alone_right_bracket(kName, span_text(arguments, arguments_length), j, error_code,
-                                     diagnostics);
+        if (positions_of_brackets(context, arguments + j, arguments_length - j, inner_open,
+                                  inner_close, error_code, diagnostics)) {
+          report_alone_right_bracket(context, kName, span_text(arguments, arguments_length), j,
+                                     error_code, diagnostics);
         }
         j += inner_close;
       } else if (arguments[j] == ',') {
         if (count == 3) {
-          error_code = 6;
+          error_code = kTooManyArguments;
           const char* message = "";
           if (diagnostics) {
             message = format_math_message(
+                context,
                 "too much arguments (=%d) in function %.*s(%.*s), while maximum number of "
                 "arguments is %d!",
                 count + 1, static_cast<int>(name.size()), name.data(), arguments_length, arguments,
                 3);
           }
-          report_math_expression_error(kName, span_text(span, length), message, 0, error_code,
-                                       diagnostics);
+          report_math_expression_error(context, kName, span_text(span, length), message, 0,
+                                       error_code, diagnostics);
           return 0;
         }
         commas[count - 1] = j;
@@ -277,31 +282,32 @@ ME_TYPE eval_math_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE 
       arguments, static_cast<std::size_t>(arguments_length > 0 ? arguments_length : 0));
   switch (count) {
     case 0:
-      return eval_no_argument_function(name, x, y, z, t, error_code, diagnostics);
+      return eval_no_argument_function(context, name, x, y, z, t, error_code, diagnostics);
     case 1:
-      return eval_one_argument_function_xyzt(name, argument_text, x, y, z, t, error_code,
+      return eval_one_argument_function_xyzt(context, name, argument_text, x, y, z, t, error_code,
                                              diagnostics);
     case 2:
-      return eval_two_arguments_function_xyzt(name, argument_text, commas[0], x, y, z, t,
+      return eval_two_arguments_function_xyzt(context, name, argument_text, commas[0], x, y, z, t,
                                               error_code, diagnostics);
     default:
-      return eval_three_arguments_function_xyzt(name, argument_text, commas[0], commas[1], x, y, z,
-                                                t, error_code, diagnostics);
+      return eval_three_arguments_function_xyzt(context, name, argument_text, commas[0], commas[1],
+                                                x, y, z, t, error_code, diagnostics);
   }
 }
 
-int test_for_MX_math_expression_result_correction(ME_TYPE value, const char* text, int& error_code,
+int test_for_MX_math_expression_result_correction(MathContext& context, ME_TYPE value,
+                                                  const char* text, int& error_code,
                                                   int diagnostics) {
   static constexpr const char* kName = "test_for_MX_math_expression_result_correction";
-  error_code = 0;
+  error_code = kNoError;
   if (std::isnan(value)) {
-    error_code = 12;
-    print_math_expression_error(kName, text, "result is NAN", 0, error_code, diagnostics);
+    error_code = kResultIsNan;
+    print_math_expression_error(context, kName, text, "result is NAN", 0, error_code, diagnostics);
     return 1;
   }
   if (!std::isfinite(value)) {
-    error_code = 13;
-    print_math_expression_error(kName, text, "result is INF", 0, error_code, diagnostics);
+    error_code = kResultIsInf;
+    print_math_expression_error(context, kName, text, "result is INF", 0, error_code, diagnostics);
     return 1;
   }
   return 0;

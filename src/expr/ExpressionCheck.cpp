@@ -47,7 +47,7 @@ int normalize_math_expression(const char* text, char* output) {
   return n;
 }
 
-int check_math_expression_for_correctness(const char* text, int diagnostics) {
+int check_math_expression_for_correctness(MathContext& context, const char* text, int diagnostics) {
   static constexpr const char* kName = "check_math_expression_for_correctness";
   const int n = LengthOf(text);
   if (n >= MX_MATH_EXPRESSION_LENGTH) {
@@ -55,31 +55,32 @@ int check_math_expression_for_correctness(const char* text, int diagnostics) {
       // The longest text allowed is one short of the buffer: at 1024 both
       // numbers would read 1024, as if the limit were not passed.
       print_math_expression_error(
-          kName, text,
+          context, kName, text,
           format_math_message(
+              context,
               "length of expression = %zu is more than allowed MX_MATH_EXPRESSION_LENGTH - 1 = %d",
               std::strlen(text), MX_MATH_EXPRESSION_LENGTH - 1),
-          n, 3, diagnostics);
+          n, kTooLongExpression, diagnostics);
     }
-    return 3;
+    return kTooLongExpression;
   }
-  const int depth = check_for_brackets_correctness_in_math_expression(text);
-  if (depth < 0) return 21;
-  if (depth > 0) return 22;
+  const int depth = check_for_brackets_correctness_in_math_expression(context, text);
+  if (depth < 0) return kTooManyRightBrackets;
+  if (depth > 0) return kTooManyLeftBrackets;
   for (int i = 0; i < n; ++i) {
     if (!IsAllowedSymbol(static_cast<unsigned char>(text[i]))) {
       if (diagnostics) {
-        print_math_expression_error(kName, text,
-                                    format_math_message("not allowed symbol '%c'", text[i]), i, 2,
-                                    diagnostics);
+        print_math_expression_error(
+            context, kName, text, format_math_message(context, "not allowed symbol '%c'", text[i]),
+            i, kWrongSymbol, diagnostics);
       }
-      return 2;
+      return kWrongSymbol;
     }
   }
-  return 0;
+  return kNoError;
 }
 
-int check_for_brackets_correctness_in_math_expression(const char* text) {
+int check_for_brackets_correctness_in_math_expression(MathContext& context, const char* text) {
   static constexpr const char* kName = "check_for_brackets_correctness_in_math_expression";
   int depth = 0;
   for (int i = 0; text[i]; ++i) {
@@ -87,29 +88,29 @@ int check_for_brackets_correctness_in_math_expression(const char* text) {
       ++depth;
     } else if (text[i] == ')') {
       if (--depth < 0) {
-        write_math_diagnostic(FormatText("%s(): ERROR in position %d of math expression:\n'%s'\n",
-                                         kName, i + 1, text));
+        context.diagnostics.Write(FormatText(
+            "%s(): ERROR in position %d of math expression:\n'%s'\n", kName, i + 1, text));
         return depth;
       }
     }
   }
   if (depth != 0) {
-    write_math_diagnostic(FormatText("%s(): ERROR in math expression:\n'%s'\n", kName, text));
+    context.diagnostics.Write(FormatText("%s(): ERROR in math expression:\n'%s'\n", kName, text));
   }
   return depth;
 }
 
-int positions_of_brackets(const char* span, int length, int& first_open, int& matching_close,
-                          int& error_code, int diagnostics) {
+int positions_of_brackets(MathContext& context, const char* span, int length, int& first_open,
+                          int& matching_close, int& error_code, int diagnostics) {
   static constexpr const char* kName = "positions_of_brackets";
-  error_code = 0;
+  error_code = kNoError;
   first_open = 0;
   matching_close = 0;
   if (length >= MX_MATH_EXPRESSION_LENGTH) {
-    error_code = 3;
-    print_math_expression_error(kName, span_text(span, length), "too long expression!", 0,
+    error_code = kTooLongExpression;
+    print_math_expression_error(context, kName, span_text(span, length), "too long expression!", 0,
                                 error_code, diagnostics);
-    return 3;
+    return kTooLongExpression;
   }
   int opened = 0;
   int depth = 0;
@@ -120,10 +121,10 @@ int positions_of_brackets(const char* span, int length, int& first_open, int& ma
       ++depth;
     } else if (c == ')') {
       if (--depth < 0) {
-        error_code = 20;
+        error_code = kRightBracketError;
         if (diagnostics) {
-          print_math_expression_error(kName, span_text(span, length),
-                                      format_math_message("found alone '%c'!", ')'), i + 1,
+          print_math_expression_error(context, kName, span_text(span, length),
+                                      format_math_message(context, "found alone '%c'!", ')'), i + 1,
                                       error_code, diagnostics);
         }
         return depth;
@@ -135,11 +136,11 @@ int positions_of_brackets(const char* span, int length, int& first_open, int& ma
     }
   }
   if (depth != 0) {
-    error_code = 19;
+    error_code = kLeftBracketError;
     if (diagnostics) {
-      print_math_expression_error(kName, span_text(span, length),
-                                  format_math_message("found alone '%c'!", '('), length, error_code,
-                                  diagnostics);
+      print_math_expression_error(context, kName, span_text(span, length),
+                                  format_math_message(context, "found alone '%c'!", '('), length,
+                                  error_code, diagnostics);
     }
   }
   return depth;

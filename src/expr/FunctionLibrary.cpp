@@ -185,22 +185,18 @@ const Op* Find(const Entry<Op> (&table)[N], std::string_view name) {
 
 // Stores a code and reports it with its table message under the routine's
 // name, showing the function name.
-void Fail(const char* routine, std::string_view name, int code, const char* message,
-          int& error_code, int diagnostics) {
+void Fail(MathContext& context, const char* routine, std::string_view name, int code,
+          const char* message, int& error_code, int diagnostics) {
   error_code = code;
   if (!diagnostics) return;
-  static char table_message[MX_MATH_EXPRESSION_LENGTH];
-  if (!message) {
-    math_expression_error_message(table_message, code);
-    message = table_message;
-  }
-  report_math_expression_error(routine, name, message, 0, error_code, diagnostics);
+  if (!message) message = math_code_message(context, code);
+  report_math_expression_error(context, routine, name, message, 0, error_code, diagnostics);
 }
 
-ME_TYPE Evaluate(std::string_view part, ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
-                 int diagnostics) {
-  return eval_correct_math_expression_xyzt(part.data(), static_cast<int>(part.size()), x, y, z, t,
-                                           error_code, diagnostics);
+ME_TYPE Evaluate(MathContext& context, std::string_view part, ME_TYPE x, ME_TYPE y, ME_TYPE z,
+                 ME_TYPE t, int& error_code, int diagnostics) {
+  return eval_correct_math_expression_xyzt(context, part.data(), static_cast<int>(part.size()), x,
+                                           y, z, t, error_code, diagnostics);
 }
 
 // The arguments between two offsets (exclusive), clamped to the text.
@@ -231,45 +227,46 @@ ME_TYPE RoundHalfAway(ME_TYPE a) {
 
 }  // namespace
 
-ME_TYPE eval_no_argument_function(std::string_view name, ME_TYPE, ME_TYPE, ME_TYPE, ME_TYPE,
-                                  int& error_code, int diagnostics) {
-  error_code = 0;
+ME_TYPE eval_no_argument_function(MathContext& context, std::string_view name, ME_TYPE, ME_TYPE,
+                                  ME_TYPE, ME_TYPE, int& error_code, int diagnostics) {
+  error_code = kNoError;
   if (name == "pi") return kPi;
   if (name == "e") return kE;
-  if (name == "rand") return next_math_random() * kInverse32767;
-  Fail("eval_no_argument_function", name, 9, "unknown function!", error_code, diagnostics);
+  if (name == "rand") return next_math_random(context) * kInverse32767;
+  Fail(context, "eval_no_argument_function", name, kUnknownZeroArgumentFunction,
+       "unknown function!", error_code, diagnostics);
   return 0;
 }
 
-ME_TYPE eval_one_argument_function_xyzt(std::string_view name, std::string_view arguments,
-                                        ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
-                                        int diagnostics) {
+ME_TYPE eval_one_argument_function_xyzt(MathContext& context, std::string_view name,
+                                        std::string_view arguments, ME_TYPE x, ME_TYPE y, ME_TYPE z,
+                                        ME_TYPE t, int& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_one_argument_function_xyzt";
-  error_code = 0;
-  const ME_TYPE a = Evaluate(arguments, x, y, z, t, error_code, diagnostics);
+  error_code = kNoError;
+  const ME_TYPE a = Evaluate(context, arguments, x, y, z, t, error_code, diagnostics);
   const One* op = Find(kOneArgument, name);
   if (!op) {
-    Fail(kName, name, 10, nullptr, error_code, diagnostics);
+    Fail(context, kName, name, kUnknownOneArgumentFunction, nullptr, error_code, diagnostics);
     return 0;
   }
   // A domain test that holds is reported; the value is computed regardless.
   auto test = [&](bool failed, int code) {
-    if (failed) Fail(kName, name, code, nullptr, error_code, diagnostics);
+    if (failed) Fail(context, kName, name, code, nullptr, error_code, diagnostics);
   };
   switch (*op) {
     case One::kSqrt:
-      test(a < 0, 30);
+      test(a < 0, kSqrtOfNegative);
       return std::sqrt(a);
     case One::kExp:
       return std::exp(a);
     case One::kLn:
-      test(a <= 0, 31);
+      test(a <= 0, kLnOfNonPositive);
       return std::log(a);
     case One::kLog10:
-      test(a <= 0, 32);
+      test(a <= 0, kLog10OfNonPositive);
       return std::log10(a);
     case One::kLog2:
-      test(a <= 0, 33);
+      test(a <= 0, kLog2OfNonPositive);
       return std::log10(a) / std::log10(2.0);
     case One::kAbs:
       return std::fabs(a);
@@ -308,13 +305,13 @@ ME_TYPE eval_one_argument_function_xyzt(std::string_view name, std::string_view 
     case One::kTan:
       return std::tan(a);
     case One::kCot:
-      test(std::tan(a) == 0, 34);
+      test(std::tan(a) == 0, kCotWhereTanIsZero);
       return 1 / std::tan(a);
     case One::kSec:
-      test(std::cos(a) == 0, 35);
+      test(std::cos(a) == 0, kSecWhereCosIsZero);
       return 1 / std::cos(a);
     case One::kCsc:
-      test(std::sin(a) == 0, 36);
+      test(std::sin(a) == 0, kCscWhereSinIsZero);
       return 1 / std::sin(a);
     case One::kAcos:
       return std::acos(a);
@@ -325,10 +322,10 @@ ME_TYPE eval_one_argument_function_xyzt(std::string_view name, std::string_view 
     case One::kAcot:
       return kHalfPi - std::atan(a);
     case One::kAsec:
-      test(a == 0, 37);
+      test(a == 0, kAsecOfZero);
       return std::acos(1 / a);
     case One::kAcsc:
-      test(a == 0, 38);
+      test(a == 0, kAcscOfZero);
       return std::asin(1 / a);
     case One::kSinh:
       return std::sinh(a);
@@ -337,41 +334,41 @@ ME_TYPE eval_one_argument_function_xyzt(std::string_view name, std::string_view 
     case One::kTanh:
       return std::tanh(a);
     case One::kCoth:
-      test(std::tanh(a) == 0, 39);
+      test(std::tanh(a) == 0, kCothWhereTanhIsZero);
       return 1 / std::tanh(a);
     case One::kSech:
-      test(std::cosh(a) == 0, 40);
+      test(std::cosh(a) == 0, kSechWhereCoshIsZero);
       return 1 / std::cosh(a);
     case One::kCsch:
-      test(std::sinh(a) == 0, 41);
+      test(std::sinh(a) == 0, kCschWhereSinhIsZero);
       return 1 / std::sinh(a);
     case One::kAsinh: {
       const ME_TYPE s = a + std::sqrt(a * a + 1);
-      test(s <= 0, 42);
+      test(s <= 0, kAsinhOfNonPositiveSum);
       return std::log(s);
     }
     case One::kAcosh: {
-      test(a * a - 1 < 0, 43);
+      test(a * a - 1 < 0, kAcoshOfNegativeSquare);
       const ME_TYPE s = a + std::sqrt(a * a - 1);
-      test(s <= 0, 44);
+      test(s <= 0, kAcoshOfNonPositiveSum);
       return std::log(s);
     }
     case One::kAtanh: {
-      test(1 - a == 0, 45);
+      test(1 - a == 0, kAtanhOfOne);
       const ME_TYPE q = (1 + a) / (1 - a);
-      test(q <= 0, 46);
+      test(q <= 0, kAtanhOfNonPositiveRatio);
       return std::log(q) / 2;
     }
     case One::kAcoth:
-      test(a == 0, 47);
+      test(a == 0, kAcothOfZero);
       return std::log((a + 1) / (a - 1)) / 2;
     case One::kAsech: {
-      test(a == 0, 48);
+      test(a == 0, kAsechOfZero);
       const ME_TYPE r = 1 / a;
       return std::log(r + std::sqrt(r * r - 1));
     }
     case One::kAcsch: {
-      test(a == 0, 49);
+      test(a == 0, kAcschOfZero);
       const ME_TYPE r = 1 / a;
       return std::log(r + std::sqrt(r * r + 1));
     }
@@ -379,24 +376,27 @@ ME_TYPE eval_one_argument_function_xyzt(std::string_view name, std::string_view 
   return 0;
 }
 
-ME_TYPE eval_two_arguments_function_xyzt(std::string_view name, std::string_view arguments,
-                                         int comma, ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,
-                                         int& error_code, int diagnostics) {
+ME_TYPE eval_two_arguments_function_xyzt(MathContext& context, std::string_view name,
+                                         std::string_view arguments, int comma, ME_TYPE x,
+                                         ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
+                                         int diagnostics) {
   static constexpr const char* kName = "eval_two_arguments_function_xyzt";
-  error_code = 0;
+  error_code = kNoError;
   const int end = static_cast<int>(arguments.size());
-  const ME_TYPE a = Evaluate(Part(arguments, 0, comma), x, y, z, t, error_code, diagnostics);
-  const ME_TYPE b = Evaluate(Part(arguments, comma + 1, end), x, y, z, t, error_code, diagnostics);
+  const ME_TYPE a =
+      Evaluate(context, Part(arguments, 0, comma), x, y, z, t, error_code, diagnostics);
+  const ME_TYPE b =
+      Evaluate(context, Part(arguments, comma + 1, end), x, y, z, t, error_code, diagnostics);
   const Two* op = Find(kTwoArguments, name);
   if (!op) {
-    Fail(kName, name, 11, nullptr, error_code, diagnostics);
+    Fail(context, kName, name, kUnknownTwoArgumentsFunction, nullptr, error_code, diagnostics);
     return 0;
   }
   switch (*op) {
     case Two::kRand:
-      return a + (b - a) * next_math_random() * kInverse32767;
+      return a + (b - a) * next_math_random(context) * kInverse32767;
     case Two::kRandCloseOpen:
-      return a + (b - a) * next_math_random() * kInverse32768;
+      return a + (b - a) * next_math_random(context) * kInverse32768;
     case Two::kMin:
       return a < b ? a : b;
     case Two::kMax:
@@ -410,27 +410,32 @@ ME_TYPE eval_two_arguments_function_xyzt(std::string_view name, std::string_view
     case Two::kPow:
       return std::pow(a, b);
     case Two::kAtan2:
-      if (b == 0) Fail(kName, name, 50, nullptr, error_code, diagnostics);
+      if (b == 0)
+        Fail(context, kName, name, kAtan2WithZeroDivisor, nullptr, error_code, diagnostics);
       return std::atan2(a, b);
     case Two::kAtan2p:
-      if (b == 0) Fail(kName, name, 51, nullptr, error_code, diagnostics);
+      if (b == 0)
+        Fail(context, kName, name, kAtan2pWithZeroDivisor, nullptr, error_code, diagnostics);
       return a < 0 ? std::atan2(a, b) + kTwoPi : std::atan2(a, b);
   }
   return 0;
 }
 
-ME_TYPE eval_three_arguments_function_xyzt(std::string_view name, std::string_view arguments,
-                                           int first_comma, int second_comma, ME_TYPE x, ME_TYPE y,
-                                           ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
-  error_code = 0;
+ME_TYPE eval_three_arguments_function_xyzt(MathContext& context, std::string_view name,
+                                           std::string_view arguments, int first_comma,
+                                           int second_comma, ME_TYPE x, ME_TYPE y, ME_TYPE z,
+                                           ME_TYPE t, int& error_code, int diagnostics) {
+  error_code = kNoError;
   const int end = static_cast<int>(arguments.size());
-  const ME_TYPE a = Evaluate(Part(arguments, 0, first_comma), x, y, z, t, error_code, diagnostics);
-  const ME_TYPE a1 =
-      Evaluate(Part(arguments, first_comma + 1, second_comma), x, y, z, t, error_code, diagnostics);
-  const ME_TYPE a2 =
-      Evaluate(Part(arguments, second_comma + 1, end), x, y, z, t, error_code, diagnostics);
+  const ME_TYPE a =
+      Evaluate(context, Part(arguments, 0, first_comma), x, y, z, t, error_code, diagnostics);
+  const ME_TYPE a1 = Evaluate(context, Part(arguments, first_comma + 1, second_comma), x, y, z, t,
+                              error_code, diagnostics);
+  const ME_TYPE a2 = Evaluate(context, Part(arguments, second_comma + 1, end), x, y, z, t,
+                              error_code, diagnostics);
   if (name != "impuls") {
-    Fail("eval_three_arguments_function_xyzt", name, 11, nullptr, error_code, diagnostics);
+    Fail(context, "eval_three_arguments_function_xyzt", name, kUnknownTwoArgumentsFunction, nullptr,
+         error_code, diagnostics);
     return 0;
   }
   const ME_TYPE low = a1 < a2 ? a1 : a2;

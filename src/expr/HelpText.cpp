@@ -1,6 +1,7 @@
 #include "expr/HelpText.h"
 
-#include <cstring>
+#include <cstdio>
+#include <string>
 
 namespace vantrel::expr {
 namespace {
@@ -134,9 +135,8 @@ constexpr const char* kHelp[] = {
     "-----------------------------------------------------------------------",
 };
 
-void Pause(std::FILE* out) {
-  std::fputs("Press Enter to continue . . .", out);
-  std::fflush(out);
+void Pause(const MathSink& out) {
+  out.Write("Press Enter to continue . . .");
   int c = 0;
   while ((c = std::getchar()) != EOF && c != '\n') {
   }
@@ -144,15 +144,20 @@ void Pause(std::FILE* out) {
 
 }  // namespace
 
-void print_math_expression_help(std::FILE* out, int lines_per_page) {
-  if (!out) return;
+void print_math_expression_help(const MathSink& out, int lines_per_page) {
+  if (out.Discards()) return;
+  std::string page;
   int written = 0;
   for (const char* line : kHelp) {
-    std::fputs(line, out);
-    std::fputc('\n', out);
-    if (lines_per_page > 0 && ++written % lines_per_page == 0) Pause(out);
+    page += line;
+    page += '\n';
+    if (lines_per_page > 0 && ++written % lines_per_page == 0) {
+      out.Write(page);
+      page.clear();
+      Pause(out);
+    }
   }
-  std::fflush(out);
+  out.Write(page);
 }
 
 }  // namespace vantrel::expr

@@ -1,13 +1,14 @@
 // The help text that the help keywords ask for.
 #pragma once
 
-#include <cstdio>
+#include "expr/MathContext.h"
 
 namespace vantrel::expr {
 
-// Writes the help text to `out` (nothing when it is null). A positive
+// Writes the help text to `out`, a page at a time. A positive
 // `lines_per_page` pauses after every that many lines until a line is read
-// from standard input; the evaluator passes 0.
-void print_math_expression_help(std::FILE* out, int lines_per_page);
+// from standard input; the evaluator passes 0, which makes the whole text one
+// page.
+void print_math_expression_help(const MathSink& out, int lines_per_page);
 
 }  // namespace vantrel::expr

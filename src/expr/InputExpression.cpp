@@ -4,11 +4,14 @@
 
 namespace vantrel::expr {
 
-ME_TYPE evaluate_input_expression(const char* text) { return evaluate_input_value(text, 1).value; }
+ME_TYPE evaluate_input_expression(MathContext& context, const char* text) {
+  return evaluate_input_value(context, text, 1).value;
+}
 
-InputValue evaluate_input_value(const char* text, int diagnostics) {
+InputValue evaluate_input_value(MathContext& context, const char* text, int diagnostics) {
   int error_code = 0;
-  const ME_TYPE value = eval_math_expression_xyzt(text, 0, 0, 0, 0, error_code, diagnostics);
+  const ME_TYPE value =
+      eval_math_expression_xyzt(context, text, 0, 0, 0, 0, error_code, diagnostics);
   return {value, error_code};
 }
 

@@ -43,18 +43,19 @@ bool SameIgnoringCase(const char* span, std::string_view lower_name) {
   return true;
 }
 
-void Report(const char* span, int length, const char* format, char c, int position, int code,
-            int diagnostics) {
+void Report(MathContext& context, const char* span, int length, const char* format, char c,
+            int position, int code, int diagnostics) {
   if (!diagnostics) return;
-  print_math_expression_error(kName, span_text(span, length), format_math_message(format, c),
-                              position, code, diagnostics);
+  print_math_expression_error(context, kName, span_text(span, length),
+                              format_math_message(context, format, c), position, code, diagnostics);
 }
 
 }  // namespace
 
-ME_TYPE eval_simple_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYPE y, ME_TYPE z,
-                                 ME_TYPE t, int& error_code, int diagnostics) {
-  error_code = 0;
+ME_TYPE eval_simple_operand_xyzt(MathContext& context, const char* span, int length, ME_TYPE x,
+                                 ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
+                                 int diagnostics) {
+  error_code = kNoError;
   if (length == 1) {
     switch (Lower(span[0])) {
       case 'x':
@@ -69,14 +70,15 @@ ME_TYPE eval_simple_operand_xyzt(const char* span, int length, ME_TYPE x, ME_TYP
         break;
     }
   }
-  return evaluate_number(span, length, error_code, diagnostics);
+  return evaluate_number(context, span, length, error_code, diagnostics);
 }
 
-ME_TYPE evaluate_number(const char* span, int length, int& error_code, int diagnostics) {
-  error_code = 0;
+ME_TYPE evaluate_number(MathContext& context, const char* span, int length, int& error_code,
+                        int diagnostics) {
+  error_code = kNoError;
   if (length <= 0) {
-    error_code = 7;
-    print_math_expression_error(kName, {}, "Empty variable!", 0, error_code, diagnostics);
+    error_code = kEmptyVariable;
+    print_math_expression_error(context, kName, {}, "Empty variable!", 0, error_code, diagnostics);
     return 0;
   }
   // A leading sign applies to the rest, which is read by the same rules; a
@@ -91,8 +93,8 @@ ME_TYPE evaluate_number(const char* span, int length, int& error_code, int diagn
     if (length == 1) {
       if (IsDigit(span[0])) return span[0] - '0';
       if (Lower(span[0]) == 'e') return kE;
-      error_code = 2;
-      Report(span, length, "wrong symbol '%c'!", span[0], 0, error_code, diagnostics);
+      error_code = kWrongSymbol;
+      Report(context, span, length, "wrong symbol '%c'!", span[0], 0, error_code, diagnostics);
       return error_code;
     }
     for (const Constant& constant : kConstants) {
@@ -107,35 +109,36 @@ ME_TYPE evaluate_number(const char* span, int length, int& error_code, int diagn
       if (IsDigit(c)) continue;
       if (c == '.') {
         if (point) {
-          error_code = 27;
-          Report(span, length, "Too much points in the number: wrong symbol '%c'!", c, i,
+          error_code = kTooManyPoints;
+          Report(context, span, length, "Too much points in the number: wrong symbol '%c'!", c, i,
                  error_code, diagnostics);
         }
         point = true;
       } else if (c == 'e') {
         if (exponent) {
-          error_code = 26;
-          Report(span, length, "Too much 'e' in the number: wrong symbol '%c'!", c, i, error_code,
-                 diagnostics);
+          error_code = kTooManyExponents;
+          Report(context, span, length, "Too much 'e' in the number: wrong symbol '%c'!", c, i,
+                 error_code, diagnostics);
         }
         exponent = true;
       } else if (c == '+' || c == '-') {
         if (!exponent) {
-          error_code = 28;
-          Report(span, length, "Signs before 'e' in the number: wrong symbol '%c'!", c, i,
+          error_code = kSignBeforeExponent;
+          Report(context, span, length, "Signs before 'e' in the number: wrong symbol '%c'!", c, i,
                  error_code, diagnostics);
           return 0;
         }
         if (sign) {
-          error_code = 29;
-          Report(span, length, "Too much signs in the number: wrong symbol '%c'!", c, i, error_code,
-                 diagnostics);
+          error_code = kTooManySigns;
+          Report(context, span, length, "Too much signs in the number: wrong symbol '%c'!", c, i,
+                 error_code, diagnostics);
           return 0;
         }
         sign = true;
       } else {
-        error_code = 2;
-        Report(span, length, "wrong symbol '%c' in the number!", c, i, error_code, diagnostics);
+        error_code = kWrongSymbol;
+        Report(context, span, length, "wrong symbol '%c' in the number!", c, i, error_code,
+               diagnostics);
       }
     }
     // Never past the span: the conversion reads only the decimal prefix.

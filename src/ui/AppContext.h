@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 
+#include "expr/MathContext.h"
 #include "platform/Profile.h"
 #include "settings/Preferences.h"
 #include "ui/kit/DialogTemplateRegistry.h"
@@ -28,6 +29,8 @@ struct AppContext {
   // Made from the dialog font when the main dialog is run.
   QFont menuFont;
   Preferences preferences;
+  // Where the window evaluates what is typed: one random state for the run.
+  expr::MathContext math;
   // The main window's catalogue, once it has initialised.
   CUnitCatalogue* catalogue = nullptr;
   // The page a click on the logo opens: a web address or a document's path.

@@ -247,7 +247,7 @@ void CConverterDlg::ComputeResult() {
   outputText_.clear();
   if (category->InputUnit() && category->OutputUnit()) {
     const ConversionOutcome outcome =
-        ConvertInput(inputText_.toStdWString(), *category, *category->InputUnit(),
+        ConvertInput(context_.math, inputText_.toStdWString(), *category, *category->InputUnit(),
                      *category->OutputUnit(), catalogue_.Format(), 1);
     // The window shows what a result it has, also an infinite one or the
     // value of a help keyword; only an error says why, in the box's tip.

@@ -7,6 +7,7 @@
 #include "expr/InputExpression.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
+#include "ui/AppContext.h"
 #include "ui/CatalogueNames.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -36,9 +37,9 @@ const QString kRangeError = QStringLiteral(
 const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
 
 // The coefficient is read as the main window reads its input: evaluated.
-expr::InputValue ReadCoefficient(const QString& text) {
+expr::InputValue ReadCoefficient(expr::MathContext& math, const QString& text) {
   const std::string ansi = WideToAnsi(text.toStdWString());
-  return expr::evaluate_input_value(ansi.c_str());
+  return expr::evaluate_input_value(math, ansi.c_str());
 }
 
 // A unit of size 0, below 0 or beyond the numbers turns every conversion
@@ -47,7 +48,7 @@ bool IsUsable(double coefficient) { return std::isfinite(coefficient) && coeffic
 
 // Why the coefficient defines no unit; empty when it does.
 QString CoefficientProblem(const expr::InputValue& k) {
-  if (k.error_code != 0) {
+  if (k.error_code != expr::kNoError) {
     char message[expr::MX_MATH_EXPRESSION_LENGTH] = {};
     expr::math_expression_error_message(message, k.error_code);
     return QStringLiteral("The coefficient cannot be read: %1.").arg(QString::fromLatin1(message));
@@ -122,9 +123,9 @@ void CCustomUnits::RefreshPreview() {
     return;
   }
   // A coefficient the evaluator cannot read has no value to show.
-  const expr::InputValue k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
+  const expr::InputValue k = ReadCoefficient(context_.math, ItemText(ids::kCoefficientEdit));
   const QString value =
-      k.error_code == 0 ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
+      k.error_code == expr::kNoError ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
   const QString factor = IsDlgButtonChecked(ids::kInvertCheck) ? QStringLiteral(" × (1.0 / Input) ")
                                                                : QStringLiteral(" × Input ");
   const CUnit* source = category->InputUnit();
@@ -147,7 +148,7 @@ void CCustomUnits::OnAdd() {
     const CCategory* category = catalogue_.CurrentCategory();
     const CUnit* source = category ? category->InputUnit() : nullptr;
     if (!source) return;
-    const expr::InputValue k = ReadCoefficient(ItemText(ids::kCoefficientEdit));
+    const expr::InputValue k = ReadCoefficient(context_.math, ItemText(ids::kCoefficientEdit));
     if (const QString problem = CoefficientProblem(k); !problem.isEmpty()) {
       Refuse(problem);
       return;

@@ -36,13 +36,13 @@ std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"
 
 }  // namespace
 
-ConversionOutcome ConvertInput(std::wstring_view input, const CCategory& category,
-                               const CUnit& from, const CUnit& to, const ResultFormat& format,
-                               int diagnostics) {
+ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
+                               const CCategory& category, const CUnit& from, const CUnit& to,
+                               const ResultFormat& format, int diagnostics) {
   using Kind = ConversionOutcome::Kind;
   // Nothing typed is no number: rather nothing than the conversion of the
   // evaluator's code for an empty text.
-  if (IsBlank(input)) return {Kind::kEmpty, {}, EvaluatorMessage(4)};
+  if (IsBlank(input)) return {Kind::kEmpty, {}, EvaluatorMessage(expr::kEmptyExpression)};
 
   if (category.Name() == kNumbersCategory) {
     std::wstring text = ConvertNumberBase(input, from.name, to.name);
@@ -55,9 +55,9 @@ ConversionOutcome ConvertInput(std::wstring_view input, const CCategory& categor
 
   // One byte per character, as the evaluator's 8-bit text has it.
   const std::string ansi = WideToAnsi(input);
-  const expr::InputValue value = expr::evaluate_input_value(ansi.c_str(), diagnostics);
+  const expr::InputValue value = expr::evaluate_input_value(math, ansi.c_str(), diagnostics);
   // An error code is no number to convert.
-  if (value.error_code != 0)
+  if (value.error_code != expr::kNoError)
     return {Kind::kError, std::wstring(kConversionError), EvaluatorMessage(value.error_code)};
   const double result = ConvertValue(value.value, from, to);
   std::wstring text = format.Format(result);

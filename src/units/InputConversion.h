@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "expr/MathContext.h"
 #include "units/Category.h"
 #include "units/ResultFormat.h"
 
@@ -31,10 +32,10 @@ struct ConversionOutcome {
 // Converts `input` from `from` to `to`, both units of `category`. In
 // "Numbers" the text is read as an integer of the input base; elsewhere it is
 // evaluated as an expression (x, y, z and t are 0), and one that leaves an
-// evaluator error is an error with that code's message. `diagnostics` is the
-// evaluator's switch.
-ConversionOutcome ConvertInput(std::wstring_view input, const CCategory& category,
-                               const CUnit& from, const CUnit& to, const ResultFormat& format,
-                               int diagnostics);
+// evaluator error is an error with that code's message. `math` is the caller's
+// evaluation context and `diagnostics` the evaluator's switch.
+ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
+                               const CCategory& category, const CUnit& from, const CUnit& to,
+                               const ResultFormat& format, int diagnostics);
 
 }  // namespace vantrel

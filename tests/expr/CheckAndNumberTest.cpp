@@ -4,14 +4,14 @@
 #include <memory>
 #include <string>
 
-#include "StreamCapture.h"
+#include "CapturingContext.h"
 #include "expr/ExpressionCheck.h"
 #include "expr/NumberScan.h"
 
 namespace vantrel::expr {
 namespace {
 
-using testing::StreamCapture;
+using testing::CapturingContext;
 
 TEST(Normalize, DropsSpacesOnlyAndFoldsAsciiLetters) {
   const std::string text = " Sin ( PI )\t+ \xC4X ";
@@ -46,48 +46,50 @@ TEST(Check, CodesInOrderOfTheTests) {
       {"2=3", 2},
       {"caf\xE9", 2},
   };
-  StreamCapture quiet;
+  CapturingContext quiet;
   for (const CheckCase& c : cases) {
-    EXPECT_EQ(check_math_expression_for_correctness(c.text.c_str(), 0), c.code) << c.text;
+    EXPECT_EQ(check_math_expression_for_correctness(quiet.math, c.text.c_str(), 0), c.code)
+        << c.text;
   }
 }
 
 TEST(Check, DiagnosticsNameTheFaultAndItsPosition) {
   // The message gives the text's own length and the longest one allowed.
   for (const int length : {1024, 5000}) {
-    StreamCapture capture;
-    check_math_expression_for_correctness(std::string(length, '1').c_str(), 1);
-    EXPECT_NE(capture.Text().find("at the position " + std::to_string(length + 1) + ":"),
+    CapturingContext capture;
+    check_math_expression_for_correctness(capture.math, std::string(length, '1').c_str(), 1);
+    EXPECT_NE(capture.diagnostics.find("at the position " + std::to_string(length + 1) + ":"),
               std::string::npos);
-    EXPECT_NE(capture.Text().find("Error code = 3, error message: 'length of expression = " +
-                                  std::to_string(length) +
-                                  " is more than allowed MX_MATH_EXPRESSION_LENGTH - 1 = 1023'"),
-              std::string::npos)
-        << capture.Text().substr(0, 300);
+    EXPECT_NE(
+        capture.diagnostics.find(
+            "Error code = 3, error message: 'length of expression = " + std::to_string(length) +
+            " is more than allowed MX_MATH_EXPRESSION_LENGTH - 1 = 1023'"),
+        std::string::npos)
+        << capture.diagnostics.substr(0, 300);
   }
   {
-    StreamCapture capture;
-    check_math_expression_for_correctness("2#3", 1);
-    EXPECT_NE(capture.Text().find("check_math_expression_for_correctness(): ERROR in math "
-                                  "expression at the position 2:\n'2#3'\n"),
+    CapturingContext capture;
+    check_math_expression_for_correctness(capture.math, "2#3", 1);
+    EXPECT_NE(capture.diagnostics.find("check_math_expression_for_correctness(): ERROR in math "
+                                       "expression at the position 2:\n'2#3'\n"),
               std::string::npos);
-    EXPECT_NE(capture.Text().find("Error code = 2, error message: 'not allowed symbol '#''"),
+    EXPECT_NE(capture.diagnostics.find("Error code = 2, error message: 'not allowed symbol '#''"),
               std::string::npos);
   }
 }
 
 TEST(BracketCheck, WritesItsTwoLinesWhateverTheSwitch) {
-  StreamCapture capture;
-  EXPECT_EQ(check_math_expression_for_correctness("2)+(3", 0), 21);
-  EXPECT_EQ(capture.Text(),
+  CapturingContext capture;
+  EXPECT_EQ(check_math_expression_for_correctness(capture.math, "2)+(3", 0), 21);
+  EXPECT_EQ(capture.diagnostics,
             "check_for_brackets_correctness_in_math_expression(): ERROR in position 2 of math "
             "expression:\n'2)+(3'\n");
-  StreamCapture second;
-  EXPECT_EQ(check_for_brackets_correctness_in_math_expression("((2)"), 1);
-  EXPECT_EQ(second.Text(),
+  CapturingContext second;
+  EXPECT_EQ(check_for_brackets_correctness_in_math_expression(second.math, "((2)"), 1);
+  EXPECT_EQ(second.diagnostics,
             "check_for_brackets_correctness_in_math_expression(): ERROR in math expression:\n"
             "'((2)'\n");
-  EXPECT_EQ(check_for_brackets_correctness_in_math_expression(""), 0);
+  EXPECT_EQ(check_for_brackets_correctness_in_math_expression(second.math, ""), 0);
 }
 
 struct BracketCase {
@@ -106,10 +108,12 @@ TEST(PositionsOfBrackets, FindsTheFirstGroupWithinTheSpan) {
       {"1)(", -1, -1, 0, 0, 20},
       {std::string(1024, '('), -1, 3, 0, 0, 3},
   };
+  CapturingContext context;
   for (const BracketCase& c : cases) {
     int open = -7, close = -7, code = -7;
     const int length = c.length < 0 ? static_cast<int>(c.span.size()) : c.length;
-    EXPECT_EQ(positions_of_brackets(c.span.data(), length, open, close, code, 0), c.result)
+    EXPECT_EQ(positions_of_brackets(context.math, c.span.data(), length, open, close, code, 0),
+              c.result)
         << c.span;
     EXPECT_EQ(open, c.open) << c.span;
     EXPECT_EQ(close, c.close) << c.span;
@@ -161,9 +165,12 @@ TEST(EvaluateNumber, LiteralsConstantsAndTheirFaults) {
       {"m_a_pi", 0.3183098861837907, 0},
       {"m_pi_5", 0, 2},
   };
+  CapturingContext context;
   for (const NumberCase& c : cases) {
     int code = -1;
-    EXPECT_EQ(evaluate_number(c.text.data(), static_cast<int>(c.text.size()), code, 0), c.value)
+    EXPECT_EQ(
+        evaluate_number(context.math, c.text.data(), static_cast<int>(c.text.size()), code, 0),
+        c.value)
         << c.text;
     EXPECT_EQ(code, c.code) << c.text;
   }
@@ -175,21 +182,23 @@ TEST(EvaluateNumber, ReadsNothingBeyondItsSpan) {
   const std::string digits = "12345";
   auto block = std::make_unique<char[]>(digits.size());
   digits.copy(block.get(), digits.size());
+  CapturingContext context;
   int code = -1;
-  EXPECT_EQ(evaluate_number(block.get(), 2, code, 0), 12);
-  EXPECT_EQ(evaluate_number(block.get(), 5, code, 0), 12345);
-  EXPECT_EQ(evaluate_number(block.get(), 0, code, 0), 0);
+  EXPECT_EQ(evaluate_number(context.math, block.get(), 2, code, 0), 12);
+  EXPECT_EQ(evaluate_number(context.math, block.get(), 5, code, 0), 12345);
+  EXPECT_EQ(evaluate_number(context.math, block.get(), 0, code, 0), 0);
   EXPECT_EQ(code, 7);
 }
 
 TEST(SimpleOperand, VariablesByOneLetterInEitherCase) {
+  CapturingContext context;
   int code = -1;
-  EXPECT_EQ(eval_simple_operand_xyzt("x", 1, 1, 2, 3, 4, code, 0), 1);
-  EXPECT_EQ(eval_simple_operand_xyzt("Y", 1, 1, 2, 3, 4, code, 0), 2);
-  EXPECT_EQ(eval_simple_operand_xyzt("z", 1, 1, 2, 3, 4, code, 0), 3);
-  EXPECT_EQ(eval_simple_operand_xyzt("t", 1, 1, 2, 3, 4, code, 0), 4);
+  EXPECT_EQ(eval_simple_operand_xyzt(context.math, "x", 1, 1, 2, 3, 4, code, 0), 1);
+  EXPECT_EQ(eval_simple_operand_xyzt(context.math, "Y", 1, 1, 2, 3, 4, code, 0), 2);
+  EXPECT_EQ(eval_simple_operand_xyzt(context.math, "z", 1, 1, 2, 3, 4, code, 0), 3);
+  EXPECT_EQ(eval_simple_operand_xyzt(context.math, "t", 1, 1, 2, 3, 4, code, 0), 4);
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(eval_simple_operand_xyzt("xy", 2, 1, 2, 3, 4, code, 0), 0);
+  EXPECT_EQ(eval_simple_operand_xyzt(context.math, "xy", 2, 1, 2, 3, 4, code, 0), 0);
   EXPECT_EQ(code, 2);
 }
 

@@ -7,13 +7,13 @@
 #include <functional>
 #include <string>
 
-#include "StreamCapture.h"
+#include "CapturingContext.h"
 #include "expr/Evaluation.h"
 
 namespace vantrel::expr {
 namespace {
 
-using testing::StreamCapture;
+using testing::CapturingContext;
 
 void RunOnSmallStack(const std::function<void()>& work) {
   pthread_attr_t attributes;
@@ -73,13 +73,14 @@ TEST(Depth, DeepestAndLongestInputsOnAOneMebibyteStack) {
       {std::string(1023, '.'), 27, 27},
   };
   for (int diagnostics = 0; diagnostics <= 1; ++diagnostics) {
-    StreamCapture quiet;
+    CapturingContext quiet;
     for (const DeepCase& c : cases) {
       ASSERT_LE(c.text.size(), 1023u);
       double value = 0;
       int code = -1;
       RunOnSmallStack([&] {
-        value = eval_math_expression_xyzt(c.text.c_str(), 0, 0, 0, 0, code, diagnostics);
+        value =
+            eval_math_expression_xyzt(quiet.math, c.text.c_str(), 0, 0, 0, 0, code, diagnostics);
       });
       if (std::isinf(c.value)) {
         EXPECT_TRUE(std::isinf(value)) << c.text;

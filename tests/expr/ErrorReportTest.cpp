@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "StreamCapture.h"
+#include "CapturingContext.h"
 #include "expr/ErrorReport.h"
 #include "expr/Evaluation.h"
 #include "expr/HelpText.h"
@@ -10,7 +10,7 @@
 namespace vantrel::expr {
 namespace {
 
-using testing::StreamCapture;
+using testing::CapturingContext;
 
 const std::string kRule(51, '-');
 
@@ -38,10 +38,10 @@ TEST(ErrorMessages, KnownAndUnknownCodes) {
 }
 
 TEST(Diagnostics, BlockForTheSquareRootOfMinusFour) {
-  StreamCapture capture;
+  CapturingContext capture;
   int code = -1;
-  EXPECT_EQ(eval_math_expression_xyzt("sqrt(-4)", 0, 0, 0, 0, code, 1), 30);
-  EXPECT_EQ(capture.Text(),
+  EXPECT_EQ(eval_math_expression_xyzt(capture.math, "sqrt(-4)", 0, 0, 0, 0, code, 1), 30);
+  EXPECT_EQ(capture.diagnostics,
             kRule +
                 "\neval_one_argument_function_xyzt(): ERROR in math expression at the "
                 "position 1:\n'sqrt'\n" +
@@ -55,15 +55,16 @@ TEST(Diagnostics, BlockForTheSquareRootOfMinusFour) {
 }
 
 TEST(Diagnostics, ReportTurnsAClearCodeIntoOne) {
-  StreamCapture capture;
+  CapturingContext capture;
   int code = 0;
-  EXPECT_EQ(report_math_expression_error("r", "abc", "m", 4, code, 1), 1);
+  EXPECT_EQ(report_math_expression_error(capture.math, "r", "abc", "m", 4, code, 1), 1);
   EXPECT_EQ(code, 1);
-  EXPECT_EQ(capture.Text(), kRule + "\nr(): ERROR in math expression at the position 5:\n'abc'\n" +
-                                kRule + "\nError code = 1, error message: 'm'\n" + kRule + "\n");
+  EXPECT_EQ(capture.diagnostics,
+            kRule + "\nr(): ERROR in math expression at the position 5:\n'abc'\n" + kRule +
+                "\nError code = 1, error message: 'm'\n" + kRule + "\n");
   code = 7;
-  EXPECT_EQ(report_math_expression_error("r", "", nullptr, 0, code, 0), 7);
-  EXPECT_EQ(report_alone_right_bracket("r", "x)", 1, code, 0), 1);
+  EXPECT_EQ(report_math_expression_error(capture.math, "r", "", nullptr, 0, code, 0), 7);
+  EXPECT_EQ(report_alone_right_bracket(capture.math, "r", "x)", 1, code, 0), 1);
   EXPECT_EQ(code, 20);
 }
 
@@ -71,18 +72,18 @@ TEST(Diagnostics, LongArgumentTextsFitTheSharedBuffer) {
   // Name and arguments near the length limit go whole into the message.
   const std::string args = std::string(1000, '1') + ",2,3,4";
   const std::string text = "f(" + args + ")";
-  StreamCapture capture;
+  CapturingContext capture;
   int code = -1;
-  EXPECT_EQ(eval_math_expression_xyzt(text.c_str(), 0, 0, 0, 0, code, 1), 6);
-  EXPECT_NE(capture.Text().find("too much arguments (=4) in function f(" + args +
-                                "), while maximum number of arguments is 3!"),
+  EXPECT_EQ(eval_math_expression_xyzt(capture.math, text.c_str(), 0, 0, 0, 0, code, 1), 6);
+  EXPECT_NE(capture.diagnostics.find("too much arguments (=4) in function f(" + args +
+                                     "), while maximum number of arguments is 3!"),
             std::string::npos);
 }
 
 TEST(HelpText, QuotedLinesAndFrame) {
-  StreamCapture help(StreamCapture::Which::kHelp);
-  print_math_expression_help(math_help_stream(), 0);
-  const std::string text = help.Text();
+  CapturingContext capture;
+  print_math_expression_help(capture.math.help, 0);
+  const std::string text = capture.help;
   EXPECT_EQ(text.rfind(std::string(79, '-') + "\nHelp on the function:\n", 0), 0u);
   EXPECT_EQ(text.substr(text.size() - 72), std::string(71, '-') + "\n");
   for (const char* line : {

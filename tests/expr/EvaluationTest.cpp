@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "StreamCapture.h"
+#include "CapturingContext.h"
 #include "expr/Evaluation.h"
 #include "expr/InputExpression.h"
 
 namespace vantrel::expr {
 namespace {
 
-using testing::StreamCapture;
+using testing::CapturingContext;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -25,10 +25,10 @@ struct Case {
 };
 
 void ExpectCases(std::initializer_list<Case> cases) {
-  StreamCapture quiet;
+  CapturingContext quiet;
   for (const Case& c : cases) {
     int code = -1;
-    const double value = eval_math_expression_xyzt(c.text.c_str(), 0, 0, 0, 0, code, 1);
+    const double value = eval_math_expression_xyzt(quiet.math, c.text.c_str(), 0, 0, 0, 0, code, 1);
     if (std::isnan(c.value)) {
       EXPECT_TRUE(std::isnan(value)) << c.text;
     } else {
@@ -136,9 +136,11 @@ TEST(Evaluation, HelpExamplesWithTheirVariables) {
       {"sin(x+10^(sin(y/21.11)-(cos(12.0)^z)^3.11))", -50.01, -0.1, 0.1, 0, 0.358661},
       {"sin(x+10^(sin(y/21.11)-(cos(12.0)^0.1)^3.11))", -50.01, -0.1, 0, 0, 0.358661},
   };
+  CapturingContext context;
   for (const Example& e : examples) {
     int code = -1;
-    const double value = eval_math_expression_xyzt(e.text, e.x, e.y, e.z, e.t, code, 0);
+    const double value =
+        eval_math_expression_xyzt(context.math, e.text, e.x, e.y, e.z, e.t, code, 0);
     EXPECT_NEAR(value, e.expected, std::fabs(e.expected) * 5e-6) << e.text;
     EXPECT_EQ(code, 0) << e.text;
   }
@@ -147,8 +149,9 @@ TEST(Evaluation, HelpExamplesWithTheirVariables) {
 TEST(Evaluation, NumbersIgnoreTheProcessLocale) {
   const std::string previous = std::setlocale(LC_ALL, nullptr);
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE locale";
+  CapturingContext context;
   int code = -1;
-  const double value = eval_math_expression_xyzt("2.5*1.5e-1", 0, 0, 0, 0, code, 0);
+  const double value = eval_math_expression_xyzt(context.math, "2.5*1.5e-1", 0, 0, 0, 0, code, 0);
   std::setlocale(LC_ALL, previous.c_str());
   EXPECT_DOUBLE_EQ(value, 0.375);
   EXPECT_EQ(code, 0);
@@ -156,35 +159,36 @@ TEST(Evaluation, NumbersIgnoreTheProcessLocale) {
 
 TEST(Evaluation, HelpKeywordsWriteTheHelpAndGiveZero) {
   for (const char* keyword : {"help", "HELP", "/H", "?", "/?", " h e l p "}) {
-    StreamCapture help(StreamCapture::Which::kHelp);
+    CapturingContext help;
     int code = -1;
-    EXPECT_EQ(eval_math_expression_xyzt(keyword, 1, 2, 3, 4, code, 1), 0) << keyword;
+    EXPECT_EQ(eval_math_expression_xyzt(help.math, keyword, 1, 2, 3, 4, code, 1), 0) << keyword;
     EXPECT_EQ(code, 0);
-    EXPECT_NE(help.Text().find("Help on the function:"), std::string::npos) << keyword;
+    EXPECT_NE(help.help.find("Help on the function:"), std::string::npos) << keyword;
   }
   // Help is checked before the length: spaces do not count once removed.
-  StreamCapture help(StreamCapture::Which::kHelp);
+  CapturingContext help;
   int code = -1;
-  EXPECT_EQ(eval_math_expression_xyzt((std::string(2000, ' ') + "?").c_str(), 0, 0, 0, 0, code, 0),
+  EXPECT_EQ(eval_math_expression_xyzt(help.math, (std::string(2000, ' ') + "?").c_str(), 0, 0, 0, 0,
+                                      code, 0),
             0);
-  EXPECT_FALSE(help.Text().empty());
+  EXPECT_FALSE(help.help.empty());
 }
 
 TEST(InputExpression, DropsOrKeepsTheCode) {
-  StreamCapture quiet;
-  EXPECT_EQ(evaluate_input_expression("1/0"), 18);
-  EXPECT_EQ(evaluate_input_expression("2+3/4"), 2.75);
-  const InputValue v = evaluate_input_value("2/0");
+  CapturingContext quiet;
+  EXPECT_EQ(evaluate_input_expression(quiet.math, "1/0"), 18);
+  EXPECT_EQ(evaluate_input_expression(quiet.math, "2+3/4"), 2.75);
+  const InputValue v = evaluate_input_value(quiet.math, "2/0");
   EXPECT_EQ(v.value, 18);
   EXPECT_EQ(v.error_code, 18);
-  EXPECT_EQ(evaluate_input_value("1 1/2").error_code, 0);
+  EXPECT_EQ(evaluate_input_value(quiet.math, "1 1/2").error_code, 0);
 }
 
 TEST(Diagnostics, LastFailureIsReportedAsTheHeaderOfTheEntry) {
-  StreamCapture capture;
+  CapturingContext capture;
   int code = -1;
-  eval_math_expression_xyzt("1/0", 0, 0, 0, 0, code, 1);
-  const std::string text = capture.Text();
+  eval_math_expression_xyzt(capture.math, "1/0", 0, 0, 0, 0, code, 1);
+  const std::string text = capture.diagnostics;
   EXPECT_NE(text.find("eval_correct_math_expression_xyzt(): ERROR in math expression at the "
                       "position 3:\n'1/0'\n"),
             std::string::npos)
@@ -218,12 +222,12 @@ TEST(Diagnostics, CodesClearedLaterAreStillWritten) {
         "Error code = 2, error message: 'wrong symbol ',' in the number!'"}},
   };
   for (const auto& c : cases) {
-    StreamCapture capture;
+    CapturingContext capture;
     int code = -1;
-    eval_math_expression_xyzt(c.text, 0, 0, 0, 0, code, 1);
+    eval_math_expression_xyzt(capture.math, c.text, 0, 0, 0, 0, code, 1);
     std::size_t from = 0;
     for (const std::string& block : c.blocks) {
-      const std::size_t at = capture.Text().find(block, from);
+      const std::size_t at = capture.diagnostics.find(block, from);
       EXPECT_NE(at, std::string::npos) << c.text << ": " << block;
       if (at != std::string::npos) from = at;
     }
@@ -231,12 +235,12 @@ TEST(Diagnostics, CodesClearedLaterAreStillWritten) {
 }
 
 TEST(Diagnostics, SwitchOffWritesNothing) {
-  StreamCapture capture;
+  CapturingContext capture;
   int code = -1;
   for (const char* text : {"1/0", "sqrt(-4)", "q", "2#3", "f(1,2,3,4)", "1+1.2.3", "5+"}) {
-    eval_math_expression_xyzt(text, 0, 0, 0, 0, code, 0);
+    eval_math_expression_xyzt(capture.math, text, 0, 0, 0, 0, code, 0);
   }
-  EXPECT_EQ(capture.Text(), "");
+  EXPECT_EQ(capture.diagnostics, "");
 }
 
 }  // namespace

@@ -3,22 +3,22 @@
 #include <cmath>
 #include <string>
 
-#include "StreamCapture.h"
+#include "CapturingContext.h"
 #include "expr/Evaluation.h"
 #include "expr/RandomSource.h"
 
 namespace vantrel::expr {
 namespace {
 
-using testing::StreamCapture;
+using testing::CapturingContext;
 
 struct Case {
   const char* text;
   double value;
 };
 
-double Eval(const char* text, int& code) {
-  return eval_math_expression_xyzt(text, 0, 0, 0, 0, code, 0);
+double Eval(CapturingContext& context, const char* text, int& code) {
+  return eval_math_expression_xyzt(context.math, text, 0, 0, 0, 0, code, 0);
 }
 
 TEST(Functions, ValuesOfTheLibrary) {
@@ -129,9 +129,10 @@ TEST(Functions, ValuesOfTheLibrary) {
       {"impuls(1.5,1,1)", 0},
       {"max(sin(0),min(2,cos(0)))", 1},
   };
+  CapturingContext context;
   for (const Case& c : cases) {
     int code = -1;
-    EXPECT_DOUBLE_EQ(Eval(c.text, code), c.value) << c.text;
+    EXPECT_DOUBLE_EQ(Eval(context, c.text, code), c.value) << c.text;
     EXPECT_EQ(code, 0) << c.text;
   }
 }
@@ -179,20 +180,21 @@ TEST(Functions, DomainTestsReportAndStillCompute) {
       {"atan2(1,0)", 50, 1.5707963267948966},
       {"atan2p(1,0)", 51, 1.5707963267948966},
   };
-  StreamCapture capture;
+  CapturingContext capture;
   for (const DomainCase& c : cases) {
     int code = -1;
-    EXPECT_EQ(eval_math_expression_xyzt(c.text, 0, 0, 0, 0, code, 1), c.code) << c.text;
+    EXPECT_EQ(eval_math_expression_xyzt(capture.math, c.text, 0, 0, 0, 0, code, 1), c.code)
+        << c.text;
     EXPECT_EQ(code, c.code) << c.text;
     int function_code = -1;
-    const double value = eval_math_expression_xyzt((std::string(c.text) + "+0").c_str(), 0, 0, 0, 0,
-                                                   function_code, 0);
+    const double value = eval_math_expression_xyzt(
+        capture.math, (std::string(c.text) + "+0").c_str(), 0, 0, 0, 0, function_code, 0);
     if (std::isnan(c.value)) {
       EXPECT_TRUE(std::isnan(value)) << c.text;
     } else {
       EXPECT_EQ(value, c.value) << c.text;
     }
-    EXPECT_NE(capture.Text().find(std::string("Error code = ") + std::to_string(c.code)),
+    EXPECT_NE(capture.diagnostics.find(std::string("Error code = ") + std::to_string(c.code)),
               std::string::npos)
         << c.text;
   }
@@ -203,31 +205,31 @@ TEST(Functions, UnknownNamesGiveZeroWithTheCodeOfTheirArgumentCount) {
     const char* name;
     int code;
   } cases[] = {{"sin()", 9}, {"Max(1)", 10}, {"impuls(1,2)", 11}, {"min(1,2,3)", 11}};
+  CapturingContext context;
   for (const auto& c : cases) {
     int code = -1;
-    EXPECT_EQ(Eval((std::string("1+") + c.name).c_str(), code), c.code) << c.name;
+    EXPECT_EQ(Eval(context, (std::string("1+") + c.name).c_str(), code), c.code) << c.name;
     EXPECT_EQ(code, c.code) << c.name;
-    EXPECT_EQ(Eval((std::string(c.name) + "+1").c_str(), code), 1) << c.name;
+    EXPECT_EQ(Eval(context, (std::string(c.name) + "+1").c_str(), code), 1) << c.name;
   }
 }
 
 TEST(RandomSource, DrawsTheFixedSequence) {
-  reset_math_random();
+  CapturingContext context;  // a fresh context starts from state 1
   int code = -1;
-  EXPECT_EQ(Eval("rand()", code), 41 * 3.051850947599719e-05);
+  EXPECT_EQ(Eval(context, "rand()", code), 41 * 3.051850947599719e-05);
   // The second and third draws of the generator from state 1.
-  EXPECT_EQ(Eval("rand(10,20)", code), 10 + 10 * 18467 * 3.051850947599719e-05);
-  EXPECT_EQ(Eval("rand_close_open(0,1)", code), 6334 * 3.0517578125e-05);
-  reset_math_random();
-  EXPECT_EQ(next_math_random(), 41);
+  EXPECT_EQ(Eval(context, "rand(10,20)", code), 10 + 10 * 18467 * 3.051850947599719e-05);
+  EXPECT_EQ(Eval(context, "rand_close_open(0,1)", code), 6334 * 3.0517578125e-05);
+  reset_math_random(context.math);
+  EXPECT_EQ(next_math_random(context.math), 41);
   int highest = 0;
   for (int i = 0; i < 100000; ++i) {
-    const int r = next_math_random();
+    const int r = next_math_random(context.math);
     ASSERT_GE(r, 0);
     highest = std::max(highest, r);
   }
   EXPECT_EQ(highest, 32767);
-  reset_math_random();
 }
 
 }  // namespace

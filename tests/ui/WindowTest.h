@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "RecordingShell.h"
-#include "expr/ErrorReport.h"
 #include "platform/FileStore.h"
 #include "support/TempDir.h"
 #include "ui/AppContext.h"
@@ -34,9 +33,8 @@ class ProgramRun {
     AddProgramTemplates(context_.templates);
     context_.homePage = QStringLiteral("/usr/share/doc/vantrel/index.html");
     context_.manual = QStringLiteral("/usr/share/doc/vantrel/manual.pdf");
-    expr::set_math_diagnostic_stream(nullptr);
+    context_.math.diagnostics = expr::MathSink();
   }
-  ~ProgramRun() { expr::set_math_diagnostic_stream(stderr); }
 
   std::filesystem::path SettingsFile() const { return dir_ / "Mensura.ini"; }
   Profile& Settings() { return context_.profile; }

@@ -1,9 +1,7 @@
 // The one road from typed text to the result text, for both programs.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
-#include "expr/ErrorReport.h"
+#include "expr/MathContext.h"
 #include "units/BuiltinCatalogue.h"
 #include "units/InputConversion.h"
 #include "units/UnitCatalogue.h"
@@ -51,17 +49,17 @@ TEST(ConvertInputTest, GivesTheTextToShowOrWhyThereIsNone) {
       {L"Numbers", L"base-10 (decimal)", L"base-02 (binary)", L"  ", Kind::kEmpty, L"",
        "empty expression"},
   };
-  expr::set_math_help_stream(nullptr);
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.input);
     const CCategory& category = *catalogue.FindCategory(c.category);
-    const ConversionOutcome outcome = ConvertInput(c.input, category, *category.FindUnit(c.from),
-                                                   *category.FindUnit(c.to), catalogue.Format(), 0);
+    const ConversionOutcome outcome =
+        ConvertInput(quiet, c.input, category, *category.FindUnit(c.from), *category.FindUnit(c.to),
+                     catalogue.Format(), 0);
     EXPECT_EQ(outcome.kind, c.kind);
     EXPECT_EQ(outcome.text, c.text);
     EXPECT_EQ(outcome.message, c.message);
   }
-  expr::set_math_help_stream(stdout);
 }
 
 }  // namespace
