@@ -81,15 +81,10 @@ QWidget* MakeMultiLineEdit(const ControlTemplate& control, QWidget* parent) {
   return edit;
 }
 
+// A single-line edit or a rich edit.
+template <class Edit>
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent) {
-  auto* edit = new EditBox(parent);
-  edit->SetReadOnly(control.style & kReadOnly);
-  edit->SetText(TextOf(control));
-  return edit;
-}
-
-QWidget* MakeRichEdit(const ControlTemplate& control, QWidget* parent) {
-  auto* edit = new RichEdit(parent);
+  auto* edit = new Edit(parent);
   edit->SetReadOnly(control.style & kReadOnly);
   edit->SetText(TextOf(control));
   return edit;
@@ -106,6 +101,10 @@ QWidget* MakeListView(const ControlTemplate& control, QWidget* parent) {
   auto* view = new ListView(control.style & kSorted, parent);
   view->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
   return view;
+}
+
+QWidget* MakeDropDownList(const ControlTemplate& control, QWidget* parent) {
+  return new DropDownList(control.style & kSorted, parent);
 }
 
 QWidget* MakePushButton(const ControlTemplate& control, QWidget* parent) {
@@ -131,6 +130,8 @@ QWidget* MakeIcon(const ControlTemplate& control, QWidget* parent) {
   return new IconStatic(TextOf(control).toInt(), parent);
 }
 
+QWidget* MakeBareWidget(const ControlTemplate&, QWidget* parent) { return new QWidget(parent); }
+
 constexpr auto kButtonClicks = Connect<Raises<&QAbstractButton::clicked, kClicked>>;
 constexpr auto kButtonText = Read<&QAbstractButton::text>;
 constexpr auto kSetButtonText = Write<&QAbstractButton::setText>;
@@ -145,19 +146,16 @@ const ControlKindRow kRows[] = {
     {ControlKind::kText, kNoStyle, MakeStatic, Connect<Raises<&StaticText::Clicked, kClicked>>,
      Read<&StaticText::Text>, Write<&StaticText::SetText>},
     {ControlKind::kEdit, kMultiLine, MakeMultiLineEdit, kEditChanges, kEditText, kSetEditText},
-    {ControlKind::kEdit, kNoStyle, MakeEdit, Connect<Raises<&EditBox::Changed, kChanged>>,
+    {ControlKind::kEdit, kNoStyle, MakeEdit<EditBox>, Connect<Raises<&EditBox::Changed, kChanged>>,
      Read<&EditBox::Text>, Write<&EditBox::SetText>},
-    {ControlKind::kRichEdit, kNoStyle, MakeRichEdit, kEditChanges, kEditText, kSetEditText},
+    {ControlKind::kRichEdit, kNoStyle, MakeEdit<RichEdit>, kEditChanges, kEditText, kSetEditText},
     {ControlKind::kListBox, kNoStyle, MakeListBox,
      Connect<Raises<&ListBox::SelectionChanged, kSelChange>,
              Raises<&QListWidget::itemDoubleClicked, kDblClk>>,
      nullptr, nullptr},
     {ControlKind::kListView, kNoStyle, MakeListView,
      Connect<Raises<&ListView::CheckChanged, kChanged>>, nullptr, nullptr},
-    {ControlKind::kDropDownList, kNoStyle,
-     [](const ControlTemplate& control, QWidget* parent) -> QWidget* {
-       return new DropDownList(control.style & kSorted, parent);
-     },
+    {ControlKind::kDropDownList, kNoStyle, MakeDropDownList,
      Connect<Raises<&DropDownList::SelectionChanged, kSelChange>>, Read<&QComboBox::currentText>,
      nullptr},
     {ControlKind::kPushButton, kNoStyle, MakePushButton, kButtonClicks, kButtonText,
@@ -173,13 +171,8 @@ const ControlKindRow kRows[] = {
     {ControlKind::kIcon, kNoStyle, MakeIcon, nullptr, nullptr, nullptr},
 };
 
-const ControlKindRow kBareWidget{
-    ControlKind{},
-    kNoStyle,
-    [](const ControlTemplate&, QWidget* parent) { return new QWidget(parent); },
-    nullptr,
-    nullptr,
-    nullptr};
+const ControlKindRow kBareWidget{ControlKind{}, kNoStyle, MakeBareWidget,
+                                 nullptr,       nullptr,  nullptr};
 
 }  // namespace
 
