@@ -11,8 +11,18 @@
 #include "platform/Profile.h"
 #include "settings/Preferences.h"
 #include "ui/kit/DialogTemplateRegistry.h"
+#include "ui/kit/PreferredFont.h"
 
 namespace vantrel {
+
+// The settings' dialog font as the kit takes it, and back: with "CustomFont"
+// on, the face and size replace the templates' fonts.
+inline PreferredFont KitFontOf(const DialogFont& font) {
+  return {font.customFont != 0, font.name, font.size};
+}
+inline DialogFont SettingsFontOf(const PreferredFont& font) {
+  return {font.replacesTemplateFonts ? 1 : 0, font.face, font.points};
+}
 
 class CUnitCatalogue;
 class Shell;
@@ -23,9 +33,9 @@ struct AppContext {
   Profile profile;
   Shell& shell;
   DialogTemplateRegistry templates;
-  // "Verdana" 8 until the main dialog is run; then from the settings when
-  // "CustomFont" is on.
-  DialogFont dialogFont;
+  // The settings' dialog font until the main dialog is run; then from the
+  // settings when "CustomFont" is on.
+  PreferredFont dialogFont = KitFontOf(DialogFont{});
   // Made from the dialog font when the main dialog is run.
   QFont menuFont;
   Preferences preferences;

@@ -67,9 +67,9 @@ void CConverterDlg::OnBeforeCreate() {
   // follows it even when the dialogs keep their own. The file is read once
   // for the whole start.
   startSettings_ = context_.profile.TakeSnapshot();
-  context_.dialogFont = ReadDialogFont(*startSettings_, context_.dialogFont);
-  context_.menuFont = QFont(QString::fromStdWString(context_.dialogFont.name));
-  context_.menuFont.setPointSize(context_.dialogFont.size);
+  context_.dialogFont =
+      KitFontOf(ReadDialogFont(*startSettings_, SettingsFontOf(context_.dialogFont)));
+  context_.menuFont = DialogFontOf(context_.dialogFont);
 }
 
 void CConverterDlg::OnInitDialog() {

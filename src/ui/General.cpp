@@ -39,7 +39,7 @@ void CGeneral::OnInitDialog() {
   showAbbreviation_ = preferences.showAbbreviation != 0;
   onTop_ = preferences.onTop != 0;
   rememberLast_ = preferences.rememberLast != 0;
-  customFont_ = context_.dialogFont.customFont != 0;
+  customFont_ = context_.dialogFont.replacesTemplateFonts;
   UpdateData(false);
   FillFaceList();
   DropDownList* sizes = DropDownItem(ids::kFontSizeList);
@@ -69,29 +69,29 @@ void CGeneral::OnCustomFont() {
   faces->setEnabled(on);
   sizes->setEnabled(on);
   if (!on) return;
-  const int face = FindFace(QString::fromStdWString(context_.dialogFont.name));
+  const int face = FindFace(QString::fromStdWString(context_.dialogFont.face));
   faces->SetCurSel(face >= 0 ? face : 0);
   // A size the list does not offer leaves it without a selection.
-  sizes->SetCurSel(context_.dialogFont.size - kFirstFontSize);
+  sizes->SetCurSel(context_.dialogFont.points - kFirstFontSize);
 }
 
 void CGeneral::OnOK() {
   UpdateData(true);
   Preferences& preferences = context_.preferences;
-  DialogFont& font = context_.dialogFont;
+  PreferredFont& font = context_.dialogFont;
   preferences.showAbbreviation = showAbbreviation_;
   preferences.onTop = onTop_;
   preferences.rememberLast = rememberLast_;
-  font.customFont = customFont_;
+  font.replacesTemplateFonts = customFont_ == 1;
   if (customFont_ == 1) {
     // A list without a selection keeps the present value: a stored size
     // the list does not offer is not turned into 7 points.
     const DropDownList* faces = DropDownItem(ids::kFontFaceList);
     const DropDownList* sizes = DropDownItem(ids::kFontSizeList);
-    if (faces->GetCurSel() >= 0) font.name = faces->currentText().toStdWString();
-    if (sizes->GetCurSel() >= 0) font.size = sizes->GetCurSel() + kFirstFontSize;
+    if (faces->GetCurSel() >= 0) font.face = faces->currentText().toStdWString();
+    if (sizes->GetCurSel() >= 0) font.points = sizes->GetCurSel() + kFirstFontSize;
   }
-  WriteGeneralSettings(context_.profile, preferences, font);
+  WriteGeneralSettings(context_.profile, preferences, SettingsFontOf(font));
   if (QWidget* main = context_.shell.MainWindow()) SetAlwaysOnTop(*main, onTop_ == 1);
 }
 

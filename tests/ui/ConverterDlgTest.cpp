@@ -293,7 +293,7 @@ TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {
   const int customWidth = dialog.width();
 
   Settings().WriteInt(L"Settings", L"CustomFont", 0);
-  context_.dialogFont = DialogFont{};
+  context_.dialogFont = KitFontOf(DialogFont{});
   CConverterDlg& plain = Start();
   EXPECT_EQ(plain.font().pointSize(), 8) << "the template's own font";
   EXPECT_GT(customWidth, plain.width());

@@ -306,7 +306,7 @@ TEST_F(CoordinatesTest, EnterEscapeAndTheCloseBoxEndIt) {
 }
 
 TEST_F(CoordinatesTest, FollowsTheDialogFontRule) {
-  context_.dialogFont = DialogFont{1, L"DejaVu Serif", 11};
+  context_.dialogFont = PreferredFont{true, L"DejaVu Serif", 11};
   Open();
   EXPECT_EQ(dialog_.font().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(dialog_.font().pointSize(), 11);

@@ -101,7 +101,7 @@ TEST_F(CustomCategoriesTest, BothDialogsFollowTheDialogFontRule) {
   empty.catalogue = &catalogue_;
   for (const auto& make : makers) {
     for (const int custom : {1, 0}) {
-      context_.dialogFont = DialogFont{custom, L"DejaVu Serif", 11};
+      context_.dialogFont = PreferredFont{custom != 0, L"DejaVu Serif", 11};
       const std::unique_ptr<TemplateDialog> dialog = make(context_);
       ASSERT_TRUE(dialog->Create());
       EXPECT_EQ(dialog->font().pointSize(), custom ? 11 : 8);

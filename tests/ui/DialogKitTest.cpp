@@ -29,7 +29,7 @@ namespace vantrel {
 namespace {
 
 constexpr int kTestDialog = 500;
-const DialogFont kPlainFont;
+const PreferredFont kPlainFont;
 
 DialogTemplate TestTemplate() {
   using K = ControlKind;
@@ -130,7 +130,7 @@ TEST(TemplateDialog, FramesLieUnderTheControlsAndTakeNoClicks) {
 
 TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
   DialogTemplateRegistry registry = TestRegistry();
-  const DialogFont custom{1, L"DejaVu Serif", 14};
+  const PreferredFont custom{true, L"DejaVu Serif", 14};
 
   std::optional<DialogTemplate> replaced = LoadDialogTemplate(registry, kTestDialog, custom);
   ASSERT_TRUE(replaced);
@@ -138,11 +138,11 @@ TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
   EXPECT_EQ(replaced->fontPoints, 14);
   EXPECT_EQ(registry.Find(kTestDialog)->fontFace, L"DejaVu Sans") << "the original stays";
 
-  const DialogFont off{0, L"DejaVu Serif", 14};
+  const PreferredFont off{false, L"DejaVu Serif", 14};
   EXPECT_EQ(LoadDialogTemplate(registry, kTestDialog, off)->fontPoints, 9);
 
   TemplateDialog plain(registry, kTestDialog, off);
-  DialogFont live;  // the font as it stands when the dialog is created counts
+  PreferredFont live;  // the font as it stands when the dialog is created counts
   TemplateDialog big(registry, kTestDialog, live);
   live = custom;
   ASSERT_TRUE(plain.Create());
@@ -155,8 +155,8 @@ TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
 
 TEST(TemplateDialog, UnknownTemplateRunsAsMinusOneAndShowsNothing) {
   const DialogTemplateRegistry registry = TestRegistry();
-  const DialogFont fonts[] = {DialogFont{}, DialogFont{1, L"DejaVu Sans", 12}};
-  for (const DialogFont& font : fonts) {
+  const PreferredFont fonts[] = {PreferredFont{}, PreferredFont{true, L"DejaVu Sans", 12}};
+  for (const PreferredFont& font : fonts) {
     TemplateDialog dialog(registry, 4242, font);
     EXPECT_FALSE(dialog.Create());
     EXPECT_EQ(dialog.DoModal(), -1);

@@ -64,7 +64,7 @@ TEST(FocusIndication, EveryKindOfFocusableControlShowsWhenItHasTheFocus) {
         {kinds[i].id, kinds[i].kind, L"Text", x, y, 100, 16, kinds[i].style | kTabStop});
   }
   const DialogTemplateRegistry registry = testing::RegistryOf({sample});
-  TemplateDialog dialog(registry, 800, DialogFont{});
+  TemplateDialog dialog(registry, 800, PreferredFont{});
   ASSERT_TRUE(dialog.Create());
   dialog.ListBoxItem(14)->AddString(QStringLiteral("entry"));
   dialog.ListBoxItem(14)->SetCurSel(0);

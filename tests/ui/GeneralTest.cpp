@@ -87,7 +87,7 @@ TEST_F(GeneralTest, AStoredSizeTheListLacksIsKept) {
   EXPECT_EQ(Sizes()->GetCurSel(), -1);
   PressOk();
   EXPECT_EQ(Stored(L"FontSize"), 14);
-  EXPECT_EQ(context_->dialogFont.size, 14);
+  EXPECT_EQ(context_->dialogFont.points, 14);
 }
 
 TEST_F(GeneralTest, AlwaysOnTopAppliesAtOnceOnOkAndNotOnCancel) {

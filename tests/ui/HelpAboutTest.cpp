@@ -163,7 +163,7 @@ TEST_F(HelpAboutTest, AboutShowsItsTextsIconAndBlueLinkWithTheHandCursor) {
 // The banner keeps its place under the notice line whatever the dialog font.
 TEST_F(HelpAboutTest, TheBannerSitsTwentyPixelsBelowTheNoticeLine) {
   for (int size : {8, 14}) {
-    context_.dialogFont = DialogFont{1, L"DejaVu Sans", size};
+    context_.dialogFont = PreferredFont{true, L"DejaVu Sans", size};
     CAboutDlg about(context_);
     ASSERT_TRUE(about.Create());
     const QRect notice = about.Item(ids::kNoticeLine)->geometry();
@@ -174,7 +174,7 @@ TEST_F(HelpAboutTest, TheBannerSitsTwentyPixelsBelowTheNoticeLine) {
 }
 
 TEST_F(HelpAboutTest, BothFollowTheDialogFontRuleAndNeedTheirTemplate) {
-  context_.dialogFont = DialogFont{1, L"DejaVu Serif", 11};
+  context_.dialogFont = PreferredFont{true, L"DejaVu Serif", 11};
   CHelpDialog help(context_);
   CAboutDlg about(context_);
   for (TemplateDialog* dialog : std::vector<TemplateDialog*>{&help, &about}) {

@@ -101,8 +101,8 @@ TEST_F(MySheetTest, WhatOkStoresIsWhatTheNextStartFinds) {
   EXPECT_EQ(chosen.onTop, 0);
   EXPECT_EQ(chosen.rememberLast, 0);
   EXPECT_EQ(chosen.showAbbreviation, 0);
-  EXPECT_EQ(context_->dialogFont.customFont, 1);
-  EXPECT_EQ(context_->dialogFont.size, 12);
+  EXPECT_TRUE(context_->dialogFont.replacesTemplateFonts);
+  EXPECT_EQ(context_->dialogFont.points, 12);
   EXPECT_EQ(main_->font().pointSize(), 12);
   EXPECT_EQ(chosen.format, 1);
   EXPECT_EQ(chosen.precision, 2);

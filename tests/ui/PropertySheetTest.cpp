@@ -28,7 +28,7 @@ DialogTemplate PageTemplate(int id, const wchar_t* caption, int cx, int cy) {
 
 class CountingPage : public PropertyPage {
  public:
-  CountingPage(const DialogTemplateRegistry& registry, int id, const DialogFont& font,
+  CountingPage(const DialogTemplateRegistry& registry, int id, const PreferredFont& font,
                std::vector<int>& log)
       : PropertyPage(registry, id, font), log_(log), id_(id) {}
 
@@ -53,7 +53,7 @@ class PropertySheetTest : public ::testing::Test {
   }
 
   // Custom font off: the sheet and its pages still take the preferred font.
-  DialogFont font_{0, L"DejaVu Serif", 10};
+  PreferredFont font_{false, L"DejaVu Serif", 10};
   DialogTemplateRegistry registry_;
   std::vector<int> log_;
   std::vector<std::unique_ptr<CountingPage>> pages_;
@@ -139,7 +139,7 @@ TEST(RefontWithLayoutScaling, ScalesEveryPlaceByTheFontRatiosAndKeepsTheCentre) 
                             {{10, K::kCheckBox, L"Option", 10, 10, 80, 10, kTabStop},
                              {11, K::kDropDownList, L"", 10, 25, 60, 50, kTabStop},
                              {12, K::kText, L"Own font", 75, 25, 40, 20, kNoStyle}}}});
-  TemplateDialog dialog(registry, 800, DialogFont{});
+  TemplateDialog dialog(registry, 800, PreferredFont{});
   ASSERT_TRUE(dialog.Create());
   QFont own(QStringLiteral("DejaVu Sans Mono"), 13);
   dialog.Item(12)->setFont(own);

@@ -23,7 +23,7 @@ std::string Name(const ControlTemplate& control, std::size_t index) {
 // Tab stops in the order Tab visits them in the built dialog.
 std::vector<int> TabOrder(const DialogTemplate& dialog) {
   const DialogTemplateRegistry registry = testing::RegistryOf({dialog});
-  TemplateDialog built(registry, dialog.id, DialogFont{});
+  TemplateDialog built(registry, dialog.id, PreferredFont{});
   if (!built.Create()) return {};
   std::vector<QWidget*> controls;
   for (const ControlTemplate& control : dialog.controls) {

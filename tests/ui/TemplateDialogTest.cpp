@@ -31,7 +31,7 @@ namespace {
 using testing::RecordingShell;
 
 constexpr int kOptions = 600;
-const DialogFont kPlainFont;
+const PreferredFont kPlainFont;
 
 DialogTemplate OptionsTemplate() {
   using K = ControlKind;

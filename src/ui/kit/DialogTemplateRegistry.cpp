@@ -22,11 +22,11 @@ std::vector<int> DialogTemplateRegistry::Ids() const {
 }
 
 std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& registry, int id,
-                                                 const DialogFont& font) {
+                                                 const PreferredFont& font) {
   std::optional<DialogTemplate> loaded = registry.Find(id);
-  if (loaded && font.customFont != 0) {
-    loaded->fontFace = font.name;
-    loaded->fontPoints = font.size;
+  if (loaded && font.replacesTemplateFonts) {
+    loaded->fontFace = font.face;
+    loaded->fontPoints = font.points;
   }
   return loaded;
 }

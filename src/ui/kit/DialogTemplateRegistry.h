@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "settings/Preferences.h"
 #include "ui/kit/DialogTemplate.h"
+#include "ui/kit/PreferredFont.h"
 
 namespace vantrel {
 
@@ -25,10 +25,10 @@ class DialogTemplateRegistry {
   std::map<int, DialogTemplate> templates_;
 };
 
-// The dialog font rule: with "CustomFont" on, a copy of the template whose face
-// and point size are the preferred ones; otherwise the template unchanged.
-// Empty when no template has the id.
+// The dialog font rule: while the preferred font replaces the templates' fonts,
+// a copy of the template whose face and point size are the preferred ones;
+// otherwise the template unchanged. Empty when no template has the id.
 std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& registry, int id,
-                                                 const DialogFont& font);
+                                                 const PreferredFont& font);
 
 }  // namespace vantrel

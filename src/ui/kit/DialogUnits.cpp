@@ -6,6 +6,15 @@
 #include <cstdlib>
 
 namespace vantrel {
+namespace {
+
+QFont FontOf(const std::wstring& face, int points) {
+  QFont font(QString::fromStdWString(face));
+  font.setPointSize(points > 0 ? points : 8);
+  return font;
+}
+
+}  // namespace
 
 int MulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;
@@ -35,9 +44,9 @@ LayoutMetrics LayoutMetricsOf(const QFont& font) {
 }
 
 QFont DialogFontOf(const DialogTemplate& dialogTemplate) {
-  QFont font(QString::fromStdWString(dialogTemplate.fontFace));
-  font.setPointSize(dialogTemplate.fontPoints > 0 ? dialogTemplate.fontPoints : 8);
-  return font;
+  return FontOf(dialogTemplate.fontFace, dialogTemplate.fontPoints);
 }
+
+QFont DialogFontOf(const PreferredFont& font) { return FontOf(font.face, font.points); }
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include "ui/kit/DialogTemplate.h"
+#include "ui/kit/PreferredFont.h"
 
 namespace vantrel {
 
@@ -33,7 +34,9 @@ struct LayoutMetrics {
 };
 LayoutMetrics LayoutMetricsOf(const QFont& font);
 
-// The template's font: its face at its point size.
+// The template's font: its face at its point size (8 when it gives none).
 QFont DialogFontOf(const DialogTemplate& dialogTemplate);
+// The preferred face at its point size (8 when it gives none).
+QFont DialogFontOf(const PreferredFont& font);
 
 }  // namespace vantrel

@@ -12,7 +12,7 @@ class PropertyPage : public TemplateDialog {
   Q_OBJECT
 
  public:
-  PropertyPage(const DialogTemplateRegistry& templates, int templateId, const DialogFont& font)
+  PropertyPage(const DialogTemplateRegistry& templates, int templateId, const PreferredFont& font)
       : TemplateDialog(templates, templateId, font) {
     AlwaysUsePreferredFont();
   }

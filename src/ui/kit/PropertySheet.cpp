@@ -23,7 +23,7 @@ constexpr int kButtonHeight = 14;
 
 }  // namespace
 
-PropertySheet::PropertySheet(const QString& caption, const DialogFont& font, QWidget* parent)
+PropertySheet::PropertySheet(const QString& caption, const PreferredFont& font, QWidget* parent)
     : QDialog(parent), caption_(caption), font_(font) {}
 
 PropertySheet::~PropertySheet() {
@@ -40,8 +40,7 @@ PropertyPage* PropertySheet::GetPage(int index) const {
 
 bool PropertySheet::Create() {
   if (created_) return true;
-  QFont font(QString::fromStdWString(font_.name));
-  font.setPointSize(font_.size > 0 ? font_.size : 8);
+  const QFont font = DialogFontOf(font_);
   for (const QPointer<PropertyPage>& page : pages_) {
     if (!page) return false;
     if (scalePages_) page->BuildInTemplateFont();

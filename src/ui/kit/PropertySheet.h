@@ -13,7 +13,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "settings/Preferences.h"
+#include "ui/kit/PreferredFont.h"
 
 class QPushButton;
 class QTabWidget;
@@ -26,9 +26,9 @@ class PropertySheet : public QDialog {
   Q_OBJECT
 
  public:
-  // The sheet itself is in the preferred font, whatever the custom-font
-  // switch says; the font values must outlive the sheet.
-  PropertySheet(const QString& caption, const DialogFont& font, QWidget* parent = nullptr);
+  // The sheet itself is in the preferred font, whether or not it replaces the
+  // templates' fonts; the font values must outlive the sheet.
+  PropertySheet(const QString& caption, const PreferredFont& font, QWidget* parent = nullptr);
   ~PropertySheet() override;
 
   void AddPage(PropertyPage* page);
@@ -56,7 +56,7 @@ class PropertySheet : public QDialog {
 
  private:
   QString caption_;
-  const DialogFont& font_;
+  const PreferredFont& font_;
   std::vector<QPointer<PropertyPage>> pages_;
   QTabWidget* tabs_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -10,18 +10,13 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "ui/kit/CheckBox.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
 #include "ui/kit/FocusRing.h"
-#include "ui/kit/GroupFrame.h"
 #include "ui/kit/IconStatic.h"
 #include "ui/kit/ListBox.h"
-#include "ui/kit/ListView.h"
 #include "ui/kit/PictureStatic.h"
-#include "ui/kit/RadioButton.h"
-#include "ui/kit/RichEdit.h"
 #include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
 #include "ui/kit/TemplateRules.h"
@@ -37,13 +32,6 @@ Qt::WindowFlags FlagsFor(std::uint32_t style) {
   if (style & kMinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
   if (style & kMaximizeBox) flags |= Qt::WindowMaximizeButtonHint;
   return flags;
-}
-
-Qt::Alignment TextAlignment(std::uint32_t style) {
-  const Qt::Alignment horizontal = (style & kCenter)  ? Qt::AlignHCenter
-                                   : (style & kRight) ? Qt::AlignRight
-                                                      : Qt::AlignLeft;
-  return horizontal | ((style & kVCenter) ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
 // A menu bar that says when its height may have changed, once it has taken
@@ -74,77 +62,10 @@ class MeasuredMenuBar : public QMenuBar {
   std::function<void()> changed_;
 };
 
-QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
-  const QString text = QString::fromStdWString(control.text);
-  const bool sorted = control.style & kSorted;
-  switch (control.kind) {
-    case ControlKind::kGroupBox:
-      return new GroupFrame(text, parent);
-    case ControlKind::kText: {
-      auto* label = new StaticText(text, control.style & kNotify, parent);
-      label->setAlignment(TextAlignment(control.style));
-      return label;
-    }
-    case ControlKind::kEdit:
-      if (control.style & kMultiLine) {
-        auto* edit = new MultiLineEdit(parent);
-        edit->SetAlignment(TextAlignment(control.style) & Qt::AlignHorizontal_Mask);
-        edit->SetReadOnly(control.style & kReadOnly);
-        edit->SetText(text);
-        edit->setVerticalScrollBarPolicy((control.style & kVScroll) ? Qt::ScrollBarAsNeeded
-                                                                    : Qt::ScrollBarAlwaysOff);
-        return edit;
-      } else {
-        auto* edit = new EditBox(parent);
-        edit->SetReadOnly(control.style & kReadOnly);
-        edit->SetText(text);
-        return edit;
-      }
-    case ControlKind::kRichEdit: {
-      auto* edit = new RichEdit(parent);
-      edit->SetReadOnly(control.style & kReadOnly);
-      edit->SetText(text);
-      return edit;
-    }
-    case ControlKind::kListBox: {
-      auto* list = new ListBox(sorted, parent);
-      list->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
-      list->setVerticalScrollBarPolicy((control.style & kVScroll) ? Qt::ScrollBarAsNeeded
-                                                                  : Qt::ScrollBarAlwaysOff);
-      return list;
-    }
-    case ControlKind::kListView: {
-      auto* view = new ListView(sorted, parent);
-      view->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
-      return view;
-    }
-    case ControlKind::kDropDownList:
-      return new DropDownList(sorted, parent);
-    case ControlKind::kPushButton:
-    case ControlKind::kDefPushButton: {
-      auto* button = new QPushButton(text, parent);
-      // Only the template names the default button: Qt would make the first
-      // button the default of a dialog that has none, and Enter would press it.
-      button->setAutoDefault(false);
-      button->setDefault(control.kind == ControlKind::kDefPushButton);
-      return button;
-    }
-    case ControlKind::kCheckBox:
-      return new CheckBox(text, parent);
-    case ControlKind::kRadioButton:
-      return new RadioButton(text, parent);
-    case ControlKind::kOwnerDrawStatic:
-      return new PictureStatic(control.style & kNotify, parent);
-    case ControlKind::kIcon:
-      return new IconStatic(text.toInt(), parent);
-  }
-  return new QWidget(parent);
-}
-
 }  // namespace
 
 TemplateDialog::TemplateDialog(const DialogTemplateRegistry& templates, int templateId,
-                               const DialogFont& font, QWidget* parent)
+                               const PreferredFont& font, QWidget* parent)
     : QDialog(parent), templates_(templates), templateId_(templateId), font_(font) {}
 
 TemplateDialog::~TemplateDialog() {
@@ -158,8 +79,8 @@ TemplateDialog::~TemplateDialog() {
 bool TemplateDialog::Create() {
   if (created_) return true;
   OnBeforeCreate();
-  const DialogFont preferred{1, font_.name, font_.size};
-  const DialogFont own{};  // the custom font off: the template as it is
+  const PreferredFont preferred{true, font_.face, font_.points};
+  const PreferredFont own{};  // replacing nothing: the template as it is
   template_ = LoadDialogTemplate(templates_, templateId_,
                                  useTemplateFont_       ? own
                                  : alwaysPreferredFont_ ? preferred
@@ -202,8 +123,12 @@ void TemplateDialog::BuildControls() {
   if (menuBar_) menuBar_->setGeometry(0, 0, width(), clientTop_);
 
   std::vector<QWidget*> frames;
+  const auto notify = [this](int id) {
+    return [this, id](Notification what) { OnCommand(id, what); };
+  };
   for (const ControlTemplate& control : dialog.controls) {
-    QWidget* widget = MakeControl(control, this);
+    const ControlKindRow& kind = ControlKindRowOf(control);
+    QWidget* widget = kind.make(control, this);
     widget->setObjectName(QStringLiteral("item%1").arg(control.id));
     PlaceControl(widget, control);
     if (control.kind == ControlKind::kGroupBox) frames.push_back(widget);
@@ -216,8 +141,8 @@ void TemplateDialog::BuildControls() {
     widget->setEnabled(!(control.style & kDisabled));
     widget->setVisible(!(control.style & kHidden));
     controls_.push_back(widget);
-    items_.try_emplace(control.id, widget);
-    ConnectNotifications(widget, control.id);
+    items_.try_emplace(control.id, Control{widget, &kind});
+    if (kind.connect) kind.connect(widget, this, notify(control.id));
   }
   for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
   MakeRadioGroups();
@@ -235,30 +160,6 @@ void TemplateDialog::PlaceControl(QWidget* widget, const ControlTemplate& contro
     widget->setGeometry(place.x(), place.y(), IconStatic::kSide, IconStatic::kSide);
   } else {
     widget->setGeometry(place);
-  }
-}
-
-void TemplateDialog::ConnectNotifications(QWidget* widget, int id) {
-  const auto notify = [this, id](Notification what) {
-    return [this, id, what] { OnCommand(id, what); };
-  };
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    connect(button, &QAbstractButton::clicked, this, notify(Notification::kClicked));
-  } else if (auto* edit = qobject_cast<EditBox*>(widget)) {
-    connect(edit, &EditBox::Changed, this, notify(Notification::kChanged));
-  } else if (auto* text = qobject_cast<MultiLineEdit*>(widget)) {
-    connect(text, &MultiLineEdit::Changed, this, notify(Notification::kChanged));
-  } else if (auto* list = qobject_cast<ListBox*>(widget)) {
-    connect(list, &ListBox::SelectionChanged, this, notify(Notification::kSelChange));
-    connect(list, &QListWidget::itemDoubleClicked, this, notify(Notification::kDblClk));
-  } else if (auto* drop = qobject_cast<DropDownList*>(widget)) {
-    connect(drop, &DropDownList::SelectionChanged, this, notify(Notification::kSelChange));
-  } else if (auto* view = qobject_cast<ListView*>(widget)) {
-    connect(view, &ListView::CheckChanged, this, notify(Notification::kChanged));
-  } else if (auto* picture = qobject_cast<PictureStatic*>(widget)) {
-    connect(picture, &PictureStatic::Clicked, this, notify(Notification::kClicked));
-  } else if (auto* label = qobject_cast<StaticText*>(widget)) {
-    connect(label, &StaticText::Clicked, this, notify(Notification::kClicked));
   }
 }
 
@@ -318,7 +219,7 @@ void TemplateDialog::BindCommand(QAction* action, int id) {
 
 QWidget* TemplateDialog::Item(int id) const {
   auto found = items_.find(id);
-  return found == items_.end() ? nullptr : found->second;
+  return found == items_.end() ? nullptr : found->second.widget;
 }
 
 ListBox* TemplateDialog::ListBoxItem(int id) const { return ItemAs<ListBox>(id); }
@@ -329,29 +230,15 @@ PictureStatic* TemplateDialog::PictureItem(int id) const { return ItemAs<Picture
 QAbstractButton* TemplateDialog::ButtonItem(int id) const { return ItemAs<QAbstractButton>(id); }
 
 QString TemplateDialog::ItemText(int id) const {
-  QWidget* item = Item(id);
-  if (auto* edit = qobject_cast<EditBox*>(item)) return edit->Text();
-  if (auto* text = qobject_cast<MultiLineEdit*>(item)) return text->Text();
-  if (auto* label = qobject_cast<StaticText*>(item)) return label->Text();
-  if (auto* button = qobject_cast<QAbstractButton*>(item)) return button->text();
-  if (auto* frame = qobject_cast<GroupFrame*>(item)) return frame->Title();
-  if (auto* drop = qobject_cast<DropDownList*>(item)) return drop->currentText();
-  return {};
+  const auto found = items_.find(id);
+  if (found == items_.end() || !found->second.kind->text) return {};
+  return found->second.kind->text(found->second.widget);
 }
 
 void TemplateDialog::SetItemText(int id, const QString& text) {
-  QWidget* item = Item(id);
-  if (auto* edit = qobject_cast<EditBox*>(item)) {
-    edit->SetText(text);
-  } else if (auto* lines = qobject_cast<MultiLineEdit*>(item)) {
-    lines->SetText(text);
-  } else if (auto* label = qobject_cast<StaticText*>(item)) {
-    label->SetText(text);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
-    button->setText(text);
-  } else if (auto* frame = qobject_cast<GroupFrame*>(item)) {
-    frame->SetTitle(text);
-  }
+  const auto found = items_.find(id);
+  if (found == items_.end() || !found->second.kind->setText) return;
+  found->second.kind->setText(found->second.widget, text);
 }
 
 int TemplateDialog::IsDlgButtonChecked(int id) const {

@@ -18,10 +18,11 @@
 #include <optional>
 #include <vector>
 
-#include "settings/Preferences.h"
+#include "ui/kit/ControlKinds.h"
 #include "ui/kit/DialogTemplate.h"
 #include "ui/kit/DialogTemplateRegistry.h"
 #include "ui/kit/DialogUnits.h"
+#include "ui/kit/PreferredFont.h"
 #include "ui/kit/StandardIds.h"
 
 class QAbstractButton;
@@ -39,15 +40,6 @@ class PictureStatic;
 class Shell;
 class StaticText;
 
-// What a control reports.
-enum class Notification {
-  kClicked,    // a button, a notifying static, a menu command
-  kChanged,    // the text of an edit, the check of a list view entry
-  kSelChange,  // the user's selection in a list or drop-down list
-  kDblClk,     // a double click on a list entry
-  kSetFocus,   // the control got the keyboard focus
-};
-
 struct CommandRoute {
   int id;
   Notification what;
@@ -60,7 +52,7 @@ class TemplateDialog : public QDialog {
  public:
   // The registry and the font values are read when the dialog is created and
   // must outlive it.
-  TemplateDialog(const DialogTemplateRegistry& templates, int templateId, const DialogFont& font,
+  TemplateDialog(const DialogTemplateRegistry& templates, int templateId, const PreferredFont& font,
                  QWidget* parent = nullptr);
   ~TemplateDialog() override;
 
@@ -130,8 +122,8 @@ class TemplateDialog : public QDialog {
   void AddRoutes(std::vector<CommandRoute> routes);
   // Where messages of the dialog's own go, such as a value it cannot read.
   void SetShell(Shell* shell) { shell_ = shell; }
-  // Pages of a property sheet take the preferred font even while the custom
-  // font is off.
+  // Pages of a property sheet take the preferred font even while it does not
+  // replace the templates' fonts.
   void AlwaysUsePreferredFont() { alwaysPreferredFont_ = true; }
   // Builds the dialog in its template's own font whatever the font values
   // say: for a page its sheet re-fonts.
@@ -153,22 +145,25 @@ class TemplateDialog : public QDialog {
  private:
   void BuildControls();
   void PlaceControl(QWidget* widget, const ControlTemplate& control);
-  void ConnectNotifications(QWidget* widget, int id);
   void MakeRadioGroups();
   void LabelControls();
   void PlaceMenuBar();
 
   const DialogTemplateRegistry& templates_;
   const int templateId_;
-  const DialogFont& font_;
+  const PreferredFont& font_;
   bool alwaysPreferredFont_ = false;
   bool useTemplateFont_ = false;
   Shell* shell_ = nullptr;
   std::optional<DialogTemplate> template_;
   DialogBaseUnits base_;
+  struct Control {
+    QWidget* widget;
+    const ControlKindRow* kind;
+  };
   // Every control in template order, and the first of each id.
   std::vector<QWidget*> controls_;
-  std::map<int, QWidget*> items_;
+  std::map<int, Control> items_;
   std::map<std::pair<int, Notification>, std::function<void()>> routes_;
   QMenuBar* menuBar_ = nullptr;
   int clientTop_ = 0;
