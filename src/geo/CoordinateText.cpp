@@ -1,6 +1,6 @@
 #include "geo/CoordinateText.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/NumberText.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel {
 
@@ -52,11 +53,12 @@ std::optional<Spelling> SymbolAt(std::string_view text, std::size_t pos) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The whole UTF-8 character at `pos`, for messages.
+// The whole UTF-8 character at `pos` for messages, a byte that is none as \xNN.
 std::string CharacterAt(std::string_view text, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   const std::size_t length = lead < 0xc0 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
-  return std::string(text.substr(pos, length));
+  const std::string character(text.substr(pos, length));
+  return IsValidUtf8(character) ? character : FormatText("\\x%02X", lead);
 }
 
 struct Decimal {
@@ -263,7 +265,6 @@ std::optional<std::string> SplitItems(const std::vector<Item>& items, Split& spl
     return "the coordinates can be read more than one way (" + readings +
            "); put a comma between latitude and longitude";
   }
-  if (items.size() < 2) return "give both latitude and longitude";
   if (oneReason) return reason;
   return "cannot tell the latitude from the longitude; put a comma between them";
 }
@@ -302,6 +303,10 @@ GeoResult<LatLong> ParseLatLongText(std::string_view text) {
   std::vector<Item> items;
   if (std::optional<std::string> reason = Tokenize(text, items)) return Malformed(*reason);
   if (items.empty()) return Malformed("no coordinates given");
+  if (std::count_if(items.begin(), items.end(),
+                    [](const Item& i) { return i.kind == Item::Kind::kNumber; }) < 2) {
+    return Malformed("give both latitude and longitude");
+  }
 
   Split split;
   if (std::optional<std::string> reason = SplitItems(items, split)) return Malformed(*reason);
@@ -374,11 +379,13 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
       static_cast<std::int32_t>(ParseLong(std::string(text.substr(pos, digits - pos)).c_str()));
   pos = digits;
   SkipBlanks(text, pos, false);
-  if (pos >= text.size() || !std::isalpha(static_cast<unsigned char>(text[pos]))) {
+  const char letter = pos < text.size() ? static_cast<char>(text[pos] & ~0x20) : '\0';
+  if (letter < 'A' || letter > 'Z') {
     return BadUtm(GeoError::kMalformed,
                   std::string("the zone needs its latitude band letter (C to X)") + kForm);
   }
-  utm.band = static_cast<char>(text[pos++] & ~0x20);
+  utm.band = letter;
+  ++pos;
   const std::optional<LatitudeBand> band = UtmBand(utm.band);
   const bool polar = utm.band == 'A' || utm.band == 'B' || utm.band == 'Y' || utm.band == 'Z';
   if (!band && !polar) {

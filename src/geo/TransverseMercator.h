@@ -1,6 +1,6 @@
 // The transverse Mercator projection of an ellipsoid to the precision of its
 // measurement: Krueger's series in the third flattening n, carried to n^6,
-// which holds to a few nanometres within 4000 km of the central meridian.
+// which holds to a few nanometres within 3900 km of the central meridian.
 // Angles in degrees, lengths in metres at unit scale on the central meridian
 // (the caller applies k0 and the false origin).
 #pragma once
@@ -24,8 +24,8 @@ class TransverseMercator {
     double longitude = 0;  // from the central meridian
   };
 
-  // Meant for points within 90 degrees of the central meridian; the series
-  // loses its precision far beyond 4000 km from it.
+  // Meant for points less than 90 degrees from the central meridian; the
+  // series loses its precision beyond 3900 km from it.
   Plane Forward(double latitude, double longitude) const;
   Geographic Reverse(double x, double y) const;
 

@@ -1,6 +1,7 @@
 // UTM by the exact transverse Mercator (TransverseMercator.h): within a few
 // nanometres of the true projection anywhere up to 6 degrees from the
-// central meridian, where the classic series (Utm.h) can be a metre off. The
+// central meridian, where the classic series (Utm.h) is up to 10 cm off at
+// 3 degrees and metres off at 5 to 6. The
 // conventions are the classic ones: the same zone and band rules, the same
 // longitude wrap, -0 counts as north, and the zone letter plays no part on
 // the way back. Pure functions; any finite input gives a result.
@@ -15,8 +16,8 @@ namespace vantrel {
 
 UTMResult LatLongToUTMExact(double latitude, double longitude, const Ellipsoid& ellipsoid);
 
-// On the grid of the caller's zone; exact to the nanometre up to 35 degrees
-// from its central meridian (the series is meant for less than 90).
+// On the grid of the caller's zone, as precise as above up to 3900 km from
+// its central meridian; beyond that the error grows.
 UTMResult LatLongToUTMExactInZone(double latitude, double longitude, std::int32_t zone,
                                   const Ellipsoid& ellipsoid);
 

@@ -69,6 +69,8 @@ const Refused kRefused[] = {
     {"33 43 N 84 54", GeoError::kMalformed, "more than one way"},
     {"33.725 x -84.905", GeoError::kMalformed, "cannot read 'x'"},
     {"33.725 ✓ -84.905", GeoError::kMalformed, "cannot read '✓'"},
+    {"33.725 \xff -84.905", GeoError::kMalformed, "cannot read '\\xFF'"},
+    {"33 N", GeoError::kMalformed, "give both latitude and longitude"},
     {"33.7.2 84", GeoError::kMalformed, "cannot read the number"},
     {"33°° 84", GeoError::kMalformed, "the mark ° must follow a number"},
     {"° 33 84", GeoError::kMalformed, "must follow a number"},
