@@ -53,12 +53,12 @@ std::optional<Spelling> SymbolAt(std::string_view text, std::size_t pos) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The whole UTF-8 character at `pos` for messages, a byte that is none as \xNN.
+// The character at `pos` as a message may quote it.
 std::string CharacterAt(std::string_view text, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   const std::size_t length = lead < 0xc0 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
-  const std::string character(text.substr(pos, length));
-  return IsValidUtf8(character) ? character : FormatText("\\x%02X", lead);
+  const std::string_view character = text.substr(pos, length);
+  return QuotableUtf8(IsValidUtf8(character) ? character : text.substr(pos, 1));
 }
 
 struct Decimal {
@@ -146,7 +146,7 @@ std::optional<std::string> Tokenize(std::string_view text, std::vector<Item>& it
     }
     if (pos < text.size() && (IsDigit(text[pos]) || text[pos] == '.')) {
       const std::optional<Decimal> number = ReadDecimal(text, pos);
-      if (!number) return "cannot read the number at '" + std::string(text.substr(start)) + "'";
+      if (!number) return "cannot read the number at '" + QuotableUtf8(text.substr(start)) + "'";
       item.value = number->value;
       item.fraction = number->fraction;
       item.spelling = text.substr(start, pos - start);
@@ -407,7 +407,7 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
   SkipBlanks(text, pos, false);
   if (pos < text.size()) {
     return BadUtm(GeoError::kMalformed,
-                  "cannot read '" + std::string(text.substr(pos)) + "' after the northing");
+                  "cannot read '" + QuotableUtf8(text.substr(pos)) + "' after the northing");
   }
   if (utm.zone < 1 || utm.zone > 60) {
     return BadUtm(GeoError::kOutOfRange, "zone must be between 1 and 60");

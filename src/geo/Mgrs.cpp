@@ -7,6 +7,7 @@
 #include "geo/UtmExact.h"
 #include "geo/UtmZone.h"
 #include "platform/NumberText.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel {
 
@@ -135,7 +136,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
         std::string("give the two letters of the 100 km square after the band") + kForm);
   }
   if (pos < text.size()) {
-    return Unreadable<MgrsSquare>("cannot read '" + std::string(text.substr(pos)) +
+    return Unreadable<MgrsSquare>("cannot read '" + QuotableUtf8(text.substr(pos)) +
                                   "' in the MGRS reference");
   }
   const std::size_t digits = second.empty() ? first.size() / 2 : first.size();

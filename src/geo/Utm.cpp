@@ -31,12 +31,18 @@ Shape ShapeOf(const Ellipsoid& ellipsoid) {
   return {a, e2, e2 * e2, e2 * e2 * e2, ep * ep};
 }
 
-// `lon` is already wrapped; the zone is the caller's.
-UTMResult ToZone(double latitude, double lon, std::int32_t zone, const Ellipsoid& ellipsoid) {
+}  // namespace
+
+UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellipsoid) {
+  return LatLongToUTMInZone(latitude, longitude, UtmZoneNumber(latitude, longitude), ellipsoid);
+}
+
+UTMResult LatLongToUTMInZone(double latitude, double longitude, std::int32_t zone,
+                             const Ellipsoid& ellipsoid) {
   const auto [a, e2, e4, e6, ep2] = ShapeOf(ellipsoid);
 
   const double phi = latitude * kDegToRad;
-  const double lambda = UtmLongitudeNear(lon, zone) * kDegToRad;
+  const double lambda = UtmLongitudeNear(WrapUtmLongitude(longitude), zone) * kDegToRad;
 
   UTMResult result;
   result.zoneNumber = zone;
@@ -69,18 +75,6 @@ UTMResult ToZone(double latitude, double lon, std::int32_t zone, const Ellipsoid
   }
   result.easting = kUtmFalseEasting + iv * dl + v * dl2 * dl;
   return result;
-}
-
-}  // namespace
-
-UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellipsoid) {
-  const double lon = WrapUtmLongitude(longitude);
-  return ToZone(latitude, lon, UtmZoneNumber(latitude, lon), ellipsoid);
-}
-
-UTMResult LatLongToUTMInZone(double latitude, double longitude, std::int32_t zone,
-                             const Ellipsoid& ellipsoid) {
-  return ToZone(latitude, WrapUtmLongitude(longitude), zone, ellipsoid);
 }
 
 LatLong UTMToLatLong(double northing, double easting, double zoneNumber, std::int32_t southern,

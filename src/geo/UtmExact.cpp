@@ -5,11 +5,15 @@
 
 namespace vantrel {
 
-namespace {
+UTMResult LatLongToUTMExact(double latitude, double longitude, const Ellipsoid& ellipsoid) {
+  return LatLongToUTMExactInZone(latitude, longitude, UtmZoneNumber(latitude, longitude),
+                                 ellipsoid);
+}
 
-// `lon` is already wrapped.
-UTMResult ToZone(double latitude, double lon, std::int32_t zone, const Ellipsoid& ellipsoid) {
-  const double fromMeridian = UtmLongitudeNear(lon, zone) - UtmCentralMeridian(zone);
+UTMResult LatLongToUTMExactInZone(double latitude, double longitude, std::int32_t zone,
+                                  const Ellipsoid& ellipsoid) {
+  const double fromMeridian =
+      UtmLongitudeNear(WrapUtmLongitude(longitude), zone) - UtmCentralMeridian(zone);
   const TransverseMercator::Plane p = TransverseMercator(ellipsoid).Forward(latitude, fromMeridian);
   UTMResult result;
   result.zoneNumber = zone;
@@ -21,18 +25,6 @@ UTMResult ToZone(double latitude, double lon, std::int32_t zone, const Ellipsoid
     result.northing += kUtmFalseNorthingSouth;
   }
   return result;
-}
-
-}  // namespace
-
-UTMResult LatLongToUTMExact(double latitude, double longitude, const Ellipsoid& ellipsoid) {
-  const double lon = WrapUtmLongitude(longitude);
-  return ToZone(latitude, lon, UtmZoneNumber(latitude, lon), ellipsoid);
-}
-
-UTMResult LatLongToUTMExactInZone(double latitude, double longitude, std::int32_t zone,
-                                  const Ellipsoid& ellipsoid) {
-  return ToZone(latitude, WrapUtmLongitude(longitude), zone, ellipsoid);
 }
 
 LatLong UTMToLatLongExact(double northing, double easting, double zoneNumber, std::int32_t southern,

@@ -21,7 +21,8 @@ double UtmLongitudeNear(double longitude, double zoneNumber) {
   return longitude - fromMeridian + std::remainder(fromMeridian, 360);
 }
 
-std::int32_t UtmZoneNumber(double latitude, double longitude) {
+std::int32_t UtmZoneNumber(double latitude, double anyLongitude) {
+  const double longitude = WrapUtmLongitude(anyLongitude);
   std::int32_t zone = 1 + TruncateToInt((longitude + 180) / 6);
   if (latitude >= 56 && latitude < 64 && longitude >= 3 && longitude < 12) zone = 32;
   if (latitude >= 72 && latitude < 84) {

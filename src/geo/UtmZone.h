@@ -28,9 +28,9 @@ double UtmCentralMeridian(double zoneNumber);
 // from a zone keeps a small distance from it. Unchanged when it already is.
 double UtmLongitudeNear(double wrappedLongitude, double zoneNumber);
 
-// The standard 6-degree zone of a wrapped longitude, then the Norway (32V)
+// The standard 6-degree zone of the wrapped longitude, then the Norway (32V)
 // and Svalbard (31X, 33X, 35X, 37X) exceptions.
-std::int32_t UtmZoneNumber(double latitude, double wrappedLongitude);
+std::int32_t UtmZoneNumber(double latitude, double longitude);
 
 // The band letter of a latitude; 'Z' outside -80..84 degrees.
 char UtmBandLetter(double latitude);

@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "Refusals.h"
 #include "geo/CoordinateText.h"
 
 namespace vantrel {
 namespace {
+
+using testing::Refusal;
 
 struct Written {
   const char* text;
@@ -53,13 +56,7 @@ TEST(ParseLatLongText, WrittenFormsOfTheSamePoints) {
   }
 }
 
-struct Refused {
-  const char* text;
-  GeoError error;
-  const char* message;  // a part of it
-};
-
-const Refused kRefused[] = {
+const Refusal kRefused[] = {
     {"", GeoError::kMalformed, "no coordinates given"},
     {"   ", GeoError::kMalformed, "no coordinates given"},
     {"33.725", GeoError::kMalformed, "give both latitude and longitude"},
@@ -92,13 +89,7 @@ const Refused kRefused[] = {
 };
 
 TEST(ParseLatLongText, RefusesWithOneLineReasons) {
-  for (const Refused& r : kRefused) {
-    SCOPED_TRACE(r.text);
-    const GeoResult<LatLong> result = ParseLatLongText(r.text);
-    EXPECT_EQ(result.error, r.error);
-    EXPECT_NE(result.message.find(r.message), std::string::npos) << result.message;
-    EXPECT_EQ(result.message.find('\n'), std::string::npos);
-  }
+  testing::ExpectRefusals(kRefused, ParseLatLongText);
 }
 
 struct MapForm {
@@ -131,7 +122,7 @@ TEST(ParseUtmText, MapForms) {
   }
 }
 
-const Refused kBadMapForms[] = {
+const Refusal kBadMapForms[] = {
     {"", GeoError::kMalformed, "starts with its zone"},
     {"S 694037 3734420", GeoError::kMalformed, "starts with its zone"},
     {"16 694037 3734420", GeoError::kMalformed, "needs its latitude band letter"},
@@ -148,12 +139,7 @@ const Refused kBadMapForms[] = {
 };
 
 TEST(ParseUtmText, RefusesWithOneLineReasons) {
-  for (const Refused& r : kBadMapForms) {
-    SCOPED_TRACE(r.text);
-    const GeoResult<UtmText> result = ParseUtmText(r.text);
-    EXPECT_EQ(result.error, r.error);
-    EXPECT_NE(result.message.find(r.message), std::string::npos) << result.message;
-  }
+  testing::ExpectRefusals(kBadMapForms, ParseUtmText);
 }
 
 TEST(UtmTextToLatLong, ThePointMustLieInItsBand) {

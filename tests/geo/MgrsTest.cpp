@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ReferenceTable.h"
+#include "Refusals.h"
 #include "geo/Mgrs.h"
 #include "geo/UtmExact.h"
 
@@ -69,13 +70,7 @@ TEST(Mgrs, ReadsBlanksAndSmallLetters) {
   EXPECT_EQ(square.value.size, 100000);
 }
 
-struct Refused {
-  const char* text;
-  GeoError error;
-  const char* message;  // a part of it
-};
-
-const Refused kRefused[] = {
+const testing::Refusal kRefused[] = {
     {"", GeoError::kMalformed, "starts with its zone"},
     {"SFC9403634419", GeoError::kMalformed, "starts with its zone"},
     {"16", GeoError::kMalformed, "needs its latitude band letter"},
@@ -95,14 +90,7 @@ const Refused kRefused[] = {
     {"16SFL", GeoError::kOutOfRange, "square FL does not reach band S in zone 16"},
 };
 
-TEST(Mgrs, RefusesWithOneLineReasons) {
-  for (const Refused& r : kRefused) {
-    SCOPED_TRACE(r.text);
-    const GeoResult<MgrsSquare> result = ReadMgrs(r.text);
-    EXPECT_EQ(result.error, r.error);
-    EXPECT_NE(result.message.find(r.message), std::string::npos) << result.message;
-  }
-}
+TEST(Mgrs, RefusesWithOneLineReasons) { testing::ExpectRefusals(kRefused, ReadMgrs); }
 
 TEST(Mgrs, RefusesPolarPointsAndOtherPrecisions) {
   for (const auto& [latitude, longitude, digits] : {std::tuple{84.0, 0.0, 5},
