@@ -303,10 +303,15 @@ GeoResult<LatLong> ParseLatLongText(std::string_view text) {
   std::vector<Item> items;
   if (std::optional<std::string> reason = Tokenize(text, items)) return Malformed(*reason);
   if (items.empty()) return Malformed("no coordinates given");
-  if (std::count_if(items.begin(), items.end(),
-                    [](const Item& i) { return i.kind == Item::Kind::kNumber; }) < 2) {
-    return Malformed("give both latitude and longitude");
+  const auto count = [&](Item::Kind kind) {
+    return std::count_if(items.begin(), items.end(), [&](const Item& i) { return i.kind == kind; });
+  };
+  if (count(Item::Kind::kNumber) < 2) return Malformed("give both latitude and longitude");
+  // Also keeps the search for the split short whatever the text's length.
+  if (count(Item::Kind::kNumber) > 6) {
+    return Malformed("more than six numbers; latitude and longitude have three each at most");
   }
+  if (count(Item::Kind::kLetter) > 2) return Malformed("more than two hemisphere letters");
 
   Split split;
   if (std::optional<std::string> reason = SplitItems(items, split)) return Malformed(*reason);

@@ -76,6 +76,8 @@ const Refusal kRefused[] = {
     {"33 -43, 84", GeoError::kMalformed, "only the degrees may carry a sign"},
     {"33' 84", GeoError::kMalformed, "out of the order degrees, minutes, seconds"},
     {"33 43 30 12 N, 84 W", GeoError::kMalformed, "more than three numbers"},
+    {"1 2 3 4 5 6 7", GeoError::kMalformed, "more than six numbers"},
+    {"N 33 N 84 W", GeoError::kMalformed, "more than two hemisphere letters"},
     {"N 33 S, 84", GeoError::kMalformed, "two hemisphere letters"},
     {"33 N 84 N", GeoError::kMalformed, "both coordinates are marked as latitudes"},
     {"33 E 84 W", GeoError::kMalformed, "both coordinates are marked as longitudes"},
