@@ -11,8 +11,8 @@ namespace vantrel {
 
 struct ResultFormat {
   ResultMode mode = keys::kFormat.defaultValue;
-  int precision =
-      keys::kPrecision.defaultValue;  // digits after the point in scientific and fixed mode
+  // Digits after the point in scientific and fixed mode.
+  int precision = keys::kPrecision.defaultValue;
 
   // Any other mode gives empty text. A precision outside the key's range (a
   // hand-edited file) is clamped so that a fixed-mode result cannot grow
