@@ -117,7 +117,15 @@ int positions_of_brackets(MathContext& context, const char* span, int length, in
   for (int i = 0; i < length; ++i) {
     const char c = span[i];
     if (c == '(') {
-      if (++opened == 1) first_open = i;
+      if (++opened == 1) {
+        first_open = i;
+        // No ')' came before it, so its own ')' closes the group: the
+        // evaluation's bracket table knows where.
+        if (const int close = context.brackets.CloseOffset(span + i, span + length); close > 0) {
+          matching_close = i + close;
+          return 0;
+        }
+      }
       ++depth;
     } else if (c == ')') {
       if (--depth < 0) {
