@@ -16,12 +16,6 @@ namespace vantrel::cli {
 
 namespace {
 
-struct GeoArguments {
-  Arguments positional;
-  int ellipsoid = 0;
-  bool south = false;
-};
-
 std::string EllipsoidNames() {
   std::string names;
   for (const Ellipsoid& e : Ellipsoids()) {
@@ -29,61 +23,6 @@ std::string EllipsoidNames() {
     names += "'" + WideToUtf8(e.name) + "'";
   }
   return names;
-}
-
-// An index of the table or an exact name; prints the error itself.
-std::optional<int> ParseEllipsoid(const std::string& text, std::ostream& err) {
-  const char* end = nullptr;
-  const long index = ParseLong(text.c_str(), &end);
-  if (end != text.c_str() && *end == '\0') {
-    if (index >= 0 && index < kEllipsoidCount) return static_cast<int>(index);
-    Fail(err, kExitUsageError,
-         FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),
-                    kEllipsoidCount - 1));
-    return std::nullopt;
-  }
-  const std::wstring name = Utf8ToWide(text);
-  for (int i = 0; i < kEllipsoidCount; ++i) {
-    if (Ellipsoids()[i].name == name) return i;
-  }
-  Fail(err, kExitUsageError,
-       "unknown ellipsoid '" + text + "'; give an index 0 to " +
-           std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames());
-  return std::nullopt;
-}
-
-// Splits the arguments after the command into numbers and options. Anything
-// starting with "--" is an option, so negative numbers pass as positional.
-std::optional<GeoArguments> SplitArguments(const Arguments& args, bool acceptsSouth,
-                                           std::ostream& err) {
-  GeoArguments out;
-  const std::string& command = args.front();
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.rfind("--", 0) != 0) {
-      out.positional.push_back(arg);
-    } else if (arg == "--ellipsoid" || arg.rfind("--ellipsoid=", 0) == 0) {
-      std::string value;
-      if (arg == "--ellipsoid") {
-        if (i + 1 == args.size()) {
-          Fail(err, kExitUsageError, "--ellipsoid needs an index or a name (see --ellipsoids)");
-          return std::nullopt;
-        }
-        value = args[++i];
-      } else {
-        value = arg.substr(arg.find('=') + 1);
-      }
-      const std::optional<int> index = ParseEllipsoid(value, err);
-      if (!index) return std::nullopt;
-      out.ellipsoid = *index;
-    } else if (arg == "--south" && acceptsSouth) {
-      out.south = true;
-    } else {
-      Fail(err, kExitUsageError, "unknown option '" + arg + "' for " + command + " (try --help)");
-      return std::nullopt;
-    }
-  }
-  return out;
 }
 
 // A finite number that uses the whole argument; prints the error itself.
@@ -146,21 +85,41 @@ void WriteLine(std::ostream& out, const std::string& line) { out << line << '\n'
 
 }  // namespace
 
-int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err) {
-  const std::optional<GeoArguments> parsed = SplitArguments(args, false, err);
-  if (!parsed) return kExitUsageError;
-  if (parsed->positional.size() != 2) {
-    return Fail(err, kExitUsageError, "--utm needs LAT and LON (try --help)");
+bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
+  const char* end = nullptr;
+  const long number = ParseLong(text.c_str(), &end);
+  if (end != text.c_str() && *end == '\0') {
+    if (number >= 0 && number < kEllipsoidCount) {
+      index = static_cast<int>(number);
+      return true;
+    }
+    error = FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),
+                       kEllipsoidCount - 1);
+    return false;
   }
-  const std::optional<double> latitude = ParseNumber(parsed->positional[0], "latitude", err);
+  const std::wstring name = Utf8ToWide(text);
+  for (int i = 0; i < kEllipsoidCount; ++i) {
+    if (Ellipsoids()[i].name == name) {
+      index = i;
+      return true;
+    }
+  }
+  error = "unknown ellipsoid '" + text + "'; give an index 0 to " +
+          std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames();
+  return false;
+}
+
+int RunUtm(const Options& options, std::ostream& out, std::ostream& err) {
+  const Arguments& values = options.positional;
+  const std::optional<double> latitude = ParseNumber(values[0], "latitude", err);
   if (!latitude) return kExitUsageError;
-  const std::optional<double> longitude = ParseNumber(parsed->positional[1], "longitude", err);
+  const std::optional<double> longitude = ParseNumber(values[1], "longitude", err);
   if (!longitude) return kExitUsageError;
-  if (!InRange(*latitude, kLatitudeRange, parsed->positional[0], err) ||
-      !InRange(*longitude, kLongitudeRange, parsed->positional[1], err))
+  if (!InRange(*latitude, kLatitudeRange, values[0], err) ||
+      !InRange(*longitude, kLongitudeRange, values[1], err))
     return kExitConversionError;
 
-  const UTMResult r = LatLongToUTM(*latitude, *longitude, Ellipsoids()[parsed->ellipsoid]);
+  const UTMResult r = LatLongToUTM(*latitude, *longitude, Ellipsoids()[options.ellipsoid]);
   if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
     return Fail(err, kExitConversionError, "this point has no finite UTM coordinates");
   }
@@ -169,25 +128,21 @@ int RunUtm(const Arguments& args, std::ostream& out, std::ostream& err) {
   return kExitSuccess;
 }
 
-int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err) {
-  const std::optional<GeoArguments> parsed = SplitArguments(args, true, err);
-  if (!parsed) return kExitUsageError;
-  if (parsed->positional.size() != 3) {
-    return Fail(err, kExitUsageError, "--latlong needs NORTHING, EASTING and ZONE (try --help)");
-  }
-  const std::optional<double> northing = ParseNumber(parsed->positional[0], "northing", err);
+int RunLatLong(const Options& options, std::ostream& out, std::ostream& err) {
+  const Arguments& values = options.positional;
+  const std::optional<double> northing = ParseNumber(values[0], "northing", err);
   if (!northing) return kExitUsageError;
-  const std::optional<double> easting = ParseNumber(parsed->positional[1], "easting", err);
+  const std::optional<double> easting = ParseNumber(values[1], "easting", err);
   if (!easting) return kExitUsageError;
-  const std::optional<int> zone = ParseZone(parsed->positional[2], err);
+  const std::optional<int> zone = ParseZone(values[2], err);
   if (!zone) return kExitUsageError;
-  if (!InRange(*northing, kNorthingRange, parsed->positional[0], err) ||
-      !InRange(*easting, kEastingRange, parsed->positional[1], err) ||
-      !InRange(*zone, kZoneRange, parsed->positional[2], err))
+  if (!InRange(*northing, kNorthingRange, values[0], err) ||
+      !InRange(*easting, kEastingRange, values[1], err) ||
+      !InRange(*zone, kZoneRange, values[2], err))
     return kExitConversionError;
 
-  const LatLong p = UTMToLatLong(*northing, *easting, *zone, parsed->south ? 1 : 0,
-                                 Ellipsoids()[parsed->ellipsoid]);
+  const LatLong p = UTMToLatLong(*northing, *easting, *zone, options.south ? 1 : 0,
+                                 Ellipsoids()[options.ellipsoid]);
   if (!std::isfinite(p.latitude) || !std::isfinite(p.longitude)) {
     return Fail(err, kExitConversionError,
                 "these UTM coordinates have no finite latitude and longitude");
@@ -197,10 +152,7 @@ int RunLatLong(const Arguments& args, std::ostream& out, std::ostream& err) {
   return kExitSuccess;
 }
 
-int RunEllipsoids(const Arguments& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) {
-    return Fail(err, kExitUsageError, "--ellipsoids takes no arguments");
-  }
+int RunEllipsoids(std::ostream& out) {
   for (int i = 0; i < kEllipsoidCount; ++i) {
     WriteLine(out, FormatText("%d\t%s", i, WideToUtf8(Ellipsoids()[i].name).c_str()));
   }
