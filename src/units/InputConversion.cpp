@@ -5,26 +5,13 @@
 #include "expr/ErrorReport.h"
 #include "expr/Evaluation.h"
 #include "expr/InputExpression.h"
+#include "platform/Blanks.h"
 #include "platform/TextEncoding.h"
 #include "units/NumberBase.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
 namespace {
-
-// White space as the window's text boxes know it: ASCII controls, the
-// Unicode space separators, and the line and paragraph separators.
-bool IsBlank(wchar_t c) {
-  return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-         c == 0x3000;
-}
-
-bool IsBlank(std::wstring_view text) {
-  for (const wchar_t c : text)
-    if (!IsBlank(c)) return false;
-  return true;
-}
 
 std::string EvaluatorMessage(int code) {
   char buffer[expr::MX_MATH_EXPRESSION_LENGTH] = {};
