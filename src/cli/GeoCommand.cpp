@@ -1,10 +1,13 @@
 #include "cli/GeoCommand.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "geo/Dms.h"
 #include "geo/Ellipsoid.h"
@@ -17,63 +20,69 @@ namespace vantrel::cli {
 namespace {
 
 std::string EllipsoidNames() {
-  std::string names;
-  for (const Ellipsoid& e : Ellipsoids()) {
-    if (!names.empty()) names += ", ";
-    names += "'" + WideToUtf8(e.name) + "'";
-  }
-  return names;
+  std::vector<std::wstring> names;
+  for (const Ellipsoid& e : Ellipsoids()) names.emplace_back(e.name);
+  return QuotedList(names);
 }
 
-// A finite number that uses the whole argument; prints the error itself.
-std::optional<double> ParseNumber(const std::string& text, const char* what, std::ostream& err) {
-  const char* end = nullptr;
-  const double value = ParseDouble(text.c_str(), &end);
-  if (end == text.c_str() || *end != '\0') {
-    Fail(err, kExitUsageError, std::string(what) + " '" + text + "' is not a number");
-    return std::nullopt;
-  }
-  if (!std::isfinite(value)) {
-    Fail(err, kExitUsageError, std::string(what) + " '" + text + "' is not a finite number");
-    return std::nullopt;
-  }
-  return value;
-}
-
-std::optional<int> ParseZone(const std::string& text, std::ostream& err) {
-  const char* end = nullptr;
-  const long zone = ParseLong(text.c_str(), &end);
-  if (end == text.c_str() || *end != '\0') {
-    Fail(err, kExitUsageError, "zone '" + text + "' is not a whole number");
-    return std::nullopt;
-  }
-  if (zone < std::numeric_limits<int>::min() || zone > std::numeric_limits<int>::max()) {
-    Fail(err, kExitUsageError, "zone '" + text + "' is out of range");
-    return std::nullopt;
-  }
-  return static_cast<int>(zone);
-}
-
-// What UTM covers: a coordinate outside gives numbers without meaning, so
-// the command line refuses it (the coordinate dialog converts what it gets).
-struct Range {
+// A number a command takes, with the span UTM covers: a coordinate outside
+// gives numbers without meaning, so the command line refuses it (the
+// coordinate dialog converts what it gets).
+struct Coordinate {
   const char* what;
   double low;
   double high;
+  bool whole = false;  // the zone
 };
-constexpr Range kLatitudeRange{"latitude", -80, 84};
-constexpr Range kLongitudeRange{"longitude", -180, 180};
-constexpr Range kNorthingRange{"northing", 0, 10000000};
-constexpr Range kEastingRange{"easting", 0, 1000000};
-constexpr Range kZoneRange{"zone", 1, 60};
+constexpr Coordinate kLatitudeLongitude[] = {{"latitude", -80, 84}, {"longitude", -180, 180}};
+constexpr Coordinate kNorthingEastingZone[] = {
+    {"northing", 0, 10000000}, {"easting", 0, 1000000}, {"zone", 1, 60, true}};
 
-// Prints the error itself.
-bool InRange(double value, const Range& range, const std::string& text, std::ostream& err) {
-  if (value >= range.low && value <= range.high) return true;
-  Fail(err, kExitConversionError,
-       FormatText("%s '%s' is outside %.0f to %.0f", range.what, text.c_str(), range.low,
-                  range.high));
-  return false;
+// A finite number, or a whole one, that uses the whole text; nothing with
+// the reason otherwise.
+std::optional<double> ParseCoordinate(const std::string& text, const Coordinate& coordinate,
+                                      std::string& error) {
+  const char* end = nullptr;
+  const std::string quoted = std::string(coordinate.what) + " '" + text + "'";
+  if (coordinate.whole) {
+    const long value = ParseLong(text.c_str(), &end);
+    if (end == text.c_str() || *end != '\0') {
+      error = quoted + " is not a whole number";
+    } else if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+      error = quoted + " is out of range";
+    } else {
+      return static_cast<double>(value);
+    }
+    return std::nullopt;
+  }
+  const double value = ParseDouble(text.c_str(), &end);
+  if (end == text.c_str() || *end != '\0')
+    error = quoted + " is not a number";
+  else if (!std::isfinite(value))
+    error = quoted + " is not a finite number";
+  else
+    return value;
+  return std::nullopt;
+}
+
+// Reads the command's values into `read`; every value is read before any
+// range is checked. 0, or the exit code once the error is written.
+int ReadCoordinates(const Arguments& values, std::span<const Coordinate> coordinates, double* read,
+                    std::ostream& err) {
+  std::string error;
+  for (std::size_t i = 0; i < coordinates.size(); ++i) {
+    const std::optional<double> value = ParseCoordinate(values[i], coordinates[i], error);
+    if (!value) return Fail(err, kExitUsageError, error);
+    read[i] = *value;
+  }
+  for (std::size_t i = 0; i < coordinates.size(); ++i) {
+    const Coordinate& c = coordinates[i];
+    if (read[i] < c.low || read[i] > c.high)
+      return Fail(
+          err, kExitConversionError,
+          FormatText("%s '%s' is outside %.0f to %.0f", c.what, values[i].c_str(), c.low, c.high));
+  }
+  return kExitSuccess;
 }
 
 std::string DmsText(double value) {
@@ -110,16 +119,9 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
 }
 
 int RunUtm(const Options& options, std::ostream& out, std::ostream& err) {
-  const Arguments& values = options.positional;
-  const std::optional<double> latitude = ParseNumber(values[0], "latitude", err);
-  if (!latitude) return kExitUsageError;
-  const std::optional<double> longitude = ParseNumber(values[1], "longitude", err);
-  if (!longitude) return kExitUsageError;
-  if (!InRange(*latitude, kLatitudeRange, values[0], err) ||
-      !InRange(*longitude, kLongitudeRange, values[1], err))
-    return kExitConversionError;
-
-  const UTMResult r = LatLongToUTM(*latitude, *longitude, Ellipsoids()[options.ellipsoid]);
+  double v[std::size(kLatitudeLongitude)];
+  if (const int code = ReadCoordinates(options.positional, kLatitudeLongitude, v, err)) return code;
+  const UTMResult r = LatLongToUTM(v[0], v[1], Ellipsoids()[options.ellipsoid]);
   if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
     return Fail(err, kExitConversionError, "this point has no finite UTM coordinates");
   }
@@ -129,19 +131,10 @@ int RunUtm(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 int RunLatLong(const Options& options, std::ostream& out, std::ostream& err) {
-  const Arguments& values = options.positional;
-  const std::optional<double> northing = ParseNumber(values[0], "northing", err);
-  if (!northing) return kExitUsageError;
-  const std::optional<double> easting = ParseNumber(values[1], "easting", err);
-  if (!easting) return kExitUsageError;
-  const std::optional<int> zone = ParseZone(values[2], err);
-  if (!zone) return kExitUsageError;
-  if (!InRange(*northing, kNorthingRange, values[0], err) ||
-      !InRange(*easting, kEastingRange, values[1], err) ||
-      !InRange(*zone, kZoneRange, values[2], err))
-    return kExitConversionError;
-
-  const LatLong p = UTMToLatLong(*northing, *easting, *zone, options.south ? 1 : 0,
+  double v[std::size(kNorthingEastingZone)];
+  if (const int code = ReadCoordinates(options.positional, kNorthingEastingZone, v, err))
+    return code;
+  const LatLong p = UTMToLatLong(v[0], v[1], static_cast<int>(v[2]), options.south ? 1 : 0,
                                  Ellipsoids()[options.ellipsoid]);
   if (!std::isfinite(p.latitude) || !std::isfinite(p.longitude)) {
     return Fail(err, kExitConversionError,

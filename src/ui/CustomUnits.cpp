@@ -57,8 +57,6 @@ QString CoefficientProblem(const expr::InputValue& k) {
   return {};
 }
 
-QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
-
 }  // namespace
 
 CCustomUnits::CCustomUnits(AppContext& context, QWidget* parent)
@@ -124,14 +122,15 @@ void CCustomUnits::RefreshPreview() {
   }
   // A coefficient the evaluator cannot read has no value to show.
   const expr::InputValue k = ReadCoefficient(context_.math, ItemText(ids::kCoefficientEdit));
-  const QString value =
-      k.error_code == expr::kNoError ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
+  const QString value = k.error_code == expr::kNoError
+                            ? QString::fromStdWString(FormatWide("%1.8g", k.value))
+                            : QStringLiteral("?");
   const QString factor = IsDlgButtonChecked(ids::kInvertCheck) ? QStringLiteral(" × (1.0 / Input) ")
                                                                : QStringLiteral(" × Input ");
   const CUnit* source = category->InputUnit();
   SetItemText(ids::kPreviewEdit,
               QStringLiteral("Output = ") + value + factor + QStringLiteral("\r\nInput is in ") +
-                  (source ? FromWide(source->name) : QString()) +
+                  (source ? QString::fromStdWString(source->name) : QString()) +
                   QStringLiteral("\r\nOutput is in ") + ItemText(ids::kUnitNameEdit));
 }
 
@@ -170,10 +169,10 @@ void CCustomUnits::OnAdd() {
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          QStringLiteral("Unit name [%1] was successfully added to [%2]")
-             .arg(FromWide(name), FromWide(categoryName)),
+             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
          {{result::kAlreadyExists, kExistsError},
           {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(FromWide(name))}});
+          {result::kNameClash, kNameClashError.arg(QString::fromStdWString(name))}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -187,7 +186,7 @@ void CCustomUnits::OnRemove() {
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          QStringLiteral("Unit name [%1] was removed from [%2]")
-             .arg(FromWide(name), FromWide(categoryName)),
+             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
          {{result::kNotCustom, kBuiltInError}});
 }
 

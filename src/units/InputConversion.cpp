@@ -19,8 +19,6 @@ std::string EvaluatorMessage(int code) {
   return buffer;
 }
 
-std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
-
 }  // namespace
 
 ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
