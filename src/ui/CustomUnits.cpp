@@ -28,7 +28,7 @@ const QString kLengthError =
 const QString kExistsError = QStringLiteral("This unit name already exists.");
 const QString kNotStorableError = QStringLiteral(
     "This unit name cannot be saved in the settings file and read back. A name may not "
-    "contain \"=\" or a line break, nor start with \"[\" or \";\".");
+    "contain \"=\", a tab or a line break, nor start with \"[\" or \";\".");
 const QString kNameClashError = QStringLiteral(
     "A custom unit whose name differs from [%1] only in letter case already exists. The "
     "settings file cannot tell the two apart: choose another name.");
