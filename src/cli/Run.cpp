@@ -107,19 +107,23 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   WarnIfSettingsUnreadable(settingsFile, err);
   Session session(settingsFile, quiet);
   ApplyFormatOptions(session, options);
+  if (options.mode == Mode::kCategories) return RunCategories(session, out);
+  // The category --category names: one that names none is a usage error,
+  // whatever the command.
+  const CCategory* category = nullptr;
+  if (!ChosenCategory(session, options.category, category, error))
+    return Fail(err, kExitUsageError, error);
   switch (options.mode) {
     case Mode::kBatch:
-      return RunBatch(session, options, in, out, err);
+      return RunBatch(session, category, in, out, err);
     case Mode::kList:
-      return RunList(session, options, out, err);
-    case Mode::kCategories:
-      return RunCategories(session, out);
+      return RunList(session, category, out);
     case Mode::kInfo:
-      return RunInfo(session, options, out, err);
+      return RunInfo(session, options, category, out, err);
     case Mode::kAll:
-      return RunAll(session, options, out, err);
+      return RunAll(session, options, category, out, err);
     default:
-      return RunConversion(session, options, out, err);
+      return RunConversion(session, options, category, out, err);
   }
 }
 

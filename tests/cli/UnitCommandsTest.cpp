@@ -71,7 +71,6 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"1", "gr", "gr", "--category", "Angle"},
        1,
        "'gr' stands for several units of 'Angle': 'gon', 'grade'"},
-      {{"1", "foot", "gram", "--category", "Nowhere"}, 1, "unknown category 'Nowhere'"},
       // An expression that leaves an error code is an error, never a number.
       {{"abc", "foot", "inch"}, 1, "vantrel-convert: wrong symbol\n"},
       {{"1/0", "foot", "inch"}, 1, "vantrel-convert: divide by 0\n"},
@@ -101,6 +100,15 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"1", "foot", "inch", "--all"}, 2, "expected VALUE FROM --all"},
   };
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
+}
+
+// The same status whatever the command.
+TEST(UnitCommandsTest, AnUnknownCategoryIsAUsageError) {
+  for (Arguments args : {Arguments{"1", "foot", "gram"}, Arguments{"--batch"}, Arguments{"--list"},
+                         Arguments{"--info", "foot"}, Arguments{"1", "foot", "--all"}}) {
+    args.insert(args.end(), {"--category", "Nowhere"});
+    ExpectOneLineError({args, 2, ": unknown category 'Nowhere' (see --categories)\n"});
+  }
 }
 
 // What has no meaning is an error, never a number with exit 0.
