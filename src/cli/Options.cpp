@@ -130,6 +130,8 @@ Syntax SyntaxOf(Mode lead) {
   }
 }
 
+bool IsAnswer(Mode mode) { return mode == Mode::kHelp || mode == Mode::kVersion; }
+
 bool SelectMode(Options& options, Mode mode, std::string& error) {
   if (options.mode != Mode::kConvert && options.mode != mode) {
     error = "choose only one of --batch, --list, --categories, --info and --all";
@@ -198,6 +200,7 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
   const Lines line = LineOf(lead);
   const Syntax syntax = SyntaxOf(lead);
   std::bitset<std::size(kOptions)> given;
+  std::optional<Mode> answer;  // the first of --help and --version
   for (; i < args.size(); ++i) {
     const std::string& arg = args[i];
     bool isOption = false;
@@ -252,15 +255,18 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
         return false;
       }
     }
-    if (option->selects) {
-      // Help and the version are answered at once: the rest is not read.
-      if (*option->selects == Mode::kHelp || *option->selects == Mode::kVersion) {
-        options.mode = *option->selects;
-        return true;
-      }
-      if (!SelectMode(options, *option->selects, error)) return false;
+    if (option->selects && IsAnswer(*option->selects)) {
+      if (!answer) answer = option->selects;
+    } else if (option->selects && !SelectMode(options, *option->selects, error)) {
+      return false;
     }
     if (option->take && !option->take(value, options, error)) return false;
+  }
+  // Help and the version are answered whatever else the line asks for, once
+  // every option has been checked.
+  if (answer) {
+    options.mode = *answer;
+    return true;
   }
   return CheckValueCount(options, error);
 }

@@ -90,6 +90,9 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
        2,
        "--format must be auto, scientific or fixed"},
       {{"1", "foot", "inch", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
+      // Every option is checked before --help or --version is answered.
+      {{"--version", "--bogus"}, 2, "unknown option '--bogus'"},
+      {{"-h", "--precision", "9"}, 2, "--precision must be a digit"},
       {{"1", "foot", "--all", "--list"},
        2,
        ": choose only one of --batch, --list, --categories, --info and --all\n"},
