@@ -5,6 +5,7 @@
 #include <iterator>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "cli/GeoCommand.h"
 
@@ -38,26 +39,34 @@ bool TakeCategory(const std::string& value, Options& options, std::string&) {
   return true;
 }
 
-// The result formats' names, in the order of their stored numbers.
-constexpr std::string_view kFormatNames[] = {"auto", "scientific", "fixed"};
+// The result formats by name.
+constexpr std::pair<std::string_view, ResultMode> kFormats[] = {
+    {"auto", ResultMode::kAutomatic},
+    {"scientific", ResultMode::kScientific},
+    {"fixed", ResultMode::kFixed},
+};
 
 bool TakeFormat(const std::string& value, Options& options, std::string& error) {
-  const auto* name = std::find(std::begin(kFormatNames), std::end(kFormatNames), value);
-  if (name == std::end(kFormatNames)) {
-    error = "--format must be auto, scientific or fixed, not '" + value + "'";
-    return false;
+  for (const auto& [name, mode] : kFormats) {
+    if (name == value) {
+      options.format = mode;
+      return true;
+    }
   }
-  options.format = static_cast<int>(name - std::begin(kFormatNames));
-  return true;
+  error = "--format must be auto, scientific or fixed, not '" + value + "'";
+  return false;
 }
 
+// One digit, within the range the stored precision has.
 bool TakePrecision(const std::string& value, Options& options, std::string& error) {
-  if (value.size() != 1 || value[0] < '0' || value[0] > '8') {
-    error = "--precision must be a digit from 0 to 8, not '" + value + "'";
-    return false;
+  constexpr keys::Range<int> range = keys::kPrecision.range;
+  if (value.size() == 1 && value[0] >= '0' && value[0] <= '9' && range.Contains(value[0] - '0')) {
+    options.precision = value[0] - '0';
+    return true;
   }
-  options.precision = value[0] - '0';
-  return true;
+  error = "--precision must be a digit from " + std::to_string(range.lowest) + " to " +
+          std::to_string(range.highest) + ", not '" + value + "'";
+  return false;
 }
 
 bool TakeEllipsoid(const std::string& value, Options& options, std::string& error) {

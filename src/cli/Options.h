@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
+#include "settings/SettingsKeys.h"
 
 namespace vantrel::cli {
 
@@ -33,7 +34,7 @@ struct Options {
   // of --utm and --latlong.
   Arguments positional;
   std::optional<std::string> category;
-  std::optional<int> format;  // overrides the stored result format
+  std::optional<ResultMode> format;  // overrides the stored result format
   std::optional<int> precision;
   bool diagnostics = false;  // --eval: the evaluator's diagnostics to standard error
   int ellipsoid = 0;         // --utm, --latlong: an index of Ellipsoids()
