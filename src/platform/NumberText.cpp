@@ -14,6 +14,7 @@
 #include <cwchar>
 #include <type_traits>
 
+#include "platform/RoundedDecimal.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel {
@@ -387,6 +388,7 @@ char* WriteDouble(char* first, char* last, double value, char conversion, int pr
                       : conversion == 'f' ? std::chars_format::fixed
                                           : std::chars_format::general;
   if (precision < 0) precision = 6;
+  if (char* end = WriteRoundedDecimal(first, last, value, conversion, precision)) return end;
   // One place kept back for the exponent's third digit.
   if (last - first < 2) return nullptr;
   const auto written = std::to_chars(first, last - 1, value, format, precision);
