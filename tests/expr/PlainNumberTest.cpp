@@ -66,7 +66,8 @@ TEST(PlainDecimal, TakesOnlyWhatTheEvaluatorReadsAsThatNumber) {
 }
 
 // A decimal literal of some shape: random digits around a point, signs and
-// exponents; the shortest and the 17-digit text of random doubles; and the
+// exponents; up to 17 digits with a small exponent (read by one exact
+// operation); the shortest and the 17-digit text of random doubles; and the
 // exact decimal of the midpoint between two neighbouring doubles (a tie that
 // rounds to even), also one unit up or down in its last digit.
 std::string Literal(std::mt19937_64& random, std::uint64_t i) {
@@ -81,7 +82,7 @@ std::string Literal(std::mt19937_64& random, std::uint64_t i) {
   const double some = std::bit_cast<double>(
       random() & (i % 10 == 3 ? 0x000FFFFFFFFFFFFFULL : 0x7FFFFFFFFFFFFFFFULL));
   char buffer[1100];
-  switch (i % 5) {
+  switch (i % 6) {
     case 0: {
       text += digits(static_cast<int>(random() % 25));
       if (random() % 2) text += "." + digits(static_cast<int>(random() % 25));
@@ -91,6 +92,13 @@ std::string Literal(std::mt19937_64& random, std::uint64_t i) {
         text += std::to_string(random() % 700);
       }
       return text;
+    }
+    case 5: {
+      const std::string all = digits(static_cast<int>(random() % 17) + 1);
+      const std::size_t point = random() % (all.size() + 1);
+      text += all.substr(0, point) + "." + all.substr(point);
+      if (random() % 2) text += "e" + std::to_string(static_cast<int>(random() % 51) - 25);
+      return text == "." ? "0" : text;
     }
     case 1:
       std::snprintf(buffer, sizeof buffer, "%.17g", some);
@@ -109,7 +117,7 @@ std::string Literal(std::mt19937_64& random, std::uint64_t i) {
       std::size_t last = e - 1;
       while (exact[last] == '0') --last;
       exact.erase(last + 1, e - last - 1);
-      if (i % 5 == 4 && exact.find('e') < 1000) {
+      if (i % 6 == 4 && exact.find('e') < 1000) {
         last = exact.find('e') - 1;
         exact[last] = static_cast<char>(exact[last] == '9' ? '8' : exact[last] + 1);
       }
