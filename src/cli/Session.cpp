@@ -31,9 +31,8 @@ const Session::Resolution* Session::Remembered(std::string_view from, std::strin
   // The last pair is compared in place with its key.
   if (last_) {
     const std::string_view key = last_->first;
-    if (key.size() == from.size() + to.size() + 2 + sizeof category &&
-        key.starts_with(from) && key[from.size()] == '\t' &&
-        key.substr(from.size() + 1, to.size()) == to &&
+    if (key.size() == from.size() + to.size() + 2 + sizeof category && key.starts_with(from) &&
+        key[from.size()] == '\t' && key.substr(from.size() + 1, to.size()) == to &&
         std::memcmp(key.data() + key.size() - sizeof category, &category, sizeof category) == 0)
       return &last_->second;
   }

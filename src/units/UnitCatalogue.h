@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,8 +39,10 @@ class CUnitCatalogue {
   ResultFormat& Format() { return format_; }
   const ResultFormat& Format() const { return format_; }
 
-  // 1, 4; with persist also 6 or 7 (see ResultCodes.h).
-  int AddCategory(std::wstring_view name, int persist, int custom, int visible);
+  // 1, 4; with persist also 6 or 7 (see ResultCodes.h). `builtin`: the
+  // category's rows of the built-in table (see CCategory).
+  int AddCategory(std::wstring_view name, int persist, int custom, int visible,
+                  std::span<const BuiltinUnit> builtin = {});
   // 2, 3 or 4. Deletes the entries of the category and of its custom units,
   // in one replace of the settings file.
   int RemoveCategory(std::wstring_view name);
