@@ -141,7 +141,7 @@ int ReadPoint(const Arguments& values, LatLong& point, std::ostream& err) {
 constexpr double kZoneReach = 9;  // degrees
 
 // One --latlong argument is an MGRS reference when a letter follows the
-// zone's band letter ("16SFC94036344", "16S FC 94036 34419"), a map position
+// zone's band letter ("16SFC9403634419", "16S FC 94036 34419"), a map position
 // when a number does ("16S 694037 3734420").
 bool IsMgrsText(std::string_view text) {
   std::size_t pos = 0;

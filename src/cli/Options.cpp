@@ -230,7 +230,7 @@ struct ValueCount {
   Mode mode;
   std::size_t fewest;
   std::size_t most;
-  const char* refusal;  // null: named in CheckValueCount; the mode's first row names it
+  const char* refusal;  // the mode's first row gives it; null: CheckValueCount words it
 };
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 constexpr ValueCount kValueCounts[] = {
