@@ -22,7 +22,7 @@ void CatalogueChangeDialog::Report(int outcome, const QString& done,
   lastResult_ = outcome;
   if (outcome == result::kDone) {
     context_.shell.MessageBox(this, QStringLiteral("Success"), done, MessageIcon::kNone);
-    OnOK();
+    accept();
     return;
   }
   for (const Refusal& refusal : refusals) {

@@ -85,6 +85,15 @@ void CCustomUnits::OnInitDialog() {
   SetItemText(ids::kCoefficientEdit, QStringLiteral("1"));
 }
 
+void CCustomUnits::OnOK() {
+  // A typed unit is not thrown away by a key press.
+  if (ItemText(ids::kUnitNameEdit).isEmpty()) {
+    accept();
+  } else {
+    OnAdd();
+  }
+}
+
 void CCustomUnits::OnSelectCategory() {
   const DropDownList* categories = DropDownItem(ids::kUnitCategoryList);
   const int selected = categories->GetCurSel();

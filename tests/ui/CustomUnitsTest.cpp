@@ -168,16 +168,26 @@ TEST_F(CustomUnitsTest, RemovesOnlyCustomUnits) {
   EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"-");
 }
 
-TEST_F(CustomUnitsTest, EnterClosesWithoutAdding) {
-  CCustomUnits& dialog = Open("Distance", "inch");
-  ASSERT_TRUE(testing::ShowActive(dialog));
-  dialog.Item(ids::kUnitNameEdit)->setFocus();
-  QTest::keyClicks(dialog.Item(ids::kUnitNameEdit), "new unit");
-  QTest::keyClick(dialog.Item(ids::kUnitNameEdit), Qt::Key_Return);
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(dialog.LastResult(), 0);
-  EXPECT_EQ(Unit("Distance", "new unit"), nullptr);
-  EXPECT_TRUE(shell_.messages.empty());
+TEST_F(CustomUnitsTest, EnterAddsTheTypedUnitAndClosesWhenNoneIsTyped) {
+  for (const QString typed : {"new unit", ""}) {
+    SCOPED_TRACE(typed.toStdString());
+    shell_.messages.clear();
+    CCustomUnits& dialog = Open("Distance", "inch", "12");
+    ASSERT_TRUE(testing::ShowActive(dialog));
+    dialog.Item(ids::kUnitNameEdit)->setFocus();
+    QTest::keyClicks(dialog.Item(ids::kUnitNameEdit), typed);
+    QTest::keyClick(dialog.Item(ids::kUnitNameEdit), Qt::Key_Return);
+    EXPECT_TRUE(Closed());
+    if (typed.isEmpty()) {
+      EXPECT_EQ(dialog.LastResult(), 0);
+      EXPECT_TRUE(shell_.messages.empty());
+      continue;
+    }
+    EXPECT_EQ(dialog.LastResult(), 4);
+    ASSERT_EQ(shell_.messages.size(), 1u);
+    EXPECT_EQ(shell_.messages[0].caption, "Success");
+    EXPECT_EQ(Stored(L"CustomUnits", L"new unit"), L"@Distance?val=30.48?i=0");
+  }
 }
 
 }  // namespace
