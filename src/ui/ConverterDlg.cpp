@@ -8,6 +8,7 @@
 
 #include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
+#include "ui/General.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -69,6 +70,9 @@ void CConverterDlg::OnBeforeCreate() {
   startSettings_ = context_.profile.TakeSnapshot();
   context_.dialogFont =
       KitFontOf(ReadDialogFont(*startSettings_, SettingsFontOf(context_.dialogFont)));
+  // An earlier run may have stored a face with its foundry's tag.
+  context_.dialogFont.face =
+      FontFamilyOf(QString::fromStdWString(context_.dialogFont.face)).toStdWString();
   context_.menuFont = DialogFontOf(context_.dialogFont);
 }
 
