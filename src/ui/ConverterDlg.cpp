@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
@@ -250,14 +251,22 @@ void CConverterDlg::ComputeResult() {
   QString errorTip;
   outputText_.clear();
   if (category->InputUnit() && category->OutputUnit()) {
+    // The help a keyword asks for comes here rather than to a console the
+    // window does not have.
+    std::string help;
+    const expr::MathSink helpSink = std::exchange(context_.math.help, expr::MathSink(help));
     const ConversionOutcome outcome =
         ConvertInput(context_.math, inputText_.toStdWString(), *category, *category->InputUnit(),
                      *category->OutputUnit(), catalogue_.Format(), 1);
+    context_.math.help = helpSink;
     // The window shows what a result it has, also an infinite one or the
-    // value of a help keyword; only an error says why, in the box's tip.
+    // value of a help keyword; an error says why in the box's tip, and a
+    // help keyword shows the help there.
     outputText_ = FromWide(outcome.text);
     if (outcome.kind == ConversionOutcome::Kind::kError)
       errorTip = QString::fromStdString(outcome.message);
+    if (outcome.kind == ConversionOutcome::Kind::kHelp)
+      errorTip = QString::fromUtf8(help).trimmed();
   }
 
   QString inputLabel = FromWide(inputUnit);

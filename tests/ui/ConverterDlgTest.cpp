@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "WindowTest.h"
+#include "expr/HelpText.h"
 #include "ui/ConverterDlg.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -179,7 +180,6 @@ TEST_F(ConverterDlgTest, ErroneousOrEmptyInputShowsNoConvertedNumber) {
       {"", "", ""},
       {"   ", "", ""},
       {"10", "50", ""},
-      {"help", "32", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
@@ -187,6 +187,24 @@ TEST_F(ConverterDlgTest, ErroneousOrEmptyInputShowsNoConvertedNumber) {
     EXPECT_EQ(Output(), QString::fromUtf8(c.output));
     EXPECT_EQ(OutputTip(), QString::fromUtf8(c.tip));
   }
+}
+
+// A help keyword is worth 0, and the help it asks for is shown where the
+// window says what went wrong.
+TEST_F(ConverterDlgTest, HelpKeywordsShowTheHelpInTheOutputTip) {
+  std::string help;
+  expr::print_math_expression_help(expr::MathSink(help), 0);
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  UserPicksUnit(To(), QStringLiteral("degree Fahrenheit"));
+  for (const char* keyword : {"help", "?", "/H", "h e l p"}) {
+    SCOPED_TRACE(keyword);
+    UserTypes(QString::fromLatin1(keyword));
+    EXPECT_EQ(Output(), QStringLiteral("32"));
+    EXPECT_EQ(OutputTip(), QString::fromUtf8(help).trimmed());
+  }
+  UserTypes(QStringLiteral("10"));
+  EXPECT_EQ(OutputTip(), QString());
 }
 
 TEST_F(ConverterDlgTest, LabelsCarryTheAbbreviationOnlyWhenAsked) {
