@@ -7,6 +7,7 @@
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
 #include "platform/TextCase.h"
+#include "units/ResultCodes.h"
 #include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 
@@ -25,6 +26,15 @@ bool HasUnencodableCharacter(std::wstring_view name) {
     if (u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return true;
   }
   return false;
+}
+
+// The name a "CustomCategories" entry loads as: its text without its equals
+// signs, so the name itself when the value is empty.
+std::wstring CategoryNameOf(const IniEntry& entry) {
+  std::wstring name = entry.key;
+  for (wchar_t c : entry.value)
+    if (c != L'=') name += c;
+  return name;
 }
 
 }  // namespace
@@ -63,15 +73,33 @@ bool IsStorableCategoryName(std::wstring_view name) {
          name.find(kValueMarker) == std::wstring_view::npos;
 }
 
-void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
-  for (const IniEntry& entry : profile.GetSection(keys::kCustomCategories)) {
-    // The entry's text without its equals signs: the name when the value is
-    // empty, as the file has always been read.
-    std::wstring name = entry.key;
-    for (wchar_t c : entry.value)
-      if (c != L'=') name += c;
-    catalogue.AddCategory(name, 0, 1, 1);
+int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue,
+                        std::wstring_view category, std::wstring_view name) {
+  for (const IniEntry& entry : file.Section(keys::kCustomUnits)) {
+    CustomUnitEntry stored;
+    if (!EqualsIgnoreCase(entry.key, name) ||
+        !ParseCustomUnitEntry(entry.key + L"=" + entry.value, stored))
+      continue;
+    if (stored.category == category && stored.unit == name) return result::kAlreadyExists;
+    if (catalogue.FindCategory(stored.category) ||
+        file.Find(keys::kCustomCategories, stored.category))
+      return result::kNameClash;
   }
+  return result::kDone;
+}
+
+int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name) {
+  for (const IniEntry& entry : file.Section(keys::kCustomCategories)) {
+    const std::wstring stored = CategoryNameOf(entry);
+    if (stored == name) return result::kAlreadyExists;
+    if (EqualsIgnoreCase(stored, name)) return result::kNameClash;
+  }
+  return result::kDone;
+}
+
+void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
+  for (const IniEntry& entry : profile.GetSection(keys::kCustomCategories))
+    catalogue.AddCategory(CategoryNameOf(entry), 0, 1, 1);
   for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits))
     catalogue.LoadCustomUnitEntry(entry.key + L"=" + entry.value);
 }

@@ -31,6 +31,17 @@ bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed);
 bool IsStorableUnitName(std::wstring_view name);
 bool IsStorableCategoryName(std::wstring_view name);
 
+// What the file as it is says against storing a new unit `name` in
+// `category` (another copy of the program may have stored one since this one
+// read it): 1 when it holds that unit there, 7 when a unit sharing the key
+// lives in another category (one the catalogue or the file knows; an entry
+// of a category gone is no unit), else 4.
+int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue,
+                        std::wstring_view category, std::wstring_view name);
+// The same for a new custom category: 1 when the file holds that category, 7
+// when it holds one sharing the key, else 4.
+int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name);
+
 // Merges every custom category, then every custom unit, into the catalogue.
 // Never writes; entries that fail stay in the file untouched.
 void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile);

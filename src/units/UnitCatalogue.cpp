@@ -1,5 +1,6 @@
 #include "units/UnitCatalogue.h"
 
+#include <functional>
 #include <optional>
 
 #include "platform/TextCase.h"
@@ -20,6 +21,18 @@ class WriteBatch {
   std::optional<Profile::Batch> batch_;
 };
 
+// Writes a new entry unless `check`, run on the file as it is when written,
+// finds another result than 4: then that result, else 4.
+int StoreNewEntry(Profile& profile, const ProfileChanges& entry,
+                  const std::function<int(const IniDocument&)>& check) {
+  int refusal = result::kDone;
+  const auto admit = [&](const IniDocument& file) {
+    refusal = check(file);
+    return refusal == result::kDone;
+  };
+  return profile.ApplyIf(entry, admit) == Profile::Outcome::kRefused ? refusal : result::kDone;
+}
+
 }  // namespace
 
 double ConvertValue(double value, const CUnit& from, const CUnit& to) {
@@ -36,10 +49,17 @@ int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom,
     // The file's keys ("CustomCategories", "Visibility") ignore letter case.
     for (const auto& [other, category] : categories_)
       if (EqualsIgnoreCase(other, name)) return result::kNameClash;
+    if (profile_) {
+      ProfileChanges entry;
+      entry.WriteString(keys::kCustomCategories, name, L"");
+      const int stored = StoreNewEntry(*profile_, entry, [&](const IniDocument& file) {
+        return CheckStoredCategoryName(file, name);
+      });
+      if (stored != result::kDone) return stored;
+    }
   }
   categories_.emplace(std::piecewise_construct, std::forward_as_tuple(name),
                       std::forward_as_tuple(std::wstring(name), custom, visible));
-  if (persist == 1 && profile_) profile_->WriteString(keys::kCustomCategories, name, L"");
   return result::kDone;
 }
 
@@ -117,10 +137,20 @@ int CUnitCatalogue::AddUnit(std::wstring_view name, std::wstring_view abbreviati
     if (!IsStorableUnitName(name) || !IsStorableCategoryName(category.Name()))
       return result::kNotStorable;
     if (FindCustomUnitSharingKey(name, nullptr, nullptr).second) return result::kNameClash;
+    if (profile_) {
+      // The loader takes the unit's name from the key, so a key left in
+      // other letters goes and the entry is written with the name as it is.
+      ProfileChanges entry;
+      entry.WriteString(keys::kCustomUnits, name,
+                        FormatCustomUnitValue(category.Name(), coefficient, inverted),
+                        KeySpelling::kAsGiven);
+      const int stored = StoreNewEntry(*profile_, entry, [&](const IniDocument& file) {
+        return CheckStoredUnitName(file, *this, category.Name(), name);
+      });
+      if (stored != result::kDone) return stored;
+    }
   }
-  const int added = category.AddUnit(name, abbreviation, coefficient, offset, inverted, custom);
-  if (added == result::kDone && persist) WriteCustomUnitEntry(category, *category.FindUnit(name));
-  return added;
+  return category.AddUnit(name, abbreviation, coefficient, offset, inverted, custom);
 }
 
 int CUnitCatalogue::RemoveUnit(std::wstring_view name) {

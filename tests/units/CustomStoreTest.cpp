@@ -356,5 +356,38 @@ TEST_F(CustomStoreTest, RemovingOneOfTwoLoadedUnitsKeepsTheOther) {
   EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"<no unit>");
 }
 
+// Two copies of the program on one file, both started before either adds:
+// each checks the file as it is when it writes, so neither replaces the
+// other's entry.
+TEST_F(CustomStoreTest, TwoCopiesAddingOneNameKeepTheFirst) {
+  CUnitCatalogue other;
+  Start(other);
+  catalogue_.SelectCategory(L"Distance");
+  ASSERT_EQ(catalogue_.AddUnit(L"widget", L" ", 3, 0, 0, 1, 1), 4);
+  ASSERT_EQ(catalogue_.AddCategory(L"Kitchen", 1, 1, 1), 4);
+  catalogue_.SelectCategory(L"Kitchen");
+  ASSERT_EQ(catalogue_.AddUnit(L"cup", L" ", 1, 0, 0, 1, 1), 4);
+  const std::string before = File();
+  const struct {
+    const wchar_t *category, *name;
+    int result;
+  } cases[] = {
+      {L"Distance", L"widget", 1},
+      {L"Mass", L"Widget", 7},
+      {L"Time", L"WIDGET", 7},
+      {L"Distance", L"Cup", 7},  // its category is in the file only
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
+    other.SelectCategory(c.category);
+    EXPECT_EQ(other.AddUnit(c.name, L" ", 5, 0, 0, 1, 1), c.result);
+    EXPECT_EQ(other.CurrentCategory()->FindUnit(c.name), nullptr);
+  }
+  EXPECT_EQ(other.AddCategory(L"Kitchen", 1, 1, 1), 1);
+  EXPECT_EQ(other.AddCategory(L"KITCHEN", 1, 1, 1), 7);
+  EXPECT_EQ(File(), before);
+  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"widget", L"centimeter"), L"3");
+}
+
 }  // namespace
 }  // namespace vantrel
