@@ -70,7 +70,7 @@ int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
   if (!category.Custom()) return result::kNotCustom;
   const WriteBatch batch(profile_);
   for (const auto& [unitName, unit] : category.Units())
-    if (unit.custom) DeleteCustomUnitEntry(unit, &category);
+    if (unit.custom) DeleteCustomUnitEntry(unit, category);
   if (profile_) profile_->DeleteKey(keys::kCustomCategories, category.Name());
   if (current_ == &category) current_ = nullptr;
   // An enumeration in progress carries on with the next category.
@@ -136,7 +136,7 @@ int CUnitCatalogue::AddUnit(std::wstring_view name, std::wstring_view abbreviati
   if (persist) {
     if (!IsStorableUnitName(name) || !IsStorableCategoryName(category.Name()))
       return result::kNotStorable;
-    if (FindCustomUnitSharingKey(name, nullptr, nullptr).second) return result::kNameClash;
+    if (HasCustomUnitSharingKey(name)) return result::kNameClash;
     if (profile_) {
       // The loader takes the unit's name from the key, so a key left in
       // other letters goes and the entry is written with the name as it is.
@@ -159,7 +159,7 @@ int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
   if (!unit) return result::kNotFound;
   if (!unit->custom) return result::kNotCustom;
   const WriteBatch batch(profile_);
-  DeleteCustomUnitEntry(*unit, nullptr);
+  DeleteCustomUnitEntry(*unit, *current_);
   return current_->RemoveUnit(name);
 }
 
@@ -190,33 +190,26 @@ void CUnitCatalogue::ClearAll() {
   restartCategories_ = true;
 }
 
-std::pair<const CCategory*, const CUnit*> CUnitCatalogue::FindCustomUnitSharingKey(
-    std::wstring_view name, const CUnit* exceptUnit, const CCategory* exceptCategory) const {
+bool CUnitCatalogue::HasCustomUnitSharingKey(std::wstring_view name) const {
   for (const auto& [categoryName, category] : categories_) {
-    if (&category == exceptCategory) continue;
     for (const auto& [unitName, unit] : category.Units())
-      if (unit.custom && &unit != exceptUnit && EqualsIgnoreCase(unitName, name))
-        return {&category, &unit};
+      if (unit.custom && EqualsIgnoreCase(unitName, name)) return true;
   }
-  return {nullptr, nullptr};
+  return false;
 }
 
-void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory* removing) {
+void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory& category) {
   if (!profile_) return;
-  profile_->DeleteKey(keys::kCustomUnits, unit.name);
-  // A file written elsewhere can hold one key for two loaded units; the one
-  // that stays keeps its definition.
-  const auto [category, survivor] = FindCustomUnitSharingKey(unit.name, &unit, removing);
-  if (survivor) WriteCustomUnitEntry(*category, *survivor);
-}
-
-void CUnitCatalogue::WriteCustomUnitEntry(const CCategory& category, const CUnit& unit) {
-  if (!profile_) return;
-  // The loader takes the unit's name from the key, so a key left in other
-  // letters goes and the entry is written with the name as it is.
-  profile_->WriteString(keys::kCustomUnits, unit.name,
-                        FormatCustomUnitValue(category.Name(), unit.coefficient, unit.inverted),
-                        KeySpelling::kAsGiven);
+  // A hand-edited file can give units of other categories the same key:
+  // only this category's entry goes.
+  ProfileChanges changes;
+  for (const IniEntry& entry : profile_->GetSection(keys::kCustomUnits)) {
+    CustomUnitEntry stored;
+    if (entry.key == unit.name && ParseCustomUnitEntry(entry.key + L"=" + entry.value, stored) &&
+        stored.category == category.Name())
+      changes.DeleteEntry(keys::kCustomUnits, entry.key, entry.value);
+  }
+  profile_->Apply(changes);
 }
 
 }  // namespace vantrel

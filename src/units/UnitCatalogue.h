@@ -86,13 +86,10 @@ class CUnitCatalogue {
   void ClearAll();
 
  private:
-  // A custom unit whose settings key equals the name but for letter case.
-  std::pair<const CCategory*, const CUnit*> FindCustomUnitSharingKey(
-      std::wstring_view name, const CUnit* exceptUnit, const CCategory* exceptCategory) const;
-  // Deletes the unit's entry; another unit that shared its key (outside a
-  // category being removed) gets its own entry back.
-  void DeleteCustomUnitEntry(const CUnit& unit, const CCategory* removing);
-  void WriteCustomUnitEntry(const CCategory& category, const CUnit& unit);
+  // Whether a custom unit's settings key equals the name but for letter case.
+  bool HasCustomUnitSharingKey(std::wstring_view name) const;
+  // Deletes the entry of the unit of that category.
+  void DeleteCustomUnitEntry(const CUnit& unit, const CCategory& category);
 
   CategoryMap categories_;
   CCategory* current_ = nullptr;

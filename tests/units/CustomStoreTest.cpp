@@ -342,18 +342,21 @@ TEST_F(CustomStoreTest, NewEntryReplacingAStaleKeyKeepsTheUnitsSpelling) {
   EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"170.18");
 }
 
-// A file from elsewhere may hold one key twice; removing one unit keeps the
-// other's definition.
-TEST_F(CustomStoreTest, RemovingOneOfTwoLoadedUnitsKeepsTheOther) {
+// A file from elsewhere may give units of several categories one key:
+// removing one unit, or a category with one of them, takes only its entry.
+TEST_F(CustomStoreTest, RemovingOneOfUnitsSharingAKeyKeepsTheOthers) {
   WriteBytes(profile_.File(),
-             "[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\nSmoot=@Mass?val=5?i=0\n");
+             "[CustomCategories]\nKitchen=\n[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\n"
+             "smoot=@Mass?val=5?i=0\nSmoot=@Time?val=7?i=0\nsmoot=@Kitchen?val=1?i=0\n");
   CUnitCatalogue started;
   Start(started);
-  ASSERT_NE(started.FindCategory(L"Mass")->FindUnit(L"Smoot"), nullptr);
   started.SelectCategory(L"Distance");
   ASSERT_EQ(started.RemoveUnit(L"smoot"), 4);
-  EXPECT_EQ(ConvertAfterRestart(L"Mass", L"Smoot", L"gram"), L"5");
+  ASSERT_EQ(started.RemoveCategory(L"Kitchen"), 4);
   EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"<no unit>");
+  EXPECT_EQ(ConvertAfterRestart(L"Mass", L"smoot", L"gram"), L"5");
+  EXPECT_EQ(ConvertAfterRestart(L"Time", L"Smoot", L"second"), L"7");
+  EXPECT_EQ(ConvertAfterRestart(L"Kitchen", L"smoot", L"smoot"), L"<no category>");
 }
 
 // Two copies of the program on one file, both started before either adds:
