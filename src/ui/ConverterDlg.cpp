@@ -232,6 +232,15 @@ void CConverterDlg::OnSelectCategory() {
   }
   from->SetCurSel(0);
   to->SetCurSel(0);
+  if (from->GetCount() == 0) {
+    // A category without units yet converts nothing: the last category's
+    // result and units go.
+    outputText_.clear();
+    for (const int id : {ids::kInputUnitLabel, ids::kOutputUnitLabel, ids::kOutputBox})
+      SetItemText(id, {});
+    tips_.UpdateTipText(Item(ids::kOutputBox), {});
+    return;
+  }
   ComputeResult();
 }
 

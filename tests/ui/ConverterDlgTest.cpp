@@ -300,6 +300,19 @@ TEST_F(ConverterDlgTest, HidingEveryCategoryLeavesTheListsEmpty) {
   EXPECT_EQ(Output(), QString());
 }
 
+TEST_F(ConverterDlgTest, ACategoryWithoutUnitsShowsNoResultOfTheOneBefore) {
+  Settings().WriteString(L"CustomCategories", L"Kitchen", L"");
+  Settings().WriteInt(L"Settings", L"ShowAbbreviation", 1);
+  Start();
+  UserTypes(QStringLiteral("1/0"));
+  ASSERT_FALSE(OutputTip().isEmpty());
+  UserPicksCategory(QStringLiteral("Kitchen"));
+  EXPECT_EQ(From()->GetCount(), 0);
+  for (const int id : {ids::kOutputBox, ids::kInputUnitLabel, ids::kOutputUnitLabel})
+    EXPECT_EQ(window_->ItemText(id), QString()) << id;
+  EXPECT_EQ(OutputTip(), QString());
+}
+
 TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {
   Settings().WriteInt(L"Settings", L"CustomFont", 1);
   Settings().WriteString(L"Settings", L"FontName", L"DejaVu Serif");
