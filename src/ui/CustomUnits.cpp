@@ -35,6 +35,10 @@ const QString kNameClashError = QStringLiteral(
 const QString kRangeError = QStringLiteral(
     "With this coefficient the new unit is beyond the range of numbers the converter holds.");
 const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
+const QString kNotAddedError =
+    QStringLiteral("Unit name [%1] was not added to [%2]: the settings file could not be written.");
+const QString kNotRemovedError = QStringLiteral(
+    "Unit name [%1] was not removed from [%2]: the settings file could not be written.");
 
 // The coefficient is read as the main window reads its input: evaluated.
 expr::InputValue ReadCoefficient(expr::MathContext& math, const QString& text) {
@@ -182,7 +186,8 @@ void CCustomUnits::OnAdd() {
              .arg(FromWide(name), FromWide(categoryName)),
          {{result::kAlreadyExists, kExistsError},
           {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(FromWide(name))}});
+          {result::kNameClash, kNameClashError.arg(FromWide(name))},
+          {result::kNotSaved, kNotAddedError.arg(FromWide(name), FromWide(categoryName))}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -197,7 +202,8 @@ void CCustomUnits::OnRemove() {
   Report(outcome,
          QStringLiteral("Unit name [%1] was removed from [%2]")
              .arg(FromWide(name), FromWide(categoryName)),
-         {{result::kNotCustom, kBuiltInError}});
+         {{result::kNotCustom, kBuiltInError},
+          {result::kNotSaved, kNotRemovedError.arg(FromWide(name), FromWide(categoryName))}});
 }
 
 }  // namespace vantrel

@@ -17,5 +17,7 @@ inline constexpr int kNotStorable = 6;
 // letter case: another one of that name exists, and storing this one would
 // replace or later delete its entry, so nothing was added.
 inline constexpr int kNameClash = 7;
+// The settings file could not be written, so nothing was changed.
+inline constexpr int kNotSaved = 8;
 
 }  // namespace vantrel::result

@@ -16,13 +16,16 @@ class WriteBatch {
   explicit WriteBatch(Profile* profile) {
     if (profile) batch_.emplace(*profile);
   }
+  // Writes now; false when the file could not be written.
+  bool Commit() { return !batch_ || batch_->Commit(); }
 
  private:
   std::optional<Profile::Batch> batch_;
 };
 
 // Writes a new entry unless `check`, run on the file as it is when written,
-// finds another result than 4: then that result, else 4.
+// finds another result than 4: then that result, 8 when the file could not
+// be written, else 4.
 int StoreNewEntry(Profile& profile, const ProfileChanges& entry,
                   const std::function<int(const IniDocument&)>& check) {
   int refusal = result::kDone;
@@ -30,7 +33,15 @@ int StoreNewEntry(Profile& profile, const ProfileChanges& entry,
     refusal = check(file);
     return refusal == result::kDone;
   };
-  return profile.ApplyIf(entry, admit) == Profile::Outcome::kRefused ? refusal : result::kDone;
+  switch (profile.ApplyIf(entry, admit)) {
+    case Profile::Outcome::kWritten:
+      return result::kDone;
+    case Profile::Outcome::kRefused:
+      return refusal;
+    case Profile::Outcome::kFailed:
+      break;
+  }
+  return result::kNotSaved;
 }
 
 }  // namespace
@@ -68,10 +79,11 @@ int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
   if (it == categories_.end()) return result::kNotFound;
   CCategory& category = it->second;
   if (!category.Custom()) return result::kNotCustom;
-  const WriteBatch batch(profile_);
+  WriteBatch batch(profile_);
   for (const auto& [unitName, unit] : category.Units())
     if (unit.custom) DeleteCustomUnitEntry(unit, category);
   if (profile_) profile_->DeleteKey(keys::kCustomCategories, category.Name());
+  if (!batch.Commit()) return result::kNotSaved;
   if (current_ == &category) current_ = nullptr;
   // An enumeration in progress carries on with the next category.
   if (cursor_ == it) ++cursor_;
@@ -158,8 +170,9 @@ int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
   const CUnit* unit = current_->FindUnit(name);
   if (!unit) return result::kNotFound;
   if (!unit->custom) return result::kNotCustom;
-  const WriteBatch batch(profile_);
+  WriteBatch batch(profile_);
   DeleteCustomUnitEntry(*unit, *current_);
+  if (!batch.Commit()) return result::kNotSaved;
   return current_->RemoveUnit(name);
 }
 

@@ -38,10 +38,11 @@ class CUnitCatalogue {
   ResultFormat& Format() { return format_; }
   const ResultFormat& Format() const { return format_; }
 
-  // 1, 4; with persist also 6 or 7 (see ResultCodes.h).
+  // 1, 4; with persist also 6, 7 or 8 (see ResultCodes.h). A category the
+  // file cannot take is not added.
   int AddCategory(std::wstring_view name, int persist, int custom, int visible);
-  // 2, 3 or 4. Deletes the entries of the category and of its custom units,
-  // in one replace of the settings file.
+  // 2, 3, 4 or 8. Deletes the entries of the category and of its custom
+  // units, in one replace of the settings file; kept when that fails.
   int RemoveCategory(std::wstring_view name);
   bool SelectCategory(std::wstring_view name);
   // 2 or 4; writes the flag even when it does not change.
@@ -63,10 +64,10 @@ class CUnitCatalogue {
   const CategoryMap& Categories() const { return categories_; }
 
   // To the current category (2 when there is none): 1, 4; with persist also
-  // 6 or 7.
+  // 6, 7 or 8. A unit the file cannot take is not added.
   int AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
               double offset, int inverted, int custom, int persist);
-  // From the current category: 2, 3 or 4.
+  // From the current category: 2, 3, 4 or 8 (the unit is kept).
   int RemoveUnit(std::wstring_view name);
 
   // The next unit name of the current category ("name [abbreviation]" when

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "CatalogueDialogFixture.h"
@@ -166,6 +167,39 @@ TEST_F(CustomUnitsTest, RemovesOnlyCustomUnits) {
   EXPECT_EQ(shell_.messages.back().text, "Unit name [smoot] was removed from [Distance]");
   EXPECT_EQ(Unit("Distance", "smoot"), nullptr);
   EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"-");
+}
+
+// A change the settings file does not take is not made, and never "Success".
+TEST_F(CustomUnitsTest, AChangeTheFileDoesNotTakeSaysSoAndIsNotMade) {
+  catalogue_.SelectCategory(L"Distance");
+  catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
+  namespace fs = std::filesystem;
+  fs::permissions(context_.profile.File(),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const struct {
+    const char* source;
+    int button;
+    const char* said;
+  } cases[] = {
+      {"inch", ids::kAddUnitButton,
+       "Unit name [widget] was not added to [Distance]: the settings file could not be written."},
+      {"smoot", ids::kRemoveUnitButton,
+       "Unit name [smoot] was not removed from [Distance]: the settings file could not be "
+       "written."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.said);
+    shell_.messages.clear();
+    Open("Distance", c.source);
+    dialog_->EditItem(ids::kUnitNameEdit)->insert("widget");
+    Click(c.button);
+    EXPECT_FALSE(Closed());
+    ASSERT_EQ(shell_.messages.size(), 1u);
+    EXPECT_EQ(shell_.messages[0].caption, "Error");
+    EXPECT_EQ(shell_.messages[0].text, c.said);
+  }
+  EXPECT_EQ(Unit("Distance", "widget"), nullptr);
+  EXPECT_NE(Unit("Distance", "smoot"), nullptr);
 }
 
 TEST_F(CustomUnitsTest, EnterAddsTheTypedUnitAndClosesWhenNoneIsTyped) {
