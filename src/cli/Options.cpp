@@ -18,22 +18,23 @@ bool SetMode(Options& options, Mode mode, std::string& error) {
   return true;
 }
 
-bool ParseFormat(const std::string& text, int& format) {
+bool ParseFormat(const std::string& text, ResultMode& format) {
   if (text == "auto")
-    format = 0;
+    format = ResultMode::kAutomatic;
   else if (text == "scientific")
-    format = 1;
+    format = ResultMode::kScientific;
   else if (text == "fixed")
-    format = 2;
+    format = ResultMode::kFixed;
   else
     return false;
   return true;
 }
 
+// One digit, within the stored precision's range.
 bool ParsePrecision(const std::string& text, int& precision) {
-  if (text.size() != 1 || text[0] < '0' || text[0] > '8') return false;
+  if (text.size() != 1 || text[0] < '0' || text[0] > '9') return false;
   precision = text[0] - '0';
-  return true;
+  return keys::kPrecision.range.Contains(precision);
 }
 
 }  // namespace
@@ -95,7 +96,7 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
       options.category = value;
     } else if (arg == "--format") {
       std::string value;
-      int format = 0;
+      ResultMode format = ResultMode::kAutomatic;
       if (!takeValue(value)) return false;
       if (!ParseFormat(value, format)) {
         error = "--format must be auto, scientific or fixed, not '" + value + "'";
@@ -107,7 +108,9 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
       int precision = 0;
       if (!takeValue(value)) return false;
       if (!ParsePrecision(value, precision)) {
-        error = "--precision must be a digit from 0 to 8, not '" + value + "'";
+        error = "--precision must be a digit from " +
+                std::to_string(keys::kPrecision.range.lowest) + " to " +
+                std::to_string(keys::kPrecision.range.highest) + ", not '" + value + "'";
         return false;
       }
       options.precision = precision;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
+#include "settings/SettingsKeys.h"
 
 namespace vantrel::cli {
 
@@ -16,7 +17,7 @@ struct Options {
   // the optional CATEGORY of --list.
   Arguments positional;
   std::optional<std::string> category;
-  std::optional<int> format;  // overrides the stored result format
+  std::optional<ResultMode> format;  // overrides the stored result format
   std::optional<int> precision;
 };
 

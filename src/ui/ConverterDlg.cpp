@@ -18,9 +18,8 @@
 #include "ui/kit/Resources.h"
 #include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
-#include "units/BuiltinCatalogue.h"
-#include "units/CustomStore.h"
 #include "units/InputConversion.h"
+#include "units/StoredCatalogue.h"
 
 namespace vantrel {
 namespace {
@@ -48,11 +47,9 @@ QString FromWide(const std::wstring& text) { return QString::fromStdWString(text
 CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
     : TemplateDialog(context.templates, ids::kMainDialog, context.dialogFont, parent),
       context_(context),
+      catalogue_(context.catalogue),
       logo_(context.shell),
-      invert_(context.shell) {
-  BuildBuiltinCatalogue(catalogue_);
-  catalogue_.SetProfile(&context_.profile);
-}
+      invert_(context.shell) {}
 
 CConverterDlg::~CConverterDlg() {
   // Start writes still waiting go now; there is no window left to report on.
@@ -60,8 +57,6 @@ CConverterDlg::~CConverterDlg() {
   startWrites_.reset();
   // The controls outlive this part of the window: none may call back into it.
   for (QObject* child : children()) child->disconnect(this);
-  if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;
-  catalogue_.ClearAll();
 }
 
 void CConverterDlg::OnBeforeCreate() {
@@ -113,24 +108,19 @@ void CConverterDlg::OnInitDialog() {
   BuildMenu();
   ShowAtStart();
   QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
-  context_.catalogue = &catalogue_;
   DropDownItem(ids::kCategoryList)->setFocus();
   if (const FileProblem& problem = startSettings_->ReadProblem()) ReportSettingsProblem(problem);
   startSettings_.reset();
 }
 
 void CConverterDlg::LoadSettings() {
-  const Profile& stored = *startSettings_;
-  context_.preferences = ReadPreferences(stored);
-  const Preferences& preferences = context_.preferences;
-  catalogue_.Format().mode = preferences.format;
-  catalogue_.Format().precision = preferences.precision;
-  lastCategory_ = preferences.lastCategory;
-  lastUnitTo_ = preferences.lastUnitTo;
-  lastUnitFrom_ = preferences.lastUnitFrom;
-  LoadCustomDefinitions(catalogue_, stored);
+  // Opening writes every category's visibility back: the start's writes wait
+  // in one batch.
   startWrites_.emplace(context_.profile);
-  ApplyStoredVisibility(catalogue_, stored);
+  context_.preferences = OpenCatalogue(catalogue_, *startSettings_);
+  lastCategory_ = context_.preferences.lastCategory;
+  lastUnitTo_ = context_.preferences.lastUnitTo;
+  lastUnitFrom_ = context_.preferences.lastUnitFrom;
 }
 
 void CConverterDlg::SelectRememberedCategory() {

@@ -52,7 +52,7 @@ TEST(ResultFormatTest, WritesEachModeWithThreeDigitExponents) {
       {2, 99, 1, L"1.00000000"},  // a hand-edited precision is held to 8
   };
   for (const FormatCase& c : cases) {
-    const ResultFormat format{c.mode, c.precision};
+    const ResultFormat format{static_cast<ResultMode>(c.mode), c.precision};
     EXPECT_EQ(format.Format(c.value), c.expected) << c.mode << " " << c.precision << " " << c.value;
   }
 }
