@@ -71,6 +71,16 @@ void WarnIfSettingsUnreadable(const std::filesystem::path& file, std::ostream& e
   }
 }
 
+// Units the settings file defines with a coefficient that is no size are
+// left out: said once, on one line.
+void WarnOfUnusableUnits(const std::filesystem::path& file, const Session& session,
+                         std::ostream& err) {
+  if (session.UnusableUnits().empty()) return;
+  err << "vantrel-convert: warning: the settings file \"" << file.string()
+      << "\" gives custom units a coefficient that defines no unit, left out: "
+      << NameUnusableUnits(session.UnusableUnits()) << '\n';
+}
+
 }  // namespace
 
 int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::istream& in,
@@ -102,6 +112,7 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   WarnIfSettingsUnreadable(settingsFile, err);
   Session session(settingsFile, quiet);
+  WarnOfUnusableUnits(settingsFile, session, err);
   ApplyFormatOptions(session, options);
   switch (options.mode) {
     case Mode::kBatch:

@@ -117,7 +117,9 @@ void CConverterDlg::LoadSettings() {
   // Opening writes every category's visibility back: the start's writes wait
   // in one batch.
   startWrites_.emplace(context_.profile);
-  context_.preferences = OpenCatalogue(catalogue_, *startSettings_);
+  std::vector<CustomUnitEntry> skipped;
+  context_.preferences = OpenCatalogue(catalogue_, *startSettings_, &skipped);
+  if (!skipped.empty()) ReportUnusableUnits(skipped);
   lastCategory_ = context_.preferences.lastCategory;
   lastUnitTo_ = context_.preferences.lastUnitTo;
   lastUnitFrom_ = context_.preferences.lastUnitFrom;
@@ -168,6 +170,19 @@ void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
   } else {
     QTimer::singleShot(0, this, show);
   }
+}
+
+void CConverterDlg::ReportUnusableUnits(const std::vector<CustomUnitEntry>& skipped) {
+  const QString text =
+      QStringLiteral(
+          "The settings file gives these custom units a coefficient that defines no unit (0, "
+          "below 0, not a number, or beyond the range of numbers the converter holds): %1.\n\n"
+          "They are left out, and stay in the file until it is edited.")
+          .arg(QString::fromStdString(NameUnusableUnits(skipped)));
+  // Said once the window is there, like the settings file's problems.
+  QTimer::singleShot(0, this, [this, text] {
+    context_.shell.MessageBox(this, kError, text, MessageIcon::kExclamation);
+  });
 }
 
 void CConverterDlg::PlaceLogo() {

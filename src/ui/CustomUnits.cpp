@@ -12,6 +12,7 @@
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
+#include "units/CustomStore.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
@@ -173,7 +174,7 @@ void CCustomUnits::OnAdd() {
       coefficient = source->coefficient / k.value;
       inverted = 1;
     }
-    if (!IsUsable(coefficient)) {
+    if (!IsUsableCoefficient(coefficient)) {
       Refuse(kRangeError);
       return;
     }

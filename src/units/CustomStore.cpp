@@ -1,5 +1,6 @@
 #include "units/CustomStore.h"
 
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
 #include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
 #include "units/ResultCodes.h"
 #include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
@@ -59,9 +61,14 @@ bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed) {
 
   parsed.unit = entry.substr(0, unitEnd);
   parsed.category = afterAt.substr(0, categoryEnd);
-  parsed.coefficient = ParseDecimalPrefix(afterValue.substr(0, valueEnd));
+  parsed.coefficientText = afterValue.substr(0, valueEnd);
+  parsed.coefficient = ParseDecimalPrefix(parsed.coefficientText);
   parsed.inverted = !flag.empty() && flag.front() == L'1' ? 1 : 0;
   return true;
+}
+
+bool IsUsableCoefficient(double coefficient) {
+  return std::isnormal(coefficient) && coefficient > 0;
 }
 
 bool IsStorableUnitName(std::wstring_view name) {
@@ -97,11 +104,30 @@ int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name) {
   return result::kDone;
 }
 
-void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
+std::vector<CustomUnitEntry> LoadCustomDefinitions(CUnitCatalogue& catalogue,
+                                                   const Profile& profile) {
   for (const IniEntry& entry : profile.GetSection(keys::kCustomCategories))
     catalogue.AddCategory(CategoryNameOf(entry), 0, 1, 1);
-  for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits))
-    catalogue.LoadCustomUnitEntry(entry.key + L"=" + entry.value);
+  std::vector<CustomUnitEntry> skipped;
+  for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits)) {
+    const std::wstring text = entry.key + L"=" + entry.value;
+    if (catalogue.LoadCustomUnitEntry(text) != result::kUnusableCoefficient) continue;
+    ParseCustomUnitEntry(text, skipped.emplace_back());
+  }
+  return skipped;
+}
+
+std::string NameUnusableUnits(const std::vector<CustomUnitEntry>& skipped) {
+  constexpr std::size_t kNamed = 5;
+  std::string names;
+  for (std::size_t i = 0; i < skipped.size() && i < kNamed; ++i) {
+    const CustomUnitEntry& unit = skipped[i];
+    if (i > 0) names += ", ";
+    names += "[" + WideToUtf8(unit.unit) + "] in [" + WideToUtf8(unit.category) +
+             "] (coefficient " + WideToUtf8(unit.coefficientText) + ")";
+  }
+  if (skipped.size() > kNamed) names += " and " + std::to_string(skipped.size() - kNamed) + " more";
+  return names;
 }
 
 void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored) {

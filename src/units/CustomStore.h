@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Profile.h"
 
@@ -17,7 +18,14 @@ struct CustomUnitEntry {
   std::wstring category;
   double coefficient = 0.0;
   int inverted = 0;
+  std::wstring coefficientText;  // as the file writes it
 };
+
+// Whether a coefficient defines a unit: above 0 and a normal number, so that
+// one of the unit converts to a finite number, and back. 0, a negative
+// number, an infinity, NaN and a subnormal number (1e-320, whose reciprocal
+// overflows) do not.
+bool IsUsableCoefficient(double coefficient);
 
 // "@category?val=%1.8g?i=%d".
 std::wstring FormatCustomUnitValue(std::wstring_view category, double coefficient, int inverted);
@@ -43,8 +51,15 @@ int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue
 int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name);
 
 // Merges every custom category, then every custom unit, into the catalogue.
-// Never writes; entries that fail stay in the file untouched.
-void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile);
+// Never writes; entries that fail stay in the file untouched. Returns the
+// units left out because their coefficient defines no unit, in file order.
+std::vector<CustomUnitEntry> LoadCustomDefinitions(CUnitCatalogue& catalogue,
+                                                   const Profile& profile);
+
+// Names units left out at loading for a message, in UTF-8:
+// "[widget] in [Distance] (coefficient 0), ..." (the first few, then how
+// many more).
+std::string NameUnusableUnits(const std::vector<CustomUnitEntry>& skipped);
 
 // Reads each category's "Visibility" flag from `stored` (its present flag as
 // default) and stores it through the catalogue, which writes back, in one

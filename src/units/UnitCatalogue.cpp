@@ -193,6 +193,9 @@ int CUnitCatalogue::LoadCustomUnitEntry(std::wstring_view entry) {
   if (!ParseCustomUnitEntry(entry, parsed)) return result::kMalformedEntry;
   CCategory* category = FindCategory(parsed.category);
   if (!category) return result::kNotFound;
+  // A hand-edited size the dialog would refuse would turn every conversion
+  // with the unit into 0 or an infinity.
+  if (!IsUsableCoefficient(parsed.coefficient)) return result::kUnusableCoefficient;
   return category->AddUnit(parsed.unit, L" ", parsed.coefficient, 0.0, parsed.inverted, 1);
 }
 

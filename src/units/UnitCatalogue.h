@@ -80,7 +80,8 @@ class CUnitCatalogue {
   std::wstring Convert(double value) const;
 
   // One "key=value" entry of the custom-units section: 5 malformed, 2 no such
-  // category, else the result of adding the unit there (never written back).
+  // category, 9 a coefficient that defines no unit, else the result of adding
+  // the unit there (never written back).
   int LoadCustomUnitEntry(std::wstring_view entry);
 
   // Destroys every category and unit; the settings file is not touched.

@@ -131,12 +131,29 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }
 
+// Hand-edited sizes that define no unit are left out, said on one line.
+TEST_F(CliTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutWithOneWarning) {
+  const std::string units =
+      "[CustomUnits]\nzero=@Distance?val=0?i=0\nfine=@Distance?val=2?i=0\nhuge=@Mass?val=1e999?i="
+      "0\n";
+  WriteBytes(settings_, units);
+  const Outcome outcome = RunWith({"1", "fine", "cm"});
+  EXPECT_EQ(outcome.code, 0);
+  EXPECT_EQ(outcome.out, "2\n");
+  EXPECT_EQ(outcome.err, "vantrel-convert: warning: the settings file \"" + settings_.string() +
+                             "\" gives custom units a coefficient that defines no unit, left "
+                             "out: [zero] in [Distance] (coefficient 0), [huge] in [Mass] "
+                             "(coefficient 1e999)\n");
+  EXPECT_EQ(RunWith({"1", "zero", "cm"}).code, 1);
+  EXPECT_EQ(ReadBytes(settings_), units);
+}
+
 // What has no meaning is an error, never a number with exit 0.
 TEST_F(CliTest, RefusesNonsenseThatWouldPrintANumber) {
-  WriteBytes(settings_, "[CustomUnits]\nnothing=@Distance?val=0?i=0\n");
+  WriteBytes(settings_, "[CustomUnits]\ninverse=@Distance?val=1?i=1\n");
   const ErrorCase cases[] = {
       {{"1e308", "km", "meter"}, 1, "the result (inf) is not a finite number"},
-      {{"1", "meter", "nothing"}, 1, "the result (inf) is not a finite number"},
+      {{"0", "meter", "inverse"}, 1, "the result (inf) is not a finite number"},
       {{"help", "m", "cm"}, 1, "'help' is a help keyword, not a value"},
       {{"--latlong", "0", "500000", "2147483647"}, 1, "zone '2147483647' is outside 1 to 60"},
       {{"--latlong", "0", "500000", "0"}, 1, "zone '0' is outside 1 to 60"},

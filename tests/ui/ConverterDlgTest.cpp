@@ -314,6 +314,26 @@ TEST_F(ConverterDlgTest, ACategoryWithoutUnitsShowsNoResultOfTheOneBefore) {
   EXPECT_EQ(OutputTip(), QString());
 }
 
+// A hand-edited size the Add / Remove Units dialog would refuse would make
+// every conversion with the unit 0 or an infinity.
+TEST_F(ConverterDlgTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutAndNamedOnce) {
+  const std::string units =
+      "[CustomUnits]\nzero=@Distance?val=0?i=0\nfine=@Distance?val=2?i=0\n"
+      "tiny=@Mass?val=1e-320?i=1\n";
+  testing::WriteBytes(SettingsFile(), units);
+  Start();
+  FinishStart();
+  ASSERT_EQ(shell_.messages.size(), 1u);
+  EXPECT_EQ(shell_.messages[0].caption, "Error");
+  EXPECT_TRUE(shell_.messages[0].text.contains(
+      "[zero] in [Distance] (coefficient 0), [tiny] in [Mass] (coefficient 1e-320)."))
+      << shell_.messages[0].text.toStdString();
+  const CCategory* distance = window_->Catalogue().FindCategory(L"Distance");
+  EXPECT_EQ(distance->FindUnit(L"zero"), nullptr);
+  EXPECT_NE(distance->FindUnit(L"fine"), nullptr);
+  EXPECT_NE(testing::ReadBytes(SettingsFile()).find(units.substr(14)), std::string::npos) << "kept";
+}
+
 TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {
   Settings().WriteInt(L"Settings", L"CustomFont", 1);
   Settings().WriteString(L"Settings", L"FontName", L"DejaVu Serif");

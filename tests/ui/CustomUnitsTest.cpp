@@ -91,6 +91,7 @@ TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot)
       {"Distance", "inch", "0", 0, "c7", 0, 0, "must be greater than 0"},
       {"Distance", "inch", "-2", 0, "c8", 0, 0, "must be greater than 0"},
       {"Distance", "inch", "1e308", 0, "c9", 0, 0, "beyond the range"},
+      {"Distance", "inch", "1e-320", 0, "c10", 0, 0, "beyond the range"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -189,9 +189,14 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
       {"flip=@Distance?val=4?i=1", 4, 4, 1},
       {"flag2=@Distance?val=4?i=2", 4, 4, 0},
       {"noflag=@Distance?val=4?i=", 4, 4, 0},
-      {"junkvalue=@Distance?val=abc?i=0", 4, 0, 0},
       {"prefixvalue=@Distance?val= 12.5kg?i=1", 4, 12.5, 1},
-      {"hexvalue=@Distance?val=0x10?i=0", 4, 0, 0},
+      // Sizes the dialog refuses: left out (9), and kept in the file.
+      {"junkvalue=@Distance?val=abc?i=0", 9, 0, 0},
+      {"hexvalue=@Distance?val=0x10?i=0", 9, 0, 0},
+      {"negative=@Distance?val=-5?i=0", 9, 0, 0},
+      {"huge=@Distance?val=1e999?i=0", 9, 0, 0},
+      {"nan=@Distance?val=nan?i=1", 9, 0, 0},
+      {"subnormal=@Distance?val=1e-320?i=0", 9, 0, 0},
       {"mixedcase=@Distance?VAL=1?i=0", 5, 0, 0},
       {"noval=@Distance?i=0", 5, 0, 0},
       {"noi=@Distance?val=1", 5, 0, 0},
@@ -225,11 +230,18 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
   }
   EXPECT_EQ(loaded.CurrentCategoryName(), L"Volume (Dry)");  // loading selects nothing
 
-  // Loading through the file gives the same, and never writes.
+  // Loading through the file gives the same, and never writes; it names
+  // what it left out.
   CUnitCatalogue started;
-  Start(started);
+  BuildBuiltinCatalogue(started);
+  const std::vector<CustomUnitEntry> skipped = LoadCustomDefinitions(started, profile_);
   EXPECT_NE(started.FindCategory(L"Distance")->FindUnit(L"prefixvalue"), nullptr);
   EXPECT_EQ(File(), text);
+  EXPECT_EQ(skipped.size(), 6u);
+  EXPECT_EQ(NameUnusableUnits(skipped),
+            "[junkvalue] in [Distance] (coefficient abc), [hexvalue] in [Distance] (coefficient "
+            "0x10), [negative] in [Distance] (coefficient -5), [huge] in [Distance] (coefficient "
+            "1e999), [nan] in [Distance] (coefficient nan) and 1 more");
 }
 
 TEST_F(CustomStoreTest, CustomCategoriesLoadBeforeTheirUnits) {
