@@ -147,6 +147,8 @@ std::string QuotableUtf8(std::string_view bytes, std::size_t most) {
   return out;
 }
 
+std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
+
 std::wstring Cp1252ToWide(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());

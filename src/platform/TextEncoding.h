@@ -21,6 +21,10 @@ bool IsValidUtf8(std::string_view bytes);
 // `most` characters the rest becomes "...".
 std::string QuotableUtf8(std::string_view bytes, std::size_t most = 24);
 
+// The text in UTF-8 between single quotes, as messages name a unit or a
+// category, whole and as it is.
+std::string Quoted(std::wstring_view text);
+
 // Windows-1252 bytes to wide text. The five bytes the code page leaves undefined
 // map to the C1 control of the same value, as the platform's conversion does.
 std::wstring Cp1252ToWide(std::string_view bytes);

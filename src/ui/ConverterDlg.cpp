@@ -40,8 +40,6 @@ constexpr int kStartPosition = 150;
 // back, nor the writes that would join it.
 constexpr int kFinishStartMs = 1000;
 
-QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
-
 }  // namespace
 
 CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
@@ -216,7 +214,7 @@ void CConverterDlg::FillCategoryCombo() {
   categories->ResetContent();
   catalogue_.SetCategoryRestart(true);
   while (const CCategory* category = catalogue_.NextCategory()) {
-    if (category->Visible() == 1) categories->AddString(FromWide(category->Name()));
+    if (category->Visible() == 1) categories->AddString(QString::fromStdWString(category->Name()));
   }
 }
 
@@ -232,8 +230,8 @@ void CConverterDlg::OnSelectCategory() {
   catalogue_.SetUnitRestart(true);
   for (std::wstring name = catalogue_.NextUnitText(false); !name.empty();
        name = catalogue_.NextUnitText(false)) {
-    from->AddString(FromWide(name));
-    to->AddString(FromWide(name));
+    from->AddString(QString::fromStdWString(name));
+    to->AddString(QString::fromStdWString(name));
   }
   from->SetCurSel(0);
   to->SetCurSel(0);
@@ -276,21 +274,21 @@ void CConverterDlg::ComputeResult() {
     // The window shows what a result it has, also an infinite one or the
     // value of a help keyword; an error says why in the box's tip, and a
     // help keyword shows the help there.
-    outputText_ = FromWide(outcome.text);
+    outputText_ = QString::fromStdWString(outcome.text);
     if (outcome.kind == ConversionOutcome::Kind::kError)
       errorTip = QString::fromStdString(outcome.message);
     if (outcome.kind == ConversionOutcome::Kind::kHelp)
       errorTip = QString::fromUtf8(help).trimmed();
   }
 
-  QString inputLabel = FromWide(inputUnit);
-  QString outputLabel = FromWide(outputUnit);
+  QString inputLabel = QString::fromStdWString(inputUnit);
+  QString outputLabel = QString::fromStdWString(outputUnit);
   if (context_.preferences.showAbbreviation == 1) {
     if (const CUnit* unit = category->InputUnit()) {
-      inputLabel += QStringLiteral(" \r\n") + FromWide(unit->abbreviation);
+      inputLabel += QStringLiteral(" \r\n") + QString::fromStdWString(unit->abbreviation);
     }
     if (const CUnit* unit = category->OutputUnit()) {
-      outputLabel += QStringLiteral(" \r\n") + FromWide(unit->abbreviation);
+      outputLabel += QStringLiteral(" \r\n") + QString::fromStdWString(unit->abbreviation);
     }
   }
   SetItemText(ids::kInputUnitLabel, inputLabel);

@@ -292,6 +292,9 @@ TEST_F(CustomStoreTest, RefusesNamesTheFileCannotHold) {
       {L"A?val=B", false},
       {L"two\nlines", false},
       {L"[Section]", false},
+      // A tab would split the name across the command line's columns.
+      {L"tab\tname", true},
+      {L"tab\tname", false},
   };
   const std::string before = File();
   for (const StorableCase& c : cases) {
