@@ -126,6 +126,48 @@ TEST(UnitCommandsTest, RefusesNonsenseThatWouldPrintANumber) {
   for (const ErrorCase& c : cases) ExpectOneLineError(c, dir / "Mensura.ini");
 }
 
+// Standard input that is no text is an error of its line: cut at a NUL, or
+// read byte by byte, it would give another value as a success.
+TEST(UnitCommandsTest, InputThatIsNoTextIsAnErrorOfItsLine) {
+  using namespace std::string_literals;
+  const struct {
+    Arguments args;
+    std::string input;
+    const char* out;
+  } cases[] = {
+      {{"--batch"},
+       "1\0+5\tm\tkm\n1\tm\tcm\n"s,
+       "error: the VALUE field holds a NUL byte, which UTF-8 text has not (UTF-16 text?)\n"
+       "100\n"},
+      {{"--batch"},
+       "2\0garbage!!(\tft\tin\n"s,
+       "error: the VALUE field holds a NUL byte, which UTF-8 text has not (UTF-16 text?)\n"},
+      {{"--batch"}, "1\tm\x07\tkm\n", "error: the FROM field holds a control character (U+0007)\n"},
+      {{"--batch"},
+       "1\tm\tk\xC2\x85m\n",
+       "error: the TO field holds a control character (U+0085)\n"},
+      {{"--batch"}, "1\tm\tkm\tDist\xFF\n", "error: the CATEGORY field is not UTF-8 text\n"},
+      {{"--eval", "-"},
+       "\xFF\xFE"
+       "1\0+\0"
+       "5\0"s,
+       "error: the expression is not UTF-8 text\n"},
+      {{"--eval", "-"},
+       "1\0+\0"
+       "5\0"s,
+       "error: the expression holds a NUL byte, which UTF-8 text has not (UTF-16 text?)\n"},
+      {{"--eval", "-"},
+       "1+5\x1B\n1+5\n",
+       "error: the expression holds a control character (U+001B)\n6\t0\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.out);
+    const Outcome outcome = RunCli(c.args, c.input);
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.code, 1);
+  }
+}
+
 // A help keyword in a batch is no value but keeps the batch's format (the
 // help text goes nowhere).
 TEST(UnitCommandsTest, BatchAnswersEveryLineInOrder) {
