@@ -43,7 +43,7 @@ constexpr Coordinate kNorthingEastingZone[] = {
 std::optional<double> ParseCoordinate(const std::string& text, const Coordinate& coordinate,
                                       std::string& error) {
   const char* end = nullptr;
-  const std::string quoted = std::string(coordinate.what) + " '" + text + "'";
+  const std::string quoted = std::string(coordinate.what) + " " + QuotedInput(text);
   if (coordinate.whole) {
     const long value = ParseLong(text.c_str(), &end);
     if (end == text.c_str() || *end != '\0') {
@@ -113,7 +113,7 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
       return true;
     }
   }
-  error = "unknown ellipsoid '" + text + "'; give an index 0 to " +
+  error = "unknown ellipsoid " + QuotedInput(text) + "; give an index 0 to " +
           std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames();
   return false;
 }

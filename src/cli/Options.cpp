@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/GeoCommand.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
 namespace {
@@ -53,7 +54,7 @@ bool TakeFormat(const std::string& value, Options& options, std::string& error) 
       return true;
     }
   }
-  error = "--format must be auto, scientific or fixed, not '" + value + "'";
+  error = "--format must be auto, scientific or fixed, not " + QuotedInput(value);
   return false;
 }
 
@@ -65,7 +66,7 @@ bool TakePrecision(const std::string& value, Options& options, std::string& erro
     return true;
   }
   error = "--precision must be a digit from " + std::to_string(range.lowest) + " to " +
-          std::to_string(range.highest) + ", not '" + value + "'";
+          std::to_string(range.highest) + ", not " + QuotedInput(value);
   return false;
 }
 
@@ -187,7 +188,7 @@ bool CheckValueCount(Options& options, std::string& error) {
   if (count.refusal)
     error = count.refusal;
   else if (options.mode != Mode::kConvert)
-    error = "unexpected argument '" + values.front() + "'";
+    error = "unexpected argument " + QuotedInput(values.front());
   else if (values.empty())
     error = "expected VALUE FROM TO (try --help)";
   else
@@ -245,11 +246,11 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
     const Option* option = FindOption(name, line);
     if (!option || (inlineValue && !option->takesValue)) {
       if (syntax != Syntax::kUnits)
-        error = "unknown option '" + arg + "' for " + args.front() + " (try --help)";
+        error = "unknown option " + QuotedInput(arg) + " for " + args.front() + " (try --help)";
       else if (inlineValue)
         error = std::string(name) + " takes no value";
       else
-        error = "unknown option '" + arg + "' (try --help)";
+        error = "unknown option " + QuotedInput(arg) + " (try --help)";
       return false;
     }
     given.set(option - kOptions);

@@ -70,10 +70,11 @@ void CCustomCategories::OnRemove() {
   const DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  const QString name = categories->GetLBText(selected);
-  Report(catalogue_.RemoveCategory(name.toStdWString()),
-         QStringLiteral("Category [%1] was successfully removed.").arg(name),
-         {{result::kNotCustom, kBuiltInError}, {result::kNotSaved, kNotRemovedError.arg(name)}});
+  const std::wstring name = categories->GetLBText(selected).toStdWString();
+  Report(catalogue_.RemoveCategory(name),
+         QStringLiteral("Category [%1] was successfully removed.").arg(Shown(name)),
+         {{result::kNotCustom, kBuiltInError},
+          {result::kNotSaved, kNotRemovedError.arg(Shown(name))}});
 }
 
 }  // namespace vantrel

@@ -183,12 +183,11 @@ void CCustomUnits::OnAdd() {
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          QStringLiteral("Unit name [%1] was successfully added to [%2]")
-             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
+             .arg(Shown(name), Shown(categoryName)),
          {{result::kAlreadyExists, kExistsError},
           {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(QString::fromStdWString(name))},
-          {result::kNotSaved, kNotAddedError.arg(QString::fromStdWString(name),
-                                                 QString::fromStdWString(categoryName))}});
+          {result::kNameClash, kNameClashError.arg(Shown(name))},
+          {result::kNotSaved, kNotAddedError.arg(Shown(name), Shown(categoryName))}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -200,12 +199,11 @@ void CCustomUnits::OnRemove() {
   const std::wstring categoryName = category->Name();
   const int outcome = catalogue_.RemoveUnit(name);
   if (outcome == result::kDone) changedCategory_ = categoryName;
-  Report(outcome,
-         QStringLiteral("Unit name [%1] was removed from [%2]")
-             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
-         {{result::kNotCustom, kBuiltInError},
-          {result::kNotSaved, kNotRemovedError.arg(QString::fromStdWString(name),
-                                                   QString::fromStdWString(categoryName))}});
+  Report(
+      outcome,
+      QStringLiteral("Unit name [%1] was removed from [%2]").arg(Shown(name), Shown(categoryName)),
+      {{result::kNotCustom, kBuiltInError},
+       {result::kNotSaved, kNotRemovedError.arg(Shown(name), Shown(categoryName))}});
 }
 
 }  // namespace vantrel

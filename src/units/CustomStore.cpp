@@ -124,8 +124,8 @@ std::string NameUnusableUnits(const std::vector<CustomUnitEntry>& skipped) {
   for (std::size_t i = 0; i < skipped.size() && i < kNamed; ++i) {
     const CustomUnitEntry& unit = skipped[i];
     if (i > 0) names += ", ";
-    names += "[" + WideToUtf8(unit.unit) + "] in [" + WideToUtf8(unit.category) +
-             "] (coefficient " + WideToUtf8(unit.coefficientText) + ")";
+    names += Quoted(unit.unit) + " in " + Quoted(unit.category) + " (coefficient " +
+             Quoted(unit.coefficientText) + ")";
   }
   if (skipped.size() > kNamed) names += " and " + std::to_string(skipped.size() - kNamed) + " more";
   return names;

@@ -57,7 +57,7 @@ std::vector<CustomUnitEntry> LoadCustomDefinitions(CUnitCatalogue& catalogue,
                                                    const Profile& profile);
 
 // Names units left out at loading for a message, in UTF-8:
-// "[widget] in [Distance] (coefficient 0), ..." (the first few, then how
+// "'widget' in 'Distance' (coefficient '0'), ..." (the first few, then how
 // many more).
 std::string NameUnusableUnits(const std::vector<CustomUnitEntry>& skipped);
 

@@ -79,8 +79,8 @@ TEST(SettingsFileTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutWithOneWarning) {
   EXPECT_EQ(outcome.out, "2\n");
   EXPECT_EQ(outcome.err, "vantrel-convert: warning: the settings file \"" + settings.string() +
                              "\" gives custom units a coefficient that defines no unit, left "
-                             "out: [zero] in [Distance] (coefficient 0), [huge] in [Mass] "
-                             "(coefficient 1e999)\n");
+                             "out: 'zero' in 'Distance' (coefficient '0'), 'huge' in 'Mass' "
+                             "(coefficient '1e999')\n");
   EXPECT_EQ(RunCli({"1", "zero", "cm"}, "", settings).code, 1);
   EXPECT_EQ(ReadBytes(settings), units);
 }

@@ -105,6 +105,40 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }
 
+// A message quotes at most 200 characters of what it was given, with the
+// length: an input of megabytes is not written back whole.
+TEST(UnitCommandsTest, MessagesQuoteTheStartOfALongInputAndItsLength) {
+  const std::string huge(1'000'000, 'x');
+  const struct {
+    Arguments args;
+    std::string input;
+    const char* length;
+  } cases[] = {
+      {{"1", huge, "cm"}, "", "1000000"},
+      {{"1", "m", "cm", "--category", huge}, "", "1000000"},
+      {{"1", "m", "cm", "--format", huge}, "", "1000000"},
+      {{"1", "m", "cm", "--precision", huge}, "", "1000000"},
+      {{"1", "m", "cm", "--" + huge}, "", "1000002"},
+      {{"--categories", huge}, "", "1000000"},
+      {{"--info", huge}, "", "1000000"},
+      {{"--utm", huge, "0"}, "", "1000000"},
+      {{"--utm", "0", "0", "--ellipsoid", huge}, "", "1000000"},
+      {{"--batch"}, "1\t" + huge + "\tcm\n", "1000000"},
+      {{"--batch"},
+       std::string(1'000'000, '9') + "\tbase-10 (decimal)\tbase-02 (binary)\n",
+       "1000000"},
+      {{"--eval", "--diagnostics", huge}, "", "1000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.args.back().substr(0, 12));
+    const Outcome outcome = RunCli(c.args, c.input);
+    const std::string said = outcome.out + outcome.err;
+    EXPECT_NE(said.find("...' (" + std::string(c.length) + " characters)"), std::string::npos)
+        << said.substr(0, 300);
+    EXPECT_LT(said.size(), 1500u);
+  }
+}
+
 // The same status whatever the command.
 TEST(UnitCommandsTest, AnUnknownCategoryIsAUsageError) {
   for (Arguments args : {Arguments{"1", "foot", "gram"}, Arguments{"--batch"}, Arguments{"--list"},
@@ -213,7 +247,9 @@ TEST(UnitCommandsTest, BatchAnswersUnknownUnitsAlikeEachTime) {
       RunCli({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" + huge +
                               "\tm\n1\t" + huge + "\tm\n");
   const std::string secnd = "error: unknown unit 'secnd'; close names: 'second'\n";
-  const std::string unknown = "error: unknown unit '" + huge + "'\n";
+  // The name quoted in part, with its length.
+  const std::string unknown =
+      "error: unknown unit '" + std::string(200, 'a') + "...' (1048576 characters)\n";
   EXPECT_EQ(outcome.out, secnd + "error: unknown unit 'secnd' in 'Time'; close names: 'second'\n" +
                              secnd + unknown + unknown);
   EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 5 lines failed\n");

@@ -326,7 +326,7 @@ TEST_F(ConverterDlgTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutAndNamedOnce) {
   ASSERT_EQ(shell_.messages.size(), 1u);
   EXPECT_EQ(shell_.messages[0].caption, "Error");
   EXPECT_TRUE(shell_.messages[0].text.contains(
-      "[zero] in [Distance] (coefficient 0), [tiny] in [Mass] (coefficient 1e-320)."))
+      "'zero' in 'Distance' (coefficient '0'), 'tiny' in 'Mass' (coefficient '1e-320')."))
       << shell_.messages[0].text.toStdString();
   const CCategory* distance = window_->Catalogue().FindCategory(L"Distance");
   EXPECT_EQ(distance->FindUnit(L"zero"), nullptr);

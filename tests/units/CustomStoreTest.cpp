@@ -239,9 +239,9 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
   EXPECT_EQ(File(), text);
   EXPECT_EQ(skipped.size(), 6u);
   EXPECT_EQ(NameUnusableUnits(skipped),
-            "[junkvalue] in [Distance] (coefficient abc), [hexvalue] in [Distance] (coefficient "
-            "0x10), [negative] in [Distance] (coefficient -5), [huge] in [Distance] (coefficient "
-            "1e999), [nan] in [Distance] (coefficient nan) and 1 more");
+            "'junkvalue' in 'Distance' (coefficient 'abc'), 'hexvalue' in 'Distance' (coefficient "
+            "'0x10'), 'negative' in 'Distance' (coefficient '-5'), 'huge' in 'Distance' "
+            "(coefficient '1e999'), 'nan' in 'Distance' (coefficient 'nan') and 1 more");
 }
 
 TEST_F(CustomStoreTest, CustomCategoriesLoadBeforeTheirUnits) {
