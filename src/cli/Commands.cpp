@@ -14,11 +14,14 @@ bool ChosenCategory(Session& session, const std::optional<std::string>& name,
   if (!name) return true;
   category = session.Index().FindCategory(Utf8ToWide(*name));
   if (category) return true;
-  error = "unknown category '" + *name + "' (see --categories)";
+  error = "unknown category " + QuotedInput(*name) + " (see --categories)";
   return false;
 }
 
 namespace {
+
+constexpr const char* kFieldNames[] = {"the VALUE field", "the FROM field", "the TO field",
+                                       "the CATEGORY field"};
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -28,6 +31,16 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
     if (tab == std::string_view::npos) return fields;
     line.remove_prefix(tab + 1);
   }
+}
+
+// Why a field is no text to read (it would be read up to its first NUL
+// only); empty when every field is.
+std::string FieldsProblem(const std::vector<std::string_view>& fields) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    std::string problem = TextProblem(fields[i], kFieldNames[i]);
+    if (!problem.empty()) return problem;
+  }
+  return {};
 }
 
 }  // namespace
@@ -64,7 +77,7 @@ int RunBatch(Session& session, const CCategory* defaultCategory, std::istream& i
     bool ok = false;
     if (fields.size() != 3 && fields.size() != 4) {
       error = "expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]";
-    } else {
+    } else if (error = FieldsProblem(fields); error.empty()) {
       const CCategory* category = defaultCategory;
       std::optional<std::string> named;
       if (fields.size() == 4 && !fields[3].empty()) named = std::string(fields[3]);

@@ -53,7 +53,7 @@ constexpr Coordinate kNorthingEastingZone[] = {
 std::optional<double> ParseCoordinate(const std::string& text, const Coordinate& coordinate,
                                       std::string& error) {
   const char* end = nullptr;
-  const std::string quoted = std::string(coordinate.what) + " '" + QuotableUtf8(text) + "'";
+  const std::string quoted = std::string(coordinate.what) + " " + QuotedInput(text);
   if (coordinate.whole) {
     const long value = ParseLong(text.c_str(), &end);
     if (end == text.c_str() || *end != '\0') {
@@ -94,7 +94,7 @@ int ReadCoordinates(const Arguments& values, std::span<const Coordinate> coordin
     read[i] = *value;
   }
   for (std::size_t i = 0; i < coordinates.size(); ++i) {
-    const std::string spelled = "'" + QuotableUtf8(values[i]) + "'";
+    const std::string spelled = QuotedInput(values[i]);
     if (const int code = CheckRange(coordinates[i], read[i], spelled, err)) return code;
   }
   return kExitSuccess;
@@ -218,7 +218,7 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
       return true;
     }
   }
-  error = "unknown ellipsoid '" + text + "'; give an index 0 to " +
+  error = "unknown ellipsoid " + QuotedInput(text) + "; give an index 0 to " +
           std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames();
   return false;
 }

@@ -42,9 +42,6 @@ bool TakeCategory(const std::string& value, Options& options, std::string&) {
   return true;
 }
 
-// An option's value as its message quotes it, on one line.
-std::string Quote(const std::string& value) { return "'" + QuotableUtf8(value) + "'"; }
-
 // The value of `name` in a table of names, or null.
 template <typename T, std::size_t N>
 const T* Named(const std::pair<std::string_view, T> (&table)[N], std::string_view name) {
@@ -65,7 +62,7 @@ bool TakeFormat(const std::string& value, Options& options, std::string& error) 
     options.format = *mode;
     return true;
   }
-  error = "--format must be auto, scientific or fixed, not " + Quote(value);
+  error = "--format must be auto, scientific or fixed, not " + QuotedInput(value);
   return false;
 }
 
@@ -79,7 +76,7 @@ bool TakePrecision(const std::string& value, Options& options, std::string& erro
     return true;
   }
   error = "--precision must be a digit from " + std::to_string(Lowest) + " to " +
-          std::to_string(Highest) + ", not " + Quote(value);
+          std::to_string(Highest) + ", not " + QuotedInput(value);
   return false;
 }
 
@@ -108,7 +105,7 @@ bool ChooseMethod(UtmMethod method, Options& options, std::string& error) {
 bool TakeMethod(const std::string& value, Options& options, std::string& error) {
   if (const UtmMethod* method = Named(kMethods, value))
     return ChooseMethod(*method, options, error);
-  error = "--method must be exact or classic, not " + Quote(value);
+  error = "--method must be exact or classic, not " + QuotedInput(value);
   return false;
 }
 
@@ -126,7 +123,7 @@ bool TakeZone(const std::string& value, Options& options, std::string& error) {
     options.zone = zone;
     return true;
   }
-  error = "--zone must be a zone from 1 to 60, not " + Quote(value);
+  error = "--zone must be a zone from 1 to 60, not " + QuotedInput(value);
   return false;
 }
 
@@ -267,7 +264,7 @@ bool CheckValueCount(Options& options, std::string& error) {
   if (count.refusal)
     error = count.refusal;
   else if (options.mode != Mode::kConvert)
-    error = "unexpected argument '" + values.front() + "'";
+    error = "unexpected argument " + QuotedInput(values.front());
   else if (values.empty())
     error = "expected VALUE FROM TO (try --help)";
   else
@@ -325,11 +322,11 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
     const Option* option = FindOption(name, line);
     if (!option || (inlineValue && !option->takesValue)) {
       if (syntax != Syntax::kUnits)
-        error = "unknown option '" + arg + "' for " + args.front() + " (try --help)";
+        error = "unknown option " + QuotedInput(arg) + " for " + args.front() + " (try --help)";
       else if (inlineValue)
         error = std::string(name) + " takes no value";
       else
-        error = "unknown option '" + arg + "' (try --help)";
+        error = "unknown option " + QuotedInput(arg) + " (try --help)";
       return false;
     }
     given.set(option - kOptions);

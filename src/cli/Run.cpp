@@ -42,7 +42,9 @@ constexpr const char* kUsage =
     "                   print for each expression one line: the value (%.17g), a\n"
     "                   tab and the error code (0 = none); --diagnostics writes the\n"
     "                   evaluator's diagnostics to standard error\n"
-    "  --eval -         the same for each line of standard input\n"
+    "  --eval -         the same for each line of standard input; a line that is\n"
+    "                   no UTF-8 text, or holds a control character, gives an\n"
+    "                   'error: ...' line\n"
     "\n"
     "Coordinates (N is an index of --ellipsoids, NAME an exact name; default 0):\n"
     "  --utm LAT LON | POSITION [--exact] [--zone Z] [--ellipsoid N|NAME]\n"
@@ -94,6 +96,16 @@ void WarnIfSettingsUnreadable(const std::filesystem::path& file, std::ostream& e
   }
 }
 
+// Units the settings file defines with a coefficient that is no size are
+// left out: said once, on one line.
+void WarnOfUnusableUnits(const std::filesystem::path& file, const Session& session,
+                         std::ostream& err) {
+  if (session.UnusableUnits().empty()) return;
+  err << "vantrel-convert: warning: the settings file \"" << file.string()
+      << "\" gives custom units a coefficient that defines no unit, left out: "
+      << NameUnusableUnits(session.UnusableUnits()) << '\n';
+}
+
 }  // namespace
 
 int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::istream& in,
@@ -131,6 +143,7 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   WarnIfSettingsUnreadable(settingsFile, err);
   Session session(settingsFile, quiet);
+  WarnOfUnusableUnits(settingsFile, session, err);
   ApplyFormatOptions(session, options);
   if (options.mode == Mode::kCategories) return RunCategories(session, out);
   // The category --category names: one that names none is a usage error,
