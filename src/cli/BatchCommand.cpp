@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/LineReader.h"
 
@@ -22,6 +23,23 @@ std::size_t SplitFields(std::string_view line, std::string_view (&fields)[4]) {
     if (tab == std::string_view::npos) return count;
     line.remove_prefix(tab + 1);
   }
+}
+
+constexpr const char* kFieldNames[] = {"the VALUE field", "the FROM field", "the TO field",
+                                       "the CATEGORY field"};
+
+// Why a field is no text to read (it would be read up to its first NUL
+// only); false when every field is. A field of printable ASCII, as nearly
+// all are, costs a look at each byte.
+bool FieldsProblem(const std::string_view (&fields)[4], std::size_t count, std::string& error) {
+  for (std::size_t i = 0; i < count; ++i) {
+    bool printable = true;
+    for (const char c : fields[i]) printable &= c >= ' ' && c <= '~';
+    if (printable) continue;
+    error = TextProblem(fields[i], kFieldNames[i]);
+    if (!error.empty()) return true;
+  }
+  return false;
 }
 
 // The CATEGORY field's category; the last one named is remembered.
@@ -74,7 +92,7 @@ int RunBatch(Session& session, const CCategory* defaultCategory, std::istream& i
     bool ok = false;
     if (count != 3 && count != 4) {
       error = "expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]";
-    } else {
+    } else if (!FieldsProblem(fields, count, error)) {
       const CCategory* category = defaultCategory;
       if (count < 4 || fields[3].empty() || named.Find(fields[3], category, error))
         ok = session.Convert(fields[0], fields[1], fields[2], category, answers, error);

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
@@ -16,6 +17,20 @@ std::string QuotedList(const std::vector<std::wstring>& names) {
     list += Quoted(name);
   }
   return list;
+}
+
+std::string TextProblem(std::string_view text, std::string_view what) {
+  const std::string named(what);
+  if (!IsValidUtf8(text)) return named + " is not UTF-8 text";
+  // Cut at a NUL, the rest would never be read.
+  if (text.find('\0') != std::string_view::npos)
+    return named + " holds a NUL byte, which UTF-8 text has not (UTF-16 text?)";
+  for (const wchar_t c : Utf8ToWide(text)) {
+    if ((c < 0x20 && c != L'\t') || (c >= 0x7F && c < 0xA0))
+      return named + " holds a control character (" +
+             FormatText("U+%04X", static_cast<unsigned>(c)) + ")";
+  }
+  return {};
 }
 
 }  // namespace vantrel::cli

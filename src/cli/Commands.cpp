@@ -13,7 +13,7 @@ bool ChosenCategory(Session& session, const std::optional<std::string>& name,
   if (!name) return true;
   category = session.Index().FindCategory(Utf8ToWide(*name));
   if (category) return true;
-  error = "unknown category '" + *name + "' (see --categories)";
+  error = "unknown category " + QuotedInput(*name) + " (see --categories)";
   return false;
 }
 

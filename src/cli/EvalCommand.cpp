@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/CommandLine.h"
 #include "expr/ErrorCodes.h"
 #include "expr/Evaluation.h"
 #include "platform/NumberText.h"
@@ -25,6 +26,13 @@ class Evaluator {
               expr::MathSink(helpText_)) {}
 
   bool EvaluateOne(const std::string& text) {
+    // The evaluator would read a text with a NUL up to it, and take any other
+    // bytes as they come: an expression that is no text is an error of its line.
+    if (const std::string problem = TextProblem(text, "the expression"); !problem.empty()) {
+      out_ << "error: " << problem << '\n';
+      out_.flush();
+      return false;
+    }
     int code = expr::kNoError;
     const double value =
         expr::eval_math_expression_xyzt(math_, text.c_str(), 0, 0, 0, 0, code, diagnostics_);

@@ -11,7 +11,7 @@ namespace vantrel::cli {
 Session::Session(const std::filesystem::path& settingsFile, expr::MathContext& math) : math_(math) {
   // The catalogue is given no profile, so that nothing below writes; the file
   // is read once, however many keys the start reads.
-  OpenCatalogue(catalogue_, Profile::Snapshot(settingsFile));
+  OpenCatalogue(catalogue_, Profile::Snapshot(settingsFile), &unusable_);
   index_.emplace(catalogue_);
 }
 

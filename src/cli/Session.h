@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "cli/UnitIndex.h"
 #include "expr/MathContext.h"
+#include "units/CustomStore.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
@@ -24,6 +26,8 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   CUnitCatalogue& Catalogue() { return catalogue_; }
+  // The custom units left out for a coefficient that defines no unit.
+  const std::vector<CustomUnitEntry>& UnusableUnits() const { return unusable_; }
   const UnitIndex& Index() const { return *index_; }
 
   // Converts as the main window does (see ConvertInput) and appends the
@@ -53,6 +57,7 @@ class Session {
 
   expr::MathContext& math_;
   CUnitCatalogue catalogue_;
+  std::vector<CustomUnitEntry> unusable_;
   std::optional<UnitIndex> index_;
   std::unordered_map<std::string, Resolution> resolved_;  // by MakeKey's key
   std::string key_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/NumberText.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel::expr {
 namespace {
@@ -90,9 +91,15 @@ void print_math_expression_error(MathContext& context, const char* routine, std:
   std::string block(kRule);
   block += FormatText("%s(): ERROR in math expression at the position %lld:\n", routine,
                       static_cast<long long>(position) + 1);
-  block += '\'';
-  block.append(text);
-  block += "'\n";
+  // A text too long to evaluate may be megabytes: it is quoted in part.
+  if (text.size() >= static_cast<std::size_t>(MX_MATH_EXPRESSION_LENGTH)) {
+    block += QuotedInput(text);
+  } else {
+    block += '\'';
+    block.append(text);
+    block += '\'';
+  }
+  block += '\n';
   block += kRule;
   context.diagnostics.Write(block);
   if (!message || !*message) return;

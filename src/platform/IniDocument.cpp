@@ -233,16 +233,28 @@ bool IniDocument::HasOtherSpelling(std::wstring_view section, std::wstring_view 
   return found;
 }
 
-bool IniDocument::Remove(std::wstring_view section, std::wstring_view key) {
+template <typename Match>
+bool IniDocument::RemoveEach(std::wstring_view section, Match match) {
   std::vector<size_t> doomed;
-  ForEachEntry(section, [&](size_t i, std::wstring_view k, std::wstring_view) {
-    if (EqualsIgnoreCase(k, key)) doomed.push_back(i);
+  ForEachEntry(section, [&](size_t i, std::wstring_view k, std::wstring_view v) {
+    if (match(k, v)) doomed.push_back(i);
     return true;
   });
   for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*it));
   }
   return !doomed.empty();
+}
+
+bool IniDocument::Remove(std::wstring_view section, std::wstring_view key) {
+  return RemoveEach(
+      section, [&](std::wstring_view k, std::wstring_view) { return EqualsIgnoreCase(k, key); });
+}
+
+bool IniDocument::RemoveEntry(std::wstring_view section, std::wstring_view key,
+                              std::wstring_view value) {
+  return RemoveEach(
+      section, [&](std::wstring_view k, std::wstring_view v) { return k == key && v == value; });
 }
 
 std::wstring IniDocument::Text() const {

@@ -49,6 +49,9 @@ class IniDocument {
 
   // Removes every entry with that key in sections of that name; true if any.
   bool Remove(std::wstring_view section, std::wstring_view key);
+  // Removes only the entries that are exactly key=value, as Section gives
+  // them; true if any.
+  bool RemoveEntry(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
   std::wstring Text() const;
 
@@ -85,6 +88,9 @@ class IniDocument {
   // until it returns false.
   template <typename Visit>
   void ForEachEntry(std::wstring_view section, Visit visit) const;
+  // Removes the entry lines of matching sections for which match(key, value).
+  template <typename Match>
+  bool RemoveEach(std::wstring_view section, Match match);
 };
 
 // Whether a name can be written as a section or key and read back unchanged.

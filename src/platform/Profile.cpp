@@ -63,20 +63,31 @@ std::vector<IniEntry> Profile::GetSection(std::wstring_view section) const {
 }
 
 bool Profile::Apply(const ProfileChanges& changes) {
-  if (file_.empty() || snapshot_) return false;
-  if (changes.Empty()) return true;
+  return ApplyIf(changes, nullptr) == Outcome::kWritten;
+}
+
+Profile::Outcome Profile::ApplyIf(const ProfileChanges& changes, const Condition& admit) {
+  if (file_.empty() || snapshot_) return Outcome::kFailed;
   if (batch_) {
+    if (admit && !WithDocument(admit)) return Outcome::kRefused;
     batch_->changes.Append(changes);
     if (batch_->document) changes.ApplyTo(*batch_->document);
-    return true;
+    return Outcome::kWritten;
   }
+  if (changes.Empty() && !admit) return Outcome::kWritten;
+  bool refused = false;
   const FileProblem problem = store_->Update(file_, [&](const FileContent& old) {
     IniDocument document = Parse(old);
+    if (admit && !admit(document)) {
+      refused = true;
+      return old.bytes;  // unchanged: nothing is written
+    }
     changes.ApplyTo(document);
     return WideToUtf8(document.Text());
   });
   if (problem && problemHandler_) problemHandler_(problem);
-  return !problem;
+  if (problem) return Outcome::kFailed;
+  return refused ? Outcome::kRefused : Outcome::kWritten;
 }
 
 bool Profile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value,

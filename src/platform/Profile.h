@@ -66,6 +66,14 @@ class Profile {
   // Every change, in order, as one replace of the file: all of them or none.
   bool Apply(const ProfileChanges& changes);
 
+  enum class Outcome { kWritten, kRefused, kFailed };
+  using Condition = std::function<bool(const IniDocument&)>;
+  // Apply, if `admit` accepts the file as it is when written: it is read under
+  // the lock of the write, so no other program's write comes in between
+  // (inside a batch: the file as the batch sees it). Refused, nothing is
+  // written.
+  Outcome ApplyIf(const ProfileChanges& changes, const Condition& admit);
+
  private:
   struct OpenBatch;
 

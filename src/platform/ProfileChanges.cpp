@@ -6,7 +6,7 @@ bool ProfileChanges::WriteString(std::wstring_view section, std::wstring_view ke
                                  std::wstring_view value, KeySpelling spelling) {
   if (!IsWritableSectionName(section) || !IsWritableKeyName(key) || !IsWritableValue(value))
     return false;
-  changes_.push_back({std::wstring(section), std::wstring(key), std::wstring(value), spelling});
+  changes_.push_back({std::wstring(section), std::wstring(key), std::wstring(value), spelling, {}});
   return true;
 }
 
@@ -16,7 +16,15 @@ bool ProfileChanges::WriteInt(std::wstring_view section, std::wstring_view key, 
 
 bool ProfileChanges::DeleteKey(std::wstring_view section, std::wstring_view key) {
   if (!IsWritableSectionName(section) || !IsWritableKeyName(key)) return false;
-  changes_.push_back({std::wstring(section), std::wstring(key), std::nullopt, KeySpelling{}});
+  changes_.push_back({std::wstring(section), std::wstring(key), std::nullopt, KeySpelling{}, {}});
+  return true;
+}
+
+bool ProfileChanges::DeleteEntry(std::wstring_view section, std::wstring_view key,
+                                 std::wstring_view value) {
+  if (!IsWritableSectionName(section)) return false;
+  changes_.push_back(
+      {std::wstring(section), std::wstring(key), std::nullopt, KeySpelling{}, std::wstring(value)});
   return true;
 }
 
@@ -38,6 +46,10 @@ void ProfileChanges::ApplyTo(IniDocument& document) const {
       continue;
     }
     flush();
+    if (change.deletedValue) {
+      document.RemoveEntry(change.section, change.key, *change.deletedValue);
+      continue;
+    }
     if (!change.value) {
       document.Remove(change.section, change.key);
       continue;

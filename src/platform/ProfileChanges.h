@@ -26,6 +26,9 @@ class ProfileChanges {
   bool WriteInt(std::wstring_view section, std::wstring_view key, int value);
   // Deleting an absent key is no error.
   bool DeleteKey(std::wstring_view section, std::wstring_view key);
+  // Deletes only the entries that are exactly key=value: one of several
+  // entries that share a key.
+  bool DeleteEntry(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
   bool Empty() const { return changes_.empty(); }
   size_t Size() const { return changes_.size(); }
@@ -38,6 +41,7 @@ class ProfileChanges {
     std::wstring key;
     std::optional<std::wstring> value;  // nothing: delete
     KeySpelling spelling;
+    std::optional<std::wstring> deletedValue;  // a delete of this entry only
   };
   std::vector<Change> changes_;
 };

@@ -147,7 +147,31 @@ std::string QuotableUtf8(std::string_view bytes, std::size_t most) {
   return out;
 }
 
-std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
+namespace {
+
+std::string QuotedPrefix(std::string_view shown, std::size_t length) {
+  std::string quoted = "'" + QuotableUtf8(shown, kQuotedCharacters) + "'";
+  if (length > kQuotedCharacters) quoted += " (" + std::to_string(length) + " characters)";
+  return quoted;
+}
+
+}  // namespace
+
+std::string QuotedInput(std::string_view bytes) {
+  // A byte that is no UTF-8 counts as one character, as it is shown.
+  std::size_t length = 0;
+  for (size_t i = 0; i < bytes.size(); ++length) {
+    char32_t cp;
+    const size_t len = DecodeUtf8At(bytes, i, cp);
+    i += len == 0 ? 1 : len;
+  }
+  return QuotedPrefix(bytes, length);
+}
+
+std::string Quoted(std::wstring_view text) {
+  // Converted only as far as it is shown.
+  return QuotedPrefix(WideToUtf8(text.substr(0, kQuotedCharacters + 1)), text.size());
+}
 
 std::wstring Cp1252ToWide(std::string_view bytes) {
   std::wstring out;

@@ -21,8 +21,14 @@ bool IsValidUtf8(std::string_view bytes);
 // `most` characters the rest becomes "...".
 std::string QuotableUtf8(std::string_view bytes, std::size_t most = 24);
 
-// The text in UTF-8 between single quotes, as messages name a unit or a
-// category, whole and as it is.
+// How much of a text a message quotes.
+inline constexpr std::size_t kQuotedCharacters = 200;
+
+// A text between single quotes, as messages quote what a user typed or a
+// file held: QuotableUtf8 of its first kQuotedCharacters characters, and for
+// a longer text its length after it: 'abc...' (104857600 characters).
+std::string QuotedInput(std::string_view bytes);
+// The same for wide text, a unit's or a category's name.
 std::string Quoted(std::wstring_view text);
 
 // Windows-1252 bytes to wide text. The five bytes the code page leaves undefined

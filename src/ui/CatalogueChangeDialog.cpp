@@ -1,5 +1,6 @@
 #include "ui/CatalogueChangeDialog.h"
 
+#include "platform/TextEncoding.h"
 #include "ui/AppContext.h"
 #include "ui/kit/Shell.h"
 #include "units/ResultCodes.h"
@@ -22,7 +23,7 @@ void CatalogueChangeDialog::Report(int outcome, const QString& done,
   lastResult_ = outcome;
   if (outcome == result::kDone) {
     context_.shell.MessageBox(this, QStringLiteral("Success"), done, MessageIcon::kNone);
-    OnOK();
+    accept();
     return;
   }
   for (const Refusal& refusal : refusals) {
@@ -32,6 +33,12 @@ void CatalogueChangeDialog::Report(int outcome, const QString& done,
 
 void CatalogueChangeDialog::Refuse(const QString& text) {
   context_.shell.MessageBox(this, QStringLiteral("Error"), text, MessageIcon::kExclamation);
+}
+
+QString CatalogueChangeDialog::Shown(std::wstring_view name) {
+  const QString start = QString::fromStdWString(std::wstring(name.substr(0, kQuotedCharacters)));
+  if (name.size() <= kQuotedCharacters) return start;
+  return start + QStringLiteral("... (%1 characters)").arg(name.size());
 }
 
 bool CatalogueChangeDialog::HasNameLength(std::wstring_view name) {

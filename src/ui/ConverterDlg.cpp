@@ -5,9 +5,11 @@
 #include <QTimer>
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
+#include "ui/General.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -62,6 +64,9 @@ void CConverterDlg::OnBeforeCreate() {
   startSettings_ = context_.profile.TakeSnapshot();
   context_.dialogFont =
       KitFontOf(ReadDialogFont(*startSettings_, SettingsFontOf(context_.dialogFont)));
+  // An earlier run may have stored a face with its foundry's tag.
+  context_.dialogFont.face =
+      FontFamilyOf(QString::fromStdWString(context_.dialogFont.face)).toStdWString();
   context_.menuFont = DialogFontOf(context_.dialogFont);
 }
 
@@ -110,7 +115,9 @@ void CConverterDlg::LoadSettings() {
   // Opening writes every category's visibility back: the start's writes wait
   // in one batch.
   startWrites_.emplace(context_.profile);
-  context_.preferences = OpenCatalogue(catalogue_, *startSettings_);
+  std::vector<CustomUnitEntry> skipped;
+  context_.preferences = OpenCatalogue(catalogue_, *startSettings_, &skipped);
+  if (!skipped.empty()) ReportUnusableUnits(skipped);
   lastCategory_ = context_.preferences.lastCategory;
   lastUnitTo_ = context_.preferences.lastUnitTo;
   lastUnitFrom_ = context_.preferences.lastUnitFrom;
@@ -161,6 +168,19 @@ void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
   } else {
     QTimer::singleShot(0, this, show);
   }
+}
+
+void CConverterDlg::ReportUnusableUnits(const std::vector<CustomUnitEntry>& skipped) {
+  const QString text =
+      QStringLiteral(
+          "The settings file gives these custom units a coefficient that defines no unit (0, "
+          "below 0, not a number, or beyond the range of numbers the converter holds): %1.\n\n"
+          "They are left out, and stay in the file until it is edited.")
+          .arg(QString::fromStdString(NameUnusableUnits(skipped)));
+  // Said once the window is there, like the settings file's problems.
+  QTimer::singleShot(0, this, [this, text] {
+    context_.shell.MessageBox(this, kError, text, MessageIcon::kExclamation);
+  });
 }
 
 void CConverterDlg::PlaceLogo() {
@@ -215,6 +235,15 @@ void CConverterDlg::OnSelectCategory() {
   }
   from->SetCurSel(0);
   to->SetCurSel(0);
+  if (from->GetCount() == 0) {
+    // A category without units yet converts nothing: the last category's
+    // result and units go.
+    outputText_.clear();
+    for (const int id : {ids::kInputUnitLabel, ids::kOutputUnitLabel, ids::kOutputBox})
+      SetItemText(id, {});
+    tips_.UpdateTipText(Item(ids::kOutputBox), {});
+    return;
+  }
   ComputeResult();
 }
 
@@ -234,14 +263,22 @@ void CConverterDlg::ComputeResult() {
   QString errorTip;
   outputText_.clear();
   if (category->InputUnit() && category->OutputUnit()) {
+    // The help a keyword asks for comes here rather than to a console the
+    // window does not have.
+    std::string help;
+    const expr::MathSink helpSink = std::exchange(context_.math.help, expr::MathSink(help));
     const ConversionOutcome outcome =
         ConvertInput(context_.math, inputText_.toStdWString(), *category, *category->InputUnit(),
                      *category->OutputUnit(), catalogue_.Format(), 1);
+    context_.math.help = helpSink;
     // The window shows what a result it has, also an infinite one or the
-    // value of a help keyword; only an error says why, in the box's tip.
+    // value of a help keyword; an error says why in the box's tip, and a
+    // help keyword shows the help there.
     outputText_ = QString::fromStdWString(outcome.text);
     if (outcome.kind == ConversionOutcome::Kind::kError)
       errorTip = QString::fromStdString(outcome.message);
+    if (outcome.kind == ConversionOutcome::Kind::kHelp)
+      errorTip = QString::fromUtf8(help).trimmed();
   }
 
   QString inputLabel = QString::fromStdWString(inputUnit);

@@ -4,11 +4,13 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "platform/Profile.h"
 #include "ui/Picture.h"
 #include "ui/kit/TemplateDialog.h"
 #include "ui/kit/ToolTipControl.h"
+#include "units/CustomStore.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
@@ -48,6 +50,8 @@ class CConverterDlg : public TemplateDialog {
   void FinishStart();
   // Says once per run that the settings file cannot be used, and why.
   void ReportSettingsProblem(const FileProblem& problem);
+  // Says which custom units were left out for their coefficient.
+  void ReportUnusableUnits(const std::vector<CustomUnitEntry>& skipped);
   void PlaceLogo();
   void CreateToolTips();
   void ShowAtStart();

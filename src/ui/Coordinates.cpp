@@ -41,6 +41,17 @@ double NumberOf(const QString& text) { return ParseDouble(text.toStdWString()); 
 
 const Ellipsoid& EllipsoidAt(int index) { return Ellipsoids()[index]; }
 
+constexpr int kWholeNumberBoxes[] = {ids::kLatitudeDegrees,  ids::kLatitudeMinutes,
+                                     ids::kLatitudeSeconds,  ids::kLongitudeDegrees,
+                                     ids::kLongitudeMinutes, ids::kLongitudeSeconds};
+
+// An emptied box, or a minus typed as the first character of a negative
+// number: the number is still being typed.
+bool IsEntryInProgress(const QString& text) {
+  const QString entry = text.trimmed();
+  return entry.isEmpty() || entry == QStringLiteral("-");
+}
+
 }  // namespace
 
 CCoordinates::CCoordinates(AppContext& context, QWidget* parent)
@@ -53,12 +64,6 @@ CCoordinates::CCoordinates(AppContext& context, QWidget* parent)
   AddRoutes({
       on(ids::kDecimalLatitude, N::kChanged, &CCoordinates::FromDecimal),
       on(ids::kDecimalLongitude, N::kChanged, &CCoordinates::FromDecimal),
-      on(ids::kLatitudeDegrees, N::kChanged, &CCoordinates::FromDMS),
-      on(ids::kLatitudeMinutes, N::kChanged, &CCoordinates::FromDMS),
-      on(ids::kLatitudeSeconds, N::kChanged, &CCoordinates::FromDMS),
-      on(ids::kLongitudeDegrees, N::kChanged, &CCoordinates::FromDMS),
-      on(ids::kLongitudeMinutes, N::kChanged, &CCoordinates::FromDMS),
-      on(ids::kLongitudeSeconds, N::kChanged, &CCoordinates::FromDMS),
       on(ids::kNorthing, N::kChanged, &CCoordinates::FromUTM),
       on(ids::kEasting, N::kChanged, &CCoordinates::FromUTM),
       on(ids::kZone, N::kChanged, &CCoordinates::FromUTM),
@@ -66,6 +71,8 @@ CCoordinates::CCoordinates(AppContext& context, QWidget* parent)
       on(ids::kSouthern, N::kClicked, &CCoordinates::FromUTM),
       {ids::kEllipsoidList, N::kSelChange, [this] { OnSelectEllipsoid(); }},
   });
+  for (const int id : kWholeNumberBoxes)
+    AddRoutes({{id, N::kChanged, [this] { OnWholeNumberChanged(); }}});
 }
 
 void CCoordinates::OnInitDialog() {
@@ -88,15 +95,22 @@ void CCoordinates::DoDataExchange(DataExchange& dx) {
   dx.Text(ids::kDecimalLatitude, latitudeText_);
   dx.Text(ids::kDecimalLongitude, longitudeText_);
   ExchangeDegrees(dx, ids::kLatitudeDegrees, latitude_);
-  dx.Int(ids::kLatitudeMinutes, latitude_.minutes);
-  dx.Int(ids::kLatitudeSeconds, latitude_.seconds);
+  ExchangeWholeNumber(dx, ids::kLatitudeMinutes, latitude_.minutes);
+  ExchangeWholeNumber(dx, ids::kLatitudeSeconds, latitude_.seconds);
   ExchangeDegrees(dx, ids::kLongitudeDegrees, longitude_);
-  dx.Int(ids::kLongitudeMinutes, longitude_.minutes);
-  dx.Int(ids::kLongitudeSeconds, longitude_.seconds);
+  ExchangeWholeNumber(dx, ids::kLongitudeMinutes, longitude_.minutes);
+  ExchangeWholeNumber(dx, ids::kLongitudeSeconds, longitude_.seconds);
   dx.Text(ids::kNorthing, northingText_);
   dx.Text(ids::kEasting, eastingText_);
   dx.Text(ids::kZone, zoneText_);
   dx.Radio(ids::kNorthern, hemisphere_);
+}
+
+void CCoordinates::ExchangeWholeNumber(DataExchange& dx, int id, int& value) {
+  // A number still being typed keeps the member: a recomputation from the
+  // other forms gives the box its number back.
+  if (dx.Saving() && IsEntryInProgress(ItemText(id))) return;
+  dx.Int(id, value);
 }
 
 void CCoordinates::ExchangeDegrees(DataExchange& dx, int id, DMS& dms) {
@@ -104,6 +118,7 @@ void CCoordinates::ExchangeDegrees(DataExchange& dx, int id, DMS& dms) {
     SetItemText(id, QString::fromStdString(DegreesText(dms)));
     return;
   }
+  if (IsEntryInProgress(ItemText(id))) return;
   dx.Int(id, dms.degrees);
   // Read only when this box, and every box before it, held a whole number.
   if (dx.FailedId() == 0) dms.negative = ItemText(id).contains(u'-');
@@ -117,6 +132,14 @@ void CCoordinates::Recompute(void (CCoordinates::*compute)()) {
   UpdateData(true);
   (this->*compute)();
   UpdateData(false);
+}
+
+void CCoordinates::OnWholeNumberChanged() {
+  // Nothing to compute from until every box holds its number: no message and
+  // no rewrite of the other forms from a number cut short.
+  for (const int id : kWholeNumberBoxes)
+    if (IsEntryInProgress(ItemText(id))) return;
+  Recompute(&CCoordinates::FromDMS);
 }
 
 void CCoordinates::FromDecimal() {

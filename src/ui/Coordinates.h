@@ -31,6 +31,8 @@ class CCoordinates : public TemplateDialog {
   // boxes back; does nothing while one already runs, so that the change
   // events of its own writes start no other.
   void Recompute(void (CCoordinates::*compute)());
+  // A degree, minute or second box changed.
+  void OnWholeNumberChanged();
   void FromDecimal();
   void FromDMS();
   void FromUTM();
@@ -38,6 +40,8 @@ class CCoordinates : public TemplateDialog {
   void OnSelectEllipsoid();
   // A degree box keeps "-0" for a value between -1 and 0.
   void ExchangeDegrees(DataExchange& dx, int id, DMS& dms);
+  // A minute or second box; one still being typed is not read.
+  void ExchangeWholeNumber(DataExchange& dx, int id, int& value);
 
   QString latitudeText_ = QStringLiteral("33.732075");
   QString longitudeText_ = QStringLiteral("-84.90558");

@@ -20,6 +20,10 @@ const QString kNameClashError = QStringLiteral(
     "settings file cannot tell the two apart: choose another name.");
 const QString kBuiltInError =
     QStringLiteral("You may only remove previously added custom categories.");
+const QString kNotAddedError =
+    QStringLiteral("Category [%1] was not added: the settings file could not be written.");
+const QString kNotRemovedError =
+    QStringLiteral("Category [%1] was not removed: the settings file could not be written.");
 
 // A new category's name as stored: A-Z in lower case, then a first letter
 // a-z in upper case; every other character as typed.
@@ -58,17 +62,19 @@ void CCustomCategories::OnAdd() {
          QStringLiteral("Category [%1] was successfully added.").arg(name),
          {{result::kAlreadyExists, kExistsError},
           {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(name)}});
+          {result::kNameClash, kNameClashError.arg(name)},
+          {result::kNotSaved, kNotAddedError.arg(name)}});
 }
 
 void CCustomCategories::OnRemove() {
   const DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  const QString name = categories->GetLBText(selected);
-  Report(catalogue_.RemoveCategory(name.toStdWString()),
-         QStringLiteral("Category [%1] was successfully removed.").arg(name),
-         {{result::kNotCustom, kBuiltInError}});
+  const std::wstring name = categories->GetLBText(selected).toStdWString();
+  Report(catalogue_.RemoveCategory(name),
+         QStringLiteral("Category [%1] was successfully removed.").arg(Shown(name)),
+         {{result::kNotCustom, kBuiltInError},
+          {result::kNotSaved, kNotRemovedError.arg(Shown(name))}});
 }
 
 }  // namespace vantrel

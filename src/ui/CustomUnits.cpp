@@ -12,6 +12,7 @@
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
+#include "units/CustomStore.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
@@ -35,6 +36,10 @@ const QString kNameClashError = QStringLiteral(
 const QString kRangeError = QStringLiteral(
     "With this coefficient the new unit is beyond the range of numbers the converter holds.");
 const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
+const QString kNotAddedError =
+    QStringLiteral("Unit name [%1] was not added to [%2]: the settings file could not be written.");
+const QString kNotRemovedError = QStringLiteral(
+    "Unit name [%1] was not removed from [%2]: the settings file could not be written.");
 
 // The coefficient is read as the main window reads its input: evaluated.
 expr::InputValue ReadCoefficient(expr::MathContext& math, const QString& text) {
@@ -81,6 +86,15 @@ void CCustomUnits::OnInitDialog() {
   categories->SetCurSel(0);
   OnSelectCategory();
   SetItemText(ids::kCoefficientEdit, QStringLiteral("1"));
+}
+
+void CCustomUnits::OnOK() {
+  // A typed unit is not thrown away by a key press.
+  if (ItemText(ids::kUnitNameEdit).isEmpty()) {
+    accept();
+  } else {
+    OnAdd();
+  }
 }
 
 void CCustomUnits::OnSelectCategory() {
@@ -159,7 +173,7 @@ void CCustomUnits::OnAdd() {
       coefficient = source->coefficient / k.value;
       inverted = 1;
     }
-    if (!IsUsable(coefficient)) {
+    if (!IsUsableCoefficient(coefficient)) {
       Refuse(kRangeError);
       return;
     }
@@ -169,10 +183,11 @@ void CCustomUnits::OnAdd() {
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          QStringLiteral("Unit name [%1] was successfully added to [%2]")
-             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
+             .arg(Shown(name), Shown(categoryName)),
          {{result::kAlreadyExists, kExistsError},
           {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(QString::fromStdWString(name))}});
+          {result::kNameClash, kNameClashError.arg(Shown(name))},
+          {result::kNotSaved, kNotAddedError.arg(Shown(name), Shown(categoryName))}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -184,10 +199,11 @@ void CCustomUnits::OnRemove() {
   const std::wstring categoryName = category->Name();
   const int outcome = catalogue_.RemoveUnit(name);
   if (outcome == result::kDone) changedCategory_ = categoryName;
-  Report(outcome,
-         QStringLiteral("Unit name [%1] was removed from [%2]")
-             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
-         {{result::kNotCustom, kBuiltInError}});
+  Report(
+      outcome,
+      QStringLiteral("Unit name [%1] was removed from [%2]").arg(Shown(name), Shown(categoryName)),
+      {{result::kNotCustom, kBuiltInError},
+       {result::kNotSaved, kNotRemovedError.arg(Shown(name), Shown(categoryName))}});
 }
 
 }  // namespace vantrel

@@ -3,7 +3,7 @@
 // removes a unit added that way. The working selection is the catalogue's own:
 // choosing a category makes it current and choosing a source unit makes it
 // that category's input unit, so the opener restores its category afterwards.
-// Enter closes it without adding.
+// Enter adds the unit whose name is typed; with no name typed it closes.
 #pragma once
 
 #include <string>
@@ -23,6 +23,7 @@ class CCustomUnits : public CatalogueChangeDialog {
 
  protected:
   void OnInitDialog() override;
+  void OnOK() override;
 
  private:
   void OnSelectCategory();

@@ -12,6 +12,21 @@
 
 namespace vantrel {
 
+QString FontFamilyOf(const QString& listed) {
+  const qsizetype tag = listed.lastIndexOf(QStringLiteral(" ["));
+  if (tag <= 0 || !listed.endsWith(u']')) return listed;
+  return listed.left(tag);
+}
+
+QStringList FontFamilies(const QStringList& listed) {
+  QStringList families;
+  for (const QString& name : listed) {
+    const QString family = FontFamilyOf(name);
+    if (!families.contains(family)) families << family;
+  }
+  return families;
+}
+
 void SetAlwaysOnTop(QWidget& window, bool onTop) {
   const Qt::WindowFlags flags = onTop ? window.windowFlags() | Qt::WindowStaysOnTopHint
                                       : window.windowFlags() & ~Qt::WindowStaysOnTopHint;
@@ -48,10 +63,12 @@ void CGeneral::OnInitDialog() {
 }
 
 void CGeneral::FillFaceList() {
-  DropDownList* faces = DropDownItem(ids::kFontFaceList);
+  QStringList listed;
   for (const QString& family : QFontDatabase::families()) {
-    if (!QFontDatabase::isPrivateFamily(family)) faces->AddString(family);
+    if (!QFontDatabase::isPrivateFamily(family)) listed << family;
   }
+  DropDownList* faces = DropDownItem(ids::kFontFaceList);
+  for (const QString& family : FontFamilies(listed)) faces->AddString(family);
 }
 
 int CGeneral::FindFace(const QString& face) const {

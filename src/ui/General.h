@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "ui/kit/PropertyPage.h"
 
@@ -43,6 +44,12 @@ class CGeneral : public PropertyPage {
   int rememberLast_ = 0;
   int customFont_ = 0;
 };
+
+// A family that several foundries make is listed once per foundry, tagged
+// "Nimbus Sans [URW ]": the family name alone, without the tag.
+QString FontFamilyOf(const QString& listed);
+// Each family of the list once, without foundry tags, in the list's order.
+QStringList FontFamilies(const QStringList& listed);
 
 // Keeps a shown window above other windows, or lets it go, without hiding,
 // moving or resizing it.

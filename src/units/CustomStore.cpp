@@ -1,5 +1,6 @@
 #include "units/CustomStore.h"
 
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "platform/IniDocument.h"
 #include "platform/NumberText.h"
 #include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
+#include "units/ResultCodes.h"
 #include "units/StoreKeys.h"
 #include "units/UnitCatalogue.h"
 
@@ -26,6 +29,15 @@ bool HasRefusedCharacter(std::wstring_view name) {
     if (c == L'\t' || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return true;
   }
   return false;
+}
+
+// The name a "CustomCategories" entry loads as: its text without its equals
+// signs, so the name itself when the value is empty.
+std::wstring CategoryNameOf(const IniEntry& entry) {
+  std::wstring name = entry.key;
+  for (wchar_t c : entry.value)
+    if (c != L'=') name += c;
+  return name;
 }
 
 }  // namespace
@@ -50,9 +62,14 @@ bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed) {
 
   parsed.unit = entry.substr(0, unitEnd);
   parsed.category = afterAt.substr(0, categoryEnd);
-  parsed.coefficient = ParseDecimalPrefix(afterValue.substr(0, valueEnd));
+  parsed.coefficientText = afterValue.substr(0, valueEnd);
+  parsed.coefficient = ParseDecimalPrefix(parsed.coefficientText);
   parsed.inverted = !flag.empty() && flag.front() == L'1' ? 1 : 0;
   return true;
+}
+
+bool IsUsableCoefficient(double coefficient) {
+  return std::isnormal(coefficient) && coefficient > 0;
 }
 
 bool IsStorableUnitName(std::wstring_view name) {
@@ -64,17 +81,54 @@ bool IsStorableCategoryName(std::wstring_view name) {
          name.find(kValueMarker) == std::wstring_view::npos;
 }
 
-void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile) {
-  for (const IniEntry& entry : profile.GetSection(keys::kCustomCategories)) {
-    // The entry's text without its equals signs: the name when the value is
-    // empty, as the file has always been read.
-    std::wstring name = entry.key;
-    for (wchar_t c : entry.value)
-      if (c != L'=') name += c;
-    catalogue.AddCategory(name, 0, 1, 1);
+int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue,
+                        std::wstring_view category, std::wstring_view name) {
+  for (const IniEntry& entry : file.Section(keys::kCustomUnits)) {
+    CustomUnitEntry stored;
+    if (!EqualsIgnoreCase(entry.key, name) ||
+        !ParseCustomUnitEntry(entry.key + L"=" + entry.value, stored))
+      continue;
+    if (stored.category == category && stored.unit == name) return result::kAlreadyExists;
+    if (catalogue.FindCategory(stored.category) ||
+        file.Find(keys::kCustomCategories, stored.category))
+      return result::kNameClash;
   }
-  for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits))
-    catalogue.LoadCustomUnitEntry(entry.key + L"=" + entry.value);
+  return result::kDone;
+}
+
+int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name) {
+  for (const IniEntry& entry : file.Section(keys::kCustomCategories)) {
+    const std::wstring stored = CategoryNameOf(entry);
+    if (stored == name) return result::kAlreadyExists;
+    if (EqualsIgnoreCase(stored, name)) return result::kNameClash;
+  }
+  return result::kDone;
+}
+
+std::vector<CustomUnitEntry> LoadCustomDefinitions(CUnitCatalogue& catalogue,
+                                                   const Profile& profile) {
+  for (const IniEntry& entry : profile.GetSection(keys::kCustomCategories))
+    catalogue.AddCategory(CategoryNameOf(entry), 0, 1, 1);
+  std::vector<CustomUnitEntry> skipped;
+  for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits)) {
+    const std::wstring text = entry.key + L"=" + entry.value;
+    if (catalogue.LoadCustomUnitEntry(text) != result::kUnusableCoefficient) continue;
+    ParseCustomUnitEntry(text, skipped.emplace_back());
+  }
+  return skipped;
+}
+
+std::string NameUnusableUnits(const std::vector<CustomUnitEntry>& skipped) {
+  constexpr std::size_t kNamed = 5;
+  std::string names;
+  for (std::size_t i = 0; i < skipped.size() && i < kNamed; ++i) {
+    const CustomUnitEntry& unit = skipped[i];
+    if (i > 0) names += ", ";
+    names += Quoted(unit.unit) + " in " + Quoted(unit.category) + " (coefficient " +
+             Quoted(unit.coefficientText) + ")";
+  }
+  if (skipped.size() > kNamed) names += " and " + std::to_string(skipped.size() - kNamed) + " more";
+  return names;
 }
 
 void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored) {

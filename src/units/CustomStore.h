@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Profile.h"
 
@@ -17,7 +18,14 @@ struct CustomUnitEntry {
   std::wstring category;
   double coefficient = 0.0;
   int inverted = 0;
+  std::wstring coefficientText;  // as the file writes it
 };
+
+// Whether a coefficient defines a unit: above 0 and a normal number, so that
+// one of the unit converts to a finite number, and back. 0, a negative
+// number, an infinity, NaN and a subnormal number (1e-320, whose reciprocal
+// overflows) do not.
+bool IsUsableCoefficient(double coefficient);
 
 // "@category?val=%1.8g?i=%d".
 std::wstring FormatCustomUnitValue(std::wstring_view category, double coefficient, int inverted);
@@ -31,9 +39,27 @@ bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed);
 bool IsStorableUnitName(std::wstring_view name);
 bool IsStorableCategoryName(std::wstring_view name);
 
+// What the file as it is says against storing a new unit `name` in
+// `category` (another copy of the program may have stored one since this one
+// read it): 1 when it holds that unit there, 7 when a unit sharing the key
+// lives in another category (one the catalogue or the file knows; an entry
+// of a category gone is no unit), else 4.
+int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue,
+                        std::wstring_view category, std::wstring_view name);
+// The same for a new custom category: 1 when the file holds that category, 7
+// when it holds one sharing the key, else 4.
+int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name);
+
 // Merges every custom category, then every custom unit, into the catalogue.
-// Never writes; entries that fail stay in the file untouched.
-void LoadCustomDefinitions(CUnitCatalogue& catalogue, const Profile& profile);
+// Never writes; entries that fail stay in the file untouched. Returns the
+// units left out because their coefficient defines no unit, in file order.
+std::vector<CustomUnitEntry> LoadCustomDefinitions(CUnitCatalogue& catalogue,
+                                                   const Profile& profile);
+
+// Names units left out at loading for a message, in UTF-8:
+// "'widget' in 'Distance' (coefficient '0'), ..." (the first few, then how
+// many more).
+std::string NameUnusableUnits(const std::vector<CustomUnitEntry>& skipped);
 
 // Reads each category's "Visibility" flag from `stored` (its present flag as
 // default) and stores it through the catalogue, which writes back, in one

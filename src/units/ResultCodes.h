@@ -17,5 +17,10 @@ inline constexpr int kNotStorable = 6;
 // letter case: another one of that name exists, and storing this one would
 // replace or later delete its entry, so nothing was added.
 inline constexpr int kNameClash = 7;
+// The settings file could not be written, so nothing was changed.
+inline constexpr int kNotSaved = 8;
+// A custom-unit entry whose coefficient defines no unit (see
+// IsUsableCoefficient): it is not loaded.
+inline constexpr int kUnusableCoefficient = 9;
 
 }  // namespace vantrel::result

@@ -1,17 +1,20 @@
 #include "units/StoredCatalogue.h"
 
+#include <utility>
+
 #include "units/BuiltinCatalogue.h"
-#include "units/CustomStore.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
 
-Preferences OpenCatalogue(CUnitCatalogue& catalogue, const Profile& stored) {
+Preferences OpenCatalogue(CUnitCatalogue& catalogue, const Profile& stored,
+                          std::vector<CustomUnitEntry>* skipped) {
   catalogue.ClearAll();
   BuildBuiltinCatalogue(catalogue);
   const Preferences preferences = ReadPreferences(stored);
   catalogue.Format() = {preferences.format, preferences.precision};
-  LoadCustomDefinitions(catalogue, stored);
+  std::vector<CustomUnitEntry> unusable = LoadCustomDefinitions(catalogue, stored);
+  if (skipped) *skipped = std::move(unusable);
   ApplyStoredVisibility(catalogue, stored);
   return preferences;
 }

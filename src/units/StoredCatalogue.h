@@ -4,9 +4,11 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "platform/Profile.h"
 #include "settings/Preferences.h"
+#include "units/CustomStore.h"
 
 namespace vantrel {
 
@@ -17,8 +19,10 @@ struct ResultFormat;
 // from `stored` (a snapshot: the file is read once), the result format, the
 // custom categories and units and each category's visibility, which goes
 // back to the catalogue's own settings file when it has one. Returns the
-// preferences read, the format's among them.
-Preferences OpenCatalogue(CUnitCatalogue& catalogue, const Profile& stored);
+// preferences read, the format's among them; `skipped`, when given, receives
+// the custom units left out for a coefficient that defines no unit.
+Preferences OpenCatalogue(CUnitCatalogue& catalogue, const Profile& stored,
+                          std::vector<CustomUnitEntry>* skipped = nullptr);
 
 // Makes `mode` the result format of the preferences and of the catalogue and
 // writes it: "Format", then "Precision" for scientific and fixed format. A

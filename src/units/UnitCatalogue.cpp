@@ -1,5 +1,6 @@
 #include "units/UnitCatalogue.h"
 
+#include <functional>
 #include <optional>
 
 #include "platform/TextCase.h"
@@ -15,10 +16,33 @@ class WriteBatch {
   explicit WriteBatch(Profile* profile) {
     if (profile) batch_.emplace(*profile);
   }
+  // Writes now; false when the file could not be written.
+  bool Commit() { return !batch_ || batch_->Commit(); }
 
  private:
   std::optional<Profile::Batch> batch_;
 };
+
+// Writes a new entry unless `check`, run on the file as it is when written,
+// finds another result than 4: then that result, 8 when the file could not
+// be written, else 4.
+int StoreNewEntry(Profile& profile, const ProfileChanges& entry,
+                  const std::function<int(const IniDocument&)>& check) {
+  int refusal = result::kDone;
+  const auto admit = [&](const IniDocument& file) {
+    refusal = check(file);
+    return refusal == result::kDone;
+  };
+  switch (profile.ApplyIf(entry, admit)) {
+    case Profile::Outcome::kWritten:
+      return result::kDone;
+    case Profile::Outcome::kRefused:
+      return refusal;
+    case Profile::Outcome::kFailed:
+      break;
+  }
+  return result::kNotSaved;
+}
 
 }  // namespace
 
@@ -37,10 +61,17 @@ int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom,
     // The file's keys ("CustomCategories", "Visibility") ignore letter case.
     for (const auto& [other, category] : categories_)
       if (EqualsIgnoreCase(other, name)) return result::kNameClash;
+    if (profile_) {
+      ProfileChanges entry;
+      entry.WriteString(keys::kCustomCategories, name, L"");
+      const int stored = StoreNewEntry(*profile_, entry, [&](const IniDocument& file) {
+        return CheckStoredCategoryName(file, name);
+      });
+      if (stored != result::kDone) return stored;
+    }
   }
   categories_.emplace(std::piecewise_construct, std::forward_as_tuple(name),
                       std::forward_as_tuple(std::wstring(name), custom, visible, builtin));
-  if (persist == 1 && profile_) profile_->WriteString(keys::kCustomCategories, name, L"");
   return result::kDone;
 }
 
@@ -49,10 +80,11 @@ int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
   if (it == categories_.end()) return result::kNotFound;
   CCategory& category = it->second;
   if (!category.Custom()) return result::kNotCustom;
-  const WriteBatch batch(profile_);
+  WriteBatch batch(profile_);
   for (const auto& [unitName, unit] : category.Units())
-    if (unit.custom) DeleteCustomUnitEntry(unit, &category);
+    if (unit.custom) DeleteCustomUnitEntry(unit, category);
   if (profile_) profile_->DeleteKey(keys::kCustomCategories, category.Name());
+  if (!batch.Commit()) return result::kNotSaved;
   if (current_ == &category) current_ = nullptr;
   // An enumeration in progress carries on with the next category.
   if (cursor_ == it) ++cursor_;
@@ -117,11 +149,21 @@ int CUnitCatalogue::AddUnit(std::wstring_view name, std::wstring_view abbreviati
   if (persist) {
     if (!IsStorableUnitName(name) || !IsStorableCategoryName(category.Name()))
       return result::kNotStorable;
-    if (FindCustomUnitSharingKey(name, nullptr, nullptr).second) return result::kNameClash;
+    if (HasCustomUnitSharingKey(name)) return result::kNameClash;
+    if (profile_) {
+      // The loader takes the unit's name from the key, so a key left in
+      // other letters goes and the entry is written with the name as it is.
+      ProfileChanges entry;
+      entry.WriteString(keys::kCustomUnits, name,
+                        FormatCustomUnitValue(category.Name(), coefficient, inverted),
+                        KeySpelling::kAsGiven);
+      const int stored = StoreNewEntry(*profile_, entry, [&](const IniDocument& file) {
+        return CheckStoredUnitName(file, *this, category.Name(), name);
+      });
+      if (stored != result::kDone) return stored;
+    }
   }
-  const int added = category.AddUnit(name, abbreviation, coefficient, offset, inverted, custom);
-  if (added == result::kDone && persist) WriteCustomUnitEntry(category, *category.FindUnit(name));
-  return added;
+  return category.AddUnit(name, abbreviation, coefficient, offset, inverted, custom);
 }
 
 int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
@@ -129,8 +171,9 @@ int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
   const CUnit* unit = current_->FindUnit(name);
   if (!unit) return result::kNotFound;
   if (!unit->custom) return result::kNotCustom;
-  const WriteBatch batch(profile_);
-  DeleteCustomUnitEntry(*unit, nullptr);
+  WriteBatch batch(profile_);
+  DeleteCustomUnitEntry(*unit, *current_);
+  if (!batch.Commit()) return result::kNotSaved;
   return current_->RemoveUnit(name);
 }
 
@@ -151,6 +194,9 @@ int CUnitCatalogue::LoadCustomUnitEntry(std::wstring_view entry) {
   if (!ParseCustomUnitEntry(entry, parsed)) return result::kMalformedEntry;
   CCategory* category = FindCategory(parsed.category);
   if (!category) return result::kNotFound;
+  // A hand-edited size the dialog would refuse would turn every conversion
+  // with the unit into 0 or an infinity.
+  if (!IsUsableCoefficient(parsed.coefficient)) return result::kUnusableCoefficient;
   return category->AddUnit(parsed.unit, L" ", parsed.coefficient, 0.0, parsed.inverted, 1);
 }
 
@@ -161,33 +207,26 @@ void CUnitCatalogue::ClearAll() {
   restartCategories_ = true;
 }
 
-std::pair<const CCategory*, const CUnit*> CUnitCatalogue::FindCustomUnitSharingKey(
-    std::wstring_view name, const CUnit* exceptUnit, const CCategory* exceptCategory) const {
+bool CUnitCatalogue::HasCustomUnitSharingKey(std::wstring_view name) const {
   for (const auto& [categoryName, category] : categories_) {
-    if (&category == exceptCategory) continue;
     for (const auto& [unitName, unit] : category.Units())
-      if (unit.custom && &unit != exceptUnit && EqualsIgnoreCase(unitName, name))
-        return {&category, &unit};
+      if (unit.custom && EqualsIgnoreCase(unitName, name)) return true;
   }
-  return {nullptr, nullptr};
+  return false;
 }
 
-void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory* removing) {
+void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory& category) {
   if (!profile_) return;
-  profile_->DeleteKey(keys::kCustomUnits, unit.name);
-  // A file written elsewhere can hold one key for two loaded units; the one
-  // that stays keeps its definition.
-  const auto [category, survivor] = FindCustomUnitSharingKey(unit.name, &unit, removing);
-  if (survivor) WriteCustomUnitEntry(*category, *survivor);
-}
-
-void CUnitCatalogue::WriteCustomUnitEntry(const CCategory& category, const CUnit& unit) {
-  if (!profile_) return;
-  // The loader takes the unit's name from the key, so a key left in other
-  // letters goes and the entry is written with the name as it is.
-  profile_->WriteString(keys::kCustomUnits, unit.name,
-                        FormatCustomUnitValue(category.Name(), unit.coefficient, unit.inverted),
-                        KeySpelling::kAsGiven);
+  // A hand-edited file can give units of other categories the same key:
+  // only this category's entry goes.
+  ProfileChanges changes;
+  for (const IniEntry& entry : profile_->GetSection(keys::kCustomUnits)) {
+    CustomUnitEntry stored;
+    if (entry.key == unit.name && ParseCustomUnitEntry(entry.key + L"=" + entry.value, stored) &&
+        stored.category == category.Name())
+      changes.DeleteEntry(keys::kCustomUnits, entry.key, entry.value);
+  }
+  profile_->Apply(changes);
 }
 
 }  // namespace vantrel

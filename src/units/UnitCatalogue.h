@@ -39,12 +39,13 @@ class CUnitCatalogue {
   ResultFormat& Format() { return format_; }
   const ResultFormat& Format() const { return format_; }
 
-  // 1, 4; with persist also 6 or 7 (see ResultCodes.h). `builtin`: the
-  // category's rows of the built-in table (see CCategory).
+  // 1, 4; with persist also 6, 7 or 8 (see ResultCodes.h). A category the
+  // file cannot take is not added. `builtin`: the category's rows of the
+  // built-in table (see CCategory).
   int AddCategory(std::wstring_view name, int persist, int custom, int visible,
                   std::span<const BuiltinUnit> builtin = {});
-  // 2, 3 or 4. Deletes the entries of the category and of its custom units,
-  // in one replace of the settings file.
+  // 2, 3, 4 or 8. Deletes the entries of the category and of its custom
+  // units, in one replace of the settings file; kept when that fails.
   int RemoveCategory(std::wstring_view name);
   bool SelectCategory(std::wstring_view name);
   // 2 or 4; writes the flag even when it does not change.
@@ -66,10 +67,10 @@ class CUnitCatalogue {
   const CategoryMap& Categories() const { return categories_; }
 
   // To the current category (2 when there is none): 1, 4; with persist also
-  // 6 or 7.
+  // 6, 7 or 8. A unit the file cannot take is not added.
   int AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
               double offset, int inverted, int custom, int persist);
-  // From the current category: 2, 3 or 4.
+  // From the current category: 2, 3, 4 or 8 (the unit is kept).
   int RemoveUnit(std::wstring_view name);
 
   // The next unit name of the current category ("name [abbreviation]" when
@@ -82,20 +83,18 @@ class CUnitCatalogue {
   std::wstring Convert(double value) const;
 
   // One "key=value" entry of the custom-units section: 5 malformed, 2 no such
-  // category, else the result of adding the unit there (never written back).
+  // category, 9 a coefficient that defines no unit, else the result of adding
+  // the unit there (never written back).
   int LoadCustomUnitEntry(std::wstring_view entry);
 
   // Destroys every category and unit; the settings file is not touched.
   void ClearAll();
 
  private:
-  // A custom unit whose settings key equals the name but for letter case.
-  std::pair<const CCategory*, const CUnit*> FindCustomUnitSharingKey(
-      std::wstring_view name, const CUnit* exceptUnit, const CCategory* exceptCategory) const;
-  // Deletes the unit's entry; another unit that shared its key (outside a
-  // category being removed) gets its own entry back.
-  void DeleteCustomUnitEntry(const CUnit& unit, const CCategory* removing);
-  void WriteCustomUnitEntry(const CCategory& category, const CUnit& unit);
+  // Whether a custom unit's settings key equals the name but for letter case.
+  bool HasCustomUnitSharingKey(std::wstring_view name) const;
+  // Deletes the entry of the unit of that category.
+  void DeleteCustomUnitEntry(const CUnit& unit, const CCategory& category);
 
   CategoryMap categories_;
   CCategory* current_ = nullptr;

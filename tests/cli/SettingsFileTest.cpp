@@ -66,6 +66,25 @@ TEST(SettingsFileTest, WarnsOnceOfAFileItCannotUse) {
   }
 }
 
+// Hand-edited sizes that define no unit are left out, said on one line.
+TEST(SettingsFileTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutWithOneWarning) {
+  const TempDir dir;
+  const fs::path settings = dir / "Mensura.ini";
+  const std::string units =
+      "[CustomUnits]\nzero=@Distance?val=0?i=0\nfine=@Distance?val=2?i=0\nhuge=@Mass?val=1e999?i="
+      "0\n";
+  WriteBytes(settings, units);
+  const Outcome outcome = RunCli({"1", "fine", "cm"}, "", settings);
+  EXPECT_EQ(outcome.code, 0);
+  EXPECT_EQ(outcome.out, "2\n");
+  EXPECT_EQ(outcome.err, "vantrel-convert: warning: the settings file \"" + settings.string() +
+                             "\" gives custom units a coefficient that defines no unit, left "
+                             "out: 'zero' in 'Distance' (coefficient '0'), 'huge' in 'Mass' "
+                             "(coefficient '1e999')\n");
+  EXPECT_EQ(RunCli({"1", "zero", "cm"}, "", settings).code, 1);
+  EXPECT_EQ(ReadBytes(settings), units);
+}
+
 // The real program finds the file as the window does, reads its standard
 // input and reports through its exit status.
 TEST(SettingsFileTest, TheProgramReadsTheFileItFindsAndCreatesNothing) {

@@ -105,6 +105,40 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }
 
+// A message quotes at most 200 characters of what it was given, with the
+// length: an input of megabytes is not written back whole.
+TEST(UnitCommandsTest, MessagesQuoteTheStartOfALongInputAndItsLength) {
+  const std::string huge(1'000'000, 'x');
+  const struct {
+    Arguments args;
+    std::string input;
+    const char* length;
+  } cases[] = {
+      {{"1", huge, "cm"}, "", "1000000"},
+      {{"1", "m", "cm", "--category", huge}, "", "1000000"},
+      {{"1", "m", "cm", "--format", huge}, "", "1000000"},
+      {{"1", "m", "cm", "--precision", huge}, "", "1000000"},
+      {{"1", "m", "cm", "--" + huge}, "", "1000002"},
+      {{"--categories", huge}, "", "1000000"},
+      {{"--info", huge}, "", "1000000"},
+      {{"--utm", huge, "0"}, "", "1000000"},
+      {{"--utm", "0", "0", "--ellipsoid", huge}, "", "1000000"},
+      {{"--batch"}, "1\t" + huge + "\tcm\n", "1000000"},
+      {{"--batch"},
+       std::string(1'000'000, '9') + "\tbase-10 (decimal)\tbase-02 (binary)\n",
+       "1000000"},
+      {{"--eval", "--diagnostics", huge}, "", "1000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.args.back().substr(0, 12));
+    const Outcome outcome = RunCli(c.args, c.input);
+    const std::string said = outcome.out + outcome.err;
+    EXPECT_NE(said.find("...' (" + std::string(c.length) + " characters)"), std::string::npos)
+        << said.substr(0, 300);
+    EXPECT_LT(said.size(), 1500u);
+  }
+}
+
 // The same status whatever the command.
 TEST(UnitCommandsTest, AnUnknownCategoryIsAUsageError) {
   for (Arguments args : {Arguments{"1", "foot", "gram"}, Arguments{"--batch"}, Arguments{"--list"},
@@ -117,13 +151,55 @@ TEST(UnitCommandsTest, AnUnknownCategoryIsAUsageError) {
 // What has no meaning is an error, never a number with exit 0.
 TEST(UnitCommandsTest, RefusesNonsenseThatWouldPrintANumber) {
   const testing::TempDir dir;
-  testing::WriteBytes(dir / "Mensura.ini", "[CustomUnits]\nnothing=@Distance?val=0?i=0\n");
+  testing::WriteBytes(dir / "Mensura.ini", "[CustomUnits]\ninverse=@Distance?val=1?i=1\n");
   const ErrorCase cases[] = {
       {{"1e308", "km", "meter"}, 1, "the result (inf) is not a finite number"},
-      {{"1", "meter", "nothing"}, 1, "the result (inf) is not a finite number"},
+      {{"0", "meter", "inverse"}, 1, "the result (inf) is not a finite number"},
       {{"help", "m", "cm"}, 1, "'help' is a help keyword, not a value"},
   };
   for (const ErrorCase& c : cases) ExpectOneLineError(c, dir / "Mensura.ini");
+}
+
+// Standard input that is no text is an error of its line: cut at a NUL, or
+// read byte by byte, it would give another value as a success.
+TEST(UnitCommandsTest, InputThatIsNoTextIsAnErrorOfItsLine) {
+  using namespace std::string_literals;
+  const struct {
+    Arguments args;
+    std::string input;
+    const char* out;
+  } cases[] = {
+      {{"--batch"},
+       "1\0+5\tm\tkm\n1\tm\tcm\n"s,
+       "error: the VALUE field holds a NUL byte, which UTF-8 text has not (UTF-16 text?)\n"
+       "100\n"},
+      {{"--batch"},
+       "2\0garbage!!(\tft\tin\n"s,
+       "error: the VALUE field holds a NUL byte, which UTF-8 text has not (UTF-16 text?)\n"},
+      {{"--batch"}, "1\tm\x07\tkm\n", "error: the FROM field holds a control character (U+0007)\n"},
+      {{"--batch"},
+       "1\tm\tk\xC2\x85m\n",
+       "error: the TO field holds a control character (U+0085)\n"},
+      {{"--batch"}, "1\tm\tkm\tDist\xFF\n", "error: the CATEGORY field is not UTF-8 text\n"},
+      {{"--eval", "-"},
+       "\xFF\xFE"
+       "1\0+\0"
+       "5\0"s,
+       "error: the expression is not UTF-8 text\n"},
+      {{"--eval", "-"},
+       "1\0+\0"
+       "5\0"s,
+       "error: the expression holds a NUL byte, which UTF-8 text has not (UTF-16 text?)\n"},
+      {{"--eval", "-"},
+       "1+5\x1B\n1+5\n",
+       "error: the expression holds a control character (U+001B)\n6\t0\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.out);
+    const Outcome outcome = RunCli(c.args, c.input);
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.code, 1);
+  }
 }
 
 // A help keyword in a batch is no value but keeps the batch's format (the
@@ -171,7 +247,9 @@ TEST(UnitCommandsTest, BatchAnswersUnknownUnitsAlikeEachTime) {
       RunCli({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" + huge +
                               "\tm\n1\t" + huge + "\tm\n");
   const std::string secnd = "error: unknown unit 'secnd'; close names: 'second'\n";
-  const std::string unknown = "error: unknown unit '" + huge + "'\n";
+  // The name quoted in part, with its length.
+  const std::string unknown =
+      "error: unknown unit '" + std::string(200, 'a') + "...' (1048576 characters)\n";
   EXPECT_EQ(outcome.out, secnd + "error: unknown unit 'secnd' in 'Time'; close names: 'second'\n" +
                              secnd + unknown + unknown);
   EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 5 lines failed\n");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "WindowTest.h"
+#include "expr/HelpText.h"
 #include "ui/ConverterDlg.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
@@ -180,7 +181,6 @@ TEST_F(ConverterDlgTest, ErroneousOrEmptyInputShowsNoConvertedNumber) {
       {"", "", ""},
       {"   ", "", ""},
       {"10", "50", ""},
-      {"help", "32", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
@@ -188,6 +188,24 @@ TEST_F(ConverterDlgTest, ErroneousOrEmptyInputShowsNoConvertedNumber) {
     EXPECT_EQ(Output(), QString::fromUtf8(c.output));
     EXPECT_EQ(OutputTip(), QString::fromUtf8(c.tip));
   }
+}
+
+// A help keyword is worth 0, and the help it asks for is shown where the
+// window says what went wrong.
+TEST_F(ConverterDlgTest, HelpKeywordsShowTheHelpInTheOutputTip) {
+  std::string help;
+  expr::print_math_expression_help(expr::MathSink(help), 0);
+  Start();
+  UserPicksCategory(QStringLiteral("Temperature"));
+  UserPicksUnit(To(), QStringLiteral("degree Fahrenheit"));
+  for (const char* keyword : {"help", "?", "/H", "h e l p"}) {
+    SCOPED_TRACE(keyword);
+    UserTypes(QString::fromLatin1(keyword));
+    EXPECT_EQ(Output(), QStringLiteral("32"));
+    EXPECT_EQ(OutputTip(), QString::fromUtf8(help).trimmed());
+  }
+  UserTypes(QStringLiteral("10"));
+  EXPECT_EQ(OutputTip(), QString());
 }
 
 TEST_F(ConverterDlgTest, LabelsCarryTheAbbreviationOnlyWhenAsked) {
@@ -281,6 +299,39 @@ TEST_F(ConverterDlgTest, HidingEveryCategoryLeavesTheListsEmpty) {
   EXPECT_EQ(To()->GetCount(), 0);
   UserTypes(QStringLiteral("3"));
   EXPECT_EQ(Output(), QString());
+}
+
+TEST_F(ConverterDlgTest, ACategoryWithoutUnitsShowsNoResultOfTheOneBefore) {
+  Settings().WriteString(L"CustomCategories", L"Kitchen", L"");
+  Settings().WriteInt(L"Settings", L"ShowAbbreviation", 1);
+  Start();
+  UserTypes(QStringLiteral("1/0"));
+  ASSERT_FALSE(OutputTip().isEmpty());
+  UserPicksCategory(QStringLiteral("Kitchen"));
+  EXPECT_EQ(From()->GetCount(), 0);
+  for (const int id : {ids::kOutputBox, ids::kInputUnitLabel, ids::kOutputUnitLabel})
+    EXPECT_EQ(window_->ItemText(id), QString()) << id;
+  EXPECT_EQ(OutputTip(), QString());
+}
+
+// A hand-edited size the Add / Remove Units dialog would refuse would make
+// every conversion with the unit 0 or an infinity.
+TEST_F(ConverterDlgTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutAndNamedOnce) {
+  const std::string units =
+      "[CustomUnits]\nzero=@Distance?val=0?i=0\nfine=@Distance?val=2?i=0\n"
+      "tiny=@Mass?val=1e-320?i=1\n";
+  testing::WriteBytes(SettingsFile(), units);
+  Start();
+  FinishStart();
+  ASSERT_EQ(shell_.messages.size(), 1u);
+  EXPECT_EQ(shell_.messages[0].caption, "Error");
+  EXPECT_TRUE(shell_.messages[0].text.contains(
+      "'zero' in 'Distance' (coefficient '0'), 'tiny' in 'Mass' (coefficient '1e-320')."))
+      << shell_.messages[0].text.toStdString();
+  const CCategory* distance = window_->Catalogue().FindCategory(L"Distance");
+  EXPECT_EQ(distance->FindUnit(L"zero"), nullptr);
+  EXPECT_NE(distance->FindUnit(L"fine"), nullptr);
+  EXPECT_NE(testing::ReadBytes(SettingsFile()).find(units.substr(14)), std::string::npos) << "kept";
 }
 
 TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {

@@ -154,20 +154,20 @@ TEST_F(CoordinatesTest, AnotherEllipsoidRecomputesFromTheUnchangedDecimalBoxes) 
 
 TEST_F(CoordinatesTest, ABoxWithoutAWholeNumberSaysSoTakesTheFocusAndGetsItsNumberBack) {
   Open();
-  // The first is a user clearing the box; the others are texts dropped into a
-  // box while the focus is elsewhere.
+  // The first is typed; the others are texts dropped into a box while the
+  // focus is elsewhere.
   const struct {
     int id;
     const char* text;
     const char* restored;
-  } cases[] = {{ids::kLatitudeSeconds, "", "55"},     {ids::kLatitudeDegrees, "-", "33"},
+  } cases[] = {{ids::kLatitudeSeconds, ".", "55"},    {ids::kLatitudeDegrees, "--", "33"},
                {ids::kLongitudeMinutes, "1.5", "54"}, {ids::kLongitudeSeconds, ".", "20"},
-               {ids::kLatitudeMinutes, "", "43"},     {ids::kLongitudeDegrees, " ", "-84"}};
+               {ids::kLatitudeMinutes, "4-", "43"},   {ids::kLongitudeDegrees, "- 8", "-84"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
     shell_.messages.clear();
     if (c.id == ids::kLatitudeSeconds) {
-      Type(c.id, QString());
+      Type(c.id, QString::fromLatin1(c.text));
     } else {
       dialog_.EditItem(ids::kNorthing)->setFocus();
       dialog_.SetItemText(c.id, QString::fromLatin1(c.text));
@@ -181,6 +181,30 @@ TEST_F(CoordinatesTest, ABoxWithoutAWholeNumberSaysSoTakesTheFocusAndGetsItsNumb
   // The recomputation went on with the numbers the boxes hold.
   EXPECT_EQ(Text(ids::kDecimalLatitude), QStringLiteral("33.732"));
   EXPECT_EQ(Text(ids::kDecimalLongitude), QStringLiteral("-84.906"));
+}
+
+// The number is still being typed: nothing is said, and nothing is computed
+// from what it has so far.
+TEST_F(CoordinatesTest, AnEmptiedBoxOrALoneMinusWaitsForItsNumber) {
+  Open();
+  Type(ids::kDecimalLatitude, QStringLiteral("-33.9"));
+  Type(ids::kDecimalLongitude, QStringLiteral("18.4"));
+  for (const char* entry : {"", "-"}) {
+    Type(ids::kLatitudeDegrees, QString::fromLatin1(entry));
+    std::vector<std::string> expected = kCapeTown;
+    expected[1] = entry;
+    EXPECT_EQ(Boxes(dialog_), expected);
+  }
+  QTest::keyClicks(dialog_.EditItem(ids::kLatitudeDegrees), QStringLiteral("33"));
+  EXPECT_TRUE(shell_.messages.empty());
+  EXPECT_EQ(Text(ids::kDecimalLatitude), QStringLiteral("-33.900"));
+  // A box left empty is given its number by the next recomputation.
+  Type(ids::kLatitudeSeconds, QString());
+  Type(ids::kDecimalLatitude, QStringLiteral("-33.9"));
+  std::vector<std::string> expected = kCapeTown;
+  expected[4] = "18.400";
+  EXPECT_EQ(Boxes(dialog_), expected);
+  EXPECT_TRUE(shell_.messages.empty());
 }
 
 TEST_F(CoordinatesTest, LettersBlanksAndClipboardKeysChangeNothing) {

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "CatalogueDialogFixture.h"
@@ -90,6 +91,7 @@ TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot)
       {"Distance", "inch", "0", 0, "c7", 0, 0, "must be greater than 0"},
       {"Distance", "inch", "-2", 0, "c8", 0, 0, "must be greater than 0"},
       {"Distance", "inch", "1e308", 0, "c9", 0, 0, "beyond the range"},
+      {"Distance", "inch", "1e-320", 0, "c10", 0, 0, "beyond the range"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -168,16 +170,59 @@ TEST_F(CustomUnitsTest, RemovesOnlyCustomUnits) {
   EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"-");
 }
 
-TEST_F(CustomUnitsTest, EnterClosesWithoutAdding) {
-  CCustomUnits& dialog = Open("Distance", "inch");
-  ASSERT_TRUE(testing::ShowActive(dialog));
-  dialog.Item(ids::kUnitNameEdit)->setFocus();
-  QTest::keyClicks(dialog.Item(ids::kUnitNameEdit), "new unit");
-  QTest::keyClick(dialog.Item(ids::kUnitNameEdit), Qt::Key_Return);
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(dialog.LastResult(), 0);
-  EXPECT_EQ(Unit("Distance", "new unit"), nullptr);
-  EXPECT_TRUE(shell_.messages.empty());
+// A change the settings file does not take is not made, and never "Success".
+TEST_F(CustomUnitsTest, AChangeTheFileDoesNotTakeSaysSoAndIsNotMade) {
+  catalogue_.SelectCategory(L"Distance");
+  catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
+  namespace fs = std::filesystem;
+  fs::permissions(context_.profile.File(),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const struct {
+    const char* source;
+    int button;
+    const char* said;
+  } cases[] = {
+      {"inch", ids::kAddUnitButton,
+       "Unit name [widget] was not added to [Distance]: the settings file could not be written."},
+      {"smoot", ids::kRemoveUnitButton,
+       "Unit name [smoot] was not removed from [Distance]: the settings file could not be "
+       "written."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.said);
+    shell_.messages.clear();
+    Open("Distance", c.source);
+    dialog_->EditItem(ids::kUnitNameEdit)->insert("widget");
+    Click(c.button);
+    EXPECT_FALSE(Closed());
+    ASSERT_EQ(shell_.messages.size(), 1u);
+    EXPECT_EQ(shell_.messages[0].caption, "Error");
+    EXPECT_EQ(shell_.messages[0].text, c.said);
+  }
+  EXPECT_EQ(Unit("Distance", "widget"), nullptr);
+  EXPECT_NE(Unit("Distance", "smoot"), nullptr);
+}
+
+TEST_F(CustomUnitsTest, EnterAddsTheTypedUnitAndClosesWhenNoneIsTyped) {
+  for (const QString typed : {"new unit", ""}) {
+    SCOPED_TRACE(typed.toStdString());
+    shell_.messages.clear();
+    CCustomUnits& dialog = Open("Distance", "inch", "12");
+    ASSERT_TRUE(testing::ShowActive(dialog));
+    dialog.Item(ids::kUnitNameEdit)->setFocus();
+    QTest::keyClicks(dialog.Item(ids::kUnitNameEdit), typed);
+    QTest::keyClick(dialog.Item(ids::kUnitNameEdit), Qt::Key_Return);
+    EXPECT_TRUE(Closed());
+    if (typed.isEmpty()) {
+      EXPECT_EQ(dialog.LastResult(), 0);
+      EXPECT_TRUE(shell_.messages.empty());
+      continue;
+    }
+    EXPECT_EQ(dialog.LastResult(), 4);
+    ASSERT_EQ(shell_.messages.size(), 1u);
+    EXPECT_EQ(shell_.messages[0].caption, "Success");
+    EXPECT_EQ(Stored(L"CustomUnits", L"new unit"), L"@Distance?val=30.48?i=0");
+  }
 }
 
 }  // namespace

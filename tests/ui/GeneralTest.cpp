@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "PreferencesFixture.h"
+#include "ui/General.h"
 
 namespace vantrel {
 namespace {
@@ -88,6 +89,25 @@ TEST_F(GeneralTest, AStoredSizeTheListLacksIsKept) {
   PressOk();
   EXPECT_EQ(Stored(L"FontSize"), 14);
   EXPECT_EQ(context_->dialogFont.points, 14);
+}
+
+// Qt lists a family that several foundries make once per foundry, tagged.
+TEST_F(GeneralTest, EachFamilyIsListedAndStoredOnceWithoutItsFoundry) {
+  EXPECT_EQ(FontFamilies({"C059 [UKWN]", "C059 [urw]", "Nimbus Sans [URW ]", "Nimbus Sans",
+                          "DejaVu Sans", "[Bracketed]", "Odd [Name"}),
+            QStringList({"C059", "Nimbus Sans", "DejaVu Sans", "[Bracketed]", "Odd [Name"}));
+  // A tagged face stored by an earlier run is read as its family.
+  Store("[Settings]\nCustomFont=1\nFontName=DejaVu Serif [UKWN]\nFontSize=11\n");
+  Start();
+  EXPECT_EQ(context_->dialogFont.face, L"DejaVu Serif");
+  Open();
+  QStringList listed;
+  for (int i = 0; i < Faces()->GetCount(); ++i) listed << Faces()->GetLBText(i);
+  EXPECT_EQ(listed.filter(QStringLiteral("[")).size(), 0);
+  EXPECT_EQ(listed.removeDuplicates(), 0);
+  EXPECT_EQ(Faces()->currentText(), QStringLiteral("DejaVu Serif"));
+  PressOk();
+  EXPECT_EQ(Settings().GetString(L"Settings", L"FontName", L""), L"DejaVu Serif");
 }
 
 TEST_F(GeneralTest, AlwaysOnTopAppliesAtOnceOnOkAndNotOnCancel) {

@@ -189,9 +189,14 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
       {"flip=@Distance?val=4?i=1", 4, 4, 1},
       {"flag2=@Distance?val=4?i=2", 4, 4, 0},
       {"noflag=@Distance?val=4?i=", 4, 4, 0},
-      {"junkvalue=@Distance?val=abc?i=0", 4, 0, 0},
       {"prefixvalue=@Distance?val= 12.5kg?i=1", 4, 12.5, 1},
-      {"hexvalue=@Distance?val=0x10?i=0", 4, 0, 0},
+      // Sizes the dialog refuses: left out (9), and kept in the file.
+      {"junkvalue=@Distance?val=abc?i=0", 9, 0, 0},
+      {"hexvalue=@Distance?val=0x10?i=0", 9, 0, 0},
+      {"negative=@Distance?val=-5?i=0", 9, 0, 0},
+      {"huge=@Distance?val=1e999?i=0", 9, 0, 0},
+      {"nan=@Distance?val=nan?i=1", 9, 0, 0},
+      {"subnormal=@Distance?val=1e-320?i=0", 9, 0, 0},
       {"mixedcase=@Distance?VAL=1?i=0", 5, 0, 0},
       {"noval=@Distance?i=0", 5, 0, 0},
       {"noi=@Distance?val=1", 5, 0, 0},
@@ -225,11 +230,18 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
   }
   EXPECT_EQ(loaded.CurrentCategoryName(), L"Volume (Dry)");  // loading selects nothing
 
-  // Loading through the file gives the same, and never writes.
+  // Loading through the file gives the same, and never writes; it names
+  // what it left out.
   CUnitCatalogue started;
-  Start(started);
+  BuildBuiltinCatalogue(started);
+  const std::vector<CustomUnitEntry> skipped = LoadCustomDefinitions(started, profile_);
   EXPECT_NE(started.FindCategory(L"Distance")->FindUnit(L"prefixvalue"), nullptr);
   EXPECT_EQ(File(), text);
+  EXPECT_EQ(skipped.size(), 6u);
+  EXPECT_EQ(NameUnusableUnits(skipped),
+            "'junkvalue' in 'Distance' (coefficient 'abc'), 'hexvalue' in 'Distance' (coefficient "
+            "'0x10'), 'negative' in 'Distance' (coefficient '-5'), 'huge' in 'Distance' "
+            "(coefficient '1e999'), 'nan' in 'Distance' (coefficient 'nan') and 1 more");
 }
 
 TEST_F(CustomStoreTest, CustomCategoriesLoadBeforeTheirUnits) {
@@ -345,18 +357,54 @@ TEST_F(CustomStoreTest, NewEntryReplacingAStaleKeyKeepsTheUnitsSpelling) {
   EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"170.18");
 }
 
-// A file from elsewhere may hold one key twice; removing one unit keeps the
-// other's definition.
-TEST_F(CustomStoreTest, RemovingOneOfTwoLoadedUnitsKeepsTheOther) {
+// A file from elsewhere may give units of several categories one key:
+// removing one unit, or a category with one of them, takes only its entry.
+TEST_F(CustomStoreTest, RemovingOneOfUnitsSharingAKeyKeepsTheOthers) {
   WriteBytes(profile_.File(),
-             "[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\nSmoot=@Mass?val=5?i=0\n");
+             "[CustomCategories]\nKitchen=\n[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\n"
+             "smoot=@Mass?val=5?i=0\nSmoot=@Time?val=7?i=0\nsmoot=@Kitchen?val=1?i=0\n");
   CUnitCatalogue started;
   Start(started);
-  ASSERT_NE(started.FindCategory(L"Mass")->FindUnit(L"Smoot"), nullptr);
   started.SelectCategory(L"Distance");
   ASSERT_EQ(started.RemoveUnit(L"smoot"), 4);
-  EXPECT_EQ(ConvertAfterRestart(L"Mass", L"Smoot", L"gram"), L"5");
+  ASSERT_EQ(started.RemoveCategory(L"Kitchen"), 4);
   EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"<no unit>");
+  EXPECT_EQ(ConvertAfterRestart(L"Mass", L"smoot", L"gram"), L"5");
+  EXPECT_EQ(ConvertAfterRestart(L"Time", L"Smoot", L"second"), L"7");
+  EXPECT_EQ(ConvertAfterRestart(L"Kitchen", L"smoot", L"smoot"), L"<no category>");
+}
+
+// Two copies of the program on one file, both started before either adds:
+// each checks the file as it is when it writes, so neither replaces the
+// other's entry.
+TEST_F(CustomStoreTest, TwoCopiesAddingOneNameKeepTheFirst) {
+  CUnitCatalogue other;
+  Start(other);
+  catalogue_.SelectCategory(L"Distance");
+  ASSERT_EQ(catalogue_.AddUnit(L"widget", L" ", 3, 0, 0, 1, 1), 4);
+  ASSERT_EQ(catalogue_.AddCategory(L"Kitchen", 1, 1, 1), 4);
+  catalogue_.SelectCategory(L"Kitchen");
+  ASSERT_EQ(catalogue_.AddUnit(L"cup", L" ", 1, 0, 0, 1, 1), 4);
+  const std::string before = File();
+  const struct {
+    const wchar_t *category, *name;
+    int result;
+  } cases[] = {
+      {L"Distance", L"widget", 1},
+      {L"Mass", L"Widget", 7},
+      {L"Time", L"WIDGET", 7},
+      {L"Distance", L"Cup", 7},  // its category is in the file only
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
+    other.SelectCategory(c.category);
+    EXPECT_EQ(other.AddUnit(c.name, L" ", 5, 0, 0, 1, 1), c.result);
+    EXPECT_EQ(other.CurrentCategory()->FindUnit(c.name), nullptr);
+  }
+  EXPECT_EQ(other.AddCategory(L"Kitchen", 1, 1, 1), 1);
+  EXPECT_EQ(other.AddCategory(L"KITCHEN", 1, 1, 1), 7);
+  EXPECT_EQ(File(), before);
+  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"widget", L"centimeter"), L"3");
 }
 
 }  // namespace
