@@ -12,15 +12,24 @@ void BracketTable::Attach(const char* text, int length) {
 }
 
 void BracketTable::Build() {
-  std::int16_t open[MX_MATH_EXPRESSION_LENGTH];
-  int depth = 0;
+  // The '(' still open form a stack linked through their own entries (each
+  // holds the one opened before it, -1 at the bottom), so that no level of
+  // the evaluation's recursion needs room for one.
+  int top = -1;
   for (int i = 0; i < length_; ++i) {
     if (text_[i] == '(') {
-      close_[i] = -1;
-      open[depth++] = static_cast<std::int16_t>(i);
-    } else if (text_[i] == ')' && depth > 0) {
-      close_[open[--depth]] = static_cast<std::int16_t>(i);
+      close_[i] = static_cast<std::int16_t>(top);
+      top = i;
+    } else if (text_[i] == ')' && top >= 0) {
+      const int open = top;
+      top = close_[open];
+      close_[open] = static_cast<std::int16_t>(i);
     }
+  }
+  while (top >= 0) {
+    const int open = top;
+    top = close_[open];
+    close_[open] = -1;
   }
   built_ = true;
 }
