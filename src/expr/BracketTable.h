@@ -1,7 +1,7 @@
 // The bracket pairs of the expression under evaluation, found in one pass
 // the first time one is asked for. Finding the ')' that closes a '(' is then
 // a lookup rather than a scan, so evaluation stays linear however deep the
-// brackets nest.
+// brackets nest; expressions without deep nests never need it.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +20,10 @@ class BracketTable {
 
   // For a '(' of the attached text: how far the ')' that closes it lies
   // beyond it, when that is before `end`; -1 otherwise (another text, or no
-  // such ')').
+  // such ')'). The first question builds the table.
   int CloseOffset(const char* open, const char* end);
+  // True once a question has built the table for the attached text.
+  bool Built() const { return text_ && built_; }
 
  private:
   void Build();

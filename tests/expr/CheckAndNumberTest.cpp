@@ -99,8 +99,10 @@ struct BracketCase {
   int from = 0;  // where the span starts in the text
 };
 
-// Both with the evaluation's bracket table attached to the text and without.
+// Both with the evaluation's bracket table attached to the text and without;
+// the table answers for groups with brackets deep inside.
 TEST(PositionsOfBrackets, FindsTheFirstGroupWithinTheSpan) {
+  const std::string group = "(" + std::string(40, '1') + "+(2))";
   const BracketCase cases[] = {
       {"2+(3*(4))-(5)", -1, 0, 2, 8, 0},
       {"abc", -1, 0, 0, 0, 0},
@@ -110,6 +112,10 @@ TEST(PositionsOfBrackets, FindsTheFirstGroupWithinTheSpan) {
       {"1)(", -1, -1, 0, 0, 20},
       {"((1)+2)", 3, 0, 0, 2, 0, 1},  // a span inside the text
       {"((1)+2)", 5, 1, 0, 0, 19, 0},
+      {"2*" + group, -1, 0, 2, 47, 0},
+      {group, 45, 1, 0, 0, 19},  // its ')' lies beyond the span
+      {"(" + group + "+2)", 46, 0, 0, 45, 0, 1},
+      {"((" + group + ")", -1, 1, 0, 0, 19},
       {std::string(1024, '('), -1, 3, 0, 0, 3},
   };
   CapturingContext context;
