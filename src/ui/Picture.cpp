@@ -39,6 +39,9 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
   }
   width_ = MulDiv(HimetricWidth(), kPictureDpi, kHimetricPerInch);
   height_ = MulDiv(HimetricHeight(), kPictureDpi, kHimetricPerInch);
+  if (std::optional<QByteArray> doubled = FindResourceData(id, type, 2)) {
+    doubleImage_.loadFromData(*doubled);
+  }
   return loaded;
 }
 
@@ -48,6 +51,7 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) 
     return false;
   }
   image_ = QImage();
+  doubleImage_ = QImage();
   QByteArray copy(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(count));
   QBuffer stream(&copy);
   if (!stream.open(QIODevice::ReadOnly)) return false;
@@ -68,8 +72,18 @@ bool CPicture::Draw(QPainter* painter, const QRect& rect) {
     Error(QStringLiteral("Can not allocate enough memory\t"));
     return false;
   }
-  painter->drawImage(rect, image_);
+  const QImage& image = ImageFor(painter->device());
+  // Between the two sizes (a scale of 1.5) the double one is scaled down smoothly.
+  painter->save();
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, &image == &doubleImage_);
+  painter->drawImage(rect, image);
+  painter->restore();
   return true;
+}
+
+const QImage& CPicture::ImageFor(const QPaintDevice* device) const {
+  const bool dense = device && device->devicePixelRatioF() > 1;
+  return dense && !doubleImage_.isNull() ? doubleImage_ : image_;
 }
 
 bool CPicture::MeasureForDevice(const QPaintDevice* device) {
@@ -87,6 +101,7 @@ bool CPicture::MeasureForDevice(const QPaintDevice* device) {
 
 void CPicture::Clear() {
   image_ = QImage();
+  doubleImage_ = QImage();
   width_ = height_ = 0;
   size_ = 0;
 }
