@@ -140,8 +140,8 @@ QSize CMenuCH::MeasureItem(CMenuItem& item, bool separator) const {
     // The run of blanks before the tab keeps the two apart only in a font
     // with blanks as wide as the design's.
     const int label = metrics.horizontalAdvance(item.Label().trimmed());
-    const int needed = kLabelLeft + label + metrics.horizontalAdvance(QLatin1Char(' ')) +
-                       KeyColumnWidth() - kLabelBeyondRight - kCheckMarkAllowance;
+    const int needed =
+        kLabelLeft + label + KeyGap() + KeyColumnWidth() - kLabelBeyondRight - kCheckMarkAllowance;
     width = std::max(width, needed);
   }
   item.Grow(width, separator ? 0 : metrics.height() + kExtraHeight);
@@ -150,15 +150,17 @@ QSize CMenuCH::MeasureItem(CMenuItem& item, bool separator) const {
 
 int CMenuCH::KeyColumnWidth() const {
   // The column ends past the row's right edge with the label rectangle; a key
-  // label must still end inside the row.
+  // label must still end a gap inside the row.
   const QFontMetrics metrics(font());
   int column = kKeyColumn;
   for (const Entry& entry : entries_) {
     const int key = metrics.horizontalAdvance(entry.item->KeyLabel());
-    column = std::max(column, key + kLabelBeyondRight + 2);
+    column = std::max(column, key + kLabelBeyondRight + KeyGap());
   }
   return column;
 }
+
+int CMenuCH::KeyGap() const { return std::max(2, QFontMetrics(font()).averageCharWidth()); }
 
 QColor CMenuCH::MenuColour() const { return palette().color(QPalette::Window); }
 

@@ -55,11 +55,14 @@ class CMenuCH : public QMenu {
   // The item's size in the menu's font: label and key label side by side plus
   // 23 pixels, text height plus 5 (a separator is 6 high); never smaller than
   // it was before. An item with a key label is also wide enough to keep its
-  // label a blank away from the key column, whatever the font's blanks.
+  // label a gap away from the key column, whatever the font's blanks.
   QSize MeasureItem(CMenuItem& item, bool separator) const;
   // The key labels' column: 60 pixels, or wider where a key label of the
-  // menu would not end inside its row.
+  // menu would not end a gap inside its row.
   int KeyColumnWidth() const;
+  // The least room between a label and its key label, and between a key
+  // label and the row's end: an average character of the menu's font.
+  int KeyGap() const;
   // Paints the whole item, highlighted when selected, into rect.
   void DrawItem(QPainter& painter, const QRect& rect, const CMenuItem& item, bool separator,
                 bool selected) const;
