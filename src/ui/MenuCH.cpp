@@ -256,6 +256,18 @@ void CMenuCH::paintEvent(QPaintEvent* event) {
     if (!item || !place.intersects(event->rect())) continue;
     DrawItem(painter, place, *item, action->isSeparator(), action == activeAction());
   }
+  if (!OutlinesPictures()) return;
+  // A picture's outline may reach a pixel into the next row, whose background
+  // covered it: the pictures go again on top.
+  for (QAction* action : actions()) {
+    const CMenuItem* item = ItemOf(action);
+    const QRect picture(actionGeometry(action).topLeft() + QPoint(2, 2),
+                        QSize(kPictureSide, kPictureSide));
+    if (!item || !picture.adjusted(-1, -1, 1, 1).intersects(event->rect())) continue;
+    painter.save();
+    DrawPicture(painter, picture, *item);
+    painter.restore();
+  }
 }
 
 }  // namespace vantrel

@@ -89,7 +89,7 @@ bool PropertySheet::Create() {
     int step;
   } turns[] = {{Qt::CTRL | Qt::Key_Tab, 1},
                {Qt::CTRL | Qt::Key_PageDown, 1},
-               {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+               {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
                {Qt::CTRL | Qt::Key_PageUp, -1}};
   for (const auto& turn : turns) {
     connect(new QShortcut(QKeySequence(turn.key), this), &QShortcut::activated, this,
