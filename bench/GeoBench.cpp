@@ -3,6 +3,7 @@
 
 #include "geo/Dms.h"
 #include "geo/Utm.h"
+#include "geo/UtmExact.h"
 
 namespace {
 
@@ -25,6 +26,28 @@ void BM_UTMToLatLong(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UTMToLatLong);
+
+// The exact projection, at the Norway point 4 degrees off its meridian
+// where the series above is a decimetre out.
+void BM_LatLongToUTMExact(benchmark::State& state) {
+  const vantrel::Ellipsoid& wgs84 = vantrel::Ellipsoids()[0];
+  double latitude = 60;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(latitude);
+    benchmark::DoNotOptimize(vantrel::LatLongToUTMExact(latitude, 5, wgs84));
+  }
+}
+BENCHMARK(BM_LatLongToUTMExact);
+
+void BM_UTMToLatLongExact(benchmark::State& state) {
+  const vantrel::Ellipsoid& wgs84 = vantrel::Ellipsoids()[0];
+  double northing = 6658157.202;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(northing);
+    benchmark::DoNotOptimize(vantrel::UTMToLatLongExact(northing, 276979.926, 32, 0, wgs84));
+  }
+}
+BENCHMARK(BM_UTMToLatLongExact);
 
 void BM_DecimalToDMSAndBack(benchmark::State& state) {
   double value = -84.90558;

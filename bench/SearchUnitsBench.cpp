@@ -17,9 +17,9 @@ namespace vantrel {
 namespace {
 
 // The built-in catalogue and that many custom units, spread over its
-// categories, published as the main window does.
+// categories, in the context as the main window leaves it.
 struct Catalogue {
-  explicit Catalogue(bench::Window& window, int customUnits) {
+  explicit Catalogue(bench::Window& window, int customUnits) : catalogue(window.context.catalogue) {
     BuildBuiltinCatalogue(catalogue);
     std::vector<std::wstring> categories;
     for (const auto& [name, category] : catalogue.Categories()) categories.push_back(name);
@@ -27,9 +27,8 @@ struct Catalogue {
       catalogue.SelectCategory(categories[i % categories.size()]);
       catalogue.AddUnit(L"custom unit " + std::to_wstring(i), L" ", 1.0 + i, 0, 0, 1, 0);
     }
-    window.context.catalogue = &catalogue;
   }
-  CUnitCatalogue catalogue;
+  CUnitCatalogue& catalogue;
 };
 
 // Construction, the entries read and sorted, the list filled, and the first

@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include "expr/MathContext.h"
@@ -19,14 +18,17 @@
 
 namespace vantrel::bench {
 
+// The application lives to the end of the process and is never destroyed:
+// destroyed among the static objects, it would run after Qt's own, which
+// it needs, and crash the program at exit.
 inline void EnsureApplication() {
-  static std::unique_ptr<QApplication> application;
+  static QApplication* application = nullptr;
   if (application) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "vantrel_bench";
   static char* argv[] = {name, nullptr};
-  application = std::make_unique<QApplication>(argc, argv);
+  application = new QApplication(argc, argv);
 }
 
 // A stream no one reads.

@@ -6,9 +6,9 @@
 #include "SettingsFile.h"
 #include "platform/Profile.h"
 #include "units/BuiltinCatalogue.h"
-#include "units/CustomStore.h"
 #include "units/InputConversion.h"
 #include "units/NumberBase.h"
+#include "units/StoredCatalogue.h"
 #include "units/UnitCatalogue.h"
 
 namespace {
@@ -34,10 +34,7 @@ void BM_LoadCustomCategories(benchmark::State& state) {
   const vantrel::bench::SettingsFile file(text + flags);
   for (auto _ : state) {
     vantrel::CUnitCatalogue catalogue;
-    vantrel::BuildBuiltinCatalogue(catalogue);
-    const vantrel::Profile stored = vantrel::Profile::Snapshot(file.Path());
-    vantrel::LoadCustomDefinitions(catalogue, stored);
-    vantrel::ApplyStoredVisibility(catalogue, stored);
+    vantrel::OpenCatalogue(catalogue, vantrel::Profile::Snapshot(file.Path()));
     benchmark::DoNotOptimize(catalogue.Categories().size());
   }
 }
@@ -46,7 +43,7 @@ BENCHMARK(BM_LoadCustomCategories)->Arg(1000)->Arg(20000)->Unit(benchmark::kMill
 void BM_ConvertWithFormatting(benchmark::State& state) {
   vantrel::CUnitCatalogue catalogue;
   vantrel::BuildBuiltinCatalogue(catalogue);
-  catalogue.Format().mode = static_cast<int>(state.range(0));
+  catalogue.Format().mode = static_cast<vantrel::ResultMode>(state.range(0));
   catalogue.SelectCategory(L"Temperature");
   catalogue.CurrentCategory()->SelectInputUnit(L"degree Celsius");
   catalogue.CurrentCategory()->SelectOutputUnit(L"degree Fahrenheit");

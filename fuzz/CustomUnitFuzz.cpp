@@ -38,7 +38,7 @@ void ConvertThrough(CUnitCatalogue& catalogue, CCategory& category, const std::w
   category.SelectInputUnit(unit);
   category.SelectOutputUnit(category.Units().begin()->first);
   for (int pass = 0; pass < 2; ++pass) {
-    for (int mode : {ResultFormat::kAutomatic, ResultFormat::kScientific, ResultFormat::kFixed}) {
+    for (ResultMode mode : {ResultMode::kAutomatic, ResultMode::kScientific, ResultMode::kFixed}) {
       catalogue.Format().mode = mode;
       catalogue.Format().precision = 8;
       if (catalogue.Convert(1.0).empty() || catalogue.Convert(-1e300).empty()) std::abort();

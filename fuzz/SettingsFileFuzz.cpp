@@ -103,11 +103,11 @@ void ReadAtStart(const std::string& bytes) {
   const Profile profile = Profile::Snapshot("Mensura.ini", file);
   if (profile.ReadProblem()) std::abort();
   const Preferences preferences = ReadPreferences(profile);
-  if (preferences.format < 0 || preferences.format > 2 || preferences.precision < kMinPrecision ||
-      preferences.precision > kMaxPrecision)
+  if (!keys::kFormat.range.Contains(preferences.format) ||
+      !keys::kPrecision.range.Contains(preferences.precision))
     std::abort();
   const DialogFont font = ReadDialogFont(profile);
-  if (font.name.empty() || font.size < kMinFontSize || font.size > kMaxFontSize) std::abort();
+  if (font.name.empty() || !keys::kFontSize.range.Contains(font.size)) std::abort();
 
   LoadCustomDefinitions(shared->catalogue, profile);
   ApplyStoredVisibility(shared->catalogue, profile);

@@ -5,6 +5,7 @@ set(VANTREL_FUZZ_TARGETS
   "settings_file_fuzz SettingsFileFuzz.cpp vantrel_settings vantrel_units"
   "custom_unit_fuzz CustomUnitFuzz.cpp vantrel_units"
   "number_base_fuzz NumberBaseFuzz.cpp vantrel_units"
+  "coordinate_text_fuzz CoordinateTextFuzz.cpp vantrel_geo"
 )
 
 # Calls add_one(NAME SOURCE LIBRARIES...) for each target.

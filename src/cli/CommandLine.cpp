@@ -1,17 +1,21 @@
 #include "cli/CommandLine.h"
 
-#include <cstdio>
+#include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
-
-int Fail(int exitCode, std::string_view message) {
-  std::fprintf(stderr, "vantrel-convert: %.*s\n", static_cast<int>(message.size()), message.data());
-  return exitCode;
-}
 
 int Fail(std::ostream& err, int exitCode, std::string_view message) {
   err << "vantrel-convert: " << message << '\n';
   return exitCode;
+}
+
+std::string QuotedList(const std::vector<std::wstring>& names) {
+  std::string list;
+  for (const std::wstring& name : names) {
+    if (!list.empty()) list += ", ";
+    list += Quoted(name);
+  }
+  return list;
 }
 
 }  // namespace vantrel::cli

@@ -14,10 +14,11 @@ inline constexpr int kExitUsageError = 2;
 
 using Arguments = std::vector<std::string>;
 
-// Writes "vantrel-convert: <message>" as one line to standard error (or the
-// given stream) and returns the exit code, so that commands can
-// `return Fail(...)`.
-int Fail(int exitCode, std::string_view message);
+// Writes "vantrel-convert: <message>" as one line to `err` and returns the
+// exit code, so that commands can `return Fail(...)`.
 int Fail(std::ostream& err, int exitCode, std::string_view message);
+
+// The names quoted and separated by ", ": 'meter', 'foot'.
+std::string QuotedList(const std::vector<std::wstring>& names);
 
 }  // namespace vantrel::cli

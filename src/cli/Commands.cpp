@@ -37,25 +37,20 @@ void ApplyFormatOptions(Session& session, const Options& options) {
   if (options.precision) session.Catalogue().Format().precision = *options.precision;
 }
 
-int RunConversion(Session& session, const Options& options, std::ostream& out, std::ostream& err) {
-  const CCategory* category = nullptr;
+int RunConversion(Session& session, const Options& options, const CCategory* category,
+                  std::ostream& out, std::ostream& err) {
   std::string error;
   std::wstring result;
-  if (!ChosenCategory(session, options.category, category, error) ||
-      !session.Convert(options.positional[0], options.positional[1], options.positional[2],
+  if (!session.Convert(options.positional[0], options.positional[1], options.positional[2],
                        category, result, error))
     return Fail(err, kExitConversionError, error);
   out << WideToUtf8(result) << '\n';
   return kExitSuccess;
 }
 
-int RunBatch(Session& session, const Options& options, std::istream& in, std::ostream& out,
-             std::ostream& err) {
-  const CCategory* defaultCategory = nullptr;
+int RunBatch(Session& session, const CCategory* defaultCategory, std::istream& in,
+             std::ostream& out, std::ostream& err) {
   std::string error;
-  if (!ChosenCategory(session, options.category, defaultCategory, error))
-    return Fail(err, kExitUsageError, error);
-
   std::string line;
   std::wstring result;
   long lines = 0;
@@ -89,11 +84,7 @@ int RunBatch(Session& session, const Options& options, std::istream& in, std::os
               std::to_string(failures) + " of " + std::to_string(lines) + " lines failed");
 }
 
-int RunList(Session& session, const Options& options, std::ostream& out, std::ostream& err) {
-  const CCategory* only = nullptr;
-  std::string error;
-  if (!ChosenCategory(session, options.category, only, error))
-    return Fail(err, kExitConversionError, error);
+int RunList(Session& session, const CCategory* only, std::ostream& out) {
   for (const auto& [categoryName, category] : session.Catalogue().Categories()) {
     if (only && &category != only) continue;
     const std::string name = WideToUtf8(categoryName);

@@ -12,24 +12,28 @@
 
 namespace vantrel::cli {
 
-// VALUE FROM TO [--category NAME]: one result line.
-int RunConversion(Session& session, const Options& options, std::ostream& out, std::ostream& err);
+// Each command takes the category --category names, or null without one.
+
+// VALUE FROM TO: one result line.
+int RunConversion(Session& session, const Options& options, const CCategory* category,
+                  std::ostream& out, std::ostream& err);
 
 // Lines "VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]" in, one result or "error: ..."
 // line out for each; the output is flushed whenever the input has nothing
 // more buffered, so a caller can converse line by line.
-int RunBatch(Session& session, const Options& options, std::istream& in, std::ostream& out,
+int RunBatch(Session& session, const CCategory* category, std::istream& in, std::ostream& out,
              std::ostream& err);
 
 // Category, unit name, abbreviation, coefficient, offset, inverted flag; tab
-// separated, every category (or the one asked for), hidden and custom ones too.
-int RunList(Session& session, const Options& options, std::ostream& out, std::ostream& err);
+// separated, every category (or only the one given), hidden and custom ones
+// too.
+int RunList(Session& session, const CCategory* only, std::ostream& out);
 
 // Name, visible flag, unit count; tab separated.
 int RunCategories(Session& session, std::ostream& out);
 
-// The category named by --category, or null without one. False with a
-// message when it names none.
+// The category of that name, or null without a name. False with a message
+// when it names none.
 bool ChosenCategory(Session& session, const std::optional<std::string>& name,
                     const CCategory*& category, std::string& error);
 

@@ -53,20 +53,12 @@ class Evaluator {
 
 }  // namespace
 
-int RunEval(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
-  auto it = args.begin();
-  int diagnostics = 0;
-  if (it != args.end() && *it == "--diagnostics") {
-    diagnostics = 1;
-    ++it;
-  }
-  if (it == args.end())
-    return Fail(err, kExitUsageError, "--eval needs an expression or - (try --help)");
-  Evaluator evaluator(diagnostics, out, err);
+int RunEval(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  Evaluator evaluator(options.diagnostics ? 1 : 0, out, err);
   bool all_clear = true;
-  for (; it != args.end(); ++it) {
-    if (*it != "-") {
-      all_clear = evaluator.EvaluateOne(*it) && all_clear;
+  for (const std::string& expression : options.positional) {
+    if (expression != "-") {
+      all_clear = evaluator.EvaluateOne(expression) && all_clear;
       continue;
     }
     std::string line;

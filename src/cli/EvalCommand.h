@@ -6,15 +6,14 @@
 #include <istream>
 #include <ostream>
 
-#include "cli/CommandLine.h"
+#include "cli/Options.h"
 
 namespace vantrel::cli {
 
-// `args` are the arguments after --eval: an optional --diagnostics, then the
-// expressions; "-" reads one expression a line from standard input. x, y, z
-// and t are 0, and the random state carries from one expression to the next.
-// Returns 0 when every expression left code 0, 1 otherwise, 2 for no
-// expression at all.
-int RunEval(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+// The expressions are the positional arguments (at least one); "-" reads one
+// expression a line from standard input. x, y, z and t are 0, and the random
+// state carries from one expression to the next. Returns 0 when every
+// expression left code 0, 1 otherwise.
+int RunEval(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace vantrel::cli

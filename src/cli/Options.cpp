@@ -1,15 +1,147 @@
 #include "cli/Options.h"
 
+#include <algorithm>
+#include <bitset>
+#include <iterator>
+#include <limits>
+#include <string_view>
+#include <utility>
+
+#include "cli/GeoCommand.h"
+
 namespace vantrel::cli {
 namespace {
 
-bool IsOption(const std::string& arg) {
-  if (arg.size() < 2 || arg[0] != '-') return false;
-  const char next = arg[1];
-  return !(next == '.' || (next >= '0' && next <= '9'));
+// The command lines an option belongs to, one bit each: the unit commands'
+// line, and the lines that --eval, --utm, --latlong and --ellipsoids lead.
+// kLead marks those four, which count only as the first argument.
+using Lines = unsigned;
+constexpr Lines LineOf(Mode lead) { return 1u << static_cast<int>(lead); }
+constexpr Lines kUnitLine = LineOf(Mode::kConvert);
+constexpr Lines kLead = 1u << 31;
+
+// Checks an option's value (empty for an option that takes none) and keeps
+// it in the options, or says why not.
+using Take = bool (*)(const std::string& value, Options& options, std::string& error);
+
+struct Option {
+  std::string_view name;
+  Lines lines;
+  std::optional<Mode> selects = {};  // the mode the option chooses
+  bool takesValue = false;
+  Take take = nullptr;  // sets the field the option is for
+  std::string_view alias = {};
+  const char* missing = nullptr;  // the message without a value; null: "NAME needs a value"
+};
+
+bool TakeCategory(const std::string& value, Options& options, std::string&) {
+  options.category = value;
+  return true;
 }
 
-bool SetMode(Options& options, Mode mode, std::string& error) {
+// The result formats by name.
+constexpr std::pair<std::string_view, ResultMode> kFormats[] = {
+    {"auto", ResultMode::kAutomatic},
+    {"scientific", ResultMode::kScientific},
+    {"fixed", ResultMode::kFixed},
+};
+
+bool TakeFormat(const std::string& value, Options& options, std::string& error) {
+  for (const auto& [name, mode] : kFormats) {
+    if (name == value) {
+      options.format = mode;
+      return true;
+    }
+  }
+  error = "--format must be auto, scientific or fixed, not '" + value + "'";
+  return false;
+}
+
+// One digit, within the range the stored precision has.
+bool TakePrecision(const std::string& value, Options& options, std::string& error) {
+  constexpr keys::Range<int> range = keys::kPrecision.range;
+  if (value.size() == 1 && value[0] >= '0' && value[0] <= '9' && range.Contains(value[0] - '0')) {
+    options.precision = value[0] - '0';
+    return true;
+  }
+  error = "--precision must be a digit from " + std::to_string(range.lowest) + " to " +
+          std::to_string(range.highest) + ", not '" + value + "'";
+  return false;
+}
+
+bool TakeEllipsoid(const std::string& value, Options& options, std::string& error) {
+  return ParseEllipsoid(value, options.ellipsoid, error);
+}
+
+bool SetDiagnostics(const std::string&, Options& options, std::string&) {
+  options.diagnostics = true;
+  return true;
+}
+
+bool SetSouth(const std::string&, Options& options, std::string&) {
+  options.south = true;
+  return true;
+}
+
+constexpr Option kOptions[] = {
+    {.name = "--eval", .lines = kLead, .selects = Mode::kEval},
+    {.name = "--utm", .lines = kLead, .selects = Mode::kUtm},
+    {.name = "--latlong", .lines = kLead, .selects = Mode::kLatLong},
+    {.name = "--ellipsoids", .lines = kLead, .selects = Mode::kEllipsoids},
+    {.name = "--batch", .lines = kUnitLine, .selects = Mode::kBatch},
+    {.name = "--list", .lines = kUnitLine, .selects = Mode::kList},
+    {.name = "--categories", .lines = kUnitLine, .selects = Mode::kCategories},
+    {.name = "--info", .lines = kUnitLine, .selects = Mode::kInfo},
+    {.name = "--all", .lines = kUnitLine, .selects = Mode::kAll},
+    {.name = "--help", .lines = kUnitLine, .selects = Mode::kHelp, .alias = "-h"},
+    {.name = "--version", .lines = kUnitLine, .selects = Mode::kVersion},
+    {.name = "--category", .lines = kUnitLine, .takesValue = true, .take = TakeCategory},
+    {.name = "--format", .lines = kUnitLine, .takesValue = true, .take = TakeFormat},
+    {.name = "--precision", .lines = kUnitLine, .takesValue = true, .take = TakePrecision},
+    {.name = "--diagnostics", .lines = LineOf(Mode::kEval), .take = SetDiagnostics},
+    {.name = "--ellipsoid",
+     .lines = LineOf(Mode::kUtm) | LineOf(Mode::kLatLong),
+     .takesValue = true,
+     .take = TakeEllipsoid,
+     .missing = "--ellipsoid needs an index or a name (see --ellipsoids)"},
+    {.name = "--south", .lines = LineOf(Mode::kLatLong), .take = SetSouth},
+};
+
+const Option* FindOption(std::string_view name, Lines line) {
+  for (const Option& option : kOptions)
+    if ((option.lines & line) &&
+        (option.name == name || (!option.alias.empty() && option.alias == name)))
+      return &option;
+  return nullptr;
+}
+
+// How a command line tells its options from its values.
+enum class Syntax {
+  // "-x" is an option, "-1" and "-.5" are values; "--" ends the options.
+  kUnits,
+  // Only "--x" is an option, so that every negative number is a value.
+  kCoordinates,
+  // The command's own options come first, each once; every other argument
+  // is a value, since an expression may begin with "-".
+  kLeading,
+};
+
+Syntax SyntaxOf(Mode lead) {
+  switch (lead) {
+    case Mode::kUtm:
+    case Mode::kLatLong:
+      return Syntax::kCoordinates;
+    case Mode::kEval:
+    case Mode::kEllipsoids:
+      return Syntax::kLeading;
+    default:
+      return Syntax::kUnits;
+  }
+}
+
+bool IsAnswer(Mode mode) { return mode == Mode::kHelp || mode == Mode::kVersion; }
+
+bool SelectMode(Options& options, Mode mode, std::string& error) {
   if (options.mode != Mode::kConvert && options.mode != mode) {
     error = "choose only one of --batch, --list, --categories, --info and --all";
     return false;
@@ -18,145 +150,134 @@ bool SetMode(Options& options, Mode mode, std::string& error) {
   return true;
 }
 
-bool ParseFormat(const std::string& text, int& format) {
-  if (text == "auto")
-    format = 0;
-  else if (text == "scientific")
-    format = 1;
-  else if (text == "fixed")
-    format = 2;
-  else
-    return false;
-  return true;
-}
+// How many values each mode takes besides its options.
+struct ValueCount {
+  Mode mode;
+  std::size_t fewest;
+  std::size_t most;
+  const char* refusal;  // null: named in CheckValueCount
+};
+constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
+constexpr ValueCount kValueCounts[] = {
+    {Mode::kConvert, 3, 3, nullptr},
+    {Mode::kBatch, 0, 0, nullptr},
+    {Mode::kList, 0, 1, "--list takes at most one CATEGORY"},
+    {Mode::kCategories, 0, 0, nullptr},
+    {Mode::kInfo, 1, 1, "--info takes one UNIT"},
+    {Mode::kAll, 2, 2, "expected VALUE FROM --all"},
+    {Mode::kHelp, 0, kAny, nullptr},
+    {Mode::kVersion, 0, kAny, nullptr},
+    {Mode::kEval, 1, kAny, "--eval needs an expression or - (try --help)"},
+    {Mode::kUtm, 2, 2, "--utm needs LAT and LON (try --help)"},
+    {Mode::kLatLong, 3, 3, "--latlong needs NORTHING, EASTING and ZONE (try --help)"},
+    {Mode::kEllipsoids, 0, 0, "--ellipsoids takes no arguments"},
+};
 
-bool ParsePrecision(const std::string& text, int& precision) {
-  if (text.size() != 1 || text[0] < '0' || text[0] > '8') return false;
-  precision = text[0] - '0';
-  return true;
+bool CheckValueCount(Options& options, std::string& error) {
+  const ValueCount& count =
+      *std::find_if(std::begin(kValueCounts), std::end(kValueCounts),
+                    [&](const ValueCount& c) { return c.mode == options.mode; });
+  const Arguments& values = options.positional;
+  // --list's CATEGORY may be given either way, not both.
+  const std::size_t most = options.mode == Mode::kList && options.category ? 0 : count.most;
+  if (values.size() >= count.fewest && values.size() <= most) {
+    if (options.mode == Mode::kList && !values.empty()) options.category = values.front();
+    return true;
+  }
+  if (count.refusal)
+    error = count.refusal;
+  else if (options.mode != Mode::kConvert)
+    error = "unexpected argument '" + values.front() + "'";
+  else if (values.empty())
+    error = "expected VALUE FROM TO (try --help)";
+  else
+    error = "expected VALUE FROM TO, got " + std::to_string(values.size()) +
+            (values.size() == 1 ? " argument" : " arguments");
+  return false;
 }
 
 }  // namespace
 
 bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string arg = args[i];
-    if (!IsOption(arg)) {
+  std::size_t i = 0;
+  Mode lead = Mode::kConvert;
+  if (const Option* command = args.empty() ? nullptr : FindOption(args.front(), kLead)) {
+    lead = *command->selects;
+    i = 1;
+  }
+  options.mode = lead;
+  const Lines line = LineOf(lead);
+  const Syntax syntax = SyntaxOf(lead);
+  std::bitset<std::size(kOptions)> given;
+  std::optional<Mode> answer;  // the first of --help and --version
+  for (; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    bool isOption = false;
+    switch (syntax) {
+      case Syntax::kUnits:
+        isOption =
+            arg.size() >= 2 && arg[0] == '-' && arg[1] != '.' && !(arg[1] >= '0' && arg[1] <= '9');
+        break;
+      case Syntax::kCoordinates:
+        isOption = arg.starts_with("--");
+        break;
+      case Syntax::kLeading: {
+        const Option* own = FindOption(arg, line);
+        isOption = options.positional.empty() && own && !given[own - kOptions];
+        break;
+      }
+    }
+    if (!isOption) {
       options.positional.push_back(arg);
       continue;
     }
-    if (arg == "--") {
+    if (syntax == Syntax::kUnits && arg == "--") {
       options.positional.insert(options.positional.end(), args.begin() + i + 1, args.end());
       break;
     }
     // "--name=value" and "--name value" alike.
+    std::string_view name = arg;
     std::optional<std::string> inlineValue;
-    if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+    if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
       inlineValue = arg.substr(eq + 1);
-      arg.resize(eq);
+      name = name.substr(0, eq);
     }
-    auto takeValue = [&](std::string& value) {
+    const Option* option = FindOption(name, line);
+    if (!option || (inlineValue && !option->takesValue)) {
+      if (syntax != Syntax::kUnits)
+        error = "unknown option '" + arg + "' for " + args.front() + " (try --help)";
+      else if (inlineValue)
+        error = std::string(name) + " takes no value";
+      else
+        error = "unknown option '" + arg + "' (try --help)";
+      return false;
+    }
+    given.set(option - kOptions);
+    std::string value;
+    if (option->takesValue) {
       if (inlineValue) {
-        value = *inlineValue;
-        return true;
-      }
-      if (i + 1 >= args.size()) {
-        error = arg + " needs a value";
+        value = std::move(*inlineValue);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        error = option->missing ? option->missing : std::string(name) + " needs a value";
         return false;
       }
-      value = args[++i];
-      return true;
-    };
-    const bool takesValue = arg == "--category" || arg == "--format" || arg == "--precision";
-    if (inlineValue && !takesValue) {
-      error = arg + " takes no value";
+    }
+    if (option->selects && IsAnswer(*option->selects)) {
+      if (!answer) answer = option->selects;
+    } else if (option->selects && !SelectMode(options, *option->selects, error)) {
       return false;
     }
-
-    if (arg == "--help" || arg == "-h") {
-      options.mode = Mode::kHelp;
-      return true;
-    } else if (arg == "--version") {
-      options.mode = Mode::kVersion;
-      return true;
-    } else if (arg == "--batch") {
-      if (!SetMode(options, Mode::kBatch, error)) return false;
-    } else if (arg == "--list") {
-      if (!SetMode(options, Mode::kList, error)) return false;
-    } else if (arg == "--categories") {
-      if (!SetMode(options, Mode::kCategories, error)) return false;
-    } else if (arg == "--info") {
-      if (!SetMode(options, Mode::kInfo, error)) return false;
-    } else if (arg == "--all") {
-      if (!SetMode(options, Mode::kAll, error)) return false;
-    } else if (arg == "--category") {
-      std::string value;
-      if (!takeValue(value)) return false;
-      options.category = value;
-    } else if (arg == "--format") {
-      std::string value;
-      int format = 0;
-      if (!takeValue(value)) return false;
-      if (!ParseFormat(value, format)) {
-        error = "--format must be auto, scientific or fixed, not '" + value + "'";
-        return false;
-      }
-      options.format = format;
-    } else if (arg == "--precision") {
-      std::string value;
-      int precision = 0;
-      if (!takeValue(value)) return false;
-      if (!ParsePrecision(value, precision)) {
-        error = "--precision must be a digit from 0 to 8, not '" + value + "'";
-        return false;
-      }
-      options.precision = precision;
-    } else {
-      error = "unknown option '" + arg + "' (try --help)";
-      return false;
-    }
+    if (option->take && !option->take(value, options, error)) return false;
   }
-
-  const std::size_t count = options.positional.size();
-  switch (options.mode) {
-    case Mode::kConvert:
-      if (count != 3) {
-        error = count == 0 ? "expected VALUE FROM TO (try --help)"
-                           : "expected VALUE FROM TO, got " + std::to_string(count) +
-                                 (count == 1 ? " argument" : " arguments");
-        return false;
-      }
-      break;
-    case Mode::kList:
-      if (count > 1 || (count == 1 && options.category)) {
-        error = "--list takes at most one CATEGORY";
-        return false;
-      }
-      if (count == 1) options.category = options.positional.front();
-      break;
-    case Mode::kInfo:
-      if (count != 1) {
-        error = "--info takes one UNIT";
-        return false;
-      }
-      break;
-    case Mode::kAll:
-      if (count != 2) {
-        error = "expected VALUE FROM --all";
-        return false;
-      }
-      break;
-    case Mode::kBatch:
-    case Mode::kCategories:
-      if (count != 0) {
-        error = "unexpected argument '" + options.positional.front() + "'";
-        return false;
-      }
-      break;
-    default:
-      break;
+  // Help and the version are answered whatever else the line asks for, once
+  // every option has been checked.
+  if (answer) {
+    options.mode = *answer;
+    return true;
   }
-  return true;
+  return CheckValueCount(options, error);
 }
 
 }  // namespace vantrel::cli

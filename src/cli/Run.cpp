@@ -79,22 +79,26 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
     err << kUsage;
     return kExitUsageError;
   }
-  const std::string& command = args.front();
-  if (command == "--eval") return RunEval(Arguments(args.begin() + 1, args.end()), in, out, err);
-  if (command == "--utm") return RunUtm(args, out, err);
-  if (command == "--latlong") return RunLatLong(args, out, err);
-  if (command == "--ellipsoids") return RunEllipsoids(args, out, err);
-
   Options options;
   std::string error;
   if (!ParseOptions(args, options, error)) return Fail(err, kExitUsageError, error);
-  if (options.mode == Mode::kHelp) {
-    out << kUsage;
-    return kExitSuccess;
-  }
-  if (options.mode == Mode::kVersion) {
-    out << "vantrel-convert " << VANTREL_VERSION << '\n';
-    return kExitSuccess;
+  switch (options.mode) {
+    case Mode::kHelp:
+      out << kUsage;
+      return kExitSuccess;
+    case Mode::kVersion:
+      out << "vantrel-convert " << VANTREL_VERSION << '\n';
+      return kExitSuccess;
+    case Mode::kEval:
+      return RunEval(options, in, out, err);
+    case Mode::kUtm:
+      return RunUtm(options, out, err);
+    case Mode::kLatLong:
+      return RunLatLong(options, out, err);
+    case Mode::kEllipsoids:
+      return RunEllipsoids(out);
+    default:
+      break;
   }
 
   // Conversion values are evaluated quietly: an error is the one line the
@@ -103,19 +107,23 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   WarnIfSettingsUnreadable(settingsFile, err);
   Session session(settingsFile, quiet);
   ApplyFormatOptions(session, options);
+  if (options.mode == Mode::kCategories) return RunCategories(session, out);
+  // The category --category names: one that names none is a usage error,
+  // whatever the command.
+  const CCategory* category = nullptr;
+  if (!ChosenCategory(session, options.category, category, error))
+    return Fail(err, kExitUsageError, error);
   switch (options.mode) {
     case Mode::kBatch:
-      return RunBatch(session, options, in, out, err);
+      return RunBatch(session, category, in, out, err);
     case Mode::kList:
-      return RunList(session, options, out, err);
-    case Mode::kCategories:
-      return RunCategories(session, out);
+      return RunList(session, category, out);
     case Mode::kInfo:
-      return RunInfo(session, options, out, err);
+      return RunInfo(session, options, category, out, err);
     case Mode::kAll:
-      return RunAll(session, options, out, err);
+      return RunAll(session, options, category, out, err);
     default:
-      return RunConversion(session, options, out, err);
+      return RunConversion(session, options, category, out, err);
   }
 }
 

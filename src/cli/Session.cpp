@@ -1,25 +1,15 @@
 #include "cli/Session.h"
 
 #include "platform/TextEncoding.h"
-#include "settings/Preferences.h"
-#include "units/BuiltinCatalogue.h"
-#include "units/CustomStore.h"
 #include "units/InputConversion.h"
+#include "units/StoredCatalogue.h"
 
 namespace vantrel::cli {
 
 Session::Session(const std::filesystem::path& settingsFile, expr::MathContext& math) : math_(math) {
-  BuildBuiltinCatalogue(catalogue_);
   // The catalogue is given no profile, so that nothing below writes; the file
   // is read once, however many keys the start reads.
-  if (!settingsFile.empty()) {
-    const Profile profile = Profile::Snapshot(settingsFile);
-    const Preferences preferences = ReadPreferences(profile);
-    catalogue_.Format().mode = preferences.format;
-    catalogue_.Format().precision = preferences.precision;
-    LoadCustomDefinitions(catalogue_, profile);
-    ApplyStoredVisibility(catalogue_, profile);
-  }
+  OpenCatalogue(catalogue_, Profile::Snapshot(settingsFile));
   index_.emplace(catalogue_);
 }
 

@@ -12,12 +12,10 @@
 namespace vantrel::cli {
 namespace {
 
-// The unit the text names (in the category given by --category, if any). A
-// pair of the same unit resolves as any pair does, with the same messages.
-bool ResolveOne(Session& session, const Options& options, const std::string& text,
+// The unit the text names (in the category, when one is given). A pair of
+// the same unit resolves as any pair does, with the same messages.
+bool ResolveOne(Session& session, const CCategory* category, const std::string& text,
                 UnitChoice& choice, std::string& error) {
-  const CCategory* category = nullptr;
-  if (!ChosenCategory(session, options.category, category, error)) return false;
   const std::wstring wide = Utf8ToWide(text);
   return session.Index().Resolve(wide, wide, category, choice, error);
 }
@@ -34,10 +32,11 @@ std::vector<const CUnit*> UnitsInOrder(const CCategory& category) {
 
 }  // namespace
 
-int RunInfo(Session& session, const Options& options, std::ostream& out, std::ostream& err) {
+int RunInfo(Session& session, const Options& options, const CCategory* category, std::ostream& out,
+            std::ostream& err) {
   UnitChoice choice;
   std::string error;
-  if (!ResolveOne(session, options, options.positional.front(), choice, error))
+  if (!ResolveOne(session, category, options.positional.front(), choice, error))
     return Fail(err, kExitConversionError, error);
   const CUnit& unit = *choice.from;
   const BuiltinUnit* row =
@@ -56,10 +55,11 @@ int RunInfo(Session& session, const Options& options, std::ostream& out, std::os
   return kExitSuccess;
 }
 
-int RunAll(Session& session, const Options& options, std::ostream& out, std::ostream& err) {
+int RunAll(Session& session, const Options& options, const CCategory* category, std::ostream& out,
+           std::ostream& err) {
   UnitChoice choice;
   std::string error;
-  if (!ResolveOne(session, options, options.positional[1], choice, error))
+  if (!ResolveOne(session, category, options.positional[1], choice, error))
     return Fail(err, kExitConversionError, error);
   // Exact names: the alias or abbreviation FROM was given as is resolved.
   const std::string from = WideToUtf8(choice.from->name);

@@ -9,15 +9,19 @@
 
 namespace vantrel::cli {
 
-// --info UNIT [--category NAME]: one "key<TAB>value" line each for the
+// Each takes the category --category names, or null without one.
+
+// --info UNIT: one "key<TAB>value" line each for the
 // category, name, abbreviation, coefficient (%.17g), offset, inverted flag,
 // provenance (exact, derived, chosen, none; custom for the user's units) and
 // source of the coefficient.
-int RunInfo(Session& session, const Options& options, std::ostream& out, std::ostream& err);
+int RunInfo(Session& session, const Options& options, const CCategory* category, std::ostream& out,
+            std::ostream& err);
 
-// VALUE FROM --all [--category NAME]: one "unit<TAB>result" line for every
+// VALUE FROM --all: one "unit<TAB>result" line for every
 // unit of FROM's category, in the built-in table's order and then the custom
 // units by name, in the result format.
-int RunAll(Session& session, const Options& options, std::ostream& out, std::ostream& err);
+int RunAll(Session& session, const Options& options, const CCategory* category, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace vantrel::cli

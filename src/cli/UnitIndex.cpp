@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/CommandLine.h"
 #include "cli/UnitAliases.h"
 #include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
@@ -12,17 +13,6 @@ namespace {
 std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
   while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
   return text;
-}
-
-std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
-
-std::string NameList(const std::vector<std::wstring>& names) {
-  std::string list;
-  for (const auto& name : names) {
-    if (!list.empty()) list += ", ";
-    list += Quoted(name);
-  }
-  return list;
 }
 
 }  // namespace
@@ -112,7 +102,7 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
   auto categoriesOf = [](const std::vector<Match>& matches) {
     std::vector<std::wstring> names;
     for (const Match& match : matches) names.push_back(match.category->Name());
-    return NameList(names);
+    return QuotedList(names);
   };
   if (common.empty()) {
     error = Quoted(from) + " (" + categoriesOf(fromMatches) + ") and " + Quoted(to) + " (" +
@@ -122,7 +112,8 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
   if (common.size() > 1) {
     std::vector<std::wstring> names;
     for (const auto& pair : common) names.push_back(pair.first->category->Name());
-    error = "units found in more than one category, choose one with --category: " + NameList(names);
+    error =
+        "units found in more than one category, choose one with --category: " + QuotedList(names);
     return false;
   }
 
@@ -134,7 +125,7 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
     std::vector<std::wstring> names;
     for (const CUnit* candidate : match.units) names.push_back(candidate->name);
     error = Quoted(text) + " stands for several units of " + Quoted(match.category->Name()) + ": " +
-            NameList(names);
+            QuotedList(names);
     return false;
   };
   choice.category = common.front().first->category;
@@ -165,7 +156,7 @@ std::string UnitIndex::UnknownUnit(std::wstring_view text, const CCategory* cate
   std::string message = "unknown unit " + Quoted(text);
   if (category) message += " in " + Quoted(category->Name());
   const auto close = CloseNames(text, category);
-  if (!close.empty()) message += "; close names: " + NameList(close);
+  if (!close.empty()) message += "; close names: " + QuotedList(close);
   return message;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geo/Truncate.h"
+#include "geo/UtmZone.h"
 
 namespace vantrel {
 
@@ -13,10 +13,6 @@ namespace {
 constexpr double kPi = 3.1415926535897;
 constexpr double kDegToRad = kPi / 180;
 constexpr double kRadToDeg = 180 / kPi;
-
-constexpr double kScale = 0.9996;  // k0 on the central meridian
-constexpr double kFalseEasting = 500000;
-constexpr double kFalseNorthingSouth = 10000000;
 
 struct Shape {
   double a;   // equatorial radius
@@ -35,65 +31,39 @@ Shape ShapeOf(const Ellipsoid& ellipsoid) {
   return {a, e2, e2 * e2, e2 * e2 * e2, ep * ep};
 }
 
-double CentralMeridian(double zoneNumber) { return zoneNumber * 6 - 183; }
-
-// The standard 6-degree zone, then the Norway and Svalbard exceptions.
-std::int32_t ZoneNumber(double latitude, double longitude) {
-  std::int32_t zone = 1 + TruncateToInt((longitude + 180) / 6);
-  if (latitude >= 56 && latitude < 64 && longitude >= 3 && longitude < 12) zone = 32;
-  if (latitude >= 72 && latitude < 84) {
-    if (longitude >= 0 && longitude < 9) {
-      zone = 31;
-    } else if (longitude >= 9 && longitude < 21) {
-      zone = 33;
-    } else if (longitude >= 21 && longitude < 33) {
-      zone = 35;
-    } else if (longitude >= 33 && longitude < 42) {
-      zone = 37;
-    }
-  }
-  return zone;
-}
-
-char ZoneLetter(double latitude) {
-  if (!(latitude >= -80 && latitude <= 84)) return 'Z';
-  return kUtmBandLetters[TruncateToInt((latitude + 80) * 0.125)];
-}
-
 }  // namespace
 
 UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellipsoid) {
+  return LatLongToUTMInZone(latitude, longitude, UtmZoneNumber(latitude, longitude), ellipsoid);
+}
+
+UTMResult LatLongToUTMInZone(double latitude, double longitude, std::int32_t zone,
+                             const Ellipsoid& ellipsoid) {
   const auto [a, e2, e4, e6, ep2] = ShapeOf(ellipsoid);
 
-  // Every longitude from -180 up lands in [-180, 180); below -180 it is left
-  // as it is, which the zone rule then puts in zone 0 or below.
-  const double shifted = longitude + 180;
-  const double lon = shifted - std::trunc(shifted / 360) * 360 - 180;
-
   const double phi = latitude * kDegToRad;
-  const double lambda = lon * kDegToRad;
+  const double lambda = UtmLongitudeNear(WrapUtmLongitude(longitude), zone) * kDegToRad;
 
   UTMResult result;
-  result.zoneNumber = ZoneNumber(latitude, lon);
-  result.zoneLetter = ZoneLetter(latitude);
-
+  result.zoneNumber = zone;
+  result.zoneLetter = UtmBandLetter(latitude);
   const double s = std::sin(phi);
   const double c = std::cos(phi);
   const double t = std::tan(phi);
   const double c3 = c * c * c;
   const double nu = a / std::sqrt(1 - e2 * s * s);
-  const double dl = lambda - CentralMeridian(result.zoneNumber) * kDegToRad;
+  const double dl = lambda - UtmCentralMeridian(zone) * kDegToRad;
 
   const double arc =
-      a * kScale *
+      a * kUtmScale *
       ((1 - e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256) * phi -
        (3 * e2 / 8 + 3 * e4 / 32 + 45 * e6 / 1024) * std::sin(2 * phi) +
        (15 * e4 / 256 + 45 * e6 / 1024) * std::sin(4 * phi) - (35 * e6 / 3072) * std::sin(6 * phi));
-  const double ii = kScale * nu * std::sin(2 * phi) / 4;
+  const double ii = kUtmScale * nu * std::sin(2 * phi) / 4;
   const double iii =
-      kScale * nu * s * c3 / 24 * (5 - t * t + 9 * ep2 * c * c + 4 * ep2 * ep2 * c * c * c * c);
-  const double iv = kScale * nu * c;
-  const double v = kScale * nu * c3 / 6 * (1 - t * t + ep2 * c * c);
+      kUtmScale * nu * s * c3 / 24 * (5 - t * t + 9 * ep2 * c * c + 4 * ep2 * ep2 * c * c * c * c);
+  const double iv = kUtmScale * nu * c;
+  const double v = kUtmScale * nu * c3 / 6 * (1 - t * t + ep2 * c * c);
 
   const double dl2 = dl * dl;
   // These are all the terms: the figures users compare with have no fifth or
@@ -101,9 +71,9 @@ UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellip
   result.northing = arc + ii * dl2 + iii * dl2 * dl2;
   if (phi < 0) {
     result.southern = 1;
-    result.northing += kFalseNorthingSouth;
+    result.northing += kUtmFalseNorthingSouth;
   }
-  result.easting = kFalseEasting + iv * dl + v * dl2 * dl;
+  result.easting = kUtmFalseEasting + iv * dl + v * dl2 * dl;
   return result;
 }
 
@@ -111,7 +81,7 @@ LatLong UTMToLatLong(double northing, double easting, double zoneNumber, std::in
                      const Ellipsoid& ellipsoid) {
   const auto [a, e2, e4, e6, ep2] = ShapeOf(ellipsoid);
 
-  const double m = (southern == 1 ? northing - kFalseNorthingSouth : northing) / kScale;
+  const double m = (southern == 1 ? northing - kUtmFalseNorthingSouth : northing) / kUtmScale;
   const double mu = m / (a * (1 - e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256));
 
   const double root = std::sqrt(1 - e2);
@@ -133,7 +103,7 @@ LatLong UTMToLatLong(double northing, double easting, double zoneNumber, std::in
   const double w = 1 - e2 * s1 * s1;
   const double n1 = a / std::sqrt(w);
   const double r1 = a * (1 - e2) / std::pow(w, 1.5);
-  const double d = (easting - kFalseEasting) / (n1 * kScale);
+  const double d = (easting - kUtmFalseEasting) / (n1 * kUtmScale);
   const double d2 = d * d;
   const double d3 = d2 * d;
   const double d4 = d2 * d2;
@@ -148,7 +118,7 @@ LatLong UTMToLatLong(double northing, double easting, double zoneNumber, std::in
                        d6 / 720)) *
       kRadToDeg;
   result.longitude =
-      CentralMeridian(zoneNumber) +
+      UtmCentralMeridian(zoneNumber) +
       (d - (1 + 2 * bigT + bigC) * d3 / 6 +
        (5 - 2 * bigC + 28 * bigT - 3 * bigC * bigC + 8 * ep2 + 24 * bigT * bigT) * d5 / 120) /
           c1 * kRadToDeg;

@@ -7,12 +7,9 @@
 #include <cstdint>
 
 #include "geo/Ellipsoid.h"
+#include "geo/UtmZone.h"
 
 namespace vantrel {
-
-// The latitude bands, 8 degrees each from -80; X stands twice so that 84
-// itself still falls in X.
-inline constexpr char kUtmBandLetters[] = "CDEFGHJKLMNPQRSTUVWXX";
 
 struct UTMResult {
   double northing = 0;
@@ -27,7 +24,14 @@ struct LatLong {
   double longitude = 0;
 };
 
+// The zone comes from the longitude by the rules of UtmZoneNumber.
 UTMResult LatLongToUTM(double latitude, double longitude, const Ellipsoid& ellipsoid);
+
+// The same on the grid of a zone the caller chooses (a neighbouring zone, or
+// one both methods of the command line must share). The series is meant for
+// points within a few degrees of the zone's central meridian.
+UTMResult LatLongToUTMInZone(double latitude, double longitude, std::int32_t zone,
+                             const Ellipsoid& ellipsoid);
 
 // The zone letter plays no part: the hemisphere comes from `southern` (1 means
 // south) and the zone number is used as given.

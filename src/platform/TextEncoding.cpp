@@ -126,6 +126,29 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+std::string QuotableUtf8(std::string_view bytes, std::size_t most) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  std::size_t shown = 0;
+  for (size_t i = 0; i < bytes.size(); ++shown) {
+    if (shown == most) return out + "...";
+    char32_t cp;
+    const size_t len = DecodeUtf8At(bytes, i, cp);
+    if (len == 0 || cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
+      for (const size_t end = i + (len == 0 ? 1 : len); i < end; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out += {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
+      }
+      continue;
+    }
+    out += bytes.substr(i, len);
+    i += len;
+  }
+  return out;
+}
+
+std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
+
 std::wstring Cp1252ToWide(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());

@@ -3,6 +3,7 @@
 // (the evaluator's 8-bit text, settings files brought from Windows) and UTF-16.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,15 @@ std::string WideToUtf8(std::wstring_view wide);
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
+
+// A piece of what a user typed, made safe to quote in a one-line message:
+// control characters and bytes that are no UTF-8 become \xNN, and after
+// `most` characters the rest becomes "...".
+std::string QuotableUtf8(std::string_view bytes, std::size_t most = 24);
+
+// The text in UTF-8 between single quotes, as messages name a unit or a
+// category, whole and as it is.
+std::string Quoted(std::wstring_view text);
 
 // Windows-1252 bytes to wide text. The five bytes the code page leaves undefined
 // map to the C1 control of the same value, as the platform's conversion does.

@@ -5,41 +5,36 @@
 #include <string>
 
 #include "platform/Profile.h"
+#include "settings/SettingsKeys.h"
 
 namespace vantrel {
 
 struct Preferences {
-  int format = 0;     // 0 automatic, 1 scientific, 2 fixed
-  int precision = 5;  // 0 to 8
-  int showAbbreviation = 1;
-  int onTop = 1;
-  int rememberLast = 1;
+  ResultMode format = keys::kFormat.defaultValue;
+  int precision = keys::kPrecision.defaultValue;  // for scientific and fixed format
+  int showAbbreviation = keys::kShowAbbreviation.defaultValue;
+  int onTop = keys::kOnTop.defaultValue;
+  int rememberLast = keys::kRememberLast.defaultValue;
   // The remembered selection; stays 0 unless "RememberLast" is on.
-  int lastCategory = 0;
-  int lastUnitTo = 0;
-  int lastUnitFrom = 0;
+  int lastCategory = keys::kLastCategory.defaultValue;
+  int lastUnitTo = keys::kLastUnitTo.defaultValue;
+  int lastUnitFrom = keys::kLastUnitFrom.defaultValue;
 };
 
 struct DialogFont {
-  int customFont = 0;
-  std::wstring name = L"Verdana";
-  int size = 8;
+  int customFont = keys::kCustomFont.defaultValue;
+  std::wstring name{keys::kFontName.defaultValue};
+  int size = keys::kFontSize.defaultValue;
 };
-
-inline constexpr int kMinPrecision = 0;
-inline constexpr int kMaxPrecision = 8;
-inline constexpr int kMinFontSize = 4;
-inline constexpr int kMaxFontSize = 72;
 
 // "Format", "Precision", "ShowAbbreviation", "OnTop", "RememberLast", then the
 // three "Last" keys only when "RememberLast" is on. Values a hand-edited file
-// may hold out of range come back safe: a precision is clamped into 0 to 8 and
-// an unknown format reads as automatic.
+// may hold out of range come back as their keys say (SettingsKeys.h).
 Preferences ReadPreferences(const Profile& profile);
 
-// "CustomFont", then, only when it is on, "FontName" and "FontSize" (a size
-// outside 4 to 72 points or an empty face keeps the present value); otherwise
-// `current` keeps its face and size.
+// "CustomFont", then, only when it is on, "FontName" and "FontSize" (an empty
+// face or a size out of range keeps the present value); otherwise `current`
+// keeps its face and size.
 DialogFont ReadDialogFont(const Profile& profile, DialogFont current = {});
 
 // Each writer below replaces the file once, or joins a batch already open on
@@ -53,6 +48,6 @@ bool WriteLastSelection(Profile& profile, int category, int unitTo, int unitFrom
 bool WriteGeneralSettings(Profile& profile, const Preferences& preferences, const DialogFont& font);
 
 // "Format", then "Precision" only for scientific and fixed format.
-bool WriteResultFormat(Profile& profile, int format, int precision);
+bool WriteResultFormat(Profile& profile, ResultMode format, int precision);
 
 }  // namespace vantrel

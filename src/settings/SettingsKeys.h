@@ -1,35 +1,41 @@
-// The "Settings" section's keys, each declared once with its default. The
-// sections the unit store keeps are declared beside it (units/StoreKeys.h).
+// The "Settings" section's keys, each declared once with its type, default
+// and range. The sections the unit store keeps are declared beside it
+// (units/StoreKeys.h).
 #pragma once
 
 #include <string_view>
+
+#include "settings/SettingInfo.h"
+
+namespace vantrel {
+
+// How results are written: the values of the "Format" key.
+enum class ResultMode : int { kAutomatic = 0, kScientific = 1, kFixed = 2 };
+
+}  // namespace vantrel
 
 namespace vantrel::keys {
 
 inline constexpr std::wstring_view kSettings = L"Settings";
 
-struct IntKey {
-  std::wstring_view section;
-  std::wstring_view name;
-  int defaultValue;
-};
-
-struct StringKey {
-  std::wstring_view section;
-  std::wstring_view name;
-  std::wstring_view defaultValue;
-};
-
-inline constexpr IntKey kFormat{kSettings, L"Format", 0};
-inline constexpr IntKey kPrecision{kSettings, L"Precision", 5};
-inline constexpr IntKey kShowAbbreviation{kSettings, L"ShowAbbreviation", 1};
-inline constexpr IntKey kOnTop{kSettings, L"OnTop", 1};
-inline constexpr IntKey kRememberLast{kSettings, L"RememberLast", 1};
-inline constexpr IntKey kLastCategory{kSettings, L"LastCategory", 0};
-inline constexpr IntKey kLastUnitTo{kSettings, L"LastUnitTo", 0};
-inline constexpr IntKey kLastUnitFrom{kSettings, L"LastUnitFrom", 0};
-inline constexpr IntKey kCustomFont{kSettings, L"CustomFont", 0};
-inline constexpr StringKey kFontName{kSettings, L"FontName", L"Verdana"};
-inline constexpr IntKey kFontSize{kSettings, L"FontSize", 8};
+// An unknown format reads as automatic; a precision out of range is held to
+// it, so that a fixed-format result cannot grow without bound.
+inline constexpr Info<ResultMode> kFormat{
+    {kSettings, L"Format"},
+    ResultMode::kAutomatic,
+    {.lowest = ResultMode::kAutomatic, .highest = ResultMode::kFixed}};
+inline constexpr Info<int> kPrecision{
+    {kSettings, L"Precision"}, 5, {.lowest = 0, .highest = 8, .clamps = true}};
+inline constexpr Info<int> kShowAbbreviation{{kSettings, L"ShowAbbreviation"}, 1};
+inline constexpr Info<int> kOnTop{{kSettings, L"OnTop"}, 1};
+inline constexpr Info<int> kRememberLast{{kSettings, L"RememberLast"}, 1};
+inline constexpr Info<int> kLastCategory{{kSettings, L"LastCategory"}, 0};
+inline constexpr Info<int> kLastUnitTo{{kSettings, L"LastUnitTo"}, 0};
+inline constexpr Info<int> kLastUnitFrom{{kSettings, L"LastUnitFrom"}, 0};
+inline constexpr Info<int> kCustomFont{{kSettings, L"CustomFont"}, 0};
+// An empty face or a size out of range keeps the font held before.
+inline constexpr Info<std::wstring_view> kFontName{
+    {kSettings, L"FontName"}, L"Verdana", /*mayBeEmpty=*/false};
+inline constexpr Info<int> kFontSize{{kSettings, L"FontSize"}, 8, {.lowest = 4, .highest = 72}};
 
 }  // namespace vantrel::keys

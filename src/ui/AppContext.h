@@ -1,7 +1,7 @@
 // What the program keeps for its whole run and hands to every dialog: the
 // settings file, the dialog font values, the preferences read at start, the
-// dialog templates, the desktop seams and the catalogue the main window
-// publishes for the tool dialogs.
+// dialog templates, the desktop seams and the catalogue, which the main window
+// fills as it starts.
 #pragma once
 
 #include <QFont>
@@ -12,6 +12,7 @@
 #include "settings/Preferences.h"
 #include "ui/kit/DialogTemplateRegistry.h"
 #include "ui/kit/PreferredFont.h"
+#include "units/UnitCatalogue.h"
 
 namespace vantrel {
 
@@ -24,11 +25,12 @@ inline DialogFont SettingsFontOf(const PreferredFont& font) {
   return {font.replacesTemplateFonts ? 1 : 0, font.face, font.points};
 }
 
-class CUnitCatalogue;
 class Shell;
 
 struct AppContext {
-  AppContext(Profile settings, Shell& desktop) : profile(std::move(settings)), shell(desktop) {}
+  AppContext(Profile settings, Shell& desktop) : profile(std::move(settings)), shell(desktop) {
+    catalogue.SetProfile(&profile);
+  }
 
   Profile profile;
   Shell& shell;
@@ -41,8 +43,9 @@ struct AppContext {
   Preferences preferences;
   // Where the window evaluates what is typed: one random state for the run.
   expr::MathContext math;
-  // The main window's catalogue, once it has initialised.
-  CUnitCatalogue* catalogue = nullptr;
+  // Writes its changes to `profile`; empty until the main window has
+  // initialised.
+  CUnitCatalogue catalogue;
   // The page a click on the logo opens: a web address or a document's path.
   QString homePage;
   // The user manual (a PDF document) that the Help dialog opens.

@@ -15,7 +15,7 @@ constexpr std::size_t kLongestName = 25;
 CatalogueChangeDialog::CatalogueChangeDialog(AppContext& context, int templateId, QWidget* parent)
     : TemplateDialog(context.templates, templateId, context.dialogFont, parent),
       context_(context),
-      catalogue_(*context.catalogue) {}
+      catalogue_(context.catalogue) {}
 
 void CatalogueChangeDialog::Report(int outcome, const QString& done,
                                    std::initializer_list<Refusal> refusals) {

@@ -22,7 +22,6 @@ class CatalogueChangeDialog : public TemplateDialog {
   int LastResult() const { return lastResult_; }
 
  protected:
-  // The context's catalogue must be published.
   CatalogueChangeDialog(AppContext& context, int templateId, QWidget* parent);
 
   struct Refusal {
@@ -38,7 +37,7 @@ class CatalogueChangeDialog : public TemplateDialog {
   static bool HasNameLength(std::wstring_view name);
 
   AppContext& context_;
-  CUnitCatalogue& catalogue_;
+  CUnitCatalogue& catalogue_;  // the context's
 
  private:
   int lastResult_ = 0;

@@ -17,9 +17,8 @@
 #include "ui/kit/ScreenPlace.h"
 #include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
-#include "units/BuiltinCatalogue.h"
-#include "units/CustomStore.h"
 #include "units/InputConversion.h"
+#include "units/StoredCatalogue.h"
 
 namespace vantrel {
 namespace {
@@ -40,18 +39,14 @@ constexpr int kStartPosition = 150;
 // back, nor the writes that would join it.
 constexpr int kFinishStartMs = 1000;
 
-QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
-
 }  // namespace
 
 CConverterDlg::CConverterDlg(AppContext& context, QWidget* parent)
     : TemplateDialog(context.templates, ids::kMainDialog, context.dialogFont, parent),
       context_(context),
+      catalogue_(context.catalogue),
       logo_(context.shell),
-      invert_(context.shell) {
-  BuildBuiltinCatalogue(catalogue_);
-  catalogue_.SetProfile(&context_.profile);
-}
+      invert_(context.shell) {}
 
 CConverterDlg::~CConverterDlg() {
   // Start writes still waiting go now; there is no window left to report on.
@@ -59,8 +54,6 @@ CConverterDlg::~CConverterDlg() {
   startWrites_.reset();
   // The controls outlive this part of the window: none may call back into it.
   for (QObject* child : children()) child->disconnect(this);
-  if (context_.catalogue == &catalogue_) context_.catalogue = nullptr;
-  catalogue_.ClearAll();
 }
 
 void CConverterDlg::OnBeforeCreate() {
@@ -109,24 +102,19 @@ void CConverterDlg::OnInitDialog() {
   BuildMenu();
   ShowAtStart();
   QTimer::singleShot(kFinishStartMs, this, &CConverterDlg::FinishStart);
-  context_.catalogue = &catalogue_;
   DropDownItem(ids::kCategoryList)->setFocus();
   if (const FileProblem& problem = startSettings_->ReadProblem()) ReportSettingsProblem(problem);
   startSettings_.reset();
 }
 
 void CConverterDlg::LoadSettings() {
-  const Profile& stored = *startSettings_;
-  context_.preferences = ReadPreferences(stored);
-  const Preferences& preferences = context_.preferences;
-  catalogue_.Format().mode = preferences.format;
-  catalogue_.Format().precision = preferences.precision;
-  lastCategory_ = preferences.lastCategory;
-  lastUnitTo_ = preferences.lastUnitTo;
-  lastUnitFrom_ = preferences.lastUnitFrom;
-  LoadCustomDefinitions(catalogue_, stored);
+  // Opening writes every category's visibility back: the start's writes wait
+  // in one batch.
   startWrites_.emplace(context_.profile);
-  ApplyStoredVisibility(catalogue_, stored);
+  context_.preferences = OpenCatalogue(catalogue_, *startSettings_);
+  lastCategory_ = context_.preferences.lastCategory;
+  lastUnitTo_ = context_.preferences.lastUnitTo;
+  lastUnitFrom_ = context_.preferences.lastUnitFrom;
 }
 
 void CConverterDlg::SelectRememberedCategory() {
@@ -212,7 +200,7 @@ void CConverterDlg::FillCategoryCombo() {
   categories->ResetContent();
   catalogue_.SetCategoryRestart(true);
   while (const CCategory* category = catalogue_.NextCategory()) {
-    if (category->Visible() == 1) categories->AddString(FromWide(category->Name()));
+    if (category->Visible() == 1) categories->AddString(QString::fromStdWString(category->Name()));
   }
 }
 
@@ -228,8 +216,8 @@ void CConverterDlg::OnSelectCategory() {
   catalogue_.SetUnitRestart(true);
   for (std::wstring name = catalogue_.NextUnitText(false); !name.empty();
        name = catalogue_.NextUnitText(false)) {
-    from->AddString(FromWide(name));
-    to->AddString(FromWide(name));
+    from->AddString(QString::fromStdWString(name));
+    to->AddString(QString::fromStdWString(name));
   }
   from->SetCurSel(0);
   to->SetCurSel(0);
@@ -257,19 +245,19 @@ void CConverterDlg::ComputeResult() {
                      *category->OutputUnit(), catalogue_.Format(), 1);
     // The window shows what a result it has, also an infinite one or the
     // value of a help keyword; only an error says why, in the box's tip.
-    outputText_ = FromWide(outcome.text);
+    outputText_ = QString::fromStdWString(outcome.text);
     if (outcome.kind == ConversionOutcome::Kind::kError)
       errorTip = QString::fromStdString(outcome.message);
   }
 
-  QString inputLabel = FromWide(inputUnit);
-  QString outputLabel = FromWide(outputUnit);
+  QString inputLabel = QString::fromStdWString(inputUnit);
+  QString outputLabel = QString::fromStdWString(outputUnit);
   if (context_.preferences.showAbbreviation == 1) {
     if (const CUnit* unit = category->InputUnit()) {
-      inputLabel += QStringLiteral(" \r\n") + FromWide(unit->abbreviation);
+      inputLabel += QStringLiteral(" \r\n") + QString::fromStdWString(unit->abbreviation);
     }
     if (const CUnit* unit = category->OutputUnit()) {
-      outputLabel += QStringLiteral(" \r\n") + FromWide(unit->abbreviation);
+      outputLabel += QStringLiteral(" \r\n") + QString::fromStdWString(unit->abbreviation);
     }
   }
   SetItemText(ids::kInputUnitLabel, inputLabel);

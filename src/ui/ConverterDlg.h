@@ -69,7 +69,7 @@ class CConverterDlg : public TemplateDialog {
   void OnAbout();
 
   AppContext& context_;
-  CUnitCatalogue catalogue_;
+  CUnitCatalogue& catalogue_;  // the context's
   QString inputText_ = QStringLiteral("1");
   QString outputText_;
   CPicture logo_;

@@ -14,7 +14,7 @@ const QString kLengthError =
 const QString kExistsError = QStringLiteral("This category name already exists.");
 const QString kNotStorableError = QStringLiteral(
     "This category name cannot be saved in the settings file and read back. A name may not "
-    "contain \"=\", \"?val=\" or a line break, nor start with \"[\" or \";\".");
+    "contain \"=\", \"?val=\", a tab or a line break, nor start with \"[\" or \";\".");
 const QString kNameClashError = QStringLiteral(
     "A category whose name differs from [%1] only in letter case already exists. The "
     "settings file cannot tell the two apart: choose another name.");

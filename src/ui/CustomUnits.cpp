@@ -28,7 +28,7 @@ const QString kLengthError =
 const QString kExistsError = QStringLiteral("This unit name already exists.");
 const QString kNotStorableError = QStringLiteral(
     "This unit name cannot be saved in the settings file and read back. A name may not "
-    "contain \"=\" or a line break, nor start with \"[\" or \";\".");
+    "contain \"=\", a tab or a line break, nor start with \"[\" or \";\".");
 const QString kNameClashError = QStringLiteral(
     "A custom unit whose name differs from [%1] only in letter case already exists. The "
     "settings file cannot tell the two apart: choose another name.");
@@ -56,8 +56,6 @@ QString CoefficientProblem(const expr::InputValue& k) {
   if (!IsUsable(k.value)) return QStringLiteral("The coefficient must be greater than 0.");
   return {};
 }
-
-QString FromWide(const std::wstring& text) { return QString::fromStdWString(text); }
 
 }  // namespace
 
@@ -124,14 +122,15 @@ void CCustomUnits::RefreshPreview() {
   }
   // A coefficient the evaluator cannot read has no value to show.
   const expr::InputValue k = ReadCoefficient(context_.math, ItemText(ids::kCoefficientEdit));
-  const QString value =
-      k.error_code == expr::kNoError ? FromWide(FormatWide("%1.8g", k.value)) : QStringLiteral("?");
+  const QString value = k.error_code == expr::kNoError
+                            ? QString::fromStdWString(FormatWide("%1.8g", k.value))
+                            : QStringLiteral("?");
   const QString factor = IsDlgButtonChecked(ids::kInvertCheck) ? QStringLiteral(" × (1.0 / Input) ")
                                                                : QStringLiteral(" × Input ");
   const CUnit* source = category->InputUnit();
   SetItemText(ids::kPreviewEdit,
               QStringLiteral("Output = ") + value + factor + QStringLiteral("\r\nInput is in ") +
-                  (source ? FromWide(source->name) : QString()) +
+                  (source ? QString::fromStdWString(source->name) : QString()) +
                   QStringLiteral("\r\nOutput is in ") + ItemText(ids::kUnitNameEdit));
 }
 
@@ -170,10 +169,10 @@ void CCustomUnits::OnAdd() {
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          QStringLiteral("Unit name [%1] was successfully added to [%2]")
-             .arg(FromWide(name), FromWide(categoryName)),
+             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
          {{result::kAlreadyExists, kExistsError},
           {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(FromWide(name))}});
+          {result::kNameClash, kNameClashError.arg(QString::fromStdWString(name))}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -187,7 +186,7 @@ void CCustomUnits::OnRemove() {
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          QStringLiteral("Unit name [%1] was removed from [%2]")
-             .arg(FromWide(name), FromWide(categoryName)),
+             .arg(QString::fromStdWString(name), QString::fromStdWString(categoryName)),
          {{result::kNotCustom, kBuiltInError}});
 }
 

@@ -1,6 +1,6 @@
 #include "ui/ResultFormatPage.h"
 
-#include <algorithm>
+#include <optional>
 
 #include "platform/NumberText.h"
 #include "ui/AppContext.h"
@@ -8,6 +8,7 @@
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/StaticText.h"
+#include "units/StoredCatalogue.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
@@ -27,12 +28,12 @@ CResultFormat::CResultFormat(AppContext& context)
              {ids::kPrecisionList, Notification::kSelChange, [this] { OnPrecision(); }}});
 }
 
-QString CResultFormat::PreviewText(int mode, int precision) {
-  const int digits = std::clamp(precision, kMinPrecision, kMaxPrecision);
+QString CResultFormat::PreviewText(ResultMode mode, int precision) {
+  const int digits = keys::kPrecision.range.Clamp(precision);
   switch (mode) {
-    case ResultFormat::kScientific:
+    case ResultMode::kScientific:
       return QString::fromStdWString(FormatWide("%1.*e", digits, kSample));
-    case ResultFormat::kFixed:
+    case ResultMode::kFixed:
       return QString::fromStdWString(FormatWide("%1.*f", digits, kSample));
     default:
       return QString::fromStdWString(FormatWide("%1.14g", kSample));
@@ -43,11 +44,12 @@ void CResultFormat::DoDataExchange(DataExchange& dx) { dx.Radio(ids::kAutoFormat
 
 void CResultFormat::OnInitDialog() {
   DropDownList* precisions = DropDownItem(ids::kPrecisionList);
-  for (int i = kMinPrecision; i <= kMaxPrecision; ++i) precisions->AddString(QString::number(i));
+  const keys::Range<int> offered = keys::kPrecision.range;
+  for (int i = offered.lowest; i <= offered.highest; ++i) precisions->AddString(QString::number(i));
   QFont preview(QStringLiteral("Arial"));
   preview.setPointSize(kPreviewPoints);
   Item(ids::kFormatPreview)->setFont(preview);
-  mode_ = context_.preferences.format;
+  mode_ = static_cast<int>(context_.preferences.format);
   precision_ = context_.preferences.precision;
   UpdateData(false);
   precisions->SetCurSel(precision_);
@@ -61,22 +63,18 @@ void CResultFormat::OnPrecision() {
 
 void CResultFormat::RefreshPreview() {
   UpdateData(true);
-  DropDownItem(ids::kPrecisionList)->setEnabled(mode_ != ResultFormat::kAutomatic);
-  SetItemText(ids::kFormatPreview, PreviewText(mode_, precision_));
+  const auto mode = static_cast<ResultMode>(mode_);
+  DropDownItem(ids::kPrecisionList)->setEnabled(mode != ResultMode::kAutomatic);
+  SetItemText(ids::kFormatPreview, PreviewText(mode, precision_));
 }
 
 void CResultFormat::OnOK() {
   UpdateData(true);
   if (mode_ < 0) return;  // no mode chosen: nothing to store
-  context_.preferences.format = mode_;
   const int selected = DropDownItem(ids::kPrecisionList)->GetCurSel();
-  const bool withPrecision = mode_ != ResultFormat::kAutomatic && selected >= 0;
-  if (withPrecision) context_.preferences.precision = selected;
-  if (context_.catalogue) {
-    context_.catalogue->Format().mode = mode_;
-    if (withPrecision) context_.catalogue->Format().precision = selected;
-  }
-  WriteResultFormat(context_.profile, mode_, context_.preferences.precision);
+  StoreResultFormat(context_.profile, context_.preferences, context_.catalogue.Format(),
+                    static_cast<ResultMode>(mode_),
+                    selected >= 0 ? std::optional(selected) : std::nullopt);
 }
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "settings/SettingsKeys.h"
 #include "ui/kit/PropertyPage.h"
 
 namespace vantrel {
@@ -20,9 +21,9 @@ class CResultFormat : public PropertyPage {
 
   explicit CResultFormat(AppContext& context);
 
-  // The sample in a format mode (0 automatic, 1 scientific, 2 fixed) and
-  // precision; automatic shows 14 significant digits.
-  static QString PreviewText(int mode, int precision);
+  // The sample in a format and precision; automatic shows 14 significant
+  // digits.
+  static QString PreviewText(ResultMode mode, int precision);
 
  protected:
   void OnInitDialog() override;
@@ -34,7 +35,7 @@ class CResultFormat : public PropertyPage {
   void RefreshPreview();
 
   AppContext& context_;
-  int mode_ = 0;
+  int mode_ = 0;  // the index of the checked button: a ResultMode
   int precision_ = 0;
 };
 

@@ -48,17 +48,16 @@ void CSearchUnits::BuildEntries() {
   // The units are read from each category in place: the catalogue's current
   // category, and with it the main window's selection, never moves.
   std::vector<Entry> made;
-  if (CUnitCatalogue* catalogue = context_.catalogue) {
-    catalogue->SetCategoryRestart(true);
-    while (const CCategory* category = catalogue->NextCategory()) {
-      const QString name = QString::fromStdWString(category->Name());
-      for (const auto& [key, unit] : category->Units()) {
-        made.push_back({name + kSeparator + QString::fromStdWString(UnitText(unit, true)),
-                        {},
-                        name,
-                        QString::fromStdWString(unit.name),
-                        false});
-      }
+  CUnitCatalogue& catalogue = context_.catalogue;
+  catalogue.SetCategoryRestart(true);
+  while (const CCategory* category = catalogue.NextCategory()) {
+    const QString name = QString::fromStdWString(category->Name());
+    for (const auto& [key, unit] : category->Units()) {
+      made.push_back({name + kSeparator + QString::fromStdWString(UnitText(unit, true)),
+                      {},
+                      name,
+                      QString::fromStdWString(unit.name),
+                      false});
     }
   }
   for (const QString& unit : kCoordinateUnits) {

@@ -23,12 +23,11 @@ void CVisible::OnInitDialog() {
   auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
   list->SetCheckBoxes(true);
   list->SetColumnWidth(kColumnWidth);
-  if (CUnitCatalogue* catalogue = context_.catalogue) {
-    catalogue->SetCategoryRestart(true);
-    while (const CCategory* category = catalogue->NextCategory()) {
-      const int index = list->InsertItem(QString::fromStdWString(category->Name()));
-      list->SetCheck(index, category->Visible() != 0);
-    }
+  CUnitCatalogue& catalogue = context_.catalogue;
+  catalogue.SetCategoryRestart(true);
+  while (const CCategory* category = catalogue.NextCategory()) {
+    const int index = list->InsertItem(QString::fromStdWString(category->Name()));
+    list->SetCheck(index, category->Visible() != 0);
   }
   UpdateData(false);
 }
@@ -48,14 +47,14 @@ void CVisible::OnDisplayAll() {
 }
 
 void CVisible::OnOK() {
-  if (!changed_ || !context_.catalogue) return;
+  if (!changed_) return;
   const auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
   std::vector<CategoryVisibility> states;
   for (int i = 0; i < list->GetItemCount(); ++i) {
     states.push_back({list->GetItemText(i).toStdWString(), list->GetCheck(i) ? 1 : 0});
   }
   // Every category, visible or not, in one replace of the settings file.
-  context_.catalogue->SetCategoryVisibilities(states);
+  context_.catalogue.SetCategoryVisibilities(states);
 }
 
 }  // namespace vantrel

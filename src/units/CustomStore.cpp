@@ -18,11 +18,12 @@ constexpr std::wstring_view kValueMarker = L"?val=";
 constexpr std::wstring_view kInvertedMarker = L"?i=";
 
 // The file is UTF-8: a surrogate or a value past U+10FFFF would be written as
-// U+FFFD and come back as another name.
-bool HasUnencodableCharacter(std::wstring_view name) {
+// U+FFFD and come back as another name. A tab would split the name across
+// the columns of vantrel-convert's lists and batches.
+bool HasRefusedCharacter(std::wstring_view name) {
   for (const wchar_t c : name) {
     const auto u = static_cast<std::uint32_t>(c);
-    if (u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return true;
+    if (c == L'\t' || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return true;
   }
   return false;
 }
@@ -55,11 +56,11 @@ bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed) {
 }
 
 bool IsStorableUnitName(std::wstring_view name) {
-  return !name.empty() && IsWritableKeyName(name) && !HasUnencodableCharacter(name);
+  return !name.empty() && IsWritableKeyName(name) && !HasRefusedCharacter(name);
 }
 
 bool IsStorableCategoryName(std::wstring_view name) {
-  return IsWritableKeyName(name) && !HasUnencodableCharacter(name) &&
+  return IsWritableKeyName(name) && !HasRefusedCharacter(name) &&
          name.find(kValueMarker) == std::wstring_view::npos;
 }
 

@@ -5,6 +5,7 @@
 #include "expr/ErrorReport.h"
 #include "expr/Evaluation.h"
 #include "expr/InputExpression.h"
+#include "platform/Blanks.h"
 #include "platform/TextEncoding.h"
 #include "units/NumberBase.h"
 #include "units/UnitCatalogue.h"
@@ -12,27 +13,11 @@
 namespace vantrel {
 namespace {
 
-// White space as the window's text boxes know it: ASCII controls, the
-// Unicode space separators, and the line and paragraph separators.
-bool IsBlank(wchar_t c) {
-  return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-         c == 0x3000;
-}
-
-bool IsBlank(std::wstring_view text) {
-  for (const wchar_t c : text)
-    if (!IsBlank(c)) return false;
-  return true;
-}
-
 std::string EvaluatorMessage(int code) {
   char buffer[expr::MX_MATH_EXPRESSION_LENGTH] = {};
   expr::math_expression_error_message(buffer, code);
   return buffer;
 }
-
-std::string Quoted(std::wstring_view text) { return "'" + WideToUtf8(text) + "'"; }
 
 }  // namespace
 

@@ -2,12 +2,11 @@
 
 #include <cstdint>
 
+#include "platform/Blanks.h"
 #include "platform/NumberText.h"
 
 namespace vantrel {
 namespace {
-
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 
 int DigitValue(wchar_t c) {
   if (c >= L'0' && c <= L'9') return c - L'0';

@@ -10,7 +10,7 @@ inline constexpr int kNotCustom = 3;
 inline constexpr int kDone = 4;
 inline constexpr int kMalformedEntry = 5;
 // The name could not be read back from the settings file (a unit name with
-// "=", a category name with "=" or "?val=", a line break, or a name the file
+// "=", a category name with "=" or "?val=", a tab, a line break, or a name the file
 // refuses), so nothing was added.
 inline constexpr int kNotStorable = 6;
 // The settings file keys custom units (and categories) without regard to

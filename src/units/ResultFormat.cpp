@@ -1,19 +1,17 @@
 #include "units/ResultFormat.h"
 
-#include <algorithm>
-
 #include "platform/NumberText.h"
 
 namespace vantrel {
 
 std::wstring ResultFormat::Format(double value) const {
-  const int digits = std::clamp(precision, 0, 8);
+  const int digits = keys::kPrecision.range.Clamp(precision);
   switch (mode) {
-    case kAutomatic:
+    case ResultMode::kAutomatic:
       return FormatWide("%1.8g", value);
-    case kScientific:
+    case ResultMode::kScientific:
       return FormatWide("%1.*e", digits, value);
-    case kFixed:
+    case ResultMode::kFixed:
       return FormatWide("%1.*f", digits, value);
     default:
       return {};

@@ -5,18 +5,18 @@
 
 #include <string>
 
+#include "settings/SettingsKeys.h"
+
 namespace vantrel {
 
 struct ResultFormat {
-  static constexpr int kAutomatic = 0;
-  static constexpr int kScientific = 1;
-  static constexpr int kFixed = 2;
+  ResultMode mode = keys::kFormat.defaultValue;
+  // Digits after the point in scientific and fixed mode.
+  int precision = keys::kPrecision.defaultValue;
 
-  int mode = kAutomatic;
-  int precision = 5;  // digits after the point in scientific and fixed mode
-
-  // Any other mode gives empty text. A precision outside 0 to 8 (a hand-edited
-  // file) is clamped so that a fixed-mode result cannot grow without bound.
+  // Any other mode gives empty text. A precision outside the key's range (a
+  // hand-edited file) is clamped so that a fixed-mode result cannot grow
+  // without bound.
   std::wstring Format(double value) const;
 };
 

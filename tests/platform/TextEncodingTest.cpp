@@ -18,6 +18,14 @@ TEST(TextEncoding, Utf8RoundTripsAndSurvivesBadBytes) {
   EXPECT_TRUE(IsValidUtf8("plain \xC2\xB5"));
 }
 
+TEST(TextEncoding, QuotableKeepsMessagesOnOneLine) {
+  EXPECT_EQ(QuotableUtf8("33°43′ N"), "33°43′ N");
+  EXPECT_EQ(QuotableUtf8("a\nb\tc\x7F\xC2\x85"), "a\\x0Ab\\x09c\\x7F\\xC2\\x85");
+  EXPECT_EQ(QuotableUtf8("\xFF\xE2\x82"), "\\xFF\\xE2\\x82") << "no UTF-8";
+  EXPECT_EQ(QuotableUtf8("µµµµ", 3), "µµµ...");
+  EXPECT_EQ(QuotableUtf8("µµµ", 3), "µµµ");
+}
+
 TEST(TextEncoding, AnsiCodePageIsWindows1252) {
   EXPECT_EQ(WideToAnsi(L"1.5e-3 ¾ € µ"), "1.5e-3 \xBE \x80 \xB5");
   EXPECT_EQ(WideToAnsi(L"Ω 𝄞"), "? ?") << "what the code page lacks becomes '?'";

@@ -15,7 +15,7 @@ TEST(Preferences, AbsentFileGivesEveryDefault) {
   TempDir dir;
   const Profile profile(dir / "Mensura.ini");
   const Preferences p = ReadPreferences(profile);
-  EXPECT_EQ(p.format, 0);
+  EXPECT_EQ(p.format, ResultMode::kAutomatic);
   EXPECT_EQ(p.precision, 5);
   EXPECT_EQ(p.showAbbreviation, 1);
   EXPECT_EQ(p.onTop, 1);
@@ -52,7 +52,7 @@ TEST(Preferences, HandEditedValuesComeBackSafe) {
   const Profile profile(dir / "Mensura.ini");
   const Preferences p = ReadPreferences(profile);
   EXPECT_EQ(p.precision, 8);
-  EXPECT_EQ(p.format, 0);
+  EXPECT_EQ(p.format, ResultMode::kAutomatic);
   const DialogFont font = ReadDialogFont(profile, {0, L"Sans", 10});
   EXPECT_EQ(font.customFont, 1);
   EXPECT_EQ(font.name, L"Sans");
@@ -60,6 +60,31 @@ TEST(Preferences, HandEditedValuesComeBackSafe) {
 
   WriteBytes(dir / "Mensura.ini", "[Settings]\nPrecision=-3\n");
   EXPECT_EQ(ReadPreferences(profile).precision, 0);
+}
+
+// Each ranged key at both ends of its range and just past them.
+TEST(Preferences, RangedKeysKeepTheirEnds) {
+  struct Case {
+    const char* stored;
+    ResultMode format;
+    int precision;
+    int fontSize;
+  };
+  const Case cases[] = {
+      {"Format=0\nPrecision=0\nFontSize=4\n", ResultMode::kAutomatic, 0, 4},
+      {"Format=2\nPrecision=8\nFontSize=72\n", ResultMode::kFixed, 8, 72},
+      {"Format=-1\nPrecision=-1\nFontSize=3\n", ResultMode::kAutomatic, 0, 10},
+      {"Format=3\nPrecision=9\nFontSize=73\n", ResultMode::kAutomatic, 8, 10},
+  };
+  TempDir dir;
+  const Profile profile(dir / "Mensura.ini");
+  for (const Case& c : cases) {
+    WriteBytes(dir / "Mensura.ini", std::string("[Settings]\nCustomFont=1\n") + c.stored);
+    const Preferences p = ReadPreferences(profile);
+    EXPECT_EQ(p.format, c.format) << c.stored;
+    EXPECT_EQ(p.precision, c.precision) << c.stored;
+    EXPECT_EQ(ReadDialogFont(profile, {0, L"Sans", 10}).size, c.fontSize) << c.stored;
+  }
 }
 
 TEST(Preferences, CustomFontOffKeepsThePresentFont) {
@@ -80,7 +105,7 @@ TEST(Preferences, WritesKeepTheirOrder) {
   p.onTop = 0;
   p.rememberLast = 1;
   WriteGeneralSettings(profile, p, {1, L"DejaVu Sans", 11});
-  WriteResultFormat(profile, 2, 8);
+  WriteResultFormat(profile, ResultMode::kFixed, 8);
   EXPECT_EQ(ReadBytes(dir / "Mensura.ini"),
             "[Settings]\nLastCategory=4\nLastUnitTo=2\nLastUnitFrom=1\n"
             "ShowAbbreviation=0\nOnTop=0\nRememberLast=1\nCustomFont=1\n"
@@ -90,8 +115,8 @@ TEST(Preferences, WritesKeepTheirOrder) {
 TEST(Preferences, AutomaticFormatKeepsTheStoredPrecision) {
   TempDir dir;
   Profile profile(dir / "Mensura.ini");
-  WriteResultFormat(profile, 1, 3);
-  WriteResultFormat(profile, 0, 7);
+  WriteResultFormat(profile, ResultMode::kScientific, 3);
+  WriteResultFormat(profile, ResultMode::kAutomatic, 7);
   EXPECT_EQ(profile.GetInt(L"Settings", L"Format", -1), 0);
   EXPECT_EQ(profile.GetInt(L"Settings", L"Precision", -1), 3);
 }

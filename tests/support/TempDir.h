@@ -13,8 +13,8 @@ namespace vantrel::testing {
 
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-test-XXXXXX").string();
+  explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+    std::string pattern = (parent / "vantrel-test-XXXXXX").string();
     if (::mkdtemp(pattern.data())) path_ = pattern;
   }
   ~TempDir() {

@@ -1,6 +1,6 @@
 // A fixture for the dialogs that change the catalogue: the built-in catalogue
-// published in a context whose settings file is in a fresh folder, and a
-// shell that records the message boxes.
+// in a context whose settings file is in a fresh folder, and a shell that
+// records the message boxes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,18 +24,14 @@ inline void Pick(DropDownList* list, const QString& entry) {
 
 class CatalogueDialogTest : public WindowTest {
  protected:
-  CatalogueDialogTest() {
-    BuildBuiltinCatalogue(catalogue_);
-    catalogue_.SetProfile(&context_.profile);
-    context_.catalogue = &catalogue_;
-  }
+  CatalogueDialogTest() { BuildBuiltinCatalogue(catalogue_); }
 
   // The entry's value, or "-" when the file has no such key.
   std::wstring Stored(std::wstring_view section, std::wstring_view key) {
     return context_.profile.GetString(section, key, L"-");
   }
 
-  CUnitCatalogue catalogue_;
+  CUnitCatalogue& catalogue_ = context_.catalogue;
 };
 
 }  // namespace vantrel::testing

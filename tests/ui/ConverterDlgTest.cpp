@@ -84,7 +84,8 @@ TEST_F(ConverterDlgTest, FirstStartShowsTheFirstCategoryAndUnitConvertingOne) {
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vantrel Unit Converter"));
-  EXPECT_EQ(context_.catalogue, &dialog.Catalogue());
+  EXPECT_EQ(&dialog.Catalogue(), &context_.catalogue);
+  EXPECT_EQ(context_.catalogue.Categories().size(), BuiltinCategories().size());
   EXPECT_EQ(dialog.pos(), QPoint(150, 150));
 }
 
@@ -316,7 +317,8 @@ TEST_F(ConverterDlgTest, WithoutItsTemplateTheWindowRunsAsMinusOne) {
   CConverterDlg dialog(context_);
   EXPECT_EQ(dialog.DoModal(), -1);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(context_.catalogue, nullptr);
+  EXPECT_TRUE(context_.catalogue.Categories().empty())
+      << "the catalogue is filled as the window starts";
 }
 
 TEST_F(ConverterDlgTest, LogoSitsRightOfTheCategoriesAndOpensTheHomePage) {

@@ -15,7 +15,7 @@
 
 #include "KitTestSupport.h"
 #include "WindowTest.h"
-#include "cli/GeoCommand.h"
+#include "cli/Run.h"
 #include "geo/Ellipsoid.h"
 #include "geo/Utm.h"
 #include "platform/NumberText.h"
@@ -323,10 +323,10 @@ TEST_F(CoordinatesTest, AgreesWithTheCommandLineOnRandomPointsAndEveryEllipsoid)
   Open();
   std::mt19937 random(20240611);
   std::uniform_real_distribution<double> latitudes(-80, 84), longitudes(-180, 180);
-  const auto run = [](int (*command)(const cli::Arguments&, std::ostream&, std::ostream&),
-                      cli::Arguments args) {
+  const auto run = [](const cli::Arguments& args) {
+    std::istringstream in;
     std::ostringstream out, err;
-    EXPECT_EQ(command(args, out, err), 0) << err.str();
+    EXPECT_EQ(cli::Run(args, {}, in, out, err), 0) << err.str();
     return testing::TabFields(out.str());
   };
   for (int ellipsoid = 0; ellipsoid < kEllipsoidCount; ++ellipsoid) {
@@ -339,7 +339,7 @@ TEST_F(CoordinatesTest, AgreesWithTheCommandLineOnRandomPointsAndEveryEllipsoid)
       dialog_.SetItemText(ids::kDecimalLatitude, QString::fromStdString(latitude));
       dialog_.SetItemText(ids::kDecimalLongitude, QString::fromStdString(longitude));
       const std::vector<std::string> utm =
-          run(cli::RunUtm, {"--utm", latitude, longitude, "--ellipsoid", index});
+          run({"--utm", latitude, longitude, "--ellipsoid", index});
       std::vector<std::string> boxes = Boxes(dialog_);
       ASSERT_EQ(std::vector<std::string>(boxes.begin() + 8, boxes.end()), utm);
 
@@ -349,7 +349,7 @@ TEST_F(CoordinatesTest, AgreesWithTheCommandLineOnRandomPointsAndEveryEllipsoid)
       cli::Arguments back{"--latlong",   utm[0], utm[1], utm[2].substr(0, utm[2].find(' ')),
                           "--ellipsoid", index};
       if (south) back.push_back("--south");
-      const std::vector<std::string> decimal = run(cli::RunLatLong, back);
+      const std::vector<std::string> decimal = run(back);
       boxes = Boxes(dialog_);
       EXPECT_NEAR(ParseDouble(boxes[0].c_str()), ParseDouble(decimal[0].c_str()), 5.000001e-4);
       EXPECT_NEAR(ParseDouble(boxes[4].c_str()), ParseDouble(decimal[1].c_str()), 5.000001e-4);

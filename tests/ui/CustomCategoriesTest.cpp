@@ -98,7 +98,6 @@ TEST_F(CustomCategoriesTest, BothDialogsFollowTheDialogFontRule) {
       [](AppContext& context) { return std::make_unique<CCustomCategories>(context); },
   };
   AppContext empty(Profile(dir_ / "Mensura.ini"), shell_);
-  empty.catalogue = &catalogue_;
   for (const auto& make : makers) {
     for (const int custom : {1, 0}) {
       context_.dialogFont = PreferredFont{custom != 0, L"DejaVu Serif", 11};

@@ -109,7 +109,7 @@ TEST_F(MySheetTest, CancelEscapeAndTheCloseBoxStoreNothing) {
     EXPECT_NE(sheet.result(), kIdOk);
     EXPECT_EQ(FileText(), before);
     EXPECT_EQ(context_->preferences.onTop, 1);
-    EXPECT_EQ(main_->Catalogue().Format().mode, 0);
+    EXPECT_EQ(main_->Catalogue().Format().mode, ResultMode::kAutomatic);
     EXPECT_EQ(main_->Catalogue().FindCategory(L"Acceleration")->Visible(), visible);
   }
 }
@@ -135,7 +135,7 @@ TEST_F(MySheetTest, WhatOkStoresIsWhatTheNextStartFinds) {
   EXPECT_TRUE(context_->dialogFont.replacesTemplateFonts);
   EXPECT_EQ(context_->dialogFont.points, 12);
   EXPECT_EQ(main_->font().pointSize(), 12);
-  EXPECT_EQ(chosen.format, 1);
+  EXPECT_EQ(chosen.format, ResultMode::kScientific);
   EXPECT_EQ(chosen.precision, 2);
   const DropDownList* categories = main_->DropDownItem(ids::kCategoryList);
   EXPECT_EQ(categories->GetCount(), static_cast<int>(main_->Catalogue().Categories().size()));

@@ -30,10 +30,7 @@ const QString kUtm = QStringLiteral("Coordinate >> UTM (northing, easting, zone,
 
 class SearchUnitsTest : public testing::WindowTest {
  protected:
-  SearchUnitsTest() {
-    BuildBuiltinCatalogue(catalogue_);
-    context_.catalogue = &catalogue_;
-  }
+  SearchUnitsTest() { BuildBuiltinCatalogue(catalogue_); }
 
   // A unit of the user's, kept in memory only.
   void AddCustomUnit(const std::wstring& category, const std::wstring& name) {
@@ -47,7 +44,7 @@ class SearchUnitsTest : public testing::WindowTest {
     return *dialog_;
   }
 
-  CUnitCatalogue catalogue_;
+  CUnitCatalogue& catalogue_ = context_.catalogue;
   std::unique_ptr<CSearchUnits> dialog_;
 };
 

@@ -52,7 +52,7 @@ TEST(ResultFormatTest, WritesEachModeWithThreeDigitExponents) {
       {2, 99, 1, L"1.00000000"},  // a hand-edited precision is held to 8
   };
   for (const FormatCase& c : cases) {
-    const ResultFormat format{c.mode, c.precision};
+    const ResultFormat format{static_cast<ResultMode>(c.mode), c.precision};
     EXPECT_EQ(format.Format(c.value), c.expected) << c.mode << " " << c.precision << " " << c.value;
   }
 }
@@ -86,6 +86,8 @@ TEST(ConvertNumberBaseTest, FollowsEveryRule) {
       {L"zz", L"base-36", L"base-10 (decimal)", L"1295"},
       {L"ZZ", L"base-36", L"base-10 (decimal)", L"1295"},
       {L"  +0x1F", L"base-16 (hexadecimal)", L"base-10 (decimal)", L"31"},
+      // Blanks as a text box knows them, not only ASCII ones.
+      {L"\u00A0\u30005", L"base-10 (decimal)", L"base-10 (decimal)", L"5"},
       {L"0xg", L"base-16 (hexadecimal)", L"base-10 (decimal)", L"0"},
       {L"0x1F", L"base-10 (decimal)", L"base-10 (decimal)", L"0"},
       {L"", L"base-10 (decimal)", L"base-16 (hexadecimal)", L"0"},

@@ -70,11 +70,11 @@ TEST_F(CustomStoreTest, CoefficientComesBackWithEightDigits) {
   EXPECT_EQ(Units(L"third"), L"@Distance?val=0.33333333?i=0");
   catalogue_.CurrentCategory()->SelectInputUnit(L"third");
   catalogue_.CurrentCategory()->SelectOutputUnit(L"centimeter");
-  catalogue_.Format() = {2, 8};
+  catalogue_.Format() = {ResultMode::kFixed, 8};
   EXPECT_EQ(catalogue_.Convert(3), L"1.00000000");  // full precision during the run
   CUnitCatalogue restarted;
   Start(restarted);
-  restarted.Format() = {2, 8};
+  restarted.Format() = {ResultMode::kFixed, 8};
   restarted.SelectCategory(L"Distance");
   restarted.CurrentCategory()->SelectInputUnit(L"third");
   restarted.CurrentCategory()->SelectOutputUnit(L"centimeter");
@@ -280,6 +280,9 @@ TEST_F(CustomStoreTest, RefusesNamesTheFileCannotHold) {
       {L"A?val=B", false},
       {L"two\nlines", false},
       {L"[Section]", false},
+      // A tab would split the name across the command line's columns.
+      {L"tab\tname", true},
+      {L"tab\tname", false},
   };
   const std::string before = File();
   for (const StorableCase& c : cases) {

@@ -1,63 +1,21 @@
-// vantrel-convert run in process: what it prints, its exit codes, and that it
-// reads the settings file without ever writing it.
+// vantrel-convert's unit commands run in process: what they print and their
+// exit codes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 
-#include "cli/Run.h"
-#include "settings/SettingsLocation.h"
-#include "support/TempDir.h"
+#include "CliRun.h"
 
 namespace vantrel::cli {
 namespace {
-
-using vantrel::testing::ReadBytes;
-using vantrel::testing::TempDir;
-using vantrel::testing::WriteBytes;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-struct ErrorCase {
-  Arguments args;
-  int code;
-  const char* message;  // a part of the one line on standard error
-};
-
-class CliTest : public ::testing::Test {
- protected:
-  void ExpectOneLineError(const ErrorCase& c) {
-    const Outcome outcome = RunWith(c.args);
-    EXPECT_EQ(outcome.code, c.code) << outcome.err;
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
-    EXPECT_EQ(outcome.err.rfind("vantrel-convert: ", 0), 0u) << outcome.err;
-    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-  }
-
-  Outcome RunWith(const Arguments& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, settings_, in, out, err);
-    return {code, out.str(), err.str()};
-  }
-
-  TempDir dir_;
-  std::filesystem::path settings_ = dir_ / "Mensura.ini";
-};
 
 struct LineCase {
   Arguments args;
   const char* out;
 };
 
-TEST_F(CliTest, PrintsWhatTheWindowShows) {
+TEST(UnitCommandsTest, PrintsWhatTheWindowShows) {
   const LineCase cases[] = {
       {{"100", "degree Celsius", "degree Fahrenheit"}, "212\n"},
       {{"100", "degree Celsius", "degree Fahrenheit", "--format", "fixed", "--precision", "8"},
@@ -67,6 +25,11 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"5", "liter/100-kilometer", "kilometer/liter"}, "20\n"},
       {{"-1", "base-10 (decimal)", "base-16 (hexadecimal)"}, "ffffffff\n"},
       {{"ff", "base-16 (hexadecimal)", "base-10 (decimal)"}, "255\n"},
+      // Exact factors: the four examples a new user tries first.
+      {{"100", "mile", "km"}, "160.9344\n"},
+      {{"1", "megabyte", "byte"}, "1048576\n"},
+      {{"45", "degree", "radian"}, "0.78539816\n"},
+      {{"1", "pound", "kilogram"}, "0.45359237\n"},
       // Abbreviations, and names without the trailing blank they are stored with.
       {{"1", "ft", "cm"}, "30.48\n"},
       {{"1", "gigabit/second (SI)", "megabit/second (SI)"}, "1000\n"},
@@ -89,13 +52,13 @@ TEST_F(CliTest, PrintsWhatTheWindowShows) {
       {{"1", "floz", "ml"}, "29.57353\n"},
   };
   for (const LineCase& c : cases) {
-    const Outcome outcome = RunWith(c.args);
+    const Outcome outcome = RunCli(c.args);
     EXPECT_EQ(outcome.code, 0) << c.args[1] << ": " << outcome.err;
     EXPECT_EQ(outcome.out, c.out) << c.args[1];
   }
 }
 
-TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
+TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   const ErrorCase cases[] = {
       {{"1", "second", "minute"},
        1,
@@ -108,7 +71,6 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"1", "gr", "gr", "--category", "Angle"},
        1,
        "'gr' stands for several units of 'Angle': 'gon', 'grade'"},
-      {{"1", "foot", "gram", "--category", "Nowhere"}, 1, "unknown category 'Nowhere'"},
       // An expression that leaves an error code is an error, never a number.
       {{"abc", "foot", "inch"}, 1, "vantrel-convert: wrong symbol\n"},
       {{"1/0", "foot", "inch"}, 1, "vantrel-convert: divide by 0\n"},
@@ -118,47 +80,55 @@ TEST_F(CliTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"2#3", "foot", "inch"}, 1, "wrong symbol"},
       {{"2)+(3", "foot", "inch"}, 1, "vantrel-convert: too much rigth brackets\n"},
       {{"2147483648", "base-10 (decimal)", "base-02 (binary)"}, 1, "signed 32-bit"},
+      {{"--info", "second"}, 1, "more than one category, choose one with --category"},
+      {{"--info", "frobnicate"}, 1, "unknown unit 'frobnicate'"},
+      {{"abc", "foot", "--all"}, 1, "wrong symbol"},
+      {{"1", "frob", "--all"}, 1, "unknown unit 'frob'; close names: 'foot'"},
       {{"1", "foot"}, 2, "expected VALUE FROM TO, got 2 arguments"},
       {{"1", "foot", "inch", "--precision", "9"}, 2, "--precision must be a digit from 0 to 8"},
       {{"1", "foot", "inch", "--format", "pretty"},
        2,
        "--format must be auto, scientific or fixed"},
       {{"1", "foot", "inch", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
-      {{"--batch", "--list"}, 2, "choose only one of"},
+      // Every option is checked before --help or --version is answered.
+      {{"--version", "--bogus"}, 2, "unknown option '--bogus'"},
+      {{"-h", "--precision", "9"}, 2, "--precision must be a digit"},
+      {{"1", "foot", "--all", "--list"},
+       2,
+       ": choose only one of --batch, --list, --categories, --info and --all\n"},
       {{"--categories", "extra"}, 2, "unexpected argument 'extra'"},
       {{"1", "foot", "inch", "--category"}, 2, "--category needs a value"},
+      {{"--info"}, 2, "--info takes one UNIT"},
+      {{"--info", "foot", "inch"}, 2, "--info takes one UNIT"},
+      {{"1", "foot", "inch", "--all"}, 2, "expected VALUE FROM --all"},
   };
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }
 
+// The same status whatever the command.
+TEST(UnitCommandsTest, AnUnknownCategoryIsAUsageError) {
+  for (Arguments args : {Arguments{"1", "foot", "gram"}, Arguments{"--batch"}, Arguments{"--list"},
+                         Arguments{"--info", "foot"}, Arguments{"1", "foot", "--all"}}) {
+    args.insert(args.end(), {"--category", "Nowhere"});
+    ExpectOneLineError({args, 2, ": unknown category 'Nowhere' (see --categories)\n"});
+  }
+}
+
 // What has no meaning is an error, never a number with exit 0.
-TEST_F(CliTest, RefusesNonsenseThatWouldPrintANumber) {
-  WriteBytes(settings_, "[CustomUnits]\nnothing=@Distance?val=0?i=0\n");
+TEST(UnitCommandsTest, RefusesNonsenseThatWouldPrintANumber) {
+  const testing::TempDir dir;
+  testing::WriteBytes(dir / "Mensura.ini", "[CustomUnits]\nnothing=@Distance?val=0?i=0\n");
   const ErrorCase cases[] = {
       {{"1e308", "km", "meter"}, 1, "the result (inf) is not a finite number"},
       {{"1", "meter", "nothing"}, 1, "the result (inf) is not a finite number"},
       {{"help", "m", "cm"}, 1, "'help' is a help keyword, not a value"},
-      {{"--latlong", "0", "500000", "2147483647"}, 1, "zone '2147483647' is outside 1 to 60"},
-      {{"--latlong", "0", "500000", "0"}, 1, "zone '0' is outside 1 to 60"},
-      {{"--latlong", "-1", "500000", "5"}, 1, "northing '-1' is outside 0 to 10000000"},
-      {{"--latlong", "10000000.5", "500000", "5"}, 1, "northing '10000000.5' is outside"},
-      {{"--latlong", "0", "1000001", "5", "--south"},
-       1,
-       "easting '1000001' is outside 0 to 1000000"},
-      {{"--utm", "84.0001", "0"}, 1, "latitude '84.0001' is outside -80 to 84"},
-      {{"--utm", "-80.5", "0"}, 1, "latitude '-80.5' is outside -80 to 84"},
-      {{"--utm", "0", "-190"}, 1, "longitude '-190' is outside -180 to 180"},
-      {{"--utm", "0", "180.01"}, 1, "longitude '180.01' is outside -180 to 180"},
   };
-  for (const ErrorCase& c : cases) ExpectOneLineError(c);
-  // The edges themselves are in range.
-  for (const Arguments& args : {Arguments{"--utm", "84", "-180"}, Arguments{"--utm", "-80", "180"},
-                                Arguments{"--latlong", "10000000", "1000000", "60"},
-                                Arguments{"--latlong", "0", "0", "1", "--south"}})
-    EXPECT_EQ(RunWith(args).code, 0) << args[1];
+  for (const ErrorCase& c : cases) ExpectOneLineError(c, dir / "Mensura.ini");
 }
 
-TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
+// A help keyword in a batch is no value but keeps the batch's format (the
+// help text goes nowhere).
+TEST(UnitCommandsTest, BatchAnswersEveryLineInOrder) {
   const std::string input =
       "100\tdegree Celsius\tdegree Fahrenheit\n"
       "1\tsecond\tminute\n"
@@ -166,10 +136,11 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
       "junk\n"
       "\n"
       "1/0\tfoot\tinch\n"
+      "help\tfoot\tinch\n"
       "2+3/4\tfoot\tinch\n"
       "ff\tbase-16 (hexadecimal)\tbase-10 (decimal)\n"
       "1\tft\tcm\t\n";
-  const Outcome outcome = RunWith({"--batch"}, input);
+  const Outcome outcome = RunCli({"--batch"}, input);
   EXPECT_EQ(outcome.out,
             "212\n"
             "error: units found in more than one category, choose one with --category: "
@@ -178,26 +149,27 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
             "error: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]\n"
             "error: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]\n"
             "error: divide by 0\n"
+            "error: 'help' is a help keyword, not a value\n"
             "33\n"
             "255\n"
             "30.48\n");
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "vantrel-convert: 4 of 9 lines failed\n");
+  EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 10 lines failed\n");
 
   const Outcome clean =
-      RunWith({"--batch", "--category", "Angle", "--format", "fixed", "--precision", "2"},
-              "1\tsecond\tminute\n");
+      RunCli({"--batch", "--category", "Angle", "--format", "fixed", "--precision", "2"},
+             "1\tsecond\tminute\n");
   EXPECT_EQ(clean.code, 0);
   EXPECT_EQ(clean.out, "0.02\n");
 }
 
 // Failed look-ups are remembered per pair and category; a name longer than
 // any unit's gets its answer without a search.
-TEST_F(CliTest, BatchAnswersUnknownUnitsAlikeEachTime) {
+TEST(UnitCommandsTest, BatchAnswersUnknownUnitsAlikeEachTime) {
   const std::string huge(1 << 20, 'a');
   const Outcome outcome =
-      RunWith({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" +
-                               huge + "\tm\n1\t" + huge + "\tm\n");
+      RunCli({"--batch"}, "1\tsecnd\tminute\n1\tsecnd\tminute\tTime\n1\tsecnd\tminute\n1\t" + huge +
+                              "\tm\n1\t" + huge + "\tm\n");
   const std::string secnd = "error: unknown unit 'secnd'; close names: 'second'\n";
   const std::string unknown = "error: unknown unit '" + huge + "'\n";
   EXPECT_EQ(outcome.out, secnd + "error: unknown unit 'secnd' in 'Time'; close names: 'second'\n" +
@@ -205,8 +177,8 @@ TEST_F(CliTest, BatchAnswersUnknownUnitsAlikeEachTime) {
   EXPECT_EQ(outcome.err, "vantrel-convert: 5 of 5 lines failed\n");
 }
 
-TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
-  const Outcome list = RunWith({"--list", "Temperature"});
+TEST(UnitCommandsTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
+  const Outcome list = RunCli({"--list", "Temperature"});
   EXPECT_EQ(list.code, 0);
   EXPECT_EQ(list.out,
             "Temperature\tKelvin\tK\t1\t-273.14999999999998\t0\n"
@@ -215,43 +187,45 @@ TEST_F(CliTest, ListsUnitsAndCategoriesInTheirFixedFormat) {
             "Temperature\tdegree Rankine\t°R\t0.55555555555555558\t-273.14999999999998\t0\n"
             "Temperature\tdegree Reaumur\t°r\t1.25\t0\t0\n");
 
-  const Outcome all = RunWith({"--list"});
+  const Outcome all = RunCli({"--list"});
   EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 1005);
 
-  const Outcome categories = RunWith({"--categories"});
+  const Outcome categories = RunCli({"--categories"});
   EXPECT_EQ(std::count(categories.out.begin(), categories.out.end(), '\n'), 45);
   EXPECT_NE(categories.out.find("Data Transfer\t1\t169\n"), std::string::npos);
   EXPECT_NE(categories.out.find("Radiation\t0\t19\n"), std::string::npos);
 }
 
-TEST_F(CliTest, ReadsCustomDefinitionsVisibilityAndFormatButNeverWrites) {
-  const std::string file =
-      "[Settings]\nFormat=2\nPrecision=3\n"
-      "[Visibility]\nRadiation=1\nData=0\n"
-      "[CustomCategories]\nGadgets=\n"
-      "[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\nwidget=@Gadgets?val=1?i=0\n"
-      "gizmo=@Gadgets?val=4?i=0\n";
-  WriteBytes(settings_, file);
-
-  EXPECT_EQ(RunWith({"1", "smoot", "cm"}).out, "170.180\n");
-  EXPECT_EQ(RunWith({"1", "gizmo", "widget", "--format", "auto"}).out, "4\n");
-  const Outcome categories = RunWith({"--categories"});
-  EXPECT_NE(categories.out.find("Gadgets\t1\t2\n"), std::string::npos);
-  EXPECT_NE(categories.out.find("Radiation\t1\t19\n"), std::string::npos);
-  EXPECT_NE(categories.out.find("Data\t0\t31\n"), std::string::npos);
-  EXPECT_NE(RunWith({"--list", "Gadgets"}).out.find("Gadgets\tgizmo\t \t4\t0\t0\n"),
-            std::string::npos);
-  EXPECT_EQ(ReadBytes(settings_), file);
+// One key<TAB>value line each; aliases and --category pick the unit.
+TEST(UnitCommandsTest, InfoTellsWhatIsKnownOfAUnit) {
+  EXPECT_EQ(RunCli({"--info", "feet"}).out,
+            "category\tDistance\nname\tfoot\nabbreviation\tft\ncoefficient\t30.48\noffset\t0\n"
+            "inverted\t0\nprovenance\texact\nsource\tinternational yard and pound (1959): 1 yd = "
+            "0.9144 m, 1 lb = 0.45359237 kg\n");
+  EXPECT_EQ(RunCli({"--info", "degF"}).out,
+            "category\tTemperature\nname\tdegree Fahrenheit\nabbreviation\t°F\ncoefficient\t"
+            "0.55555555555555558\noffset\t-17.777777777777001\ninverted\t0\nprovenance\texact\n"
+            "source\tdegree Fahrenheit: 5/9 kelvin\n");
+  const LineCase provenances[] = {{{"--info", "light year"}, "derived"},
+                                  {{"--info", "CD-ROM 1X"}, "chosen"},
+                                  {{"--info", "base-07"}, "none"},
+                                  {{"--info", "second", "--category", "Time"}, "exact"}};
+  for (const LineCase& c : provenances)
+    EXPECT_NE(RunCli(c.args).out.find(std::string("\nprovenance\t") + c.out + "\n"),
+              std::string::npos)
+        << c.args[1];
 }
 
-// Finding the settings file for reading creates no folder and copies nothing.
-TEST(SettingsForReadingTest, FindsTheFileWithoutCreatingAnything) {
-  TempDir home;
-  LocalFileSystem fileSystem;
-  const SettingsLocationInputs inputs{home / "bin" / "vantrel-convert", home / "config"};
-  EXPECT_EQ(SettingsFileForReading(inputs, fileSystem),
-            home / "config" / "Mensura" / "Mensura.ini");
-  EXPECT_FALSE(std::filesystem::exists(home / "config"));
+// Every unit of the category in the table's order, in the result format.
+TEST(UnitCommandsTest, AllConvertsIntoEveryUnitOfTheCategory) {
+  EXPECT_EQ(RunCli({"100", "degC", "--all", "--format", "fixed", "--precision", "2"}).out,
+            "degree Celsius\t100.00\ndegree Fahrenheit\t212.00\nKelvin\t373.15\n"
+            "degree Rankine\t671.67\ndegree Reaumur\t80.00\n");
+  const std::string all = RunCli({"1", "foot", "--all"}).out;
+  EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 100);
+  EXPECT_EQ(all.rfind("agate line\t168\n", 0), 0u) << all.substr(0, 40);
+  EXPECT_TRUE(all.ends_with("\nyard\t0.33333333\n"));
+  EXPECT_NE(all.find("\ninch\t12\n"), std::string::npos);
 }
 
 }  // namespace
