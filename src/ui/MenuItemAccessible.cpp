@@ -70,7 +70,11 @@ class MenuItemAccessible final : public QAccessibleInterface, public QAccessible
     return {pressAction()};
   }
   void doAction(const QString& name) override {
-    if (name == pressAction() && isValid() && action_->isEnabled()) action_->trigger();
+    // Later, from the event loop: a command may run a modal dialog, and the
+    // screen reader waits for its request to be answered.
+    if (name == pressAction() && isValid() && action_->isEnabled()) {
+      QMetaObject::invokeMethod(action_.data(), &QAction::trigger, Qt::QueuedConnection);
+    }
   }
   QStringList keyBindingsForAction(const QString& name) const override {
     const QString key = name == pressAction() ? text(QAccessible::Accelerator) : QString();

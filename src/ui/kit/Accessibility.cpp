@@ -9,6 +9,7 @@
 #include "ui/kit/GroupFrame.h"
 #include "ui/kit/IconStatic.h"
 #include "ui/kit/PictureStatic.h"
+#include "ui/kit/PropertyPage.h"
 #include "ui/kit/StaticText.h"
 #include "ui/kit/TemplateRules.h"
 
@@ -118,6 +119,10 @@ QAccessibleInterface* KitControlFactory(const QString& className, QObject* objec
   }
   if (Is<IconStatic>(className)) return new KitControl(control, QAccessible::Graphic, nullptr);
   if (Is<DropDownList>(className)) return new DropDown(static_cast<DropDownList*>(control));
+  if (Is<PropertyPage>(className)) {
+    return new KitControl(control, QAccessible::PropertyPage,
+                          [](const QWidget* page) { return page->windowTitle(); });
+  }
   return nullptr;
 }
 

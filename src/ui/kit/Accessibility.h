@@ -2,7 +2,8 @@
 // of its widgets: a static text is named by the text it shows, kept current,
 // and one that reports clicks is a link; a picture that reports clicks is a
 // push button; a group box is a grouping named by its title; a drop-down
-// list is named by its label, with the entry it shows as its value.
+// list is named by its label, with the entry it shows as its value; a page
+// of a property sheet is a page named by its tab.
 #pragma once
 
 namespace vantrel {
