@@ -77,9 +77,10 @@ class DropDown final : public QAccessibleWidget {
   int childCount() const override { return 1; }
   QAccessibleInterface* child(int index) const override {
     if (index != 0) return nullptr;
+    // Closed, its list holds the shown entry as current; open, the user's.
     QAbstractItemView* entries = List()->view();
     const QModelIndex shown = List()->model()->index(List()->currentIndex(), List()->modelColumn());
-    if (entries->currentIndex() != shown) entries->setCurrentIndex(shown);
+    if (!entries->isVisible() && entries->currentIndex() != shown) entries->setCurrentIndex(shown);
     return QAccessible::queryAccessibleInterface(entries);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
