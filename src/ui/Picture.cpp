@@ -39,9 +39,7 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
   }
   width_ = MulDiv(HimetricWidth(), kPictureDpi, kHimetricPerInch);
   height_ = MulDiv(HimetricHeight(), kPictureDpi, kHimetricPerInch);
-  if (std::optional<QByteArray> doubled = FindResourceData(id, type, 2)) {
-    doubleImage_.loadFromData(*doubled);
-  }
+  if (std::optional<QByteArray> doubled = FindResourceData(id, type, 2)) doubleData_ = *doubled;
   return loaded;
 }
 
@@ -51,6 +49,7 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) 
     return false;
   }
   image_ = QImage();
+  doubleData_.clear();
   doubleImage_ = QImage();
   QByteArray copy(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(count));
   QBuffer stream(&copy);
@@ -82,8 +81,9 @@ bool CPicture::Draw(QPainter* painter, const QRect& rect) {
 }
 
 const QImage& CPicture::ImageFor(const QPaintDevice* device) const {
-  const bool dense = device && device->devicePixelRatioF() > 1;
-  return dense && !doubleImage_.isNull() ? doubleImage_ : image_;
+  if (!device || device->devicePixelRatioF() <= 1 || doubleData_.isEmpty()) return image_;
+  if (doubleImage_.isNull()) doubleImage_.loadFromData(doubleData_);
+  return doubleImage_.isNull() ? image_ : doubleImage_;
 }
 
 bool CPicture::MeasureForDevice(const QPaintDevice* device) {
@@ -101,6 +101,7 @@ bool CPicture::MeasureForDevice(const QPaintDevice* device) {
 
 void CPicture::Clear() {
   image_ = QImage();
+  doubleData_.clear();
   doubleImage_ = QImage();
   width_ = height_ = 0;
   size_ = 0;

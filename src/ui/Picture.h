@@ -5,6 +5,7 @@
 // one, is what it draws on a screen of more than one pixel per point.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <cstddef>
@@ -48,7 +49,10 @@ class CPicture {
 
   Shell& shell_;
   QImage image_;
-  QImage doubleImage_;  // null for image data from memory
+  // The double-size variant's data (none for image data from memory), decoded
+  // when a dense screen first needs it.
+  QByteArray doubleData_;
+  mutable QImage doubleImage_;
   int width_ = 0;
   int height_ = 0;
   std::ptrdiff_t size_ = 0;

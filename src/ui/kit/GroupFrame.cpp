@@ -13,8 +13,10 @@ GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent),
 void GroupFrame::SetTitle(const QString& title) {
   title_ = title;
   update();
-  QAccessibleEvent renamed(this, QAccessible::NameChanged);  // a frame is named by its title
-  QAccessible::updateAccessibility(&renamed);
+  if (QAccessible::isActive()) {
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);  // a frame is named by its title
+    QAccessible::updateAccessibility(&renamed);
+  }
 }
 
 void GroupFrame::paintEvent(QPaintEvent*) {

@@ -21,7 +21,7 @@ void StaticText::SetText(const QString& text) {
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   setText(shown);
-  if (accessibleName().isEmpty()) {
+  if (QAccessible::isActive() && accessibleName().isEmpty()) {
     // Its name is what it shows.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
