@@ -100,10 +100,20 @@ _vantrel_convert() {
       _vantrel_convert_offer "$cur" < <(printf '%s\n' auto scientific fixed)
       return ;;
     --precision)
-      _vantrel_convert_offer "$cur" < <(printf '%s\n' 0 1 2 3 4 5 6 7 8)
+      # Digits after the point for the units, digits per axis for --mgrs.
+      if [[ ${words[1]} == --mgrs ]]; then
+        _vantrel_convert_offer "$cur" < <(printf '%s\n' 0 1 2 3 4 5)
+      else
+        _vantrel_convert_offer "$cur" < <(printf '%s\n' 0 1 2 3 4 5 6 7 8)
+      fi
       return ;;
     --ellipsoid)
       _vantrel_convert_offer "$cur" < <(_vantrel_convert_ellipsoids)
+      return ;;
+    --method)
+      _vantrel_convert_offer "$cur" < <(printf '%s\n' exact classic)
+      return ;;
+    --zone)
       return ;;
   esac
 
@@ -113,7 +123,7 @@ _vantrel_convert() {
   while ((i < cword)); do
     word=${words[i]}
     case $word in
-      --category | --format | --precision | --ellipsoid)
+      --category | --format | --precision | --ellipsoid | --method | --zone)
         if [[ ${words[i + 1]} == = ]]; then
           [[ $word == --category ]] && category=$(_vantrel_convert_dequote "${words[i + 2]}")
           ((i += 3))
@@ -123,7 +133,7 @@ _vantrel_convert() {
         fi
         continue ;;
       --category=*) category=$(_vantrel_convert_dequote "${word#*=}") ;;
-      --eval | --utm | --latlong | --ellipsoids | --batch | --list | --categories | --info | --all)
+      --eval | --utm | --latlong | --mgrs | --ellipsoids | --batch | --list | --categories | --info | --all)
         mode=$word ;;
       -[0-9.]* | -) positional+=("$word") ;;
       -*) ;;
@@ -136,13 +146,14 @@ _vantrel_convert() {
     local -a options=()
     case $mode in
       --eval) ((cword == 2)) && options=(--diagnostics) ;;
-      --utm) options=(--ellipsoid) ;;
-      --latlong) options=(--south --ellipsoid) ;;
+      --utm) options=(--exact --method --zone --ellipsoid) ;;
+      --latlong) options=(--south --exact --method --ellipsoid) ;;
+      --mgrs) options=(--precision) ;;
       --ellipsoids) ;;
       *)
         options=(--category --format --precision --all --batch --list --categories --info --help
           --version)
-        ((cword == 1)) && options+=(--eval --utm --latlong --ellipsoids) ;;
+        ((cword == 1)) && options+=(--eval --utm --latlong --mgrs --ellipsoids) ;;
     esac
     _vantrel_convert_offer "$cur" < <(printf '%s\n' "${options[@]}")
     return

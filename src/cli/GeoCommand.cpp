@@ -1,5 +1,6 @@
 #include "cli/GeoCommand.h"
 
+#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -7,17 +8,26 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "geo/CoordinateText.h"
 #include "geo/Dms.h"
 #include "geo/Ellipsoid.h"
+#include "geo/GeoResult.h"
+#include "geo/Mgrs.h"
 #include "geo/Utm.h"
+#include "geo/UtmExact.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
 
 namespace {
+
+// The classic series unless --exact or --method says otherwise, so that the
+// command line gives the coordinate dialog's numbers.
+UtmMethod MethodOf(const Options& options) { return options.method.value_or(UtmMethod::kClassic); }
 
 std::string EllipsoidNames() {
   std::vector<std::wstring> names;
@@ -43,7 +53,7 @@ constexpr Coordinate kNorthingEastingZone[] = {
 std::optional<double> ParseCoordinate(const std::string& text, const Coordinate& coordinate,
                                       std::string& error) {
   const char* end = nullptr;
-  const std::string quoted = std::string(coordinate.what) + " '" + text + "'";
+  const std::string quoted = std::string(coordinate.what) + " '" + QuotableUtf8(text) + "'";
   if (coordinate.whole) {
     const long value = ParseLong(text.c_str(), &end);
     if (end == text.c_str() || *end != '\0') {
@@ -65,6 +75,14 @@ std::optional<double> ParseCoordinate(const std::string& text, const Coordinate&
   return std::nullopt;
 }
 
+// 0, or the exit code once the error is written; `spelled` is the value as
+// the message shows it.
+int CheckRange(const Coordinate& c, double value, const std::string& spelled, std::ostream& err) {
+  if (value >= c.low && value <= c.high) return kExitSuccess;
+  return Fail(err, kExitConversionError,
+              FormatText("%s %s is outside %.0f to %.0f", c.what, spelled.c_str(), c.low, c.high));
+}
+
 // Reads the command's values into `read`; every value is read before any
 // range is checked. 0, or the exit code once the error is written.
 int ReadCoordinates(const Arguments& values, std::span<const Coordinate> coordinates, double* read,
@@ -76,12 +94,99 @@ int ReadCoordinates(const Arguments& values, std::span<const Coordinate> coordin
     read[i] = *value;
   }
   for (std::size_t i = 0; i < coordinates.size(); ++i) {
-    const Coordinate& c = coordinates[i];
-    if (read[i] < c.low || read[i] > c.high)
-      return Fail(
-          err, kExitConversionError,
-          FormatText("%s '%s' is outside %.0f to %.0f", c.what, values[i].c_str(), c.low, c.high));
+    const std::string spelled = "'" + QuotableUtf8(values[i]) + "'";
+    if (const int code = CheckRange(coordinates[i], read[i], spelled, err)) return code;
   }
+  return kExitSuccess;
+}
+
+// The geodesy's refusal as the command's: a text it cannot read is a usage
+// error, one it read but must refuse a conversion error.
+template <typename T>
+int FailWith(std::ostream& err, const GeoResult<T>& result) {
+  return Fail(err, result.error == GeoError::kMalformed ? kExitUsageError : kExitConversionError,
+              result.message);
+}
+
+// The shortest decimal that reads back as the value: 84.000000001, not 84.
+std::string Shortest(double value) {
+  char text[32];
+  const std::to_chars_result end = std::to_chars(std::begin(text), std::end(text), value);
+  return std::string(text, end.ptr);
+}
+
+// The point of --utm and --mgrs: LAT LON as two numbers, or one position as
+// people write it. 0, or the exit code once the error is written.
+int ReadPoint(const Arguments& values, LatLong& point, std::ostream& err) {
+  if (values.size() == 2) {
+    double v[std::size(kLatitudeLongitude)];
+    if (const int code = ReadCoordinates(values, kLatitudeLongitude, v, err)) return code;
+    point = {v[0], v[1]};
+    return kExitSuccess;
+  }
+  const GeoResult<LatLong> read = ParseLatLongText(values.front());
+  if (!read) return FailWith(err, read);
+  // The reader takes latitudes up to the poles; UTM stops short of them.
+  const double v[] = {read.value.latitude, read.value.longitude};
+  for (std::size_t i = 0; i < std::size(v); ++i)
+    if (const int code = CheckRange(kLatitudeLongitude[i], v[i], Shortest(v[i]), err)) return code;
+  point = read.value;
+  return kExitSuccess;
+}
+
+// --zone's grid serves points up to this far from the zone's central
+// meridian: the ground of the neighbouring zones, and the MGRS squares that
+// reach across a zone's edge (the wide Norway and Svalbard zones reach 6
+// degrees themselves).
+constexpr double kZoneReach = 9;  // degrees
+
+// One --latlong argument is an MGRS reference when a letter follows the
+// zone's band letter ("16SFC9403634419", "16S FC 94036 34419"), a map position
+// when a number does ("16S 694037 3734420").
+bool IsMgrsText(std::string_view text) {
+  std::size_t pos = 0;
+  const auto skip = [&](auto accepts) {
+    while (pos < text.size() && accepts(text[pos])) ++pos;
+  };
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+  skip(blank);
+  skip([](char c) { return c >= '0' && c <= '9'; });
+  skip(blank);
+  if (pos == text.size() || !letter(text[pos])) return false;
+  ++pos;
+  skip(blank);
+  return pos < text.size() && letter(text[pos]);
+}
+
+// The point of --latlong's one written argument. 0, or the exit code once
+// the error is written.
+int ReadPosition(const Options& options, LatLong& point, std::ostream& err) {
+  const std::string& text = options.positional.front();
+  if (options.south) {
+    return Fail(err, kExitUsageError,
+                "--south goes with NORTHING EASTING ZONE; in a written position the band "
+                "letter gives the hemisphere");
+  }
+  if (IsMgrsText(text)) {
+    if (options.ellipsoid != 0)
+      return Fail(err, kExitUsageError, "an MGRS reference is on WGS84; leave out --ellipsoid");
+    if (options.method == UtmMethod::kClassic) {
+      return Fail(err, kExitUsageError,
+                  "an MGRS reference is read with the exact projection; leave out --method "
+                  "classic");
+    }
+    const GeoResult<MgrsSquare> square = ReadMgrs(text);
+    if (!square) return FailWith(err, square);
+    point = square.value.centre;
+    return kExitSuccess;
+  }
+  const GeoResult<UtmText> utm = ParseUtmText(text);
+  if (!utm) return FailWith(err, utm);
+  const GeoResult<LatLong> read =
+      UtmTextToLatLong(utm.value, Ellipsoids()[options.ellipsoid], MethodOf(options));
+  if (!read) return FailWith(err, read);
+  point = read.value;
   return kExitSuccess;
 }
 
@@ -119,9 +224,23 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
 }
 
 int RunUtm(const Options& options, std::ostream& out, std::ostream& err) {
-  double v[std::size(kLatitudeLongitude)];
-  if (const int code = ReadCoordinates(options.positional, kLatitudeLongitude, v, err)) return code;
-  const UTMResult r = LatLongToUTM(v[0], v[1], Ellipsoids()[options.ellipsoid]);
+  LatLong p;
+  if (const int code = ReadPoint(options.positional, p, err)) return code;
+  const Ellipsoid& ellipsoid = Ellipsoids()[options.ellipsoid];
+  UTMResult r;
+  if (options.zone) {
+    const double meridian = UtmCentralMeridian(*options.zone);
+    const double off = std::remainder(p.longitude - meridian, 360);
+    if (std::fabs(off) > kZoneReach) {
+      return Fail(err, kExitConversionError,
+                  FormatText("the point lies %.2f degrees from the central meridian of zone %d "
+                             "(%g); --zone takes zones within %g degrees",
+                             std::fabs(off), *options.zone, meridian, kZoneReach));
+    }
+    r = LatLongToUTMInZone(p.latitude, p.longitude, *options.zone, ellipsoid, MethodOf(options));
+  } else {
+    r = LatLongToUTM(p.latitude, p.longitude, ellipsoid, MethodOf(options));
+  }
   if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
     return Fail(err, kExitConversionError, "this point has no finite UTM coordinates");
   }
@@ -131,17 +250,32 @@ int RunUtm(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 int RunLatLong(const Options& options, std::ostream& out, std::ostream& err) {
-  double v[std::size(kNorthingEastingZone)];
-  if (const int code = ReadCoordinates(options.positional, kNorthingEastingZone, v, err))
+  LatLong p;
+  if (options.positional.size() == std::size(kNorthingEastingZone)) {
+    double v[std::size(kNorthingEastingZone)];
+    if (const int code = ReadCoordinates(options.positional, kNorthingEastingZone, v, err))
+      return code;
+    p = UTMToLatLong(v[0], v[1], static_cast<int>(v[2]), options.south ? 1 : 0,
+                     Ellipsoids()[options.ellipsoid], MethodOf(options));
+  } else if (const int code = ReadPosition(options, p, err)) {
     return code;
-  const LatLong p = UTMToLatLong(v[0], v[1], static_cast<int>(v[2]), options.south ? 1 : 0,
-                                 Ellipsoids()[options.ellipsoid]);
+  }
   if (!std::isfinite(p.latitude) || !std::isfinite(p.longitude)) {
     return Fail(err, kExitConversionError,
                 "these UTM coordinates have no finite latitude and longitude");
   }
   WriteLine(out, FormatText("%.9f\t%.9f\t%s\t%s", p.latitude, p.longitude,
                             DmsText(p.latitude).c_str(), DmsText(p.longitude).c_str()));
+  return kExitSuccess;
+}
+
+int RunMgrs(const Options& options, std::ostream& out, std::ostream& err) {
+  LatLong p;
+  if (const int code = ReadPoint(options.positional, p, err)) return code;
+  const GeoResult<std::string> reference =
+      LatLongToMgrs(p.latitude, p.longitude, options.precision.value_or(kMgrsDefaultDigits));
+  if (!reference) return FailWith(err, reference);
+  WriteLine(out, reference.value);
   return kExitSuccess;
 }
 

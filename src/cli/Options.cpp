@@ -8,17 +8,20 @@
 #include <utility>
 
 #include "cli/GeoCommand.h"
+#include "geo/Mgrs.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
 namespace {
 
 // The command lines an option belongs to, one bit each: the unit commands'
-// line, and the lines that --eval, --utm, --latlong and --ellipsoids lead.
-// kLead marks those four, which count only as the first argument.
+// line, and the lines that --eval, --utm, --latlong, --mgrs and --ellipsoids
+// lead. kLead marks those five, which count only as the first argument.
 using Lines = unsigned;
 constexpr Lines LineOf(Mode lead) { return 1u << static_cast<int>(lead); }
 constexpr Lines kUnitLine = LineOf(Mode::kConvert);
 constexpr Lines kLead = 1u << 31;
+constexpr Lines kUtmLines = LineOf(Mode::kUtm) | LineOf(Mode::kLatLong);
 
 // Checks an option's value (empty for an option that takes none) and keeps
 // it in the options, or says why not.
@@ -39,6 +42,17 @@ bool TakeCategory(const std::string& value, Options& options, std::string&) {
   return true;
 }
 
+// An option's value as its message quotes it, on one line.
+std::string Quote(const std::string& value) { return "'" + QuotableUtf8(value) + "'"; }
+
+// The value of `name` in a table of names, or null.
+template <typename T, std::size_t N>
+const T* Named(const std::pair<std::string_view, T> (&table)[N], std::string_view name) {
+  for (const auto& [spelling, value] : table)
+    if (spelling == name) return &value;
+  return nullptr;
+}
+
 // The result formats by name.
 constexpr std::pair<std::string_view, ResultMode> kFormats[] = {
     {"auto", ResultMode::kAutomatic},
@@ -47,25 +61,72 @@ constexpr std::pair<std::string_view, ResultMode> kFormats[] = {
 };
 
 bool TakeFormat(const std::string& value, Options& options, std::string& error) {
-  for (const auto& [name, mode] : kFormats) {
-    if (name == value) {
-      options.format = mode;
-      return true;
-    }
+  if (const ResultMode* mode = Named(kFormats, value)) {
+    options.format = *mode;
+    return true;
   }
-  error = "--format must be auto, scientific or fixed, not '" + value + "'";
+  error = "--format must be auto, scientific or fixed, not " + Quote(value);
   return false;
 }
 
-// One digit, within the range the stored precision has.
+// One digit from Lowest to Highest: the range --precision has on the line
+// it is given on.
+template <int Lowest, int Highest>
 bool TakePrecision(const std::string& value, Options& options, std::string& error) {
-  constexpr keys::Range<int> range = keys::kPrecision.range;
-  if (value.size() == 1 && value[0] >= '0' && value[0] <= '9' && range.Contains(value[0] - '0')) {
+  static_assert(0 <= Lowest && Lowest <= Highest && Highest <= 9);
+  if (value.size() == 1 && value[0] >= '0' + Lowest && value[0] <= '0' + Highest) {
     options.precision = value[0] - '0';
     return true;
   }
-  error = "--precision must be a digit from " + std::to_string(range.lowest) + " to " +
-          std::to_string(range.highest) + ", not '" + value + "'";
+  error = "--precision must be a digit from " + std::to_string(Lowest) + " to " +
+          std::to_string(Highest) + ", not " + Quote(value);
+  return false;
+}
+
+// The result format's digits after the point, as the stored precision.
+constexpr keys::Range<int> kResultDigits = keys::kPrecision.range;
+constexpr auto TakeResultPrecision = TakePrecision<kResultDigits.lowest, kResultDigits.highest>;
+// An MGRS reference's digits per axis; the default is also the finest (1 m).
+constexpr auto TakeMgrsPrecision = TakePrecision<0, kMgrsDefaultDigits>;
+
+// The projection formulas by name.
+constexpr std::pair<std::string_view, UtmMethod> kMethods[] = {
+    {"classic", UtmMethod::kClassic},
+    {"exact", UtmMethod::kExact},
+};
+
+// --exact and --method may both be given, but must not disagree.
+bool ChooseMethod(UtmMethod method, Options& options, std::string& error) {
+  if (options.method && *options.method != method) {
+    error = "both the exact and the classic method are asked for; choose one";
+    return false;
+  }
+  options.method = method;
+  return true;
+}
+
+bool TakeMethod(const std::string& value, Options& options, std::string& error) {
+  if (const UtmMethod* method = Named(kMethods, value))
+    return ChooseMethod(*method, options, error);
+  error = "--method must be exact or classic, not " + Quote(value);
+  return false;
+}
+
+bool SetExact(const std::string&, Options& options, std::string& error) {
+  return ChooseMethod(UtmMethod::kExact, options, error);
+}
+
+// A UTM zone, 1 to 60, in digits.
+bool TakeZone(const std::string& value, Options& options, std::string& error) {
+  const bool digits =
+      !value.empty() && value.size() <= 2 &&
+      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const int zone = digits ? std::stoi(value) : 0;
+  if (zone >= 1 && zone <= 60) {
+    options.zone = zone;
+    return true;
+  }
+  error = "--zone must be a zone from 1 to 60, not " + Quote(value);
   return false;
 }
 
@@ -88,6 +149,7 @@ constexpr Option kOptions[] = {
     {.name = "--utm", .lines = kLead, .selects = Mode::kUtm},
     {.name = "--latlong", .lines = kLead, .selects = Mode::kLatLong},
     {.name = "--ellipsoids", .lines = kLead, .selects = Mode::kEllipsoids},
+    {.name = "--mgrs", .lines = kLead, .selects = Mode::kMgrs},
     {.name = "--batch", .lines = kUnitLine, .selects = Mode::kBatch},
     {.name = "--list", .lines = kUnitLine, .selects = Mode::kList},
     {.name = "--categories", .lines = kUnitLine, .selects = Mode::kCategories},
@@ -97,14 +159,25 @@ constexpr Option kOptions[] = {
     {.name = "--version", .lines = kUnitLine, .selects = Mode::kVersion},
     {.name = "--category", .lines = kUnitLine, .takesValue = true, .take = TakeCategory},
     {.name = "--format", .lines = kUnitLine, .takesValue = true, .take = TakeFormat},
-    {.name = "--precision", .lines = kUnitLine, .takesValue = true, .take = TakePrecision},
+    {.name = "--precision", .lines = kUnitLine, .takesValue = true, .take = TakeResultPrecision},
+    {.name = "--precision",
+     .lines = LineOf(Mode::kMgrs),
+     .takesValue = true,
+     .take = TakeMgrsPrecision},
     {.name = "--diagnostics", .lines = LineOf(Mode::kEval), .take = SetDiagnostics},
     {.name = "--ellipsoid",
-     .lines = LineOf(Mode::kUtm) | LineOf(Mode::kLatLong),
+     .lines = kUtmLines,
      .takesValue = true,
      .take = TakeEllipsoid,
      .missing = "--ellipsoid needs an index or a name (see --ellipsoids)"},
     {.name = "--south", .lines = LineOf(Mode::kLatLong), .take = SetSouth},
+    {.name = "--exact", .lines = kUtmLines, .take = SetExact},
+    {.name = "--method",
+     .lines = kUtmLines,
+     .takesValue = true,
+     .take = TakeMethod,
+     .missing = "--method needs exact or classic"},
+    {.name = "--zone", .lines = LineOf(Mode::kUtm), .takesValue = true, .take = TakeZone},
 };
 
 const Option* FindOption(std::string_view name, Lines line) {
@@ -130,6 +203,7 @@ Syntax SyntaxOf(Mode lead) {
   switch (lead) {
     case Mode::kUtm:
     case Mode::kLatLong:
+    case Mode::kMgrs:
       return Syntax::kCoordinates;
     case Mode::kEval:
     case Mode::kEllipsoids:
@@ -150,12 +224,13 @@ bool SelectMode(Options& options, Mode mode, std::string& error) {
   return true;
 }
 
-// How many values each mode takes besides its options.
+// How many values each mode takes besides its options: a range per row, and
+// a mode may have several rows.
 struct ValueCount {
   Mode mode;
   std::size_t fewest;
   std::size_t most;
-  const char* refusal;  // null: named in CheckValueCount
+  const char* refusal;  // the mode's first row gives it; null: CheckValueCount words it
 };
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 constexpr ValueCount kValueCounts[] = {
@@ -168,19 +243,24 @@ constexpr ValueCount kValueCounts[] = {
     {Mode::kHelp, 0, kAny, nullptr},
     {Mode::kVersion, 0, kAny, nullptr},
     {Mode::kEval, 1, kAny, "--eval needs an expression or - (try --help)"},
-    {Mode::kUtm, 2, 2, "--utm needs LAT and LON (try --help)"},
-    {Mode::kLatLong, 3, 3, "--latlong needs NORTHING, EASTING and ZONE (try --help)"},
+    {Mode::kUtm, 1, 2, "--utm needs LAT and LON, or one written position (try --help)"},
+    {Mode::kLatLong, 1, 1,
+     "--latlong needs NORTHING, EASTING and ZONE, or one written position (try --help)"},
+    {Mode::kLatLong, 3, 3, nullptr},
+    {Mode::kMgrs, 1, 2, "--mgrs needs LAT and LON, or one written position (try --help)"},
     {Mode::kEllipsoids, 0, 0, "--ellipsoids takes no arguments"},
 };
 
 bool CheckValueCount(Options& options, std::string& error) {
-  const ValueCount& count =
-      *std::find_if(std::begin(kValueCounts), std::end(kValueCounts),
-                    [&](const ValueCount& c) { return c.mode == options.mode; });
+  const auto ofMode = [&](const ValueCount& c) { return c.mode == options.mode; };
+  const ValueCount& count = *std::find_if(std::begin(kValueCounts), std::end(kValueCounts), ofMode);
   const Arguments& values = options.positional;
   // --list's CATEGORY may be given either way, not both.
-  const std::size_t most = options.mode == Mode::kList && options.category ? 0 : count.most;
-  if (values.size() >= count.fewest && values.size() <= most) {
+  const bool categoryGiven = options.mode == Mode::kList && options.category;
+  const auto admits = [&](const ValueCount& c) {
+    return ofMode(c) && values.size() >= c.fewest && values.size() <= (categoryGiven ? 0 : c.most);
+  };
+  if (std::any_of(std::begin(kValueCounts), std::end(kValueCounts), admits)) {
     if (options.mode == Mode::kList && !values.empty()) options.category = values.front();
     return true;
   }

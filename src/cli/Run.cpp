@@ -45,12 +45,35 @@ constexpr const char* kUsage =
     "  --eval -         the same for each line of standard input\n"
     "\n"
     "Coordinates (N is an index of --ellipsoids, NAME an exact name; default 0):\n"
-    "  --utm LAT LON [--ellipsoid N|NAME]\n"
-    "                   print northing, easting, zone and hemisphere (N or S)\n"
-    "  --latlong NORTHING EASTING ZONE [--south] [--ellipsoid N|NAME]\n"
-    "                   print latitude, longitude, and both as \"D M S\" (whole\n"
-    "                   degrees, minutes, seconds; \"-0\" degrees between -1 and 0)\n"
+    "  --utm LAT LON | POSITION [--exact] [--zone Z] [--ellipsoid N|NAME]\n"
+    "                   print northing, easting, zone and hemisphere (N or S);\n"
+    "                   --zone Z: on zone Z's grid, for a point within 9 degrees\n"
+    "                   of its central meridian\n"
+    "  --latlong NORTHING EASTING ZONE [--south] [--exact] [--ellipsoid N|NAME]\n"
+    "  --latlong \"ZONEBAND EASTING NORTHING\" [--exact] [--ellipsoid N|NAME]\n"
+    "  --latlong MGRS   print latitude, longitude, and both as \"D M S\" (whole\n"
+    "                   degrees, minutes, seconds; \"-0\" degrees between -1 and 0);\n"
+    "                   of an MGRS reference, the centre of its square\n"
+    "  --mgrs LAT LON | POSITION [--precision N]\n"
+    "                   print the MGRS reference (WGS84) of the point, N digits\n"
+    "                   per axis, 0 to 5 (default 5: 1 m)\n"
+    "  --exact, --method exact|classic\n"
+    "                   the exact transverse Mercator, or the classic series of\n"
+    "                   the coordinate dialog (the default)\n"
     "  --ellipsoids     list the ellipsoids: index and name\n"
+    "LAT LON are decimal degrees; POSITION is one argument as people write it:\n"
+    "\"33.725, -84.91\", \"33 43.5 N 84 54.6 W\", \"N 33 43 30 W 84 54 36\", with or\n"
+    "without the marks of degrees, minutes and seconds. A map position reads\n"
+    "\"16S 694037 3734420\" (its letter is the latitude band), an MGRS reference\n"
+    "\"16SFC9403634419\".\n"
+    "UTM covers latitudes -80 to 84; --latlong takes zones 1 to 60, eastings 0 to\n"
+    "1000000 and northings 0 to 10000000.\n"
+    "Without --exact the classic series is within 1 mm of the exact projection up\n"
+    "to 1 degree from the zone's central meridian, 1.3 cm up to 2 degrees, 10 cm\n"
+    "at the edge of a standard zone (3 degrees) and up to 1.1 m in the wide Norway\n"
+    "(32V) and Svalbard (31X-37X) zones; back to latitude and longitude within\n"
+    "0.4 mm in standard zones and 5 cm in the wide ones. --exact agrees with PROJ\n"
+    "and GeographicLib to 0.01 mm. MGRS always uses the exact projection.\n"
     "\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
@@ -95,6 +118,8 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
       return RunUtm(options, out, err);
     case Mode::kLatLong:
       return RunLatLong(options, out, err);
+    case Mode::kMgrs:
+      return RunMgrs(options, out, err);
     case Mode::kEllipsoids:
       return RunEllipsoids(out);
     default:

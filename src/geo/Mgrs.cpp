@@ -206,7 +206,10 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
   }
   s.centre = UTMToLatLongExact(s.northing + s.size / 2, s.easting + s.size / 2, s.zone, s.southern,
                                MgrsEllipsoid());
-  s.centre.longitude = WrapUtmLongitude(s.centre.longitude);  // a square across 180
+  // Into [-180, 180): a square of zone 1 across the antimeridian has its
+  // centre west of -180, which the zone's wrap leaves as it is.
+  s.centre.longitude = std::remainder(s.centre.longitude, 360);
+  if (s.centre.longitude >= 180) s.centre.longitude -= 360;
   return s;
 }
 

@@ -64,6 +64,95 @@ TEST(GeoCommandTest, LatLongGivesDecimalsAndDegreesMinutesSeconds) {
   EXPECT_EQ(s[3], "-0 15 7");
 }
 
+// One point written in every way people write it gives the bytes of the
+// plain numbers, for each command that reads a position; the same for a map
+// position and an MGRS reference.
+TEST(GeoCommandTest, WrittenFormsGiveTheSameResult) {
+  // 33 43 30 N, 84 54 36 W: exact in decimals and in decimal minutes.
+  const std::vector<std::string> latLong = {
+      "33.725 -84.91",
+      "33.725,-84.91",
+      "33.725, \xe2\x88\x92"
+      "84.91",  // minus sign
+      "33.725N 84.91W",
+      "N33.725 W84.91",
+      "33.725\xc2\xb0 N, 84.91\xc2\xb0 W",
+      "33\xc2\xb0"
+      "43.5'N 84\xc2\xb0"
+      "54.6'W",
+      "N 33\xc2\xb0 43.5 W 084\xc2\xb0 54.6",
+      "33 43.5 N, 84 54.6 W",
+      "33\xc2\xb0"
+      "43'30\"N 84\xc2\xb0"
+      "54'36\"W",
+      "33\xc2\xba"
+      "43'30''N 84\xc2\xba"
+      "54'36''W",  // ordinal for degrees, '' for seconds
+      "84\xc2\xb0"
+      "54\xe2\x80\xb2"
+      "36\xe2\x80\xb3W 33\xc2\xb0"
+      "43\xe2\x80\xb2"
+      "30\xe2\x80\xb3N",
+      "33 43 30 N 84 54 36 W",
+      "N 33 43 30 W 84 54 36",
+      "33 43 30 -84 54 36",
+      "+33 43 30, -84 54 36",
+      "  33.725\t-84.91  ",
+  };
+  const std::vector<std::string> map = {
+      "16S 694037 3734420",     "16 S 694037 3734420",      "16s 694037, 3734420",
+      "16S 694037mE 3734420mN", "16S 694037 mE 3734420 mN",
+  };
+  const std::vector<std::string> mgrs = {"16SFC9403734420", "16S FC 94037 34420", "16sfc9403734420",
+                                         "16S FC9403734420"};
+  struct Group {
+    Arguments command;  // the position goes after the first argument
+    Arguments plain;    // the same point as plain numbers
+    const std::vector<std::string>& texts;
+  };
+  const Group groups[] = {
+      {{"--utm"}, {"33.725", "-84.91"}, latLong},
+      {{"--utm", "--exact"}, {"33.725", "-84.91"}, latLong},
+      {{"--mgrs"}, {"33.725", "-84.91"}, latLong},
+      {{"--mgrs", "--precision", "2"}, {"33.725", "-84.91"}, latLong},
+      {{"--latlong"}, {"3734420", "694037", "16"}, map},
+      {{"--latlong", "--exact"}, {"3734420", "694037", "16"}, map},
+      {{"--latlong"}, {"16SFC9403734420"}, mgrs},
+  };
+  for (const Group& group : groups) {
+    Arguments plain = group.command;
+    plain.insert(plain.begin() + 1, group.plain.begin(), group.plain.end());
+    const Outcome expected = RunCli(plain);
+    ASSERT_EQ(expected.code, 0) << plain[1] << ": " << expected.err;
+    for (const std::string& text : group.texts) {
+      Arguments args = group.command;
+      args.insert(args.begin() + 1, text);
+      const Outcome run = RunCli(args);
+      EXPECT_EQ(run.out, expected.out) << group.command[0] << " '" << text << "': " << run.err;
+    }
+  }
+}
+
+// Without --exact the classic series of the coordinate dialog, as before;
+// the exact projection only when asked, by either option.
+TEST(GeoCommandTest, ClassicUnlessExactIsAsked) {
+  // 4 degrees off the central meridian of Norway's zone 32, where the two
+  // differ by a decimetre.
+  for (const Arguments& point :
+       {Arguments{"--utm", "60", "5"}, Arguments{"--latlong", "6658157.206", "276979.815", "32"}}) {
+    const auto run = [&](Arguments more) {
+      more.insert(more.begin(), point.begin(), point.end());
+      return RunCli(more).out;
+    };
+    EXPECT_EQ(run({"--method", "classic"}), run({}));
+    EXPECT_EQ(run({"--method=exact"}), run({"--exact"}));
+    EXPECT_EQ(run({"--exact", "--method", "exact"}), run({"--exact"}));
+    EXPECT_NE(run({"--exact"}), run({}));
+  }
+  EXPECT_EQ(RunCli({"--utm", "60", "5"}).out, "6658157.206\t276979.815\t32 V\tN\n");
+  EXPECT_EQ(RunCli({"--utm", "60", "5", "--exact"}).out, "6658157.202\t276979.926\t32 V\tN\n");
+}
+
 TEST(GeoCommandTest, OtherEllipsoidsChangeTheResult) {
   const Outcome byName = RunCli({"--utm", "52", "13", "--ellipsoid", "Bessel 1841"});
   EXPECT_EQ(byName.code, 0);
@@ -88,7 +177,7 @@ TEST(GeoCommandTest, RefusesOnOneLineWithTheExitCode) {
       {{"--utm", "", "1"}, 2, "latitude '' is not a number"},
       {{"--utm", "nan", "1"}, 2, "not a finite number"},
       {{"--utm", "1e999", "1"}, 2, "not a finite number"},
-      {{"--utm", "33.7"}, 2, "--utm needs LAT and LON"},
+      {{"--utm", "33.7"}, 2, "give both latitude and longitude"},  // one written position
       {{"--utm", "1", "2", "3"}, 2, "--utm needs LAT and LON"},
       {{"--utm", "1", "2", "--south"}, 2, "unknown option '--south'"},
       {{"--utm", "1", "2", "--ellipsoid"}, 2, "--ellipsoid needs"},
@@ -114,6 +203,72 @@ TEST(GeoCommandTest, RefusesOnOneLineWithTheExitCode) {
       {{"--utm", "-80.5", "0"}, 1, "latitude '-80.5' is outside -80 to 84"},
       {{"--utm", "0", "-190"}, 1, "longitude '-190' is outside -180 to 180"},
       {{"--utm", "0", "180.01"}, 1, "longitude '180.01' is outside -180 to 180"},
+  };
+  for (const ErrorCase& c : cases) ExpectOneLineError(c);
+}
+
+// Written positions and the options of the coordinate lines: what cannot be
+// read, or reads more than one way, is a usage error; what reads but lies
+// outside what the command covers a conversion error.
+TEST(GeoCommandTest, RefusesPositionsOnOneLineWithTheExitCode) {
+  const ErrorCase cases[] = {
+      {{"--utm", ""}, 2, "no coordinates given"},
+      {{"--utm", "33 43 84 54"}, 2, "can be read more than one way"},
+      {{"--utm", "33.5N 10.5N"}, 2, "both coordinates are marked as latitudes"},
+      {{"--utm", "-33.5S 10E"}, 2, "a sign or a hemisphere letter, not both"},
+      {{"--utm", "33,7,1"}, 2, "more than one comma"},
+      {{"--utm", "33x 84"}, 2, "cannot read 'x'"},
+      {{"--utm", "33\n84"}, 2, "cannot read '\\x0A'"},  // one line even so
+      {{"--mgrs", "33.5.5 84"}, 2, "cannot read"},
+      {{"--utm", "33 61 N 84 W"}, 1, "minutes must be below 60"},
+      {{"--utm", "95N 10E"}, 1, "latitude must be between -90 and 90"},
+      {{"--utm", "85N 10E"}, 1, "latitude 85 is outside -80 to 84"},
+      {{"--utm", "-80.000000001 10"}, 1, "latitude -80.000000001 is outside"},
+      {{"--mgrs", "10 190"}, 1, "longitude must be between -180 and 180"},
+      {{"--mgrs", "84", "0"}, 1, "polar regions (UPS) are not supported"},
+      {{"--latlong", "16S 694037"}, 2, "give the easting and northing"},
+      {{"--latlong", "16 694037 3734420"}, 2, "band letter"},
+      {{"--latlong", "16I 694037 3734420"}, 2, "'I' is no latitude band"},
+      {{"--latlong", "16S -694037 3734420"}, 2, "give the easting and northing"},
+      {{"--latlong", "16S 694037 3734420 9"}, 2, "cannot read '9' after the northing"},
+      {{"--latlong", "61S 694037 3734420"}, 1, "zone must be between 1 and 60"},
+      {{"--latlong", "16Z 694037 3734420"}, 1, "polar (UPS)"},
+      {{"--latlong", "16S 1000001 3734420"}, 1, "easting must be between 0 and 1000000"},
+      {{"--latlong", "16N 694037 3734420"},
+       1,
+       "the letter is the latitude band, not the hemisphere"},
+      {{"--latlong", "16SFC940363441"}, 2, "the same number of digits"},
+      {{"--latlong", "16SFC 94036"}, 2, "the same number of digits"},
+      {{"--latlong", "16SFC9403634419x"}, 2, "cannot read 'x'"},
+      {{"--latlong", "16SFZ9403634419"}, 1, "row letter Z is not used"},
+      {{"--latlong", "16SSC9403634419"}, 1, "column letter S is not used in zone 16"},
+      {{"--latlong", "32XNM1234512345"}, 1, "zone 32 has no band X"},
+      {{"--latlong", "16YFC9403634419"}, 1, "polar"},
+      // The band or the reference says it all: options that would change it
+      // are refused, not ignored.
+      {{"--latlong", "16S 694037 3734420", "--south"}, 2, "--south goes with NORTHING"},
+      {{"--latlong", "16SFC9403634419", "--ellipsoid", "3"}, 2, "MGRS reference is on WGS84"},
+      {{"--latlong", "16SFC9403634419", "--method", "classic"}, 2, "leave out --method classic"},
+      // The options' own values, and where they belong.
+      {{"--utm", "1", "2", "--exact", "--method", "classic"}, 2, "choose one"},
+      {{"--latlong", "1", "2", "3", "--method=classic", "--exact"}, 2, "choose one"},
+      {{"--utm", "1", "2", "--method", "fast"}, 2, "--method must be exact or classic, not 'fast'"},
+      {{"--utm", "1", "2", "--method"}, 2, "--method needs exact or classic"},
+      {{"--utm", "1", "2", "--zone", "61"}, 2, "--zone must be a zone from 1 to 60, not '61'"},
+      {{"--utm", "1", "2", "--zone", "+5"}, 2, "--zone must be a zone from 1 to 60"},
+      {{"--utm", "1", "2", "--zone", "1"}, 1, "179.00 degrees from the central meridian of zone 1"},
+      {{"--utm", "1", "-167.99", "--zone", "1"}, 1, "9.01 degrees"},
+      {{"--latlong", "1", "2", "3", "--zone", "3"}, 2, "unknown option '--zone' for --latlong"},
+      {{"--mgrs", "1", "2", "--precision", "6"},
+       2,
+       "--precision must be a digit from 0 to 5, not '6'"},
+      {{"--mgrs", "1", "2", "--exact"}, 2, "unknown option '--exact' for --mgrs"},
+      {{"--mgrs", "1", "2", "--ellipsoid", "0"}, 2, "unknown option '--ellipsoid' for --mgrs"},
+      {{"--utm", "1", "2", "--precision", "3"}, 2, "unknown option '--precision' for --utm"},
+      {{"--mgrs"}, 2, "--mgrs needs LAT and LON, or one written position"},
+      {{"--mgrs", "1", "2", "3"}, 2, "--mgrs needs"},
+      {{"--latlong", "16S", "694037"}, 2, "--latlong needs NORTHING, EASTING and ZONE, or one"},
+      {{"--latlong", "16S", "694037", "3734420", "1"}, 2, "--latlong needs"},
   };
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }

@@ -51,6 +51,7 @@ TEST(Mgrs, ReadsBackTheSquareThatHoldsThePoint) {
         LatLongToUTMExactInZone(s.centre.latitude, s.centre.longitude, s.zone, MgrsEllipsoid());
     EXPECT_NEAR(centre.easting, s.easting + s.size / 2, 1e-6);
     EXPECT_NEAR(centre.northing, s.northing + s.size / 2, 1e-6);
+    EXPECT_TRUE(s.centre.longitude >= -180 && s.centre.longitude < 180) << s.centre.longitude;
   }
 }
 

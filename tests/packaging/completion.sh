@@ -31,7 +31,15 @@ check() {
 nl=$'\n'
 check "--categories${nl}--category" --cat
 check "--diagnostics" --eval --d
-check "--ellipsoid${nl}--south" --latlong 0 500000 5 -
+check "--ellipsoid${nl}--exact${nl}--method${nl}--south" --latlong 0 500000 5 -
+check "--ellipsoid${nl}--exact${nl}--method${nl}--zone" --utm "'33.7, -84.9'" --
+check "--mgrs" --mg
+check "--precision" --mgrs 33.7 -84.9 -
+# --precision's range is the command's: digits per axis for --mgrs.
+check "0${nl}1${nl}2${nl}3${nl}4${nl}5" --mgrs 33.7 -84.9 --precision ''
+check "$(printf '%s\n' 0 1 2 3 4 5 6 7 8)" 1 m cm --precision ''
+check "exact" --utm 1 2 --method = e
+check "" --utm 1 2 --zone ''
 check "scientific" --format = sc
 # zsh keeps "--category=..." one word.
 check '--category=Fuel\ Consumption' '--category=Fuel\ C'
