@@ -16,6 +16,7 @@
 #include "ui/kit/ListBox.h"
 #include "ui/kit/PictureStatic.h"
 #include "ui/kit/Resources.h"
+#include "ui/kit/ScreenPlace.h"
 #include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
 #include "units/InputConversion.h"
@@ -146,6 +147,8 @@ void CConverterDlg::FinishStart() {
   setWindowIcon(LoadIconResource(ids::kAppIcon));
   PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
   CreateToolTips();
+  // Its frame is known now that it is on the screen.
+  KeepOnScreen(*this);
   startWrites_.reset();
 }
 
@@ -205,7 +208,10 @@ void CConverterDlg::CreateToolTips() {
 
 void CConverterDlg::ShowAtStart() {
   setWindowFlag(Qt::WindowStaysOnTopHint, context_.preferences.onTop != 0);
+  // At (150, 150), unless that would leave part of it off its screen (a
+  // small screen, or large text).
   move(kStartPosition, kStartPosition);
+  KeepOnScreen(*this);
   show();
 }
 

@@ -17,21 +17,22 @@ DialogTemplate MainDialogTemplate() {
       8,
       kSysMenu | kMinimizeBox | kAppWindow,
       {
-          // id, kind, text, x, y, cx, cy, style
+          // id, kind, text, x, y, cx, cy, style[, name]
           {ids::kCategoryList, K::kDropDownList, L"", 12, 18, 122, 176,
            kSorted | kVScroll | kTabStop},
           {ids::kInputUnitList, K::kListBox, L"", 12, 58, 122, 75, kUnitList},
           {ids::kOutputUnitList, K::kListBox, L"", 165, 58, 122, 75, kUnitList},
-          {ids::kInvertIcon, K::kOwnerDrawStatic, L"", 142, 86, 17, 16, kNotify},
-          {ids::kInputBox, K::kEdit, L"", 12, 158, 122, 14, kAutoHScroll | kBorder | kTabStop},
+          {ids::kInvertIcon, K::kOwnerDrawStatic, L"", 142, 86, 17, 16, kNotify, L"Invert Units"},
+          {ids::kInputBox, K::kEdit, L"", 12, 158, 122, 14, kAutoHScroll | kBorder | kTabStop,
+           L"Input"},
           {ids::kOutputBox, K::kEdit, L"", 165, 158, 122, 14,
-           kReadOnly | kAutoHScroll | kBorder | kTabStop},
+           kReadOnly | kAutoHScroll | kBorder | kTabStop, L"Output"},
           {ids::kCategoryFrame, K::kGroupBox, L"Select Category ", 7, 7, 131, 31, kNoStyle},
           {ids::kUnitsFrame, K::kGroupBox, L"Select Units ", 7, 40, 287, 100, kNoStyle},
           {ids::kInputHeading, K::kText, L"INPUT", 59, 49, 21, 8, kNoStyle},
           {ids::kOutputHeading, K::kText, L"OUTPUT", 214, 49, 28, 8, kNoStyle},
           {ids::kResultFrame, K::kGroupBox, L"Result", 7, 144, 287, 49, kNoStyle},
-          {ids::kLogo, K::kOwnerDrawStatic, L"", 150, 8, 22, 15, kNotify},
+          {ids::kLogo, K::kOwnerDrawStatic, L"", 150, 8, 22, 15, kNotify, L"Vantrel home page"},
           {ids::kInputUnitLabel, K::kText, L"", 12, 175, 122, 17, kNoStyle},
           {ids::kOutputUnitLabel, K::kText, L"", 165, 175, 122, 17, kNoStyle},
       }};
@@ -48,16 +49,18 @@ DialogTemplate AboutDialogTemplate() {
       8,
       kSysMenu,
       {
-          // id, kind, text, x, y, cx, cy, style
+          // id, kind, text, x, y, cx, cy, style[, name]
           {kIdStatic, K::kIcon, L"128", 23, 20, 20, 20, kNoStyle},
           {kIdStatic, K::kText, L"By the Vantrel developers", 58, 13, 114, 8, kNoStyle},
           {kIdStatic, K::kText, L"Vantrel Unit Converter Version 5.4", 58, 26, 128, 8, kNoStyle},
           {ids::kNoticeLine, K::kText, L"Copyright \u00A9 2026", 58, 39, 85, 8, kNoStyle},
-          {ids::kBannerPicture, K::kOwnerDrawStatic, L"", 19, 56, 232, 49, kNotify},
-          {ids::kTermsText, K::kEdit, L"", 6, 109, 246, 43, kMultiLine | kReadOnly | kTabStop},
+          {ids::kBannerPicture, K::kOwnerDrawStatic, L"", 19, 56, 232, 49, kNotify | kTabStop,
+           L"Vantrel home page"},
+          {ids::kTermsText, K::kEdit, L"", 6, 109, 246, 43, kMultiLine | kReadOnly | kTabStop,
+           L"Terms of use"},
           {kIdStatic, K::kText, L"For more information and complete terms of use visit :", 7, 155,
            190, 8, kNoStyle},
-          {ids::kProductLink, K::kText, L"", 7, 165, 187, 8, kNotify},
+          {ids::kProductLink, K::kText, L"", 7, 165, 187, 8, kNotify | kTabStop},
           {kIdOk, K::kDefPushButton, L"OK", 211, 159, 50, 14, kTabStop},
       }};
 }
@@ -72,9 +75,9 @@ DialogTemplate HelpDialogTemplate() {
                         8,
                         kSysMenu,
                         {
-                            // id, kind, text, x, y, cx, cy, style
+                            // id, kind, text, x, y, cx, cy, style[, name]
                             {ids::kHelpText, K::kRichEdit, L"", 7, 7, 311, 141,
-                             kMultiLine | kReadOnly | kVScroll | kBorder | kTabStop},
+                             kMultiLine | kReadOnly | kVScroll | kBorder | kTabStop, L"Help"},
                             {ids::kManualButton, K::kPushButton, L"Online Manual (pdf)", 184, 153,
                              74, 14, kNotify | kTabStop},
                             {kIdOk, K::kDefPushButton, L"OK", 268, 153, 50, 14, kTabStop},
@@ -95,7 +98,7 @@ DialogTemplate CustomUnitsTemplate() {
       8,
       kSysMenu,
       {
-          // id, kind, text, x, y, cx, cy, style
+          // id, kind, text, x, y, cx, cy, style[, name]
           {kIdStatic, K::kGroupBox, L"Select Category ", 7, 3, 253, 35, kNoStyle},
           {ids::kUnitCategoryList, K::kDropDownList, L"", 14, 17, 239, 162, kList},
           {kIdStatic, K::kGroupBox, L"Add Unit ", 7, 42, 253, 81, kNoStyle},
@@ -125,7 +128,7 @@ DialogTemplate CustomCategoriesTemplate() {
       8,
       kSysMenu,
       {
-          // id, kind, text, x, y, cx, cy, style
+          // id, kind, text, x, y, cx, cy, style[, name]
           {kIdStatic, K::kGroupBox, L"Add Categories ", 7, 7, 212, 35, kNoStyle},
           {ids::kCategoryNameEdit, K::kEdit, L"", 18, 20, 141, 14,
            kAutoHScroll | kBorder | kTabStop},
@@ -158,8 +161,9 @@ DialogTemplate GeneralPageTemplate() {
           {ids::kCustomFontCheck, K::kCheckBox, L"Use custom font (requires program restart)", 19,
            74, 170, 10, kNotify | kTabStop},
           {ids::kFontFaceList, K::kDropDownList, L"", 32, 89, 111, 68,
-           kSorted | kVScroll | kTabStop},
-          {ids::kFontSizeList, K::kDropDownList, L"", 145, 89, 25, 65, kVScroll | kTabStop},
+           kSorted | kVScroll | kTabStop, L"Font"},
+          {ids::kFontSizeList, K::kDropDownList, L"", 145, 89, 25, 65, kVScroll | kTabStop,
+           L"Size"},
       }};
 }
 
@@ -199,7 +203,7 @@ DialogTemplate VisiblePageTemplate() {
                         kChild,
                         {
                             {ids::kVisibleCategoryList, K::kListView, L"", 7, 7, 235, 137,
-                             kSorted | kBorder | kTabStop},
+                             kSorted | kBorder | kTabStop, L"Visible categories"},
                             {ids::kDisplayAllCheck, K::kCheckBox, L"Display All Categories", 7, 147,
                              105, 10, kNotify | kTabStop},
                         }};
@@ -217,16 +221,16 @@ DialogTemplate CoordinatesDialogTemplate() {
       8,
       kSysMenu,
       {
-          // id, kind, text, x, y, cx, cy, style
+          // id, kind, text, x, y, cx, cy, style[, name]
           {ids::kEllipsoidList, K::kDropDownList, L"", 13, 19, 226, 141, kVScroll | kTabStop},
           {ids::kDecimalLatitude, K::kEdit, L"", 56, 62, 60, 14, kAutoHScroll | kBox},
-          {ids::kLatitudeDegrees, K::kEdit, L"", 139, 62, 30, 14, kBox},
-          {ids::kLatitudeMinutes, K::kEdit, L"", 174, 62, 30, 14, kBox},
-          {ids::kLatitudeSeconds, K::kEdit, L"", 209, 62, 30, 14, kBox},
+          {ids::kLatitudeDegrees, K::kEdit, L"", 139, 62, 30, 14, kBox, L"Latitude degrees"},
+          {ids::kLatitudeMinutes, K::kEdit, L"", 174, 62, 30, 14, kBox, L"Latitude minutes"},
+          {ids::kLatitudeSeconds, K::kEdit, L"", 209, 62, 30, 14, kBox, L"Latitude seconds"},
           {ids::kDecimalLongitude, K::kEdit, L"", 56, 81, 60, 14, kBox},
-          {ids::kLongitudeDegrees, K::kEdit, L"", 139, 81, 30, 14, kBox},
-          {ids::kLongitudeMinutes, K::kEdit, L"", 173, 81, 30, 14, kBox},
-          {ids::kLongitudeSeconds, K::kEdit, L"", 209, 81, 30, 14, kBox},
+          {ids::kLongitudeDegrees, K::kEdit, L"", 139, 81, 30, 14, kBox, L"Longitude degrees"},
+          {ids::kLongitudeMinutes, K::kEdit, L"", 173, 81, 30, 14, kBox, L"Longitude minutes"},
+          {ids::kLongitudeSeconds, K::kEdit, L"", 209, 81, 30, 14, kBox, L"Longitude seconds"},
           {ids::kNorthing, K::kEdit, L"", 56, 117, 60, 14, kBox},
           {ids::kEasting, K::kEdit, L"", 56, 138, 60, 14, kBox},
           {ids::kZone, K::kEdit, L"", 193, 115, 44, 14, kBox},
@@ -257,7 +261,7 @@ DialogTemplate SearchUnitsTemplate() {
       8,
       kSysMenu,
       {
-          // id, kind, text, x, y, cx, cy, style
+          // id, kind, text, x, y, cx, cy, style[, name]
           {kIdStatic, K::kGroupBox, L"", 7, 3, 235, 142, kNoStyle},
           {kIdStatic, K::kText, L"Type All or Part of a Unit or Category Name:", 18, 14, 143, 8,
            kNoStyle},

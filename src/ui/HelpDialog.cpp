@@ -7,6 +7,7 @@
 #include "settings/SettingsLocation.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
+#include "ui/kit/Contrast.h"
 #include "ui/kit/RichEdit.h"
 #include "ui/kit/Shell.h"
 
@@ -80,7 +81,9 @@ void CHelpDialog::OnInitDialog() {
   for (const char16_t* heading : kHeadings) {
     FormatFirstMatch(help, QString::fromUtf16(heading), [&] { help.SetSelectionBold(true); });
   }
-  FormatFirstMatch(help, folder, [&] { help.SetSelectionColor(QColor(kFolderColour)); });
+  // Blue, lightened where the text's background is dark until it reads.
+  const QColor blue = KeepReadable(QColor(kFolderColour), help.palette().color(QPalette::Base));
+  FormatFirstMatch(help, folder, [&] { help.SetSelectionColor(blue); });
   help.SetSel(0, 0);
 }
 

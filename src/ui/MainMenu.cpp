@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <span>
 
@@ -59,23 +60,33 @@ constexpr MenuPopup kPopups[] = {
     {u"&Help", kHelpEntries},
 };
 
+// The help key runs Contents; Ctrl+Q quits as the desktop's programs do.
 constexpr Accelerator kAccelerators[] = {
     {Qt::CTRL | Qt::Key_L, ids::kCmdLaunchCalculator},
     {Qt::CTRL | Qt::Key_C, ids::kCmdCopyOutput},
     {Qt::CTRL | Qt::Key_F, ids::kCmdFind},
     {Qt::CTRL | Qt::Key_I, ids::kCmdInvertUnits},
     {Qt::CTRL | Qt::Key_P, ids::kCmdPreferences},
+    {Qt::CTRL | Qt::Key_Q, ids::kCmdExit},
+    {QKeyCombination(Qt::Key_F1), ids::kCmdContents},
 };
 
-// The command of a key: an accelerator's, Contents for the help key, or 0.
+// The command of a key, or 0.
 int TranslateAccelerator(QKeyCombination key) {
   // The keypad does not change which key it is.
   const QKeyCombination plain(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key());
-  if (plain == QKeyCombination(Qt::Key_F1)) return ids::kCmdContents;
   for (const Accelerator& accelerator : kAccelerators) {
     if (accelerator.key == plain) return accelerator.command;
   }
   return 0;
+}
+
+// The key of a command as a screen reader names it, or empty.
+QString KeyOf(int command) {
+  for (const Accelerator& accelerator : kAccelerators) {
+    if (accelerator.command == command) return QKeySequence(accelerator.key).toString();
+  }
+  return {};
 }
 
 // Sees every key press of the application first and takes those of its
@@ -112,7 +123,9 @@ void BuildMainMenu(QMenuBar& bar, const QFont& font) {
       if (entry.command == 0) {
         menu->AppendSeparator();
       } else {
-        menu->AppendItem(entry.command, QString::fromUtf16(entry.text), entry.bitmap);
+        const QAction* action =
+            menu->AppendItem(entry.command, QString::fromUtf16(entry.text), entry.bitmap);
+        menu->SetKeyBinding(action, KeyOf(entry.command));
       }
     }
     bar.addMenu(menu);

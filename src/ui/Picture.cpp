@@ -39,6 +39,7 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
   }
   width_ = MulDiv(HimetricWidth(), kPictureDpi, kHimetricPerInch);
   height_ = MulDiv(HimetricHeight(), kPictureDpi, kHimetricPerInch);
+  if (std::optional<QByteArray> doubled = FindResourceData(id, type, 2)) doubleData_ = *doubled;
   return loaded;
 }
 
@@ -48,6 +49,8 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) 
     return false;
   }
   image_ = QImage();
+  doubleData_.clear();
+  doubleImage_ = QImage();
   QByteArray copy(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(count));
   QBuffer stream(&copy);
   if (!stream.open(QIODevice::ReadOnly)) return false;
@@ -68,8 +71,19 @@ bool CPicture::Draw(QPainter* painter, const QRect& rect) {
     Error(QStringLiteral("Can not allocate enough memory\t"));
     return false;
   }
-  painter->drawImage(rect, image_);
+  const QImage& image = ImageFor(painter->device());
+  // Between the two sizes (a scale of 1.5) the double one is scaled down smoothly.
+  painter->save();
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, &image == &doubleImage_);
+  painter->drawImage(rect, image);
+  painter->restore();
   return true;
+}
+
+const QImage& CPicture::ImageFor(const QPaintDevice* device) const {
+  if (!device || device->devicePixelRatioF() <= 1 || doubleData_.isEmpty()) return image_;
+  if (doubleImage_.isNull()) doubleImage_.loadFromData(doubleData_);
+  return doubleImage_.isNull() ? image_ : doubleImage_;
 }
 
 bool CPicture::MeasureForDevice(const QPaintDevice* device) {
@@ -87,6 +101,8 @@ bool CPicture::MeasureForDevice(const QPaintDevice* device) {
 
 void CPicture::Clear() {
   image_ = QImage();
+  doubleData_.clear();
+  doubleImage_ = QImage();
   width_ = height_ = 0;
   size_ = 0;
 }

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QToolTip>
+#include <QtMath>
 
 #include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
@@ -79,7 +80,7 @@ TEST(TemplateDialog, PlacesEveryControlByTheDialogUnitsOfItsFont) {
                          26 +
                      1) /
                     2;
-  const int baseY = metrics.height();
+  const int baseY = std::max(metrics.height(), qCeil(QFontMetricsF(font).height()));
   ASSERT_EQ(dialog.BaseUnits().x, baseX);
   ASSERT_EQ(dialog.BaseUnits().y, baseY);
   auto px = [&](int dlu, int base, int per) { return (dlu * base + per / 2) / per; };

@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "PreferencesFixture.h"
@@ -57,6 +58,36 @@ TEST_F(MySheetTest, PagesInThePreferredFontFitTheTabAreaAndTheirTexts) {
       }
     }
   }
+}
+
+// The platform's keys turn the pages from anywhere in the sheet, round the
+// ends, with the focus on the tabs (not in a page, which may count it as a
+// change).
+TEST_F(MySheetTest, CtrlTabAndCtrlPageKeysTurnThePages) {
+  Start();
+  CMySheet& sheet = Open();
+  ASSERT_TRUE(testing::ShowActive(sheet));
+  General().Item(ids::kOnTopCheck)->setFocus();
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int page;
+  } turns[] = {
+      {Qt::Key_Tab, Qt::ControlModifier, 1},
+      {Qt::Key_PageDown, Qt::ControlModifier, 2},
+      {Qt::Key_PageDown, Qt::ControlModifier, 0},
+      {Qt::Key_PageUp, Qt::ControlModifier, 2},
+      {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+  };
+  for (const auto& turn : turns) {
+    SCOPED_TRACE(::testing::Message() << turn.key << " to " << turn.page);
+    QTest::keyClick(QApplication::focusWidget(), turn.key, turn.modifiers);
+    EXPECT_EQ(sheet.GetActiveIndex(), turn.page);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.TabControl()->tabBar());
+    sheet.Button(kIdOk)->setFocus();  // the next from a button
+  }
+  EXPECT_FALSE(Visible().Changed());
 }
 
 TEST_F(MySheetTest, CancelEscapeAndTheCloseBoxStoreNothing) {

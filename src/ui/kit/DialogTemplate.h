@@ -30,7 +30,8 @@ enum ControlStyle : std::uint32_t {
   kSorted = 1u << 0,  // lists sort their entries themselves
   kVScroll = 1u << 1,
   kBorder = 1u << 2,
-  kNotify = 1u << 3,  // list boxes and statics report selection and clicks
+  kNotify = 1u << 3,  // list boxes and statics report selection and clicks; a notifying
+                      // static with kTabStop takes the focus and Enter or Space clicks it
   kReadOnly = 1u << 4,
   kAutoHScroll = 1u << 5,
   kTabStop = 1u << 6,
@@ -63,6 +64,9 @@ struct ControlTemplate {
   std::wstring text;
   int x, y, cx, cy;  // dialog units
   std::uint32_t style;
+  // What a screen reader calls the control where no text beside it says
+  // what it is (a picture, one box of a row under shared headings).
+  std::wstring name = {};
 };
 
 struct DialogTemplate {
