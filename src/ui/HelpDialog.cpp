@@ -95,7 +95,8 @@ void CHelpDialog::OnInitDialog() {
   for (const Section& section : kSections) {
     if (!text.isEmpty()) text += kBlankLine;
     const QString heading = tr(section.heading);
-    const auto at = static_cast<int>(QString(text).replace(QStringLiteral("\r\n"), u"\n").size());
+    const auto at = static_cast<int>(
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).size());
     headings.emplace_back(at, at + static_cast<int>(heading.size()));
     text += heading + kBlankLine + tr(section.text);
   }
