@@ -19,7 +19,8 @@ set(VANTREL_LUPDATE_ARGUMENTS -silent -locations none -no-obsolete -extensions c
 # vantrel_add_translations(<file.ts>...): the languages, one file each.
 function(vantrel_add_translations)
   get_target_property(program_dir vantrel BINARY_DIR)
-  set(VANTREL_TRANSLATIONS_DIR ${program_dir}/translations PARENT_SCOPE)
+  # For the tests, which load them and check their sources.
+  set(VANTREL_TRANSLATIONS_DIR ${program_dir}/translations CACHE INTERNAL "")
   set(ts_files)
   set(qm_files)
   foreach(ts IN LISTS ARGN)
@@ -33,7 +34,7 @@ function(vantrel_add_translations)
     list(APPEND ts_files ${ts})
     list(APPEND qm_files ${qm})
   endforeach()
-  set(VANTREL_TS_FILES ${ts_files} PARENT_SCOPE)
+  set(VANTREL_TS_FILES ${ts_files} CACHE INTERNAL "")
   add_custom_target(vantrel_translations ALL DEPENDS ${qm_files})
   add_dependencies(vantrel vantrel_translations)
   install(FILES ${qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/vantrel/translations)

@@ -406,7 +406,7 @@ Ausgabe in %3</translation>
     </message>
     <message>
         <source>Target Name [Output]</source>
-        <translation>Neue Einheit [Ausgabe]</translation>
+        <translation>Zielname [Ausgabe]</translation>
     </message>
     <message>
         <source>Source Name [Input]</source>
@@ -453,7 +453,7 @@ Ausgabe in %3</translation>
     </message>
     <message>
         <source>Show abbreviations when available</source>
-        <translation>Abkürzungen anzeigen, wo vorhanden</translation>
+        <translation>Abkürzungen anzeigen</translation>
     </message>
     <message>
         <source>Use custom font (requires program restart)</source>
@@ -606,7 +606,7 @@ Genauigkeit und Format des Ergebnisses ändern</translation>
     </message>
     <message>
         <source>Type All or Part of a Unit or Category Name:</source>
-        <translation>Name einer Einheit oder Kategorie, ganz oder in Teilen:</translation>
+        <translation>Einheit oder Kategorie, auch teilweise:</translation>
     </message>
     <message>
         <source>Possible Matches:</source>

@@ -449,7 +449,7 @@ Sortie en %3</translation>
     </message>
     <message>
         <source>Remember last used category and units on startup</source>
-        <translation>Retrouver au démarrage la dernière catégorie et ses unités</translation>
+        <translation>Retenir la dernière catégorie et ses unités</translation>
     </message>
     <message>
         <source>Show abbreviations when available</source>
@@ -606,7 +606,7 @@ changer la précision et le format du résultat</translation>
     </message>
     <message>
         <source>Type All or Part of a Unit or Category Name:</source>
-        <translation>Nom d’unité ou de catégorie, entier ou en partie&#xa0;:</translation>
+        <translation>Unité ou catégorie, même en partie&#xa0;:</translation>
     </message>
     <message>
         <source>Possible Matches:</source>

@@ -140,7 +140,7 @@ DialogTemplate CustomUnitsTemplate() {
            40, 13, kCenter},
           {ids::kCoefficientEdit, K::kEdit, "", 93, 89, 58, 12, kLine},
           {ids::kInvertCheck, K::kCheckBox, QT_TRANSLATE_NOOP("vantrel::CCustomUnits", "Invert"),
-           218, 86, 31, 10, kNotify | kTabStop},
+           205, 86, 44, 10, kNotify | kTabStop},
           {ids::kAddUnitButton, K::kPushButton, QT_TRANSLATE_NOOP("vantrel::CCustomUnits", "Add"),
            165, 104, 41, 14, kTabStop},
           {ids::kRemoveUnitButton, K::kPushButton,
@@ -245,7 +245,7 @@ DialogTemplate ResultFormatPageTemplate() {
            kSorted | kVScroll | kTabStop},
           {kIdStatic, K::kGroupBox, QT_TRANSLATE_NOOP("vantrel::CResultFormat", "Preview  "), 21,
            78, 211, 67, kNoStyle},
-          {ids::kFormatPreview, K::kText, "Static", 30, 107, 194, 12, kCenter | kVCenter | kGroup},
+          {ids::kFormatPreview, K::kText, "", 30, 107, 194, 12, kCenter | kVCenter | kGroup},
       },
       "vantrel::CResultFormat"};
 }
