@@ -29,8 +29,8 @@ const char* const kInputTip = QT_TRANSLATE_NOOP(
     "vantrel::CConverterDlg",
     "Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. "
     "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2¾).");
-const char* const kInvertTip =
-    QT_TRANSLATE_NOOP("vantrel::CConverterDlg", "Click on the icon to invert currently selected units");
+const char* const kInvertTip = QT_TRANSLATE_NOOP(
+    "vantrel::CConverterDlg", "Click on the icon to invert currently selected units");
 const char* const kError = QT_TRANSLATE_NOOP("vantrel::CConverterDlg", "Error");
 constexpr int kTipTime = 30000;
 constexpr int kTipWidth = 640;
