@@ -4,11 +4,15 @@
 # fontconfig file from tests/fonts: whichever faces stand in for the dialogs'
 # fonts, every text must fit. The URW and Liberation faces are the system's
 # (fonts-urw-base35, fonts-liberation) or, where VANTREL_FONTS_ROOT names a
-# folder they were unpacked into (dpkg -x), that folder's.
+# folder they were unpacked into (dpkg -x), that folder's. In each language
+# of translations/ the layout's tests run again under every set.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --no-tests=error -j"$(nproc)"
+
+# The tests of whether every text fits its control (tests/ui/CMakeLists.txt).
+layout_tests="LayoutTest.*:Placement.*:Fonts/MenuCHTest.*:MySheetTest.PagesInThePreferredFont*"
 
 # Font set, and the face "Arial" must be in it (proof that the set is there).
 font_sets=("dejavu:DejaVu Sans" "urw:Nimbus Sans" "urw-liberation:Liberation Sans")
@@ -26,4 +30,11 @@ for entry in "${font_sets[@]}"; do
   fi
   echo "ui tests with the font set $set_name (Arial is $arial)"
   FONTCONFIG_FILE="$conf" build/tests/ui/ui_tests --gtest_brief=1
+  for ts in translations/vantrel_*.ts; do
+    language="${ts#translations/vantrel_}"
+    language="${language%.ts}"
+    echo "layout tests in $language with the font set $set_name"
+    FONTCONFIG_FILE="$conf" VANTREL_TEST_LANGUAGE="$language" build/tests/ui/ui_tests \
+      --gtest_brief=1 --gtest_filter="$layout_tests"
+  done
 done

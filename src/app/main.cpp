@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Vantrel Unit Converter"));
   QApplication::setDesktopFileName(QStringLiteral("vantrel"));
   QApplication::setStyle(new vantrel::DeferredIconStyle);
+  vantrel::CConverterApp::InstallLanguage();
   vantrel::StartWarmUp warmUp;
   vantrel::CConverterApp converter;
   converter.InitInstance();

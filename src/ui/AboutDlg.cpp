@@ -15,7 +15,8 @@
 namespace vantrel {
 namespace {
 
-const QString kTerms = QStringLiteral(
+const char* const kTerms = QT_TRANSLATE_NOOP(
+    "vantrel::CAboutDlg",
     "Vantrel Unit Converter is provided \"as is\", without warranty of any kind. Its developers "
     "are not liable for any damage that comes of its use. Check results that matter "
     "(engineering, medicine, navigation, trade) against another source before relying on them.");
@@ -34,7 +35,7 @@ void CAboutDlg::OnInitDialog() {
   });
   PlaceBanner();
   banner_.LoadFromResource(ids::kBannerGif, kGifResource);
-  SetItemText(ids::kTermsText, kTerms);
+  SetItemText(ids::kTermsText, tr(kTerms));
 
   // The link shows the page it opens, shortened in the middle when it is
   // longer than its place.

@@ -1,6 +1,7 @@
 #include "ui/Picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
@@ -19,7 +20,8 @@ constexpr int kPictureDpi = 96;
 }  // namespace
 
 void CPicture::Error(const QString& text) {
-  shell_.MessageBox(shell_.MainWindow(), QStringLiteral("CPicture Error"), text,
+  shell_.MessageBox(shell_.MainWindow(),
+                    QCoreApplication::translate("vantrel::CPicture", "CPicture Error"), text,
                     MessageIcon::kStop);
 }
 
@@ -27,7 +29,7 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
   Clear();
   std::optional<QByteArray> data = FindResourceData(id, type);
   if (!data) {
-    Error(QStringLiteral("FindResource() Failed\t"));
+    Error(QCoreApplication::translate("vantrel::CPicture", "FindResource() Failed\t"));
     return false;
   }
   const bool loaded =
@@ -45,7 +47,7 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
 
 bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) {
   if (count < 0 || (count > 0 && !bytes) || count > std::numeric_limits<int>::max()) {
-    Error(QStringLiteral("Can not allocate enough memory\t"));
+    Error(QCoreApplication::translate("vantrel::CPicture", "Can not allocate enough memory\t"));
     return false;
   }
   image_ = QImage();
@@ -57,7 +59,8 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) 
   QImageReader reader(&stream);
   if (reader.format().isEmpty()) {
     // No reader knows these bytes: the picture service cannot serve them.
-    Error(QStringLiteral("IPicture interface is not supported\t"));
+    Error(
+        QCoreApplication::translate("vantrel::CPicture", "IPicture interface is not supported\t"));
     return false;
   }
   // A reader that fails on damaged data leaves no picture; the caller sees it.
@@ -68,7 +71,7 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) 
 bool CPicture::Draw(QPainter* painter, const QRect& rect) {
   if (!painter || !HasPicture()) return false;
   if (!painter->isActive()) {
-    Error(QStringLiteral("Can not allocate enough memory\t"));
+    Error(QCoreApplication::translate("vantrel::CPicture", "Can not allocate enough memory\t"));
     return false;
   }
   const QImage& image = ImageFor(painter->device());

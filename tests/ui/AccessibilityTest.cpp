@@ -178,14 +178,14 @@ TEST_F(AccessibilityTest, NamesFollowTheTextsTheyComeFrom) {
   EXPECT_EQ(nameOf(preview), QStringLiteral("123.46"));
 
   const DialogTemplate labelled{700,
-                                L"Named",
+                                "Named",
                                 120,
                                 40,
                                 L"DejaVu Sans",
                                 8,
                                 kSysMenu,
-                                {{5, ControlKind::kText, L"&Distance", 5, 7, 40, 8, kNoStyle},
-                                 {6, ControlKind::kEdit, L"", 50, 5, 60, 12, kTabStop}}};
+                                {{5, ControlKind::kText, "&Distance", 5, 7, 40, 8, kNoStyle},
+                                 {6, ControlKind::kEdit, "", 50, 5, 60, 12, kTabStop}}};
   const DialogTemplateRegistry registry = testing::RegistryOf({labelled});
   TemplateDialog dialog(registry, 700, PreferredFont{});
   ASSERT_TRUE(dialog.Create());

@@ -1,20 +1,16 @@
 // Every dialog at the scale and text resolution the tests run under (ctest
 // runs this file again at scales 1.5 and 2, and at 120 and 144 dots per
-// inch; scripts/test.sh under other fonts): as large as its template in its
-// font's dialog units, its controls inside it and no text cut; the window on
-// its screen.
+// inch, and in each language; scripts/test.sh under other fonts): as large as
+// its template in its font's dialog units, its controls inside it and no text
+// cut; the window on its screen.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QGuiApplication>
-#include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <functional>
 #include <memory>
 
+#include "TextFit.h"
 #include "WindowTest.h"
 #include "ui/AboutDlg.h"
 #include "ui/Coordinates.h"
@@ -22,27 +18,12 @@
 #include "ui/CustomUnits.h"
 #include "ui/HelpDialog.h"
 #include "ui/SearchUnits.h"
-#include "ui/kit/GroupFrame.h"
 #include "ui/kit/ScreenPlace.h"
-#include "ui/kit/StaticText.h"
 
 namespace vantrel {
 namespace {
 
 using LayoutTest = testing::WindowTest;
-
-// Where a button's style draws its text.
-QRect TextRoom(const QAbstractButton& button) {
-  QStyleOptionButton option;
-  option.initFrom(&button);
-  option.text = button.text();
-  const bool box = qobject_cast<const QCheckBox*>(&button);
-  const bool radio = qobject_cast<const QRadioButton*>(&button);
-  const QStyle::SubElement contents = box     ? QStyle::SE_CheckBoxContents
-                                      : radio ? QStyle::SE_RadioButtonContents
-                                              : QStyle::SE_PushButtonContents;
-  return button.style()->subElementRect(contents, &option, &button);
-}
 
 TEST_F(LayoutTest, EveryDialogGrowsWithItsFontAndCutsNoText) {
   CConverterDlg& main = Start();
@@ -71,23 +52,7 @@ TEST_F(LayoutTest, EveryDialogGrowsWithItsFontAndCutsNoText) {
       if (!control->objectName().startsWith(QLatin1String("item"))) continue;
       SCOPED_TRACE(control->objectName().toStdString());
       EXPECT_TRUE(client.contains(control->geometry()));
-      const QFontMetrics metrics = control->fontMetrics();
-      if (auto* label = qobject_cast<StaticText*>(control)) {
-        // Below the last line only its leading may be missing.
-        EXPECT_LE(label->heightForWidth(label->width()) - metrics.leading(), label->height())
-            << "a cut text";
-      } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        EXPECT_LE(metrics.horizontalAdvance(button->text()), TextRoom(*button).width())
-            << "a cut text";
-        EXPECT_LE(metrics.height(), button->height()) << "a cut text";
-      } else if (auto* frame = qobject_cast<GroupFrame*>(control)) {
-        EXPECT_LE(metrics.averageCharWidth() + metrics.horizontalAdvance(frame->Title()),
-                  frame->width())
-            << "a cut title";
-      } else if (auto* edit = qobject_cast<EditBox*>(control)) {
-        const int frameWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        EXPECT_LE(metrics.height(), edit->height() - 2 * frameWidth) << "a cut line";
-      }
+      testing::ExpectTextFits(*control);
     }
   }
 }

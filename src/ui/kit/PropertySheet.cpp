@@ -62,8 +62,8 @@ bool PropertySheet::Create() {
   // A clicked tab takes the focus, as the platform's do: the focus does not
   // wander into the page that comes up, which may count the focus as a change.
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  ok_ = new QPushButton(tr("OK"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   for (QPushButton* each : {ok_, cancel_}) each->setFixedSize(button);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &PropertySheet::OnOK);

@@ -112,7 +112,7 @@ QRect TemplateDialog::MapDialogRect(const QRect& dialogUnits) const {
 void TemplateDialog::BuildControls() {
   const DialogTemplate& dialog = *template_;
   setWindowFlags(FlagsFor(dialog.style));
-  setWindowTitle(QString::fromStdWString(dialog.caption));
+  setWindowTitle(QString::fromStdString(dialog.caption));
   const QFont font = DialogFontOf(dialog);
   setFont(font);
   base_ = BaseUnitsOf(font);
@@ -278,8 +278,11 @@ bool TemplateDialog::UpdateData(bool saveAndValidate) {
   DoDataExchange(exchange);
   if (exchange.FailedId() == 0) return true;
   if (shell_) {
-    shell_->MessageBox(this, QGuiApplication::applicationDisplayName(), exchange.FailureText(),
-                       MessageIcon::kExclamation);
+    // Captioned with the program's name as its window shows it, in the
+    // user's language.
+    const QWidget* main = shell_->MainWindow();
+    const QString caption = main ? main->windowTitle() : QGuiApplication::applicationDisplayName();
+    shell_->MessageBox(this, caption, exchange.FailureText(), MessageIcon::kExclamation);
   }
   if (QWidget* failed = Item(exchange.FailedId())) {
     failed->setFocus();

@@ -117,9 +117,9 @@ int NamingControl(const DialogTemplate& dialog, int index) {
 
 QString ControlLabel(const DialogTemplate& dialog, int index) {
   const ControlTemplate& control = dialog.controls[index];
-  if (!control.name.empty()) return QString::fromStdWString(control.name);
+  if (!control.name.empty()) return QString::fromStdString(control.name);
   const int naming = NamingControl(dialog, index);
-  return naming < 0 ? QString() : NameOfText(QString::fromStdWString(dialog.controls[naming].text));
+  return naming < 0 ? QString() : NameOfText(QString::fromStdString(dialog.controls[naming].text));
 }
 
 QString NameOfText(const QString& text) { return WithoutAccessKeys(text).simplified(); }
