@@ -9,7 +9,10 @@
 # memory once its start has finished.
 #
 # Usage: bench/startup.sh [build folder] [runs of each, at least 15] [vantrel]
-# (the last, to time another build of the program with this build's tools)
+#                         [language]
+# (vantrel, to time another build of the program with this build's tools;
+# a language, "de", times vantrel's second start in it too, as LANGUAGE
+# chooses it, alternating with the second start in English)
 # On a machine busy with other work, run it as root under `nice -n -15`: the
 # started programs and the X server inherit the priority. Where the kernel
 # groups processes by session (/proc/sys/kernel/sched_autogroup_enabled), nice
@@ -22,6 +25,7 @@ runs="${2:-21}"
 wait="$build/bench/vantrel_map_wait"
 bare="$build/bench/vantrel_bare_dialog"
 vantrel="${3:-$build/src/app/vantrel}"
+language="${4:-}"
 for program in "$wait" "$bare" "$vantrel"; do
   [[ -x "$program" ]] || { echo "missing $program: build with bench/CMakeLists.txt first" >&2; exit 2; }
 done
@@ -51,11 +55,14 @@ if command -v dbus-daemon >/dev/null; then
   bus="a private dbus-daemon"
 fi
 
-# "map_ms cpu_ms" of one start; CONFIG is the settings folder's parent.
+# "map_ms cpu_ms" of one start; CONFIG is the settings folder's parent. The
+# program speaks English unless SPEAK names a language.
+export LANGUAGE=en
 start() {
   local config="$1"
   shift
-  XDG_CONFIG_HOME="$config" "$wait" "$@" | sed -n 's/^map_ms=\([0-9.]*\) cpu_ms=\([0-9.]*\).*/\1 \2/p'
+  LANGUAGE="${SPEAK:-en}" XDG_CONFIG_HOME="$config" "$wait" "$@" |
+    sed -n 's/^map_ms=\([0-9.]*\) cpu_ms=\([0-9.]*\).*/\1 \2/p'
 }
 # The median of column N (1: wall time, 2: processor time) of a file.
 median() { cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -68,7 +75,7 @@ start "$work/warm" "$bare" >/dev/null
 start "$work/warm" "$vantrel" >/dev/null
 
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
-: >"$work/bare" && : >"$work/first" && : >"$work/second.ms" && : >"$work/label"
+: >"$work/bare" && : >"$work/first" && : >"$work/second.ms" && : >"$work/label" && : >"$work/language"
 for ((i = 0; i < runs; i++)); do
   start "$work/none" "$bare" >>"$work/bare"
   rm -rf "$work/fresh"
@@ -76,6 +83,10 @@ for ((i = 0; i < runs; i++)); do
   start "$work/none" "$bare" >>"$work/bare"
   start "$work/second" "$vantrel" >>"$work/second.ms"
   start "$work/none" "$bare" --label >>"$work/label"
+  if [[ -n "$language" ]]; then
+    SPEAK="$language" start "$work/second" "$vantrel" >>"$work/language"
+    start "$work/second" "$vantrel" >>"$work/second.ms"
+  fi
 done
 load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -95,4 +106,11 @@ awk -v b="$(median "$work/bare" 1)" -v f="$(median "$work/first" 1)" \
   printf "vantrel, 2nd start %7.2f ms  ratio %.3f  %+6.2f ms  %7.2f ms  %+6.2f ms\n", s, s / b, s - b, sc, sc - bc
   printf "dialog with a label%7.2f ms  ratio %.3f  %+6.2f ms  %7.2f ms  %+6.2f ms\n", l, l / b, l - b, lc, lc - bc
 }'
+if [[ -n "$language" ]]; then
+  echo "(the 2nd start in English: $((2 * runs)) runs, alternating with those in $language)"
+  awk -v s="$(median "$work/second.ms" 1)" -v sc="$(median "$work/second.ms" 2)" \
+    -v t="$(median "$work/language" 1)" -v tc="$(median "$work/language" 2)" -v name="$language" 'BEGIN {
+    printf "2nd start in %-6s%7.2f ms  %+6.2f ms than in English  %7.2f ms  %+6.2f ms\n", name, t, t - s, tc, tc - sc
+  }'
+fi
 echo "vantrel peak memory once started: first start $((peak_first / 1024)) MB, second start $((peak_second / 1024)) MB"

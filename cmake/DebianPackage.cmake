@@ -103,7 +103,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the libraries the programs link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The home page and the manual open through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The home page and the manual open through xdg-open; Qt's own texts (a box's
+# context menu, a message's buttons) speak the user's language with Qt's
+# translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdlib>
 
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
 #include "ui/DialogTemplates.h"
+#include "ui/Translations.h"
 #include "ui/kit/Shell.h"
 
 namespace vantrel {
@@ -18,12 +20,18 @@ bool IsSet(const char* name) {
   return value && *value;
 }
 
-// A document of the program, where it is installed or else beside the
-// program in the build tree.
-QString LocateDocument(const QString& name) {
+// Where the program's data is installed (relative to its folder), then
+// where the build tree keeps it beside the program.
+QStringList DataFolders(const QString& installed, const QString& built) {
   const QDir programDir(QCoreApplication::applicationDirPath());
-  for (const QString& folder : {QStringLiteral("../share/doc/vantrel/"), QStringLiteral("doc/")}) {
-    const QFileInfo document(programDir.filePath(folder + name));
+  return {programDir.filePath(installed), programDir.filePath(built)};
+}
+
+// A document of the program, where it is installed or else in the build tree.
+QString LocateDocument(const QString& name) {
+  for (const QString& folder :
+       DataFolders(QStringLiteral("../share/doc/vantrel"), QStringLiteral("doc"))) {
+    const QFileInfo document(QDir(folder).filePath(name));
     if (document.isFile()) return document.canonicalFilePath();
   }
   return {};
@@ -38,6 +46,12 @@ bool CConverterApp::DisplayAvailable() {
 QString CConverterApp::LocateHomePage() { return LocateDocument(QStringLiteral("index.html")); }
 
 QString CConverterApp::LocateManual() { return LocateDocument(QStringLiteral("manual.pdf")); }
+
+void CConverterApp::InstallLanguage() {
+  InstallTranslations(
+      QLocale::system().uiLanguages(),
+      DataFolders(QStringLiteral("../share/vantrel/translations"), QStringLiteral("translations")));
+}
 
 bool CConverterApp::InitInstance() {
   location_ = LocateSettings();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "settings/SettingsLocation.h"
 
@@ -24,6 +25,10 @@ class CConverterApp {
   // (or in the build tree); empty when there is none.
   static QString LocateHomePage();
   static QString LocateManual();
+  // Speaks the first of the user's languages that it is translated into
+  // (LANGUAGE, else LANG), from the translations installed with the program
+  // or, in the build tree, beside it; English otherwise.
+  static void InstallLanguage();
 
  private:
   SettingsLocation location_;

@@ -10,11 +10,16 @@
 
 #include "app/ConverterApp.h"
 #include "app/DisplayGuard.h"
+#include "app/StartOptions.h"
 #include "app/StartWarmUp.h"
 #include "platform/AtomicFile.h"
 #include "ui/kit/DeferredIconStyle.h"
 
 int main(int argc, char** argv) {
+  // --help and --version need no display.
+  if (const std::optional<int> answered = vantrel::AnswerOwnOption(argc, argv, stdout)) {
+    return std::fflush(stdout) == 0 ? *answered : 1;
+  }
   if (!vantrel::CConverterApp::DisplayAvailable()) {
     std::fputs(vantrel::kNoDisplayMessage, stderr);
     return 1;
@@ -38,6 +43,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Vantrel Unit Converter"));
   QApplication::setDesktopFileName(QStringLiteral("vantrel"));
   QApplication::setStyle(new vantrel::DeferredIconStyle);
+  vantrel::CConverterApp::InstallLanguage();
   vantrel::StartWarmUp warmUp;
   vantrel::CConverterApp converter;
   converter.InitInstance();

@@ -1,10 +1,12 @@
 #include "ui/AboutDlg.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QUrl>
 
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
+#include "ui/kit/Contrast.h"
 #include "ui/kit/PictureStatic.h"
 #include "ui/kit/Resources.h"
 #include "ui/kit/Shell.h"
@@ -13,7 +15,8 @@
 namespace vantrel {
 namespace {
 
-const QString kTerms = QStringLiteral(
+const char* const kTerms = QT_TRANSLATE_NOOP(
+    "vantrel::CAboutDlg",
     "Vantrel Unit Converter is provided \"as is\", without warranty of any kind. Its developers "
     "are not liable for any damage that comes of its use. Check results that matter "
     "(engineering, medicine, navigation, trade) against another source before relying on them.");
@@ -32,7 +35,7 @@ void CAboutDlg::OnInitDialog() {
   });
   PlaceBanner();
   banner_.LoadFromResource(ids::kBannerGif, kGifResource);
-  SetItemText(ids::kTermsText, kTerms);
+  SetItemText(ids::kTermsText, tr(kTerms));
 
   // The link shows the page it opens, shortened in the middle when it is
   // longer than its place.
@@ -42,9 +45,7 @@ void CAboutDlg::OnInitDialog() {
       context_.homePage.isEmpty() ? QString() : QUrl::fromUserInput(context_.homePage).toString();
   link->SetText(link->fontMetrics().elidedText(address, Qt::ElideMiddle, link->width()));
   link->setToolTip(address);
-  QPalette colours = link->palette();
-  colours.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  link->setPalette(colours);
+  ColourLink();
 
   const QCursor hand = LoadCursorResource(ids::kHandCursor);
   link->setCursor(hand);
@@ -53,6 +54,22 @@ void CAboutDlg::OnInitDialog() {
     banner_.MeasureForDevice(painter.device());
     banner_.Draw(&painter, QRect(0, 0, kBannerWidth, kBannerHeight));
   });
+  // The banner and the link come first in Tab's order, but Enter is for OK.
+  Item(ids::kTermsText)->setFocus();
+}
+
+void CAboutDlg::ColourLink() {
+  // Pure blue, lightened on a dark background until it reads.
+  StaticText* link = StaticItem(ids::kProductLink);
+  QPalette colours = link->palette();
+  colours.setColor(QPalette::WindowText,
+                   KeepReadable(QColor(kLinkBlue), palette().color(QPalette::Window)));
+  link->setPalette(colours);
+}
+
+void CAboutDlg::changeEvent(QEvent* event) {
+  TemplateDialog::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && StaticItem(ids::kProductLink)) ColourLink();
 }
 
 void CAboutDlg::PlaceBanner() {

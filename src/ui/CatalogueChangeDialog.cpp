@@ -22,7 +22,7 @@ void CatalogueChangeDialog::Report(int outcome, const QString& done,
                                    std::initializer_list<Refusal> refusals) {
   lastResult_ = outcome;
   if (outcome == result::kDone) {
-    context_.shell.MessageBox(this, QStringLiteral("Success"), done, MessageIcon::kNone);
+    context_.shell.MessageBox(this, tr("Success"), done, MessageIcon::kNone);
     accept();
     return;
   }
@@ -32,13 +32,13 @@ void CatalogueChangeDialog::Report(int outcome, const QString& done,
 }
 
 void CatalogueChangeDialog::Refuse(const QString& text) {
-  context_.shell.MessageBox(this, QStringLiteral("Error"), text, MessageIcon::kExclamation);
+  context_.shell.MessageBox(this, tr("Error"), text, MessageIcon::kExclamation);
 }
 
 QString CatalogueChangeDialog::Shown(std::wstring_view name) {
   const QString start = QString::fromStdWString(std::wstring(name.substr(0, kQuotedCharacters)));
   if (name.size() <= kQuotedCharacters) return start;
-  return start + QStringLiteral("... (%1 characters)").arg(name.size());
+  return start + tr("... (%1 characters)").arg(name.size());
 }
 
 bool CatalogueChangeDialog::HasNameLength(std::wstring_view name) {

@@ -16,6 +16,7 @@
 #include "ui/kit/ListBox.h"
 #include "ui/kit/PictureStatic.h"
 #include "ui/kit/Resources.h"
+#include "ui/kit/ScreenPlace.h"
 #include "ui/kit/Shell.h"
 #include "ui/kit/StaticText.h"
 #include "units/InputConversion.h"
@@ -24,11 +25,13 @@
 namespace vantrel {
 namespace {
 
-const QString kInputTip = QStringLiteral(
+const char* const kInputTip = QT_TRANSLATE_NOOP(
+    "vantrel::CConverterDlg",
     "Enter your value in the Input Box :\r\n\r\nas Decimal, e.g. 1.75\r\nas Exponent, e.g. "
-    "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2\u00BE).");
-const QString kInvertTip = QStringLiteral("Click on the icon to invert currently selected units");
-const QString kError = QStringLiteral("Error");
+    "1.2e-5\r\nas Partial Fraction, e.g. 7/8  or\r\nas Mixed Fraction, e.g. 2+3/4  (for 2¾).");
+const char* const kInvertTip = QT_TRANSLATE_NOOP(
+    "vantrel::CConverterDlg", "Click on the icon to invert currently selected units");
+const char* const kError = QT_TRANSLATE_NOOP("vantrel::CConverterDlg", "Error");
 constexpr int kTipTime = 30000;
 constexpr int kTipWidth = 640;
 constexpr int kLogoWidth = 250;
@@ -146,20 +149,22 @@ void CConverterDlg::FinishStart() {
   setWindowIcon(LoadIconResource(ids::kAppIcon));
   PictureItem(ids::kLogo)->setCursor(LoadCursorResource(ids::kHandCursor));
   CreateToolTips();
+  // Its frame is known now that it is on the screen.
+  KeepOnScreen(*this);
   startWrites_.reset();
 }
 
 void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
   if (context_.settingsProblemReported) return;
   context_.settingsProblemReported = true;
+  //: %1 is what is wrong with the settings file, in English as the
+  //: command line says it: settings file "PATH" cannot be read: REASON
   const QString text =
-      QStringLiteral("The ") +
-      QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)) +
-      QStringLiteral(
-          ".\n\nThe converter goes on with the default settings and what it could read, and "
-          "cannot save changes while this lasts.");
+      tr("The %1.\n\nThe converter goes on with the default settings and what it could read, "
+         "and cannot save changes while this lasts.")
+          .arg(QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)));
   const auto show = [this, text] {
-    context_.shell.MessageBox(this, kError, text, MessageIcon::kExclamation);
+    context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
   };
   // A failing write may sit deep inside an operation: the box waits for the
   // event loop, except on the way out, where there is no later.
@@ -171,15 +176,15 @@ void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
 }
 
 void CConverterDlg::ReportUnusableUnits(const std::vector<CustomUnitEntry>& skipped) {
+  //: %1 names the units as the file has them: "NAME" in "CATEGORY" (coefficient "TEXT")
   const QString text =
-      QStringLiteral(
-          "The settings file gives these custom units a coefficient that defines no unit (0, "
-          "below 0, not a number, or beyond the range of numbers the converter holds): %1.\n\n"
-          "They are left out, and stay in the file until it is edited.")
+      tr("The settings file gives these custom units a coefficient that defines no unit (0, "
+         "below 0, not a number, or beyond the range of numbers the converter holds): %1.\n\n"
+         "They are left out, and stay in the file until it is edited.")
           .arg(QString::fromStdString(NameUnusableUnits(skipped)));
   // Said once the window is there, like the settings file's problems.
   QTimer::singleShot(0, this, [this, text] {
-    context_.shell.MessageBox(this, kError, text, MessageIcon::kExclamation);
+    context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
   });
 }
 
@@ -197,15 +202,18 @@ void CConverterDlg::PlaceLogo() {
 
 void CConverterDlg::CreateToolTips() {
   tips_.Activate(true);
-  tips_.AddTool(Item(ids::kInputBox), kInputTip);
-  tips_.AddTool(Item(ids::kInvertIcon), kInvertTip);
+  tips_.AddTool(Item(ids::kInputBox), tr(kInputTip));
+  tips_.AddTool(Item(ids::kInvertIcon), tr(kInvertTip));
   tips_.SetAutoPopTime(kTipTime);
   tips_.SetMaxTipWidth(kTipWidth);
 }
 
 void CConverterDlg::ShowAtStart() {
   setWindowFlag(Qt::WindowStaysOnTopHint, context_.preferences.onTop != 0);
+  // At (150, 150), unless that would leave part of it off its screen (a
+  // small screen, or large text).
   move(kStartPosition, kStartPosition);
+  KeepOnScreen(*this);
   show();
 }
 
@@ -275,8 +283,12 @@ void CConverterDlg::ComputeResult() {
     // value of a help keyword; an error says why in the box's tip, and a
     // help keyword shows the help there.
     outputText_ = QString::fromStdWString(outcome.text);
-    if (outcome.kind == ConversionOutcome::Kind::kError)
+    // The evaluator's reason stays in its own words, as the command line
+    // gives it.
+    if (outcome.kind == ConversionOutcome::Kind::kError) {
+      outputText_ = tr(kError);
       errorTip = QString::fromStdString(outcome.message);
+    }
     if (outcome.kind == ConversionOutcome::Kind::kHelp)
       errorTip = QString::fromUtf8(help).trimmed();
   }

@@ -9,21 +9,26 @@
 namespace vantrel {
 namespace {
 
-const QString kLengthError =
-    QStringLiteral("The category name must be between 2 and 25 characters long.");
-const QString kExistsError = QStringLiteral("This category name already exists.");
-const QString kNotStorableError = QStringLiteral(
+const char* const kLengthError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomCategories", "The category name must be between 2 and 25 characters long.");
+const char* const kExistsError =
+    QT_TRANSLATE_NOOP("vantrel::CCustomCategories", "This category name already exists.");
+const char* const kNotStorableError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomCategories",
     "This category name cannot be saved in the settings file and read back. A name may not "
     "contain \"=\", \"?val=\", a tab or a line break, nor start with \"[\" or \";\".");
-const QString kNameClashError = QStringLiteral(
+const char* const kNameClashError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomCategories",
     "A category whose name differs from [%1] only in letter case already exists. The "
     "settings file cannot tell the two apart: choose another name.");
-const QString kBuiltInError =
-    QStringLiteral("You may only remove previously added custom categories.");
-const QString kNotAddedError =
-    QStringLiteral("Category [%1] was not added: the settings file could not be written.");
-const QString kNotRemovedError =
-    QStringLiteral("Category [%1] was not removed: the settings file could not be written.");
+const char* const kBuiltInError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomCategories", "You may only remove previously added custom categories.");
+const char* const kNotAddedError =
+    QT_TRANSLATE_NOOP("vantrel::CCustomCategories",
+                      "Category [%1] was not added: the settings file could not be written.");
+const char* const kNotRemovedError =
+    QT_TRANSLATE_NOOP("vantrel::CCustomCategories",
+                      "Category [%1] was not removed: the settings file could not be written.");
 
 // A new category's name as stored: A-Z in lower case, then a first letter
 // a-z in upper case; every other character as typed.
@@ -54,16 +59,16 @@ void CCustomCategories::OnInitDialog() {
 void CCustomCategories::OnAdd() {
   const std::wstring typed = ItemText(ids::kCategoryNameEdit).toStdWString();
   if (!HasNameLength(typed)) {
-    Refuse(kLengthError);
+    Refuse(tr(kLengthError));
     return;
   }
   const QString name = QString::fromStdWString(NormaliseCategoryName(typed));
   Report(catalogue_.AddCategory(name.toStdWString(), 1, 1, 1),
-         QStringLiteral("Category [%1] was successfully added.").arg(name),
-         {{result::kAlreadyExists, kExistsError},
-          {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(name)},
-          {result::kNotSaved, kNotAddedError.arg(name)}});
+         tr("Category [%1] was successfully added.").arg(name),
+         {{result::kAlreadyExists, tr(kExistsError)},
+          {result::kNotStorable, tr(kNotStorableError)},
+          {result::kNameClash, tr(kNameClashError).arg(name)},
+          {result::kNotSaved, tr(kNotAddedError).arg(name)}});
 }
 
 void CCustomCategories::OnRemove() {
@@ -72,9 +77,9 @@ void CCustomCategories::OnRemove() {
   if (selected < 0) return;
   const std::wstring name = categories->GetLBText(selected).toStdWString();
   Report(catalogue_.RemoveCategory(name),
-         QStringLiteral("Category [%1] was successfully removed.").arg(Shown(name)),
-         {{result::kNotCustom, kBuiltInError},
-          {result::kNotSaved, kNotRemovedError.arg(Shown(name))}});
+         tr("Category [%1] was successfully removed.").arg(Shown(name)),
+         {{result::kNotCustom, tr(kBuiltInError)},
+          {result::kNotSaved, tr(kNotRemovedError).arg(Shown(name))}});
 }
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "ui/CustomUnits.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <string>
 
@@ -24,21 +25,28 @@ const QString kNameCharacters =
     QStringLiteral("-0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ /");
 const QString kCoefficientCharacters = QStringLiteral("+-0123456789.eE/*^()");
 
-const QString kLengthError =
-    QStringLiteral("The unit name must be between 2 and 25 characters long.");
-const QString kExistsError = QStringLiteral("This unit name already exists.");
-const QString kNotStorableError = QStringLiteral(
+const char* const kLengthError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits", "The unit name must be between 2 and 25 characters long.");
+const char* const kExistsError =
+    QT_TRANSLATE_NOOP("vantrel::CCustomUnits", "This unit name already exists.");
+const char* const kNotStorableError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits",
     "This unit name cannot be saved in the settings file and read back. A name may not "
     "contain \"=\", a tab or a line break, nor start with \"[\" or \";\".");
-const QString kNameClashError = QStringLiteral(
+const char* const kNameClashError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits",
     "A custom unit whose name differs from [%1] only in letter case already exists. The "
     "settings file cannot tell the two apart: choose another name.");
-const QString kRangeError = QStringLiteral(
+const char* const kRangeError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits",
     "With this coefficient the new unit is beyond the range of numbers the converter holds.");
-const QString kBuiltInError = QStringLiteral("You may only remove previously added custom units.");
-const QString kNotAddedError =
-    QStringLiteral("Unit name [%1] was not added to [%2]: the settings file could not be written.");
-const QString kNotRemovedError = QStringLiteral(
+const char* const kBuiltInError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits", "You may only remove previously added custom units.");
+const char* const kNotAddedError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits",
+    "Unit name [%1] was not added to [%2]: the settings file could not be written.");
+const char* const kNotRemovedError = QT_TRANSLATE_NOOP(
+    "vantrel::CCustomUnits",
     "Unit name [%1] was not removed from [%2]: the settings file could not be written.");
 
 // The coefficient is read as the main window reads its input: evaluated.
@@ -56,9 +64,14 @@ QString CoefficientProblem(const expr::InputValue& k) {
   if (k.error_code != expr::kNoError) {
     char message[expr::MX_MATH_EXPRESSION_LENGTH] = {};
     expr::math_expression_error_message(message, k.error_code);
-    return QStringLiteral("The coefficient cannot be read: %1.").arg(QString::fromLatin1(message));
+    //: %1 is the evaluator's reason, in English as the command line gives it
+    return QCoreApplication::translate("vantrel::CCustomUnits",
+                                       "The coefficient cannot be read: %1.")
+        .arg(QString::fromLatin1(message));
   }
-  if (!IsUsable(k.value)) return QStringLiteral("The coefficient must be greater than 0.");
+  if (!IsUsable(k.value))
+    return QCoreApplication::translate("vantrel::CCustomUnits",
+                                       "The coefficient must be greater than 0.");
   return {};
 }
 
@@ -139,19 +152,20 @@ void CCustomUnits::RefreshPreview() {
   const QString value = k.error_code == expr::kNoError
                             ? QString::fromStdWString(FormatWide("%1.8g", k.value))
                             : QStringLiteral("?");
-  const QString factor = IsDlgButtonChecked(ids::kInvertCheck) ? QStringLiteral(" × (1.0 / Input) ")
-                                                               : QStringLiteral(" × Input ");
   const CUnit* source = category->InputUnit();
-  SetItemText(ids::kPreviewEdit,
-              QStringLiteral("Output = ") + value + factor + QStringLiteral("\r\nInput is in ") +
-                  (source ? QString::fromStdWString(source->name) : QString()) +
-                  QStringLiteral("\r\nOutput is in ") + ItemText(ids::kUnitNameEdit));
+  const QString sourceName = source ? QString::fromStdWString(source->name) : QString();
+  //: %1 is the coefficient, %2 the source unit, %3 the new unit
+  const QString preview =
+      IsDlgButtonChecked(ids::kInvertCheck)
+          ? tr("Output = %1 × (1.0 / Input) \r\nInput is in %2\r\nOutput is in %3")
+          : tr("Output = %1 × Input \r\nInput is in %2\r\nOutput is in %3");
+  SetItemText(ids::kPreviewEdit, preview.arg(value, sourceName, ItemText(ids::kUnitNameEdit)));
 }
 
 void CCustomUnits::OnAdd() {
   const std::wstring name = ItemText(ids::kUnitNameEdit).toStdWString();
   if (!HasNameLength(name)) {
-    Refuse(kLengthError);
+    Refuse(tr(kLengthError));
     return;
   }
   // The first unit of a category is its base unit.
@@ -174,7 +188,7 @@ void CCustomUnits::OnAdd() {
       inverted = 1;
     }
     if (!IsUsableCoefficient(coefficient)) {
-      Refuse(kRangeError);
+      Refuse(tr(kRangeError));
       return;
     }
   }
@@ -182,12 +196,11 @@ void CCustomUnits::OnAdd() {
   const int outcome = catalogue_.AddUnit(name, L" ", coefficient, 0.0, inverted, 1, 1);
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
-         QStringLiteral("Unit name [%1] was successfully added to [%2]")
-             .arg(Shown(name), Shown(categoryName)),
-         {{result::kAlreadyExists, kExistsError},
-          {result::kNotStorable, kNotStorableError},
-          {result::kNameClash, kNameClashError.arg(Shown(name))},
-          {result::kNotSaved, kNotAddedError.arg(Shown(name), Shown(categoryName))}});
+         tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), Shown(categoryName)),
+         {{result::kAlreadyExists, tr(kExistsError)},
+          {result::kNotStorable, tr(kNotStorableError)},
+          {result::kNameClash, tr(kNameClashError).arg(Shown(name))},
+          {result::kNotSaved, tr(kNotAddedError).arg(Shown(name), Shown(categoryName))}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -199,11 +212,9 @@ void CCustomUnits::OnRemove() {
   const std::wstring categoryName = category->Name();
   const int outcome = catalogue_.RemoveUnit(name);
   if (outcome == result::kDone) changedCategory_ = categoryName;
-  Report(
-      outcome,
-      QStringLiteral("Unit name [%1] was removed from [%2]").arg(Shown(name), Shown(categoryName)),
-      {{result::kNotCustom, kBuiltInError},
-       {result::kNotSaved, kNotRemovedError.arg(Shown(name), Shown(categoryName))}});
+  Report(outcome, tr("Unit name [%1] was removed from [%2]").arg(Shown(name), Shown(categoryName)),
+         {{result::kNotCustom, tr(kBuiltInError)},
+          {result::kNotSaved, tr(kNotRemovedError).arg(Shown(name), Shown(categoryName))}});
 }
 
 }  // namespace vantrel

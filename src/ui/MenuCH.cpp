@@ -6,6 +6,9 @@
 #include <QStyleOptionMenuItem>
 #include <algorithm>
 
+#include "ui/MenuItemAccessible.h"
+#include "ui/kit/Contrast.h"
+
 namespace vantrel {
 namespace {
 
@@ -69,6 +72,7 @@ class CMenuCH::ItemStyle final : public QProxyStyle {
 CMenuCH::CMenuCH(const QString& title, QWidget* parent)
     : QMenu(title, parent), style_(std::make_unique<ItemStyle>(*this)) {
   setStyle(style_.get());
+  InstallMenuItemAccessibility();
 }
 
 CMenuCH::~CMenuCH() {
@@ -84,9 +88,12 @@ QAction* CMenuCH::AppendSeparator() { return Append(0, QString(), 0, true); }
 
 QAction* CMenuCH::Append(int commandId, const QString& text, int bitmapId, bool separator) {
   auto item = std::make_unique<CMenuItem>(text, bitmapId);
-  QAction* action = separator ? addSeparator() : addAction(WithoutMnemonics(item->Label()));
+  // The action is named by its label alone: the blanks before the key label
+  // are for the eye.
+  QAction* action =
+      separator ? addSeparator() : addAction(WithoutMnemonics(item->Label().simplified()));
   action->setData(commandId);
-  entries_.push_back({action, std::move(item)});
+  entries_.push_back({action, std::move(item), QString()});
   return action;
 }
 
@@ -99,6 +106,20 @@ const CMenuItem* CMenuCH::ItemOf(const QAction* action) const {
 
 int CMenuCH::CommandOf(const QAction* action) const {
   return ItemOf(action) ? action->data().toInt() : 0;
+}
+
+QString CMenuCH::KeyBindingOf(const QAction* action) const {
+  for (const Entry& entry : entries_) {
+    if (entry.action != action) continue;
+    return entry.keyBinding.isEmpty() ? entry.item->KeyLabel() : entry.keyBinding;
+  }
+  return {};
+}
+
+void CMenuCH::SetKeyBinding(const QAction* action, const QString& keys) {
+  for (Entry& entry : entries_) {
+    if (entry.action == action) entry.keyBinding = keys;
+  }
 }
 
 CMenuItem* CMenuCH::ItemFor(const QString& actionText, bool separator) {
@@ -119,8 +140,8 @@ QSize CMenuCH::MeasureItem(CMenuItem& item, bool separator) const {
     // The run of blanks before the tab keeps the two apart only in a font
     // with blanks as wide as the design's.
     const int label = metrics.horizontalAdvance(item.Label().trimmed());
-    const int needed = kLabelLeft + label + metrics.horizontalAdvance(QLatin1Char(' ')) +
-                       KeyColumnWidth() - kLabelBeyondRight - kCheckMarkAllowance;
+    const int needed =
+        kLabelLeft + label + KeyGap() + KeyColumnWidth() - kLabelBeyondRight - kCheckMarkAllowance;
     width = std::max(width, needed);
   }
   item.Grow(width, separator ? 0 : metrics.height() + kExtraHeight);
@@ -129,17 +150,28 @@ QSize CMenuCH::MeasureItem(CMenuItem& item, bool separator) const {
 
 int CMenuCH::KeyColumnWidth() const {
   // The column ends past the row's right edge with the label rectangle; a key
-  // label must still end inside the row.
+  // label must still end a gap inside the row.
   const QFontMetrics metrics(font());
   int column = kKeyColumn;
   for (const Entry& entry : entries_) {
     const int key = metrics.horizontalAdvance(entry.item->KeyLabel());
-    column = std::max(column, key + kLabelBeyondRight + 2);
+    column = std::max(column, key + kLabelBeyondRight + KeyGap());
   }
   return column;
 }
 
+int CMenuCH::KeyGap() const { return std::max(2, QFontMetrics(font()).averageCharWidth()); }
+
 QColor CMenuCH::MenuColour() const { return palette().color(QPalette::Window); }
+
+QColor CMenuCH::LabelColour(bool selected) const {
+  const QColor text = palette().color(QPalette::WindowText);
+  return selected ? ReadableTextOn(QColor(kHighlightFill), text) : text;
+}
+
+bool CMenuCH::OutlinesPictures() const {
+  return ContrastRatio(QColor(Qt::black), MenuColour()) < kReadableContrast;
+}
 
 void CMenuCH::DrawItem(QPainter& painter, const QRect& rect, const CMenuItem& item, bool separator,
                        bool selected) const {
@@ -159,10 +191,7 @@ void CMenuCH::DrawItem(QPainter& painter, const QRect& rect, const CMenuItem& it
     painter.fillRect(QRect(left, y, right + 5 - left, 1), palette().color(QPalette::Dark));
     painter.fillRect(QRect(left, y + 1, right + 5 - left, 1), palette().color(QPalette::Light));
   }
-  if (!item.Picture().isNull()) {
-    painter.drawPixmap(QRect(left + 2, top + 2, kPictureSide, kPictureSide), item.Picture(),
-                       QRect(0, 0, kPictureSide, kPictureSide));
-  }
+  DrawPicture(painter, QRect(left + 2, top + 2, kPictureSide, kPictureSide), item);
   if (selected && !separator) {
     // The highlight starts two pixels right of the picture column.
     const QRect frame(left + kPictureColumn + 2, top, right - (left + kPictureColumn + 2),
@@ -170,16 +199,44 @@ void CMenuCH::DrawItem(QPainter& painter, const QRect& rect, const CMenuItem& it
     painter.fillRect(frame, QColor(kHighlightFrame));
     painter.fillRect(frame.adjusted(1, 1, -1, -1), QColor(kHighlightFill));
   }
-  DrawLabels(painter, rect, item);
+  DrawLabels(painter, rect, item, selected && !separator);
   painter.restore();
 }
 
-void CMenuCH::DrawLabels(QPainter& painter, const QRect& rect, const CMenuItem& item) const {
+void CMenuCH::DrawPicture(QPainter& painter, const QRect& place, const CMenuItem& item) const {
+  const QPixmap& picture = item.Picture(painter.device()->devicePixelRatioF());
+  if (picture.isNull()) return;
+  // The picture's top-left 16 x 16 points, in its own pixels.
+  const int side = qRound(kPictureSide * picture.devicePixelRatio());
+  const QRect source(0, 0, side, side);
+  // A double-size picture on a screen of 1.5 pixels per point is scaled down.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                        picture.devicePixelRatio() != painter.device()->devicePixelRatioF());
+  if (OutlinesPictures()) {
+    // Its shape in the text colour, one pixel out on every side, behind it.
+    QPixmap outline(picture.size());
+    outline.setDevicePixelRatio(picture.devicePixelRatio());
+    outline.fill(Qt::transparent);
+    QPainter shape(&outline);
+    shape.drawPixmap(0, 0, picture);
+    shape.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    shape.fillRect(outline.rect(), ReadableTextOn(MenuColour(), LabelColour(false)));
+    shape.end();
+    for (const QPoint offset : {QPoint(-1, -1), QPoint(0, -1), QPoint(1, -1), QPoint(-1, 0),
+                                QPoint(1, 0), QPoint(-1, 1), QPoint(0, 1), QPoint(1, 1)}) {
+      painter.drawPixmap(place.translated(offset), outline, source);
+    }
+  }
+  painter.drawPixmap(place, picture, source);
+}
+
+void CMenuCH::DrawLabels(QPainter& painter, const QRect& rect, const CMenuItem& item,
+                         bool selected) const {
   const int right = rect.x() + rect.width();
   const QRect label(rect.x() + kLabelLeft, rect.y() + kLabelTop,
                     right + kLabelBeyondRight - (rect.x() + kLabelLeft), rect.height() - kLabelTop);
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setPen(LabelColour(selected));
   painter.drawText(label, flags, item.Label());
   if (item.HasKeyLabel()) {
     const int column = KeyColumnWidth();
@@ -198,6 +255,18 @@ void CMenuCH::paintEvent(QPaintEvent* event) {
     const QRect place = actionGeometry(action);
     if (!item || !place.intersects(event->rect())) continue;
     DrawItem(painter, place, *item, action->isSeparator(), action == activeAction());
+  }
+  if (!OutlinesPictures()) return;
+  // A picture's outline may reach a pixel into the next row, whose background
+  // covered it: the pictures go again on top.
+  for (QAction* action : actions()) {
+    const CMenuItem* item = ItemOf(action);
+    const QRect picture(actionGeometry(action).topLeft() + QPoint(2, 2),
+                        QSize(kPictureSide, kPictureSide));
+    if (!item || !picture.adjusted(-1, -1, 1, 1).intersects(event->rect())) continue;
+    painter.save();
+    DrawPicture(painter, picture, *item);
+    painter.restore();
   }
 }
 

@@ -2,6 +2,11 @@
 // 20-pixel picture column, the label, the key label in a column of its own
 // at the right, and a framed, tinted highlight that leaves the picture
 // column alone. Items carry no mnemonics; each knows its command id.
+//
+// On any palette: a highlighted label is drawn in a colour that reads on the
+// tint, and where black would not read on the menu colour every picture gets
+// an outline in the text colour. Pictures come from their double-size
+// variant on a screen of more than one pixel per point.
 #pragma once
 
 #include <QColor>
@@ -43,20 +48,31 @@ class CMenuCH : public QMenu {
   // The item behind an action of this menu; null for any other action.
   const CMenuItem* ItemOf(const QAction* action) const;
   int CommandOf(const QAction* action) const;
+  // The keys a screen reader names for the item: its key label unless set.
+  QString KeyBindingOf(const QAction* action) const;
+  void SetKeyBinding(const QAction* action, const QString& keys);
 
   // The item's size in the menu's font: label and key label side by side plus
   // 23 pixels, text height plus 5 (a separator is 6 high); never smaller than
   // it was before. An item with a key label is also wide enough to keep its
-  // label a blank away from the key column, whatever the font's blanks.
+  // label a gap away from the key column, whatever the font's blanks.
   QSize MeasureItem(CMenuItem& item, bool separator) const;
   // The key labels' column: 60 pixels, or wider where a key label of the
-  // menu would not end inside its row.
+  // menu would not end a gap inside its row.
   int KeyColumnWidth() const;
+  // The least room between a label and its key label, and between a key
+  // label and the row's end: an average character of the menu's font.
+  int KeyGap() const;
   // Paints the whole item, highlighted when selected, into rect.
   void DrawItem(QPainter& painter, const QRect& rect, const CMenuItem& item, bool separator,
                 bool selected) const;
 
   QColor MenuColour() const;
+  // The colour of a label: the text colour, or where that would not read on
+  // the highlight's tint, black or white.
+  QColor LabelColour(bool selected) const;
+  // Whether pictures get an outline: black would not read on the menu colour.
+  bool OutlinesPictures() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -66,11 +82,13 @@ class CMenuCH : public QMenu {
   struct Entry {
     QAction* action;
     std::unique_ptr<CMenuItem> item;
+    QString keyBinding;
   };
 
   QAction* Append(int commandId, const QString& text, int bitmapId, bool separator);
   CMenuItem* ItemFor(const QString& actionText, bool separator);
-  void DrawLabels(QPainter& painter, const QRect& rect, const CMenuItem& item) const;
+  void DrawLabels(QPainter& painter, const QRect& rect, const CMenuItem& item, bool selected) const;
+  void DrawPicture(QPainter& painter, const QRect& place, const CMenuItem& item) const;
 
   std::vector<Entry> entries_;
   std::unique_ptr<ItemStyle> style_;

@@ -15,11 +15,16 @@ CMenuItem::CMenuItem(const QString& text, int bitmapId) : bitmapId_(bitmapId) {
   }
 }
 
-const QPixmap& CMenuItem::Picture() const {
-  if (bitmapId_ != 0) {
-    picture_ = LoadBitmapResource(bitmapId_);
-    bitmapId_ = 0;
+const QPixmap& CMenuItem::Picture(qreal devicePixelRatio) const {
+  if (devicePixelRatio > 1 && bitmapId_ != 0) {
+    if (!doubleDecoded_) {
+      doublePicture_ = LoadBitmapResource(bitmapId_, 2);
+      doubleDecoded_ = true;
+    }
+    if (!doublePicture_.isNull()) return doublePicture_;
   }
+  if (!decoded_ && bitmapId_ != 0) picture_ = LoadBitmapResource(bitmapId_);
+  decoded_ = true;
   return picture_;
 }
 

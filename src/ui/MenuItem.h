@@ -17,10 +17,12 @@ class CMenuItem {
   // Empty when the text had no tab.
   const QString& KeyLabel() const { return keyLabel_; }
   bool HasKeyLabel() const { return hasKeyLabel_; }
-  // Null when there is none; magenta pixels are transparent. Decoded when
-  // first asked for: a menu's pictures are not needed before it opens, and
-  // the window starts sooner without them.
-  const QPixmap& Picture() const;
+  // Null when there is none; magenta pixels are transparent. For a device of
+  // more than one pixel per point, the double-size variant where there is
+  // one (its device pixel ratio 2). Decoded when first asked for: a menu's
+  // pictures are not needed before it opens, and the window starts sooner
+  // without them.
+  const QPixmap& Picture(qreal devicePixelRatio = 1) const;
 
   // The size only ever grows, so an item never shrinks between two showings.
   int Widest() const { return widest_; }
@@ -31,8 +33,11 @@ class CMenuItem {
   QString label_;
   QString keyLabel_;
   bool hasKeyLabel_ = false;
-  mutable int bitmapId_ = 0;  // 0 once decoded
+  int bitmapId_ = 0;
+  mutable bool decoded_ = false;
+  mutable bool doubleDecoded_ = false;
   mutable QPixmap picture_;
+  mutable QPixmap doublePicture_;
   int widest_ = 0;
   int tallest_ = 0;
 };

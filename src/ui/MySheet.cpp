@@ -5,7 +5,7 @@
 namespace vantrel {
 
 CMySheet::CMySheet(AppContext& context, QWidget* owner)
-    : PropertySheet(QStringLiteral("Preferences"), context.dialogFont, owner),
+    : PropertySheet(tr("Preferences"), context.dialogFont, owner),
       context_(context),
       general_(context),
       resultFormat_(context),

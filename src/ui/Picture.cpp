@@ -1,6 +1,7 @@
 #include "ui/Picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
@@ -19,7 +20,8 @@ constexpr int kPictureDpi = 96;
 }  // namespace
 
 void CPicture::Error(const QString& text) {
-  shell_.MessageBox(shell_.MainWindow(), QStringLiteral("CPicture Error"), text,
+  shell_.MessageBox(shell_.MainWindow(),
+                    QCoreApplication::translate("vantrel::CPicture", "CPicture Error"), text,
                     MessageIcon::kStop);
 }
 
@@ -27,7 +29,7 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
   Clear();
   std::optional<QByteArray> data = FindResourceData(id, type);
   if (!data) {
-    Error(QStringLiteral("FindResource() Failed\t"));
+    Error(QCoreApplication::translate("vantrel::CPicture", "FindResource() Failed\t"));
     return false;
   }
   const bool loaded =
@@ -39,22 +41,26 @@ bool CPicture::LoadFromResource(int id, const QString& type) {
   }
   width_ = MulDiv(HimetricWidth(), kPictureDpi, kHimetricPerInch);
   height_ = MulDiv(HimetricHeight(), kPictureDpi, kHimetricPerInch);
+  if (std::optional<QByteArray> doubled = FindResourceData(id, type, 2)) doubleData_ = *doubled;
   return loaded;
 }
 
 bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) {
   if (count < 0 || (count > 0 && !bytes) || count > std::numeric_limits<int>::max()) {
-    Error(QStringLiteral("Can not allocate enough memory\t"));
+    Error(QCoreApplication::translate("vantrel::CPicture", "Can not allocate enough memory\t"));
     return false;
   }
   image_ = QImage();
+  doubleData_.clear();
+  doubleImage_ = QImage();
   QByteArray copy(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(count));
   QBuffer stream(&copy);
   if (!stream.open(QIODevice::ReadOnly)) return false;
   QImageReader reader(&stream);
   if (reader.format().isEmpty()) {
     // No reader knows these bytes: the picture service cannot serve them.
-    Error(QStringLiteral("IPicture interface is not supported\t"));
+    Error(
+        QCoreApplication::translate("vantrel::CPicture", "IPicture interface is not supported\t"));
     return false;
   }
   // A reader that fails on damaged data leaves no picture; the caller sees it.
@@ -65,11 +71,22 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::ptrdiff_t count) 
 bool CPicture::Draw(QPainter* painter, const QRect& rect) {
   if (!painter || !HasPicture()) return false;
   if (!painter->isActive()) {
-    Error(QStringLiteral("Can not allocate enough memory\t"));
+    Error(QCoreApplication::translate("vantrel::CPicture", "Can not allocate enough memory\t"));
     return false;
   }
-  painter->drawImage(rect, image_);
+  const QImage& image = ImageFor(painter->device());
+  // Between the two sizes (a scale of 1.5) the double one is scaled down smoothly.
+  painter->save();
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, &image == &doubleImage_);
+  painter->drawImage(rect, image);
+  painter->restore();
   return true;
+}
+
+const QImage& CPicture::ImageFor(const QPaintDevice* device) const {
+  if (!device || device->devicePixelRatioF() <= 1 || doubleData_.isEmpty()) return image_;
+  if (doubleImage_.isNull()) doubleImage_.loadFromData(doubleData_);
+  return doubleImage_.isNull() ? image_ : doubleImage_;
 }
 
 bool CPicture::MeasureForDevice(const QPaintDevice* device) {
@@ -87,6 +104,8 @@ bool CPicture::MeasureForDevice(const QPaintDevice* device) {
 
 void CPicture::Clear() {
   image_ = QImage();
+  doubleData_.clear();
+  doubleImage_ = QImage();
   width_ = height_ = 0;
   size_ = 0;
 }

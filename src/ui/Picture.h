@@ -1,9 +1,11 @@
 // A picture from the program's resources or from image data in memory (GIF,
 // and whatever else Qt's image readers know), with its size in pixels, drawn
 // stretched into a rectangle. Errors go to a "CPicture Error" message box
-// owned by the main window.
+// owned by the main window. A resource's double-size variant, where it has
+// one, is what it draws on a screen of more than one pixel per point.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <cstddef>
@@ -39,12 +41,18 @@ class CPicture {
 
  private:
   void Error(const QString& text);
+  // The image to draw on that device.
+  const QImage& ImageFor(const QPaintDevice* device) const;
   // The picture's own size in hundredths of a millimetre.
   int HimetricWidth() const;
   int HimetricHeight() const;
 
   Shell& shell_;
   QImage image_;
+  // The double-size variant's data (none for image data from memory), decoded
+  // when a dense screen first needs it.
+  QByteArray doubleData_;
+  mutable QImage doubleImage_;
   int width_ = 0;
   int height_ = 0;
   std::ptrdiff_t size_ = 0;

@@ -13,12 +13,12 @@ namespace vantrel {
 namespace {
 
 const QString kSeparator = QStringLiteral(" >> ");
-const QString kCoordinate = QStringLiteral("Coordinate");
+const char* const kCoordinate = QT_TRANSLATE_NOOP("vantrel::CSearchUnits", "Coordinate");
 // What the coordinate converter offers; the last one ends with a blank.
-const QString kCoordinateUnits[] = {
-    QStringLiteral("latitude and longitude (decimal)"),
-    QStringLiteral("latitude and longitude (degree, minute, second)"),
-    QStringLiteral("UTM (northing, easting, zone, hemisphere) "),
+const char* const kCoordinateUnits[] = {
+    QT_TRANSLATE_NOOP("vantrel::CSearchUnits", "latitude and longitude (decimal)"),
+    QT_TRANSLATE_NOOP("vantrel::CSearchUnits", "latitude and longitude (degree, minute, second)"),
+    QT_TRANSLATE_NOOP("vantrel::CSearchUnits", "UTM (northing, easting, zone, hemisphere) "),
 };
 
 // Only A-Z fold: any other letter matches in its own case alone.
@@ -60,8 +60,10 @@ void CSearchUnits::BuildEntries() {
                       false});
     }
   }
-  for (const QString& unit : kCoordinateUnits) {
-    made.push_back({kCoordinate + kSeparator + unit, {}, kCoordinate, unit, true});
+  const QString coordinate = tr(kCoordinate);
+  for (const char* text : kCoordinateUnits) {
+    const QString unit = tr(text);
+    made.push_back({coordinate + kSeparator + unit, {}, coordinate, unit, true});
   }
 
   // Sorted once here, every filtered part is in the list's order already.

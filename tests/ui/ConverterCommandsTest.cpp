@@ -39,7 +39,7 @@ class CommandSpy : public CConverterDlg {
   void OnInitDialog() override {
     CConverterDlg::OnInitDialog();
     std::vector<CommandRoute> spies;
-    for (int id : {0x8015, 0x8016, 0x8017, 0x8018, 0x8019, 0x8027}) {
+    for (int id : {0x8015, 0x8016, 0x8017, 0x8018, 0x8019, 0x8027, 0x800F}) {
       spies.push_back({id, Notification::kClicked, [this, id] { commands.push_back(id); }});
     }
     AddRoutes(std::move(spies));
@@ -118,13 +118,14 @@ TEST_F(ConverterCommandsTest, TheBarHoldsThreePopUpsWithTheirItemsIdsAndPictures
   }
 }
 
-// The accelerators and F1 reach the window wherever the focus is, even where
+// The accelerators, F1 and Ctrl+Q reach the window wherever the focus is, even where
 // the control has a use of its own for the key (copy in an edit box).
 TEST_F(ConverterCommandsTest, EveryKeyRunsItsCommandWhicheverControlHasTheFocus) {
   const std::pair<QKeyCombination, int> keys[] = {
       {Qt::CTRL | Qt::Key_L, 0x8016}, {Qt::CTRL | Qt::Key_C, 0x8017},
       {Qt::CTRL | Qt::Key_F, 0x8018}, {Qt::CTRL | Qt::Key_I, 0x8019},
       {Qt::CTRL | Qt::Key_P, 0x8015}, {QKeyCombination(Qt::Key_F1), 0x8027},
+      {Qt::CTRL | Qt::Key_Q, 0x800F},  // quits like Exit, as the desktop's programs do
   };
   CommandSpy& dialog = Start<CommandSpy>();
   for (int control : {ids::kCategoryList, ids::kInputUnitList, ids::kOutputUnitList, ids::kInputBox,

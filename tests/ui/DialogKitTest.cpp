@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QToolTip>
+#include <QtMath>
 
 #include "KitTestSupport.h"
 #include "ui/DialogTemplates.h"
@@ -34,21 +35,21 @@ const PreferredFont kPlainFont;
 DialogTemplate TestTemplate() {
   using K = ControlKind;
   return {kTestDialog,
-          L"Test",
+          "Test",
           200,
           120,
           L"DejaVu Sans",
           9,
           kSysMenu,
           {
-              {10, K::kEdit, L"start", 10, 10, 80, 14, kTabStop},
-              {11, K::kListBox, L"", 10, 30, 80, 40, kSorted | kNotify | kTabStop},
-              {12, K::kDropDownList, L"", 100, 10, 80, 90, kSorted | kTabStop},
-              {13, K::kText, L"Label", 100, 30, 60, 8, kNoStyle},
-              {14, K::kGroupBox, L"Frame", 5, 5, 190, 80, kNoStyle},
-              {15, K::kOwnerDrawStatic, L"", 100, 45, 20, 20, kNotify},
-              {1, K::kDefPushButton, L"OK", 100, 95, 40, 14, kTabStop},
-              {2, K::kPushButton, L"Cancel", 150, 95, 40, 14, kTabStop},
+              {10, K::kEdit, "start", 10, 10, 80, 14, kTabStop},
+              {11, K::kListBox, "", 10, 30, 80, 40, kSorted | kNotify | kTabStop},
+              {12, K::kDropDownList, "", 100, 10, 80, 90, kSorted | kTabStop},
+              {13, K::kText, "Label", 100, 30, 60, 8, kNoStyle},
+              {14, K::kGroupBox, "Frame", 5, 5, 190, 80, kNoStyle},
+              {15, K::kOwnerDrawStatic, "", 100, 45, 20, 20, kNotify},
+              {1, K::kDefPushButton, "OK", 100, 95, 40, 14, kTabStop},
+              {2, K::kPushButton, "Cancel", 150, 95, 40, 14, kTabStop},
           }};
 }
 
@@ -79,7 +80,7 @@ TEST(TemplateDialog, PlacesEveryControlByTheDialogUnitsOfItsFont) {
                          26 +
                      1) /
                     2;
-  const int baseY = metrics.height();
+  const int baseY = std::max(metrics.height(), qCeil(QFontMetricsF(font).height()));
   ASSERT_EQ(dialog.BaseUnits().x, baseX);
   ASSERT_EQ(dialog.BaseUnits().y, baseY);
   auto px = [&](int dlu, int base, int per) { return (dlu * base + per / 2) / per; };
@@ -266,9 +267,9 @@ TEST(RichEdit, FormatsFoundRunsAndStaysSelectableWhenReadOnly) {
 }
 
 TEST(IconStatic, ShowsItsIconResourceAtTheLargeIconSize) {
-  DialogTemplate about{kTestDialog, L"About", 100, 60, L"DejaVu Sans", 8, kSysMenu, {}};
-  about.controls = {{kIdStatic, ControlKind::kIcon, L"128", 10, 10, 20, 20, kNoStyle},
-                    {kIdStatic, ControlKind::kIcon, L"999", 40, 10, 20, 20, kNoStyle}};
+  DialogTemplate about{kTestDialog, "About", 100, 60, L"DejaVu Sans", 8, kSysMenu, {}};
+  about.controls = {{kIdStatic, ControlKind::kIcon, "128", 10, 10, 20, 20, kNoStyle},
+                    {kIdStatic, ControlKind::kIcon, "999", 40, 10, 20, 20, kNoStyle}};
   const DialogTemplateRegistry registry = testing::RegistryOf({about});
   TemplateDialog dialog(registry, kTestDialog, kPlainFont);
   ASSERT_TRUE(dialog.Create());
@@ -320,29 +321,29 @@ TEST(MainDialogTemplate, HoldsEveryControlAtItsPlace) {
   struct Expected {
     int id;
     ControlKind kind;
-    const wchar_t* text;
+    const char* text;
     int x, y, cx, cy;
   };
   using K = ControlKind;
   const Expected expected[] = {
-      {1000, K::kDropDownList, L"", 12, 18, 122, 176},
-      {1004, K::kListBox, L"", 12, 58, 122, 75},
-      {1003, K::kListBox, L"", 165, 58, 122, 75},
-      {1009, K::kOwnerDrawStatic, L"", 142, 86, 17, 16},
-      {1010, K::kEdit, L"", 12, 158, 122, 14},
-      {1011, K::kEdit, L"", 165, 158, 122, 14},
-      {1001, K::kGroupBox, L"Select Category ", 7, 7, 131, 31},
-      {1002, K::kGroupBox, L"Select Units ", 7, 40, 287, 100},
-      {1005, K::kText, L"INPUT", 59, 49, 21, 8},
-      {1006, K::kText, L"OUTPUT", 214, 49, 28, 8},
-      {1007, K::kGroupBox, L"Result", 7, 144, 287, 49},
-      {1008, K::kOwnerDrawStatic, L"", 150, 8, 22, 15},
-      {1012, K::kText, L"", 12, 175, 122, 17},
-      {1013, K::kText, L"", 165, 175, 122, 17},
+      {1000, K::kDropDownList, "", 12, 18, 122, 176},
+      {1004, K::kListBox, "", 12, 58, 122, 75},
+      {1003, K::kListBox, "", 165, 58, 122, 75},
+      {1009, K::kOwnerDrawStatic, "", 142, 86, 17, 16},
+      {1010, K::kEdit, "", 12, 158, 122, 14},
+      {1011, K::kEdit, "", 165, 158, 122, 14},
+      {1001, K::kGroupBox, "Select Category ", 7, 7, 131, 31},
+      {1002, K::kGroupBox, "Select Units ", 7, 40, 287, 100},
+      {1005, K::kText, "INPUT", 59, 49, 21, 8},
+      {1006, K::kText, "OUTPUT", 214, 49, 28, 8},
+      {1007, K::kGroupBox, "Result", 7, 144, 287, 49},
+      {1008, K::kOwnerDrawStatic, "", 150, 8, 22, 15},
+      {1012, K::kText, "", 12, 175, 122, 17},
+      {1013, K::kText, "", 165, 175, 122, 17},
   };
   const DialogTemplate main = MainDialogTemplate();
   EXPECT_EQ(main.id, 102);
-  EXPECT_EQ(main.caption, L"Vantrel Unit Converter");
+  EXPECT_EQ(main.caption, "Vantrel Unit Converter");
   EXPECT_EQ(main.cx, 299);
   EXPECT_EQ(main.cy, 207);
   EXPECT_EQ(main.fontFace, L"Verdana");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
@@ -11,10 +12,12 @@
 #include <memory>
 #include <vector>
 
+#include "KitTestSupport.h"
 #include "WindowTest.h"
 #include "ui/AboutDlg.h"
 #include "ui/HelpDialog.h"
 #include "ui/ResourceIds.h"
+#include "ui/kit/FocusRing.h"
 #include "ui/kit/IconStatic.h"
 #include "ui/kit/PictureStatic.h"
 #include "ui/kit/Resources.h"
@@ -132,6 +135,41 @@ TEST_F(HelpAboutTest, TheManualButtonAndTheLinksOpenTheirPageAndLeaveTheDialogOp
   QTest::mouseClick(about.Item(ids::kBannerPicture), Qt::LeftButton, {}, QPoint(3, 3));
   EXPECT_EQ(shell_.opened, std::vector<QString>(2, context_.homePage));
   EXPECT_TRUE(about.isVisible());
+}
+
+// The banner and the link are reached with Tab and open with Enter or Space
+// as a button would; the box opens with the focus on its text, where Enter
+// is OK.
+TEST_F(HelpAboutTest, TheBannerAndTheLinkAreReachedWithTabAndOpenWithEnterOrSpace) {
+  CAboutDlg about(context_);
+  ASSERT_TRUE(about.Create());
+  ASSERT_TRUE(testing::ShowActive(about));
+  EXPECT_EQ(QApplication::focusWidget(), about.Item(ids::kTermsText));
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int focus;  // the control with the focus afterwards
+    std::size_t opened;
+  } steps[] = {
+      {Qt::Key_Tab, {}, ids::kProductLink, 0},
+      {Qt::Key_Return, {}, ids::kProductLink, 1},
+      {Qt::Key_Space, {}, ids::kProductLink, 2},
+      {Qt::Key_Tab, {}, kIdOk, 2},
+      {Qt::Key_Tab, {}, ids::kBannerPicture, 2},
+      {Qt::Key_Enter, Qt::KeypadModifier, ids::kBannerPicture, 3},
+      {Qt::Key_Space, {}, ids::kBannerPicture, 4},
+      {Qt::Key_Tab, Qt::ShiftModifier, kIdOk, 4},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(::testing::Message() << step.key << " to " << step.focus);
+    QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+    EXPECT_EQ(QApplication::focusWidget(), about.Item(step.focus));
+    EXPECT_EQ(shell_.opened.size(), step.opened);
+    EXPECT_TRUE(about.isVisible());
+  }
+  EXPECT_EQ(about.findChild<FocusRing*>()->Target(), about.Item(kIdOk)) << "the focus shows";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(about.isVisible());
 }
 
 TEST_F(HelpAboutTest, AboutShowsItsTextsIconAndBlueLinkWithTheHandCursor) {

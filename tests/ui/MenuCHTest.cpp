@@ -1,6 +1,7 @@
 // The owner-drawn pop-ups, judged from pictures of them rendered offscreen.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QImage>
 #include <QMenuBar>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <ostream>
 
 #include "ui/MainMenu.h"
 #include "ui/MenuCH.h"
@@ -66,9 +68,20 @@ int LeftmostInk(const QImage& image, const QRect& within) {
   return -1;
 }
 
-class MenuCHTest : public ::testing::TestWithParam<int> {
+struct MenuFont {
+  const char* face;
+  int points;
+};
+
+void PrintTo(const MenuFont& font, std::ostream* out) {
+  *out << QString::fromLatin1(font.face).remove(' ').toStdString() << font.points;
+}
+
+class MenuCHTest : public ::testing::TestWithParam<MenuFont> {
  protected:
-  MenuCHTest() : font_(QStringLiteral("DejaVu Sans"), GetParam()) { BuildMainMenu(bar_, font_); }
+  MenuCHTest() : font_(QString::fromLatin1(GetParam().face), GetParam().points) {
+    BuildMainMenu(bar_, font_);
+  }
   CMenuCH& Popup(int position) { return *MainMenuPopup(bar_, position); }
 
   QFont font_;
@@ -101,7 +114,8 @@ TEST_P(MenuCHTest, ItemsMeasureTheirTextAndHighlightRightOfThePictureColumn) {
       EXPECT_EQ(frame->left(), place.left() + 22);
       EXPECT_EQ(frame->right(), place.right());
       EXPECT_EQ(frame->height(), metrics.height() + 5);
-      if (position == 0 && GetParam() >= 8) {  // smaller blanks widen it (below)
+      if (position == 0 && font_.pointSize() >= 8 && QFontInfo(font_).family() == "DejaVu Sans") {
+        // (smaller blanks, or a wider face, widen it: below)
         EXPECT_EQ(place.width(), widest + CMenuCH::kCheckMarkAllowance)
             << "the widest item + 23, and the desktop's allowance";
       }
@@ -124,9 +138,11 @@ TEST_P(MenuCHTest, ItemsMeasureTheirTextAndHighlightRightOfThePictureColumn) {
       const int key = LeftmostInk(image, QRect(column, place.top(), 40, place.height()));
       if (!keyColumn) keyColumn = key;
       EXPECT_EQ(key, *keyColumn);
-      EXPECT_LE(key - column, 2);
+      EXPECT_LE(key - column, 2 + std::max(0, metrics.leftBearing(item.KeyLabel().front())));
       const int labelEnd = labelArea.left() + metrics.horizontalAdvance(item.Label().trimmed());
-      EXPECT_LT(labelEnd, column) << "the label ends before its key label";
+      EXPECT_LE(labelEnd + menu.KeyGap(), column) << "the label ends a gap before its key label";
+      EXPECT_LE(RightmostInk(image, labelArea), place.right() + 1 - menu.KeyGap())
+          << "the key label ends a gap inside its row";
     }
   }
 }
@@ -160,7 +176,13 @@ TEST_P(MenuCHTest, ASeparatorIsOneEtchedLine) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, MenuCHTest, ::testing::Values(6, 8, 14));
+// A wide face (URW Gothic, where it is installed) as well.
+INSTANTIATE_TEST_SUITE_P(Fonts, MenuCHTest,
+                         ::testing::Values(MenuFont{"DejaVu Sans", 6}, MenuFont{"DejaVu Sans", 8},
+                                           MenuFont{"DejaVu Sans", 14}, MenuFont{"URW Gothic", 8}),
+                         [](const ::testing::TestParamInfo<MenuFont>& info) {
+                           return ::testing::PrintToString(info.param);
+                         });
 
 TEST(MenuCH, AnItemWithoutItsBitmapIsStillDrawn) {
   CMenuCH menu(QStringLiteral("Test"));
@@ -183,6 +205,27 @@ TEST(MenuCH, AnItemWithoutItsBitmapIsStillDrawn) {
     EXPECT_GE(LeftmostInk(image, QRect(28, 0, 40, size.height())), 28) << "the label";
     EXPECT_GE(LeftmostInk(image, QRect(size.width() - 56, 0, 56, size.height())), 0) << "the key";
   }
+}
+
+TEST(MenuCH, PicturesAreDrawnFromTheirDoubleSizeVariantWhereAPointHasTwoPixels) {
+  CMenuCH menu(QStringLiteral("Test"));
+  const CMenuItem& item = *menu.ItemOf(menu.AppendItem(7, QStringLiteral("Find"), 170));
+  QImage dense(2 * 60, 2 * 20, QImage::Format_ARGB32);
+  dense.setDevicePixelRatio(2);
+  {
+    QPainter painter(&dense);
+    menu.DrawItem(painter, QRect(0, 0, 60, 20), item, false, false);
+  }
+  const QImage doubled = LoadBitmapResource(170, 2).toImage();
+  int compared = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      if (qAlpha(doubled.pixel(x, y)) < 255) continue;
+      ASSERT_EQ(dense.pixel(4 + x, 4 + y) | 0xff000000u, doubled.pixel(x, y)) << x << "," << y;
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 200);
 }
 
 TEST(MenuCH, ItemsCarryNoMnemonicsAndKnowTheirCommand) {

@@ -1,9 +1,11 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "PreferencesFixture.h"
+#include "TextFit.h"
 #include "ui/kit/EditBox.h"
 #include "ui/kit/StaticText.h"
 
@@ -27,11 +29,16 @@ TEST_F(MySheetTest, PagesInThePreferredFontFitTheTabAreaAndTheirTexts) {
     Store(c.ini);
     Start();
     CMySheet& sheet = Open();
-    EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Preferences"));
+    // In the language the tests run in.
+    EXPECT_EQ(sheet.windowTitle(), QCoreApplication::translate("vantrel::CMySheet", "Preferences"));
     EXPECT_EQ(sheet.parentWidget(), main_.get());
     EXPECT_EQ(sheet.findChildren<QPushButton*>().size(), 2) << "OK and Cancel only";
     ASSERT_TRUE(testing::ShowActive(sheet));
-    const QStringList titles{"General", "Result Format", "Visible Categories"};
+    const QStringList titles{
+        QCoreApplication::translate("vantrel::CGeneral", "General"),
+        QCoreApplication::translate("vantrel::CResultFormat", "Result Format"),
+        QCoreApplication::translate("vantrel::CVisible", "Visible Categories")};
+    for (QPushButton* button : sheet.findChildren<QPushButton*>()) testing::ExpectTextFits(*button);
     for (int i : {2, 1, 0}) {
       sheet.SetActivePage(i);
       QTest::qWait(1);
@@ -49,14 +56,40 @@ TEST_F(MySheetTest, PagesInThePreferredFontFitTheTabAreaAndTheirTexts) {
         if (control->objectName().isEmpty()) continue;  // the focus ring
         SCOPED_TRACE(control->objectName().toStdString());
         EXPECT_TRUE(page->rect().contains(control->geometry()));
-        if (auto* label = qobject_cast<StaticText*>(control)) {
-          EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "clipped text";
-        } else if (qobject_cast<QAbstractButton*>(control)) {
-          EXPECT_LE(control->sizeHint().width(), control->width()) << "clipped text";
-        }
+        testing::ExpectTextFits(*control);
       }
     }
   }
+}
+
+// The platform's keys turn the pages from anywhere in the sheet, round the
+// ends, with the focus on the tabs (not in a page, which may count it as a
+// change).
+TEST_F(MySheetTest, CtrlTabAndCtrlPageKeysTurnThePages) {
+  Start();
+  CMySheet& sheet = Open();
+  ASSERT_TRUE(testing::ShowActive(sheet));
+  General().Item(ids::kOnTopCheck)->setFocus();
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int page;
+  } turns[] = {
+      {Qt::Key_Tab, Qt::ControlModifier, 1},
+      {Qt::Key_PageDown, Qt::ControlModifier, 2},
+      {Qt::Key_PageDown, Qt::ControlModifier, 0},
+      {Qt::Key_PageUp, Qt::ControlModifier, 2},
+      {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+  };
+  for (const auto& turn : turns) {
+    SCOPED_TRACE(::testing::Message() << turn.key << " to " << turn.page);
+    QTest::keyClick(QApplication::focusWidget(), turn.key, turn.modifiers);
+    EXPECT_EQ(sheet.GetActiveIndex(), turn.page);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.TabControl()->tabBar());
+    sheet.Button(kIdOk)->setFocus();  // the next from a button
+  }
+  EXPECT_FALSE(Visible().Changed());
 }
 
 TEST_F(MySheetTest, CancelEscapeAndTheCloseBoxStoreNothing) {

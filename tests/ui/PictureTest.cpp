@@ -100,6 +100,25 @@ TEST(CPicture, DrawsStretchedAndNothingWithoutAPicture) {
   EXPECT_EQ(target.pixel(63, 63), source.pixel(31, 31));
 }
 
+// On a screen of two pixels per point the double-size variant is drawn, each
+// of its pixels on one of the screen's: sharp, not the small one doubled.
+TEST(CPicture, DrawsItsDoubleSizeVariantWhereAPointHasTwoPixels) {
+  RecordingShell shell;
+  CPicture picture(shell);
+  ASSERT_TRUE(picture.LoadFromResource(131, kGifResource));
+  EXPECT_EQ(picture.Width(), 32);
+  QImage dense(64, 64, QImage::Format_RGB32);
+  dense.setDevicePixelRatio(2);
+  {
+    QPainter painter(&dense);
+    EXPECT_TRUE(picture.Draw(&painter, QRect(0, 0, 32, 32)));
+  }
+  QImage doubled;
+  ASSERT_TRUE(doubled.loadFromData(*FindResourceData(131, kGifResource, 2)));
+  dense.setDevicePixelRatio(1);
+  EXPECT_EQ(dense, doubled.convertToFormat(QImage::Format_RGB32));
+}
+
 TEST(CPicture, MeasuresForTheDevicesResolution) {
   RecordingShell shell;
   CPicture picture(shell);

@@ -18,11 +18,11 @@ namespace {
 constexpr int kSmallPage = 700;
 constexpr int kLargePage = 701;
 
-DialogTemplate PageTemplate(int id, const wchar_t* caption, int cx, int cy) {
+DialogTemplate PageTemplate(int id, const char* caption, int cx, int cy) {
   using K = ControlKind;
   DialogTemplate page{id, caption, cx, cy, L"DejaVu Sans", 8, kChild, {}};
-  page.controls = {{10, K::kCheckBox, L"Option", 10, 10, 80, 10, kTabStop},
-                   {11, K::kEdit, L"", 10, 25, 80, 12, kTabStop}};
+  page.controls = {{10, K::kCheckBox, "Option", 10, 10, 80, 10, kTabStop},
+                   {11, K::kEdit, "", 10, 25, 80, 12, kTabStop}};
   return page;
 }
 
@@ -44,8 +44,8 @@ class CountingPage : public PropertyPage {
 class PropertySheetTest : public ::testing::Test {
  protected:
   PropertySheetTest() {
-    registry_.Add(PageTemplate(kSmallPage, L"General", 150, 80));
-    registry_.Add(PageTemplate(kLargePage, L"Result Format", 220, 140));
+    registry_.Add(PageTemplate(kSmallPage, "General", 150, 80));
+    registry_.Add(PageTemplate(kLargePage, "Result Format", 220, 140));
     for (int id : {kSmallPage, kLargePage}) {
       pages_.push_back(std::make_unique<CountingPage>(registry_, id, font_, log_));
       sheet_.AddPage(pages_.back().get());
@@ -130,15 +130,15 @@ TEST(RefontWithLayoutScaling, ScalesEveryPlaceByTheFontRatiosAndKeepsTheCentre) 
   using K = ControlKind;
   const DialogTemplateRegistry registry =
       testing::RegistryOf({{800,
-                            L"Scaled",
+                            "Scaled",
                             120,
                             80,
                             L"DejaVu Sans",
                             8,
                             kSysMenu,
-                            {{10, K::kCheckBox, L"Option", 10, 10, 80, 10, kTabStop},
-                             {11, K::kDropDownList, L"", 10, 25, 60, 50, kTabStop},
-                             {12, K::kText, L"Own font", 75, 25, 40, 20, kNoStyle}}}});
+                            {{10, K::kCheckBox, "Option", 10, 10, 80, 10, kTabStop},
+                             {11, K::kDropDownList, "", 10, 25, 60, 50, kTabStop},
+                             {12, K::kText, "Own font", 75, 25, 40, 20, kNoStyle}}}});
   TemplateDialog dialog(registry, 800, PreferredFont{});
   ASSERT_TRUE(dialog.Create());
   QFont own(QStringLiteral("DejaVu Sans Mono"), 13);

@@ -83,28 +83,28 @@ TEST(ProgramTemplates, HaveUniqueIdsNoStrayOrOverlappingControlsAndATabOrder) {
 
 TEST(TemplateCheck, FindsEachFault) {
   using K = ControlKind;
-  const ControlTemplate frame{kIdStatic, K::kGroupBox, L"Frame", 5, 5, 100, 40, kNoStyle};
-  const ControlTemplate edit{10, K::kEdit, L"", 10, 15, 50, 12, kTabStop};
-  const ControlTemplate list{11, K::kListBox, L"", 10, 50, 50, 30, kTabStop};
-  const ControlTemplate drop{12, K::kDropDownList, L"", 70, 50, 50, 100, kTabStop};
+  const ControlTemplate frame{kIdStatic, K::kGroupBox, "Frame", 5, 5, 100, 40, kNoStyle};
+  const ControlTemplate edit{10, K::kEdit, "", 10, 15, 50, 12, kTabStop};
+  const ControlTemplate list{11, K::kListBox, "", 10, 50, 50, 30, kTabStop};
+  const ControlTemplate drop{12, K::kDropDownList, "", 70, 50, 50, 100, kTabStop};
   const struct {
     std::vector<ControlTemplate> controls;
     std::vector<std::string> problems;
   } cases[] = {
       {{frame, edit, list, drop}, {}},
-      {{frame, edit, {10, K::kCheckBox, L"", 10, 30, 50, 10, kNoStyle}}, {"id 10 is used twice"}},
-      {{edit, {13, K::kEdit, L"", 140, 15, 20, 12, kNoStyle}}, {"control 1 (id 13) is outside"}},
-      {{edit, {13, K::kCheckBox, L"", 50, 20, 30, 10, kNoStyle}},
+      {{frame, edit, {10, K::kCheckBox, "", 10, 30, 50, 10, kNoStyle}}, {"id 10 is used twice"}},
+      {{edit, {13, K::kEdit, "", 140, 15, 20, 12, kNoStyle}}, {"control 1 (id 13) is outside"}},
+      {{edit, {13, K::kCheckBox, "", 50, 20, 30, 10, kNoStyle}},
        {"control 0 (id 10) and control 1 (id 13) overlap"}},
-      {{edit, {kIdStatic, K::kGroupBox, L"", 30, 5, 100, 40, kNoStyle}},
+      {{edit, {kIdStatic, K::kGroupBox, "", 30, 5, 100, 40, kNoStyle}},
        {"control 0 (id 10) and control 1 (id -1) overlap"}},
-      {{list, {13, K::kEdit, L"", 10, 40, 50, 12, kDisabled | kTabStop}},
+      {{list, {13, K::kEdit, "", 10, 40, 50, 12, kDisabled | kTabStop}},
        {"control 0 (id 11) and control 1 (id 13) overlap"}},
-      {{edit, {kIdStatic, K::kText, L"Label", 10, 30, 50, 8, kTabStop}},
+      {{edit, {kIdStatic, K::kText, "Label", 10, 30, 50, 8, kTabStop}},
        {"Tab misses or reorders the tab stops"}},
   };
   for (const auto& c : cases) {
-    DialogTemplate dialog{900, L"Check", 150, 100, L"DejaVu Sans", 8, kSysMenu, c.controls};
+    DialogTemplate dialog{900, "Check", 150, 100, L"DejaVu Sans", 8, kSysMenu, c.controls};
     EXPECT_EQ(TemplateProblems(dialog), c.problems);
   }
 }

@@ -1,5 +1,6 @@
 // Reports clicks on a static control that notifies: a press and a release of
-// the left button over it, as with a button.
+// the left button over it, as with a button; Enter or Space while it has the
+// keyboard focus; and a screen reader's press.
 #pragma once
 
 #include <QObject>
@@ -15,6 +16,9 @@ class ClickReporter : public QObject {
   // Watches `control` and lives as its child.
   explicit ClickReporter(QWidget* control);
 
+  // The click of the control's that does not come from the mouse or the keys.
+  void Click() { emit Clicked(); }
+
  signals:
   void Clicked();
 
@@ -25,5 +29,8 @@ class ClickReporter : public QObject {
   QWidget* control_;
   bool pressed_ = false;
 };
+
+// The reporter of a control that reports clicks, or null.
+ClickReporter* ClickReporterOf(const QWidget* control);
 
 }  // namespace vantrel

@@ -53,7 +53,7 @@ void Write(QWidget* control, const QString& text) {
   (static_cast<Owner<setter>*>(control)->*setter)(text);
 }
 
-QString TextOf(const ControlTemplate& control) { return QString::fromStdWString(control.text); }
+QString TextOf(const ControlTemplate& control) { return QString::fromStdString(control.text); }
 
 Qt::Alignment TextAlignment(std::uint32_t style) {
   const Qt::Alignment horizontal = (style & kCenter)  ? Qt::AlignHCenter

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <limits>
 
 #include "ui/kit/TemplateDialog.h"
@@ -25,7 +26,7 @@ void DataExchange::Int(int id, int& value) {
   }
   if (!ReadWholeNumber(dialog_.ItemText(id), value)) {
     failedId_ = id;
-    failureText_ = QStringLiteral("Enter an integer.");
+    failureText_ = QCoreApplication::translate("vantrel::DataExchange", "Enter an integer.");
   }
 }
 

@@ -1,5 +1,7 @@
 // A dialog template as data, like a resource script: the window's caption,
 // size in dialog units, font and style, and its controls in creation order.
+// Texts are UTF-8, in English; a template with a text context shows them in
+// the user's language (LoadDialogTemplate).
 #pragma once
 
 #include <cstdint>
@@ -30,7 +32,8 @@ enum ControlStyle : std::uint32_t {
   kSorted = 1u << 0,  // lists sort their entries themselves
   kVScroll = 1u << 1,
   kBorder = 1u << 2,
-  kNotify = 1u << 3,  // list boxes and statics report selection and clicks
+  kNotify = 1u << 3,  // list boxes and statics report selection and clicks; a notifying
+                      // static with kTabStop takes the focus and Enter or Space clicks it
   kReadOnly = 1u << 4,
   kAutoHScroll = 1u << 5,
   kTabStop = 1u << 6,
@@ -60,19 +63,26 @@ inline constexpr int kIdStatic = -1;
 struct ControlTemplate {
   int id;
   ControlKind kind;
-  std::wstring text;
+  std::string text;
   int x, y, cx, cy;  // dialog units
   std::uint32_t style;
+  // What a screen reader calls the control where no text beside it says
+  // what it is (a picture, one box of a row under shared headings).
+  std::string name = {};
 };
 
 struct DialogTemplate {
   int id = 0;
-  std::wstring caption;
+  std::string caption;
   int cx = 0, cy = 0;  // client size in dialog units
   std::wstring fontFace;
   int fontPoints = 8;
   std::uint32_t style = kNoDialogStyle;
   std::vector<ControlTemplate> controls;
+  // The translation context of the caption and of the controls' texts and
+  // names (the program marks them with QT_TRANSLATE_NOOP under it, for
+  // lupdate); without one they show as written. An icon's text is its id.
+  const char* textContext = nullptr;
 };
 
 }  // namespace vantrel

@@ -1,8 +1,29 @@
 #include "ui/kit/DialogTemplateRegistry.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace vantrel {
+namespace {
+
+// A text in the user's language: the installed translators' for the
+// template's context, else the text itself.
+void Translate(const char* context, std::string& text) {
+  if (text.empty()) return;
+  text = QCoreApplication::translate(context, text.c_str()).toStdString();
+}
+
+void TranslateTexts(DialogTemplate& dialog) {
+  const char* context = dialog.textContext;
+  if (!context) return;
+  Translate(context, dialog.caption);
+  for (ControlTemplate& control : dialog.controls) {
+    if (control.kind != ControlKind::kIcon) Translate(context, control.text);
+    Translate(context, control.name);
+  }
+}
+
+}  // namespace
 
 void DialogTemplateRegistry::Add(DialogTemplate dialogTemplate) {
   const int id = dialogTemplate.id;
@@ -28,6 +49,7 @@ std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& r
     loaded->fontFace = font.face;
     loaded->fontPoints = font.points;
   }
+  if (loaded) TranslateTexts(*loaded);
   return loaded;
 }
 

@@ -25,9 +25,10 @@ class DialogTemplateRegistry {
   std::map<int, DialogTemplate> templates_;
 };
 
-// The dialog font rule: while the preferred font replaces the templates' fonts,
-// a copy of the template whose face and point size are the preferred ones;
-// otherwise the template unchanged. Empty when no template has the id.
+// The template as a dialog shows it: under the dialog font rule (while the
+// preferred font replaces the templates' fonts, with the preferred face and
+// point size), and with its texts through the application's translators.
+// Empty when no template has the id.
 std::optional<DialogTemplate> LoadDialogTemplate(const DialogTemplateRegistry& registry, int id,
                                                  const PreferredFont& font);
 

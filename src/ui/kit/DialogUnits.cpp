@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vantrel {
@@ -30,7 +31,12 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
   const int letters = metrics.horizontalAdvance(
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  return {(letters / 26 + 1) / 2, metrics.height()};
+  // The character height whole: a line of text, its descenders too, always
+  // fits in 8 dialog units (rounding the ascent and the descent apart may
+  // lose the fraction of a pixel that the text needs).
+  const int height =
+      std::max(metrics.height(), static_cast<int>(std::ceil(QFontMetricsF(font).height())));
+  return {(letters / 26 + 1) / 2, height};
 }
 
 QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base) {

@@ -1,6 +1,7 @@
 // Dialog units: positions in a template scale with the dialog's font. The
 // horizontal base is the font's average character width, the vertical base
-// its character height; x pixels = dlu x base / 4, y pixels = dlu x base / 8.
+// its character height in whole pixels (rounded up); x pixels = dlu x base /
+// 4, y pixels = dlu x base / 8.
 #pragma once
 
 #include <QFont>

@@ -1,5 +1,6 @@
 #include "ui/kit/GroupFrame.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace vantrel {
@@ -12,6 +13,10 @@ GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent),
 void GroupFrame::SetTitle(const QString& title) {
   title_ = title;
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);  // a frame is named by its title
+    QAccessible::updateAccessibility(&renamed);
+  }
 }
 
 void GroupFrame::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -61,8 +62,8 @@ bool PropertySheet::Create() {
   // A clicked tab takes the focus, as the platform's do: the focus does not
   // wander into the page that comes up, which may count the focus as a change.
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  ok_ = new QPushButton(tr("OK"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   for (QPushButton* each : {ok_, cancel_}) each->setFixedSize(button);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &PropertySheet::OnOK);
@@ -81,8 +82,29 @@ bool PropertySheet::Create() {
   // The pages keep their template sizes: the sheet fits the largest.
   layout->setSizeConstraint(QLayout::SetFixedSize);
   tabs_->setCurrentIndex(0);
+  // The platform's keys for the next and the previous page, from anywhere in
+  // the sheet (Qt's tab widget knows only Ctrl+Tab, and only from inside it).
+  const struct {
+    QKeyCombination key;
+    int step;
+  } turns[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+               {Qt::CTRL | Qt::Key_PageDown, 1},
+               {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+               {Qt::CTRL | Qt::Key_PageUp, -1}};
+  for (const auto& turn : turns) {
+    connect(new QShortcut(QKeySequence(turn.key), this), &QShortcut::activated, this,
+            [this, step = turn.step] { TurnPage(step); });
+  }
   new FocusRing(this);
   return true;
+}
+
+void PropertySheet::TurnPage(int step) {
+  // The tab takes the focus first, as a click on it would: the focus does not
+  // fall into the page that comes up.
+  tabs_->tabBar()->setFocus(Qt::TabFocusReason);
+  const int count = GetPageCount();
+  SetActivePage((GetActiveIndex() + step + count) % count);
 }
 
 int PropertySheet::DoModal() {

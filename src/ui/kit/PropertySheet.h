@@ -3,7 +3,8 @@
 // the order added) and shows the first; each page stays inside the tab area.
 // OK runs every page's OK action, in the order added, and closes the sheet
 // with kIdOk; Cancel, Escape and the close box close it with kIdCancel and
-// run nothing.
+// run nothing. Ctrl+Tab and Ctrl+PgDn show the next page, Ctrl+Shift+Tab
+// and Ctrl+PgUp the one before, round the end, with the focus on the tabs.
 //
 // The caller owns the pages (members of a sheet class, or locals); the sheet
 // lets go of them when it is destroyed.
@@ -55,6 +56,8 @@ class PropertySheet : public QDialog {
   virtual void OnOK();
 
  private:
+  void TurnPage(int step);
+
   QString caption_;
   const PreferredFont& font_;
   std::vector<QPointer<PropertyPage>> pages_;

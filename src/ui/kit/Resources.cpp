@@ -7,8 +7,9 @@
 namespace vantrel {
 namespace {
 
-QString ResourcePath(int id, const QString& type) {
-  return QStringLiteral(":/res/%1/%2").arg(type).arg(id);
+QString ResourcePath(int id, const QString& type, int scale = 1) {
+  const QString path = QStringLiteral(":/res/%1/%2").arg(type).arg(id);
+  return scale == 1 ? path : path + QStringLiteral("@%1x").arg(scale);
 }
 
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
@@ -16,8 +17,8 @@ constexpr int kHandCursor = 139;
 
 }  // namespace
 
-std::optional<QByteArray> FindResourceData(int id, const QString& type) {
-  QFile file(ResourcePath(id, type));
+std::optional<QByteArray> FindResourceData(int id, const QString& type, int scale) {
+  QFile file(ResourcePath(id, type, scale));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   return file.readAll();
 }
@@ -31,11 +32,12 @@ QIcon LoadIconResource(int id) {
   return icon;
 }
 
-QPixmap LoadBitmapResource(int id) {
+QPixmap LoadBitmapResource(int id, int scale) {
   QImage image;
-  if (!image.load(ResourcePath(id, kBitmapResource), "BMP")) return {};
+  if (!image.load(ResourcePath(id, kBitmapResource, scale), "BMP")) return {};
   QPixmap pixmap = QPixmap::fromImage(image);
   pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor)));
+  pixmap.setDevicePixelRatio(scale);
   return pixmap;
 }
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ui/kit/Accessibility.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -66,7 +67,9 @@ class MeasuredMenuBar : public QMenuBar {
 
 TemplateDialog::TemplateDialog(const DialogTemplateRegistry& templates, int templateId,
                                const PreferredFont& font, QWidget* parent)
-    : QDialog(parent), templates_(templates), templateId_(templateId), font_(font) {}
+    : QDialog(parent), templates_(templates), templateId_(templateId), font_(font) {
+  InstallKitAccessibility();
+}
 
 TemplateDialog::~TemplateDialog() {
   // The handlers belong to a dialog already destroyed in part: no control
@@ -109,7 +112,7 @@ QRect TemplateDialog::MapDialogRect(const QRect& dialogUnits) const {
 void TemplateDialog::BuildControls() {
   const DialogTemplate& dialog = *template_;
   setWindowFlags(FlagsFor(dialog.style));
-  setWindowTitle(QString::fromStdWString(dialog.caption));
+  setWindowTitle(QString::fromStdString(dialog.caption));
   const QFont font = DialogFontOf(dialog);
   setFont(font);
   base_ = BaseUnitsOf(font);
@@ -132,7 +135,7 @@ void TemplateDialog::BuildControls() {
     widget->setObjectName(QStringLiteral("item%1").arg(control.id));
     PlaceControl(widget, control);
     if (control.kind == ControlKind::kGroupBox) frames.push_back(widget);
-    if (!TakesFocus(control.kind)) {
+    if (!TakesFocus(control)) {
       widget->setFocusPolicy(Qt::NoFocus);
     } else {
       widget->setFocusPolicy((control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
@@ -156,6 +159,8 @@ void TemplateDialog::PlaceControl(QWidget* widget, const ControlTemplate& contro
   if (control.kind == ControlKind::kDropDownList) {
     // The template gives the height of the open list.
     static_cast<DropDownList*>(widget)->SetDroppedRect(place);
+  } else if (auto* label = qobject_cast<StaticText*>(widget)) {
+    label->SetPlace(place);
   } else if (control.kind == ControlKind::kIcon) {
     widget->setGeometry(place.x(), place.y(), IconStatic::kSide, IconStatic::kSide);
   } else {
@@ -173,7 +178,6 @@ void TemplateDialog::MakeRadioGroups() {
     if (!radio) continue;
     QButtonGroup*& group = made[groups[i]];
     if (!group) group = new QButtonGroup(this);
-    radio->setAutoExclusive(false);
     group->addButton(radio, template_->controls[i].id);
   }
 }
@@ -181,10 +185,22 @@ void TemplateDialog::MakeRadioGroups() {
 void TemplateDialog::LabelControls() {
   const DialogTemplate& dialog = *template_;
   for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {
-    controls_[i]->setAccessibleName(ControlLabel(dialog, i));
-    if (dialog.controls[i].kind != ControlKind::kText) continue;
-    if (const int buddy = BuddyIndex(dialog, i); buddy >= 0) {
-      static_cast<StaticText*>(controls_[i])->setBuddy(controls_[buddy]);
+    QWidget* control = controls_[i];
+    const ControlTemplate& row = dialog.controls[i];
+    if (row.kind == ControlKind::kText) {
+      if (const int buddy = BuddyIndex(dialog, i); buddy >= 0) {
+        static_cast<StaticText*>(control)->setBuddy(controls_[buddy]);
+      }
+    }
+    // A control with a text of its own is named by it as it stands (the
+    // accessible interface reads it); another by the template, or by the
+    // text that names it, followed when the program changes that text.
+    const int naming = NamingControl(dialog, i);
+    if (naming == i) continue;
+    control->setAccessibleName(ControlLabel(dialog, i));
+    if (auto* label = naming >= 0 ? qobject_cast<StaticText*>(controls_[naming]) : nullptr) {
+      connect(label, &StaticText::TextChanged, control,
+              [control, label] { control->setAccessibleName(NameOfText(label->Text())); });
     }
   }
 }
@@ -262,8 +278,11 @@ bool TemplateDialog::UpdateData(bool saveAndValidate) {
   DoDataExchange(exchange);
   if (exchange.FailedId() == 0) return true;
   if (shell_) {
-    shell_->MessageBox(this, QGuiApplication::applicationDisplayName(), exchange.FailureText(),
-                       MessageIcon::kExclamation);
+    // Captioned with the program's name as its window shows it, in the
+    // user's language.
+    const QWidget* main = shell_->MainWindow();
+    const QString caption = main ? main->windowTitle() : QGuiApplication::applicationDisplayName();
+    shell_->MessageBox(this, caption, exchange.FailureText(), MessageIcon::kExclamation);
   }
   if (QWidget* failed = Item(exchange.FailedId())) {
     failed->setFocus();
@@ -287,7 +306,13 @@ void TemplateDialog::PlaceMenuBar() {
   clientTop_ = height;
   menuBar_->setGeometry(0, 0, width(), height);
   if (shift == 0 || !template_) return;
-  for (QWidget* control : controls_) control->move(control->x(), control->y() + shift);
+  for (QWidget* control : controls_) {
+    if (auto* label = qobject_cast<StaticText*>(control)) {
+      label->SetPlace(label->Place().translated(0, shift));
+    } else {
+      control->move(control->x(), control->y() + shift);
+    }
+  }
   const QSize window(width(), this->height() + shift);
   if (template_->style & kResizable) {
     resize(window);
@@ -374,7 +399,9 @@ void TemplateDialog::RefontWithLayoutScaling(const QFont& font) {
   std::vector<QRect> places;
   for (QWidget* control : controls_) {
     const auto* list = qobject_cast<DropDownList*>(control);
-    places.push_back((list ? list->DroppedRect() : control->geometry()).translated(0, -clientTop_));
+    const auto* label = qobject_cast<StaticText*>(control);
+    const QRect place = list ? list->DroppedRect() : label ? label->Place() : control->geometry();
+    places.push_back(place.translated(0, -clientTop_));
   }
   setFont(font);
   base_ = BaseUnitsOf(font);
@@ -386,6 +413,8 @@ void TemplateDialog::RefontWithLayoutScaling(const QFont& font) {
                       down(old.y() + old.height()) - top);
     if (auto* list = qobject_cast<DropDownList*>(controls_[i])) {
       list->SetDroppedRect(place);
+    } else if (auto* label = qobject_cast<StaticText*>(controls_[i])) {
+      label->SetPlace(place);
     } else if (qobject_cast<IconStatic*>(controls_[i])) {
       controls_[i]->move(place.topLeft());  // an icon keeps its size
     } else {

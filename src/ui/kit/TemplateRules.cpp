@@ -69,9 +69,17 @@ QRect ControlPlace(const ControlTemplate& control) {
   return QRect(control.x, control.y, control.cx, height);
 }
 
-bool TakesFocus(ControlKind kind) {
-  return kind != ControlKind::kText && kind != ControlKind::kGroupBox &&
-         kind != ControlKind::kOwnerDrawStatic && kind != ControlKind::kIcon;
+bool TakesFocus(const ControlTemplate& control) {
+  switch (control.kind) {
+    case ControlKind::kGroupBox:
+    case ControlKind::kIcon:
+      return false;
+    case ControlKind::kText:
+    case ControlKind::kOwnerDrawStatic:
+      return (control.style & (kNotify | kTabStop)) == (kNotify | kTabStop);
+    default:
+      return true;
+  }
 }
 
 std::vector<int> ControlGroups(const DialogTemplate& dialog) {
@@ -86,29 +94,35 @@ std::vector<int> ControlGroups(const DialogTemplate& dialog) {
 
 int BuddyIndex(const DialogTemplate& dialog, int index) {
   for (int i = index + 1; i < static_cast<int>(dialog.controls.size()); ++i) {
-    if (TakesFocus(dialog.controls[i].kind)) return i;
+    if (TakesFocus(dialog.controls[i])) return i;
   }
   return -1;
 }
 
-QString ControlLabel(const DialogTemplate& dialog, int index) {
+int NamingControl(const DialogTemplate& dialog, int index) {
   const ControlTemplate& control = dialog.controls[index];
-  const auto text = [&](int i) {
-    return WithoutAccessKeys(QString::fromStdWString(dialog.controls[i].text)).trimmed();
-  };
-  if (HasOwnText(control.kind)) return text(index);
+  if (!control.name.empty()) return -1;
+  if (HasOwnText(control.kind)) return index;
   // A picture is no box to be named after its neighbours.
-  if (!TakesFocus(control.kind)) return {};
+  if (!TakesFocus(control) || control.kind == ControlKind::kOwnerDrawStatic) return -1;
   // The static text this control is the buddy of.
-  for (int i = index - 1; i >= 0 && !TakesFocus(dialog.controls[i].kind); --i) {
+  for (int i = index - 1; i >= 0 && !TakesFocus(dialog.controls[i]); --i) {
     if (dialog.controls[i].kind == ControlKind::kText && !dialog.controls[i].text.empty()) {
-      return text(i);
+      return i;
     }
   }
-  if (const int nearby = NearbyStatic(dialog, index); nearby >= 0) return text(nearby);
-  if (const int frame = SurroundingFrame(dialog, index); frame >= 0) return text(frame);
-  return {};
+  if (const int nearby = NearbyStatic(dialog, index); nearby >= 0) return nearby;
+  return SurroundingFrame(dialog, index);
 }
+
+QString ControlLabel(const DialogTemplate& dialog, int index) {
+  const ControlTemplate& control = dialog.controls[index];
+  if (!control.name.empty()) return QString::fromStdString(control.name);
+  const int naming = NamingControl(dialog, index);
+  return naming < 0 ? QString() : NameOfText(QString::fromStdString(dialog.controls[naming].text));
+}
+
+QString NameOfText(const QString& text) { return WithoutAccessKeys(text).simplified(); }
 
 QString WithoutAccessKeys(const QString& text) {
   QString out;
