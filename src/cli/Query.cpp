@@ -1,5 +1,6 @@
 #include "cli/Query.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -106,17 +107,21 @@ QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const C
 // decimal that reads back to the very same double.
 bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice& choice,
                    std::string& sum, std::string& error) {
-  if (choice.category->Name() == kNumbersCategory) {
-    error = "numbers in other bases cannot be added up";
+  // Values add up where every unit is a multiple of the base: not in a
+  // category with a scale that starts elsewhere (temperatures) or runs the
+  // other way (fuel consumption), nor among numbers in other bases.
+  const CCategory& category = *choice.category;
+  const auto& units = category.Units();
+  if (category.Name() == kNumbersCategory ||
+      std::any_of(units.begin(), units.end(), [](const auto& entry) {
+        return entry.second.offset != 0 || entry.second.inverted;
+      })) {
+    error = "values of " + Quoted(category.Name()) + " cannot be added up";
     return false;
   }
   double total = 0;
   for (std::size_t i = 0; i < parts.quantities.size(); ++i) {
     const CUnit& unit = *choice.units[i];
-    if (unit.offset != 0 || unit.inverted) {
-      error = Quoted(unit.name) + " cannot be added to other units";
-      return false;
-    }
     double value = 0;
     if (!session.Evaluate(WideToUtf8(parts.quantities[i].value), value, error)) return false;
     total += ConvertValue(value, unit, *choice.units.front());
@@ -143,8 +148,12 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
   error.clear();
   if (!MayBeQuery(text)) return QueryStatus::kNotAQuery;
   const UnitIndex& index = session.Index();
+  const std::wstring wide = Utf8ToWide(text);
+  std::wstring_view query = wide;
+  const std::wstring_view suffix = CutCategorySuffix(query);
+  const CCategory* named = suffix.empty() ? nullptr : index.FindCategory(suffix);
   QueryParts parts;
-  switch (ReadQuery(Utf8ToWide(text), index, parts, error)) {
+  switch (ReadQuery(query, index, named ? named : category, parts, error)) {
     case QueryReading::kNotAQuery:
       return QueryStatus::kNotAQuery;
     case QueryReading::kError:
@@ -152,19 +161,15 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
     case QueryReading::kRead:
       break;
   }
-  if (!parts.category.empty()) {
-    const CCategory* named = index.FindCategory(parts.category);
-    if (!named) {
-      error = "unknown category " + Quoted(parts.category);
-      return QueryStatus::kError;
-    }
-    if (category && named != category) {
-      error =
-          "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
-      return QueryStatus::kError;
-    }
-    category = named;
+  if (!suffix.empty() && !named) {
+    error = "unknown category " + Quoted(suffix);
+    return QueryStatus::kError;
   }
+  if (named && category && named != category) {
+    error = "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
+    return QueryStatus::kError;
+  }
+  if (named) category = named;
 
   Units units;
   if (const QueryStatus chosen = ChooseUnits(index, parts, category, units, error);

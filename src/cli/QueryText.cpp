@@ -69,20 +69,6 @@ bool IsConnector(std::wstring_view word) {
   return false;
 }
 
-// The text between the last comma outside brackets and the end, trimmed,
-// when it is not blank.
-std::optional<std::size_t> SuffixComma(std::wstring_view text) {
-  int depth = 0;
-  std::optional<std::size_t> comma;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == L'(') ++depth;
-    if (text[i] == L')') --depth;
-    if (text[i] == L',' && depth == 0) comma = i;
-  }
-  if (comma && IsBlank(text.substr(*comma + 1))) return std::nullopt;
-  return comma;
-}
-
 std::wstring_view Trimmed(std::wstring_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -189,14 +175,15 @@ class Reader {
   mutable bool sawUnit_ = false;
 };
 
-std::string FailureMessage(const Failure& failure, const UnitIndex& index) {
+std::string FailureMessage(const Failure& failure, const UnitIndex& index,
+                           const CCategory* category) {
   switch (failure.kind) {
     case Failure::kNoValue:
       return "expected a value before " + Quoted(failure.text);
     case Failure::kNoUnit:
       return Quoted(failure.text) + " has no unit";
     case Failure::kUnknownUnit:
-      return index.UnknownUnit(failure.text, nullptr);
+      return index.UnknownUnit(failure.text, category);
     case Failure::kNone:
       break;
   }
@@ -205,13 +192,23 @@ std::string FailureMessage(const Failure& failure, const UnitIndex& index) {
 
 }  // namespace
 
-QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, QueryParts& parts,
-                       std::string& error) {
-  parts = {};
-  if (const auto comma = SuffixComma(text)) {
-    parts.category = Trimmed(text.substr(*comma + 1));
-    text = text.substr(0, *comma);
+std::wstring_view CutCategorySuffix(std::wstring_view& text) {
+  int depth = 0;
+  std::optional<std::size_t> comma;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    depth += text[i] == L'(' ? 1 : text[i] == L')' ? -1 : 0;
+    if (text[i] == L',' && depth == 0) comma = i;
   }
+  if (!comma) return {};
+  const std::wstring_view suffix = Trimmed(text.substr(*comma + 1));
+  if (suffix.empty() || HasDigit(suffix)) return {};
+  text = text.substr(0, *comma);
+  return suffix;
+}
+
+QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCategory* category,
+                       QueryParts& parts, std::string& error) {
+  parts = {};
   const Reader reader(text, index);
   const std::size_t count = reader.Words().size();
   if (count == 0 || !HasDigit(reader.WordText(0))) return QueryReading::kNotAQuery;
@@ -244,14 +241,14 @@ QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, QueryPart
   if (whole.kind == Failure::kNone) return QueryReading::kRead;
 
   if (!unknownTarget.empty()) {
-    error = index.UnknownUnit(unknownTarget, nullptr);
+    error = index.UnknownUnit(unknownTarget, category);
     return QueryReading::kError;
   }
   // A query only when some unit is named, also after a connector.
   for (std::size_t c = 1; c + 1 < count && !reader.SawUnit(); ++c)
     if (IsConnector(reader.WordText(c))) reader.NamesUnit(reader.Join(c + 1, 0, count));
   if (!reader.SawUnit()) return QueryReading::kNotAQuery;
-  error = FailureMessage(firstFailure.value_or(whole), index);
+  error = FailureMessage(firstFailure.value_or(whole), index, category);
   return QueryReading::kError;
 }
 
