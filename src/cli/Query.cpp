@@ -19,18 +19,21 @@ constexpr std::size_t kLongestQuery = 256;
 // How a query chooses among several categories.
 constexpr std::string_view kHowToChoose = "end the query with a comma and one of them";
 
-// Whether the bytes may hold a query at all: a digit, and a character that
-// no number or operator has. Most text typed into a desktop search fails
-// here without a look-up.
+// Whether the bytes may hold a query at all: UTF-8 text without control
+// characters (a tab aside), with a digit and a character that no number or
+// operator has. Most text typed into a desktop search fails here without a
+// look-up.
 bool MayBeQuery(std::string_view text) {
   if (text.empty() || text.size() > kLongestQuery) return false;
   constexpr std::string_view kNumberCharacters = "0123456789.+-*/^()= \t";
   bool digit = false, other = false;
   for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && c != '\t') || byte == 0x7F) return false;
     digit |= c >= '0' && c <= '9';
     other |= kNumberCharacters.find(c) == std::string_view::npos;
   }
-  return digit && other;
+  return digit && other && IsValidUtf8(text);
 }
 
 // A unit's name as a description shows it: without the trailing blanks some
@@ -91,6 +94,7 @@ QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const C
         units.choice = std::move(one);
     }
     if (withTarget > 1) return QueryStatus::kError;  // the error lists them all
+    error.clear();
     if (withTarget == 0) return QueryStatus::kNotAQuery;
   } else if (found != UnitResolution::kResolved) {
     return QueryStatus::kError;
