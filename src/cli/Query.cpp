@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/CommandLine.h"
 #include "cli/QueryText.h"
 #include "cli/UsualTargets.h"
 #include "platform/TextEncoding.h"
@@ -38,18 +39,14 @@ bool MayBeQuery(std::string_view text) {
 
 // A unit's name as a description shows it: without the trailing blanks some
 // built-in names have.
-std::string ShownName(const CUnit& unit) {
-  std::wstring_view name = unit.name;
-  while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
-  return WideToUtf8(name);
-}
+std::string ShownName(const CUnit& unit) { return WideToUtf8(TrimTrailingBlanks(unit.name)); }
 
 // What a result shows after its number: the unit's abbreviation (the first
 // of several), else its name.
 std::string Symbol(const CUnit& unit) {
-  std::wstring_view symbol = unit.abbreviation;
-  symbol = symbol.substr(0, symbol.find(L", "));
-  while (!symbol.empty() && symbol.back() == L' ') symbol.remove_suffix(1);
+  const std::wstring_view abbreviation = unit.abbreviation;
+  const std::wstring_view symbol =
+      TrimTrailingBlanks(abbreviation.substr(0, abbreviation.find(L", ")));
   return symbol.empty() ? ShownName(unit) : WideToUtf8(symbol);
 }
 
@@ -94,8 +91,10 @@ QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const C
         units.choice = std::move(one);
     }
     if (withTarget > 1) return QueryStatus::kError;  // the error lists them all
-    error.clear();
-    if (withTarget == 0) return QueryStatus::kNotAQuery;
+    if (withTarget == 0) {
+      error.clear();
+      return QueryStatus::kNotAQuery;
+    }
   } else if (found != UnitResolution::kResolved) {
     return QueryStatus::kError;
   }
@@ -202,6 +201,8 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
         WideToUtf8(parts.quantities[i].value) + ' ' + ShownName(*choice.units[i]) + ' ';
   answer.description += "= " + number + ' ' + ShownName(*units.target);
   answer.number = std::move(number);
+  // A look-up on the way (among categories) may have left a reason.
+  error.clear();
   return QueryStatus::kAnswered;
 }
 

@@ -8,14 +8,6 @@
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
-namespace {
-
-std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
-  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
 
 // The keys a unit is found by and how well each matches.
 template <typename Add>

@@ -59,6 +59,9 @@ TEST(QueryTest, AnswersEachKindOfQuery) {
        "hour"},
       {"1 lb 4 oz to g", Status::kAnswered, "566.99046 g", "1 pound 4 ounce = 566.99046 gram",
        "1.25", "pound"},
+      // "ounce" is in three categories, "g" in Mass alone.
+      {"1 ounce 2 ounce to g", Status::kAnswered, "85.048569 g", "1 ounce 2 ounce = 85.048569 gram",
+       "3", "ounce"},
       // No target: the usual one, also for a connector not yet followed by one.
       {"100 mph", Status::kAnswered, "160.9344 km/h", "100 mile/hour = 160.9344 kilometer/hour"},
       {"10 in", Status::kAnswered, "25.4 cm", "10 inch = 25.4 centimeter"},
@@ -112,6 +115,7 @@ TEST(QueryTest, AnswersEachKindOfQuery) {
     const Status status = AnswerQuery(session, c.text, answer, error);
     EXPECT_EQ(status, c.status) << c.text << ": " << error;
     if (c.status == Status::kAnswered) {
+      EXPECT_EQ(error, "") << c.text;
       EXPECT_EQ(answer.result, c.resultOrError) << c.text;
       EXPECT_EQ(answer.description, c.description) << c.text;
       if (*c.value) {
