@@ -56,6 +56,9 @@ std::vector<Word> SplitWords(std::wstring_view text) {
   return words;
 }
 
+// How a character changes the depth of brackets.
+int BracketStep(wchar_t c) { return c == L'(' ? 1 : c == L')' ? -1 : 0; }
+
 bool HasDigit(std::wstring_view text) {
   return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
@@ -102,7 +105,7 @@ class Reader {
     return joined;
   }
 
-  bool NamesUnit(std::wstring_view text) const {
+  bool NamesUnit(std::wstring_view text) {
     const bool named = index_.NamesUnit(text);
     sawUnit_ |= named;
     return named;
@@ -112,7 +115,7 @@ class Reader {
   // and before `last` that names a unit: the index of the word after it, or
   // nullopt.
   std::optional<std::size_t> UnitEnd(std::size_t first, std::size_t skip, std::size_t last,
-                                     std::wstring& unit) const {
+                                     std::wstring& unit) {
     const std::size_t longest = std::min(last, first + index_.MostWordsInAName());
     for (std::size_t end = longest; end > first; --end) {
       unit = Join(first, skip, end);
@@ -123,7 +126,7 @@ class Reader {
 
   // Words [first, last) as VALUE UNIT pairs.
   Failure ReadQuantities(std::size_t first, std::size_t last,
-                         std::vector<QueryQuantity>& quantities) const {
+                         std::vector<QueryQuantity>& quantities) {
     quantities.clear();
     std::size_t i = first;
     while (i < last) {
@@ -144,7 +147,7 @@ class Reader {
       const std::size_t valueBegin = words_[i].begin;
       int depth = 0;
       for (;;) {
-        for (const wchar_t c : WordText(i)) depth += c == L'(' ? 1 : c == L')' ? -1 : 0;
+        for (const wchar_t c : WordText(i)) depth += BracketStep(c);
         const bool goesOn =
             i + 1 < last &&
             (depth > 0 || kLeftOpen.find(WordText(i).back()) != std::wstring_view::npos ||
@@ -172,7 +175,7 @@ class Reader {
   std::wstring_view text_;
   std::vector<Word> words_;
   const UnitIndex& index_;
-  mutable bool sawUnit_ = false;
+  bool sawUnit_ = false;  // whether any look-up found a unit
 };
 
 std::string FailureMessage(const Failure& failure, const UnitIndex& index,
@@ -196,7 +199,7 @@ std::wstring_view CutCategorySuffix(std::wstring_view& text) {
   int depth = 0;
   std::optional<std::size_t> comma;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    depth += text[i] == L'(' ? 1 : text[i] == L')' ? -1 : 0;
+    depth += BracketStep(text[i]);
     if (text[i] == L',' && depth == 0) comma = i;
   }
   if (!comma) return {};
@@ -209,7 +212,7 @@ std::wstring_view CutCategorySuffix(std::wstring_view& text) {
 QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCategory* category,
                        QueryParts& parts, std::string& error) {
   parts = {};
-  const Reader reader(text, index);
+  Reader reader(text, index);
   const std::size_t count = reader.Words().size();
   if (count == 0 || !HasDigit(reader.WordText(0))) return QueryReading::kNotAQuery;
 
