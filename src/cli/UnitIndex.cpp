@@ -122,6 +122,10 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
 UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
                                        const CCategory* category, std::string_view howToChoose,
                                        UnitsChoice& choice, std::string& error) const {
+  if (texts.empty()) {
+    error = "no unit given";
+    return UnitResolution::kUnknownUnit;
+  }
   std::vector<std::vector<Match>> matches;
   for (const std::wstring_view text : texts) {
     matches.push_back(Lookup(text, category));
