@@ -4,51 +4,22 @@
 
 #include "cli/CommandLine.h"
 #include "cli/UnitAliases.h"
-#include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
-namespace {
-
-std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
-  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
 
 UnitIndex::UnitIndex(const CUnitCatalogue& catalogue)
     : catalogue_(catalogue), closeNames_(catalogue) {
   for (const auto& [categoryName, category] : catalogue.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
-      // Pointers, not the bindings themselves: older compilers cannot capture those.
-      const CCategory* const inCategory = &category;
-      const CUnit* const theUnit = &unit;
-      auto add = [&](std::wstring_view key, Rank rank) {
-        if (!key.empty()) entries_[std::wstring(key)].push_back({inCategory, theUnit, rank});
-      };
-      add(unit.name, kName);
-      const bool hasAbbreviation = !TrimTrailingBlanks(unit.abbreviation).empty();
-      if (hasAbbreviation) add(unit.abbreviation, kAbbreviation);
-      if (TrimTrailingBlanks(unit.name).size() != unit.name.size())
-        add(TrimTrailingBlanks(unit.name), kTrimmedName);
-      if (hasAbbreviation &&
-          TrimTrailingBlanks(unit.abbreviation).size() != unit.abbreviation.size())
-        add(TrimTrailingBlanks(unit.abbreviation), kTrimmedAbbreviation);
+      for (const UnitSpelling& spelling : SpellingsOf(unit))
+        entries_[std::wstring(spelling.text)].push_back({&category, &unit, spelling.rank});
     }
   }
 }
 
 const CCategory* UnitIndex::FindCategory(std::wstring_view name) const {
-  if (const CCategory* exact = catalogue_.FindCategory(name)) return exact;
-  const CCategory* found = nullptr;
-  for (const auto& [categoryName, category] : catalogue_.Categories()) {
-    if (EqualsIgnoreCase(TrimTrailingBlanks(categoryName), TrimTrailingBlanks(name))) {
-      if (found) return nullptr;
-      found = &category;
-    }
-  }
-  return found;
+  return FindCategoryByName(catalogue_, name);
 }
 
 std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
@@ -71,7 +42,7 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
   std::vector<Match> matches;
   for (std::size_t i = 0; i < entries.size();) {
     Match match{entries[i].category, {}};
-    const Rank best = entries[i].rank;
+    const UnitNameRank best = entries[i].rank;
     for (; i < entries.size() && entries[i].category == match.category; ++i)
       if (entries[i].rank == best &&
           std::find(match.units.begin(), match.units.end(), entries[i].unit) == match.units.end())

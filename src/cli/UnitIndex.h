@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/CloseNameSearch.h"
+#include "units/NameLookup.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
@@ -40,13 +41,10 @@ class UnitIndex {
   std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
 
  private:
-  // How well a key matched: exact name, abbreviation, then either without
-  // trailing blanks.
-  enum Rank { kName, kAbbreviation, kTrimmedName, kTrimmedAbbreviation };
   struct Entry {
     const CCategory* category;
     const CUnit* unit;
-    Rank rank;
+    UnitNameRank rank;
   };
   struct Match {
     const CCategory* category;
