@@ -57,7 +57,7 @@ void BM_UnknownUnitMegabyteName(benchmark::State& state) {
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   Session session({}, quiet);
   const std::string name(1 << 20, 'a');
-  std::wstring result;
+  std::string result;
   std::string error;
   for (auto _ : state)
     benchmark::DoNotOptimize(session.Convert("1", name, "meter", nullptr, result, error));

@@ -45,6 +45,26 @@ void BM_ExprNestedFunctions(benchmark::State& state) {
 }
 BENCHMARK(BM_ExprNestedFunctions);
 
+// 120 levels of sqrt(1+...) around 1, 961 characters: a level must cost
+// what the same pieces cost side by side (BM_ExprFlat961), not a scan of
+// everything inside it.
+void BM_ExprNestedSqrt120(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < 120; ++i) text += "sqrt(1+";
+  text += "1" + std::string(120, ')');
+  Evaluate(state, text, 0, 0, 0, 0);
+}
+BENCHMARK(BM_ExprNestedSqrt120);
+
+// The same 120 calls in a row: sqrt(1)+sqrt(1)+...+1, 961 characters.
+void BM_ExprFlat961(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < 120; ++i) text += "sqrt(1)+";
+  text += "1";
+  Evaluate(state, text, 0, 0, 0, 0);
+}
+BENCHMARK(BM_ExprFlat961);
+
 void BM_ExprFlat1023(benchmark::State& state) {
   std::string text = "1";
   while (text.size() + 2 <= 1023) text += "+1";

@@ -6,6 +6,7 @@ set(VANTREL_FUZZ_TARGETS
   "custom_unit_fuzz CustomUnitFuzz.cpp vantrel_units"
   "number_base_fuzz NumberBaseFuzz.cpp vantrel_units"
   "coordinate_text_fuzz CoordinateTextFuzz.cpp vantrel_geo"
+  "plain_decimal_fuzz PlainDecimalFuzz.cpp vantrel_expr"
 )
 
 # Calls add_one(NAME SOURCE LIBRARIES...) for each target.

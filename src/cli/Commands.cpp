@@ -1,7 +1,6 @@
 #include "cli/Commands.h"
 
 #include <string>
-#include <vector>
 
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
@@ -18,33 +17,6 @@ bool ChosenCategory(Session& session, const std::optional<std::string>& name,
   return false;
 }
 
-namespace {
-
-constexpr const char* kFieldNames[] = {"the VALUE field", "the FROM field", "the TO field",
-                                       "the CATEGORY field"};
-
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (;;) {
-    const auto tab = line.find('\t');
-    fields.push_back(line.substr(0, tab));
-    if (tab == std::string_view::npos) return fields;
-    line.remove_prefix(tab + 1);
-  }
-}
-
-// Why a field is no text to read (it would be read up to its first NUL
-// only); empty when every field is.
-std::string FieldsProblem(const std::vector<std::string_view>& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    std::string problem = TextProblem(fields[i], kFieldNames[i]);
-    if (!problem.empty()) return problem;
-  }
-  return {};
-}
-
-}  // namespace
-
 void ApplyFormatOptions(Session& session, const Options& options) {
   if (options.format) session.Catalogue().Format().mode = *options.format;
   if (options.precision) session.Catalogue().Format().precision = *options.precision;
@@ -53,48 +25,13 @@ void ApplyFormatOptions(Session& session, const Options& options) {
 int RunConversion(Session& session, const Options& options, const CCategory* category,
                   std::ostream& out, std::ostream& err) {
   std::string error;
-  std::wstring result;
+  std::string result;
   if (!session.Convert(options.positional[0], options.positional[1], options.positional[2],
                        category, result, error))
     return Fail(err, kExitConversionError, error);
-  out << WideToUtf8(result) << '\n';
+  result += '\n';
+  out << result;
   return kExitSuccess;
-}
-
-int RunBatch(Session& session, const CCategory* defaultCategory, std::istream& in,
-             std::ostream& out, std::ostream& err) {
-  std::string error;
-  std::string line;
-  std::wstring result;
-  long lines = 0;
-  long failures = 0;
-  for (;;) {
-    if (in.rdbuf()->in_avail() <= 0) out.flush();
-    if (!std::getline(in, line)) break;
-    ++lines;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto fields = SplitTabs(line);
-    bool ok = false;
-    if (fields.size() != 3 && fields.size() != 4) {
-      error = "expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]";
-    } else if (error = FieldsProblem(fields); error.empty()) {
-      const CCategory* category = defaultCategory;
-      std::optional<std::string> named;
-      if (fields.size() == 4 && !fields[3].empty()) named = std::string(fields[3]);
-      if (!named || ChosenCategory(session, named, category, error))
-        ok = session.Convert(fields[0], fields[1], fields[2], category, result, error);
-    }
-    if (ok) {
-      out << WideToUtf8(result) << '\n';
-    } else {
-      out << "error: " << error << '\n';
-      ++failures;
-    }
-  }
-  out.flush();
-  if (failures == 0) return kExitSuccess;
-  return Fail(err, kExitConversionError,
-              std::to_string(failures) + " of " + std::to_string(lines) + " lines failed");
 }
 
 int RunList(Session& session, const CCategory* only, std::ostream& out) {

@@ -18,12 +18,6 @@ namespace vantrel::cli {
 int RunConversion(Session& session, const Options& options, const CCategory* category,
                   std::ostream& out, std::ostream& err);
 
-// Lines "VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]" in, one result or "error: ..."
-// line out for each; the output is flushed whenever the input has nothing
-// more buffered, so a caller can converse line by line.
-int RunBatch(Session& session, const CCategory* category, std::istream& in, std::ostream& out,
-             std::ostream& err);
-
 // Category, unit name, abbreviation, coefficient, offset, inverted flag; tab
 // separated, every category (or only the one given), hidden and custom ones
 // too.

@@ -1,5 +1,6 @@
 #include "cli/Run.h"
 
+#include "cli/BatchCommand.h"
 #include "cli/Commands.h"
 #include "cli/EvalCommand.h"
 #include "cli/GeoCommand.h"

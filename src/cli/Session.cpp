@@ -1,5 +1,7 @@
 #include "cli/Session.h"
 
+#include <cstring>
+
 #include "platform/TextEncoding.h"
 #include "units/InputConversion.h"
 #include "units/StoredCatalogue.h"
@@ -13,18 +15,42 @@ Session::Session(const std::filesystem::path& settingsFile, expr::MathContext& m
   index_.emplace(catalogue_);
 }
 
-const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
-                                   const CCategory* category, std::string& error) {
+void Session::MakeKey(std::string_view from, std::string_view to, const CCategory* category) {
   key_.assign(from);
   key_ += '\t';
   key_ += to;
   key_ += '\t';
-  if (category) key_ += WideToUtf8(category->Name());
-  if (const auto it = resolved_.find(key_); it != resolved_.end()) {
-    if (it->second.error.empty()) return &it->second.choice;
-    error = it->second.error;
+  // The address stands for the category: no name is converted per line.
+  char address[sizeof category];
+  std::memcpy(address, &category, sizeof category);
+  key_.append(address, sizeof address);
+}
+
+const Session::Resolution* Session::Remembered(std::string_view from, std::string_view to,
+                                               const CCategory* category) {
+  // The last pair is compared in place with its key.
+  if (last_) {
+    const std::string_view key = last_->first;
+    if (key.size() == from.size() + to.size() + 2 + sizeof category && key.starts_with(from) &&
+        key[from.size()] == '\t' && key.substr(from.size() + 1, to.size()) == to &&
+        std::memcmp(key.data() + key.size() - sizeof category, &category, sizeof category) == 0)
+      return &last_->second;
+  }
+  MakeKey(from, to, category);
+  const auto it = resolved_.find(key_);
+  if (it == resolved_.end()) return nullptr;
+  last_ = &*it;
+  return &it->second;
+}
+
+const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
+                                   const CCategory* category, std::string& error) {
+  if (const Resolution* known = Remembered(from, to, category)) {
+    if (known->error.empty()) return &known->choice;
+    error = known->error;
     return nullptr;
   }
+  // Remembered left the pair's key in key_.
   Resolution resolution;
   const bool found = index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, resolution.choice,
                                      resolution.error);
@@ -35,7 +61,10 @@ const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
     error = std::move(resolution.error);
     return nullptr;
   }
-  if (resolved_.size() >= 4096) resolved_.clear();  // distinct pairs without end
+  if (resolved_.size() >= kMostRemembered) {  // distinct pairs without end
+    resolved_.clear();
+    last_ = nullptr;
+  }
   const Resolution& stored = resolved_.emplace(key_, std::move(resolution)).first->second;
   if (found) return &stored.choice;
   error = stored.error;
@@ -43,9 +72,16 @@ const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
 }
 
 bool Session::Convert(std::string_view value, std::string_view from, std::string_view to,
-                      const CCategory* category, std::wstring& result, std::string& error) {
+                      const CCategory* category, std::string& result, std::string& error) {
   const UnitChoice* choice = Resolve(from, to, category, error);
   if (!choice) return false;
+  char text[ResultFormat::kCapacity];
+  std::size_t length = 0;
+  if (ConvertPlainInput(value, *choice->category, *choice->from, *choice->to, catalogue_.Format(),
+                        text, length)) {
+    result.append(text, length);
+    return true;
+  }
   // Quietly: an error is the one line the command reports. Anything but a
   // plain result (nothing typed, a help keyword, inf) is no answer here.
   ConversionOutcome outcome = ConvertInput(math_, Utf8ToWide(value), *choice->category,
@@ -54,7 +90,7 @@ bool Session::Convert(std::string_view value, std::string_view from, std::string
     error = std::move(outcome.message);
     return false;
   }
-  result = std::move(outcome.text);
+  result += WideToUtf8(outcome.text);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -29,29 +30,38 @@ class Session {
   const std::vector<CustomUnitEntry>& UnusableUnits() const { return unusable_; }
   const UnitIndex& Index() const { return *index_; }
 
-  // Converts as the main window does (see ConvertInput); false with a
-  // one-line reason for anything but a finite result. All text is UTF-8.
+  // Converts as the main window does (see ConvertInput) and appends the
+  // result to `result`; false with a one-line reason for anything but a
+  // finite result. All text is UTF-8. A plain decimal value takes the short
+  // road (ConvertPlainInput), which allocates nothing.
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
-               const CCategory* category, std::wstring& result, std::string& error);
+               const CCategory* category, std::string& result, std::string& error);
 
  private:
-  // Batches repeat the same few unit pairs, good or bad: each is resolved
-  // once.
-  const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
-                            std::string& error);
-
   struct Resolution {
     UnitChoice choice;
     std::string error;  // empty when the pair resolved
   };
+
+  // Batches repeat the same few unit pairs, good or bad: each is resolved
+  // once, and the last one is known without a look-up.
+  const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
+                            std::string& error);
+  const Resolution* Remembered(std::string_view from, std::string_view to,
+                               const CCategory* category);
+  // key_ = FROM<TAB>TO<TAB> and the category's address.
+  void MakeKey(std::string_view from, std::string_view to, const CCategory* category);
+
   static constexpr std::size_t kLongestRemembered = 1024;  // bytes of a failed pair's key
+  static constexpr std::size_t kMostRemembered = 4096;     // pairs
 
   expr::MathContext& math_;
   CUnitCatalogue catalogue_;
   std::vector<CustomUnitEntry> unusable_;
   std::optional<UnitIndex> index_;
-  std::unordered_map<std::string, Resolution> resolved_;
+  std::unordered_map<std::string, Resolution> resolved_;  // by MakeKey's key
   std::string key_;
+  const std::pair<const std::string, Resolution>* last_ = nullptr;  // in resolved_
 };
 
 }  // namespace vantrel::cli

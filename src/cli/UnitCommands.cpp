@@ -64,12 +64,12 @@ int RunAll(Session& session, const Options& options, const CCategory* category, 
   // Exact names: the alias or abbreviation FROM was given as is resolved.
   const std::string from = WideToUtf8(choice.from->name);
   std::string lines;
-  std::wstring result;
   for (const CUnit* unit : UnitsInOrder(*choice.category)) {
     const std::string name = WideToUtf8(unit->name);
-    if (!session.Convert(options.positional[0], from, name, choice.category, result, error))
+    lines += name + '\t';
+    if (!session.Convert(options.positional[0], from, name, choice.category, lines, error))
       return Fail(err, kExitConversionError, error);
-    lines += name + '\t' + WideToUtf8(result) + '\n';
+    lines += '\n';
   }
   out << lines;
   return kExitSuccess;

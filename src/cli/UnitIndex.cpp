@@ -8,14 +8,52 @@
 
 namespace vantrel::cli {
 
-UnitIndex::UnitIndex(const CUnitCatalogue& catalogue)
-    : catalogue_(catalogue), closeNames_(catalogue) {
-  for (const auto& [categoryName, category] : catalogue.Categories()) {
+UnitIndex::UnitIndex(const CUnitCatalogue& catalogue) : catalogue_(catalogue) {}
+
+void UnitIndex::BuildTable() const {
+  for (const auto& [categoryName, category] : catalogue_.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
-      for (const UnitSpelling& spelling : SpellingsOf(unit))
-        entries_[std::wstring(spelling.text)].push_back({&category, &unit, spelling.rank});
+      // Pointers, not the bindings themselves: older compilers cannot capture those.
+      const CCategory* const inCategory = &category;
+      const CUnit* const theUnit = &unit;
+      ForEachSpelling(unit.name, unit.abbreviation, [&](std::wstring_view key, UnitNameRank rank) {
+        entries_[std::wstring(key)].push_back({inCategory, theUnit, rank});
+      });
     }
   }
+  tableBuilt_ = true;
+}
+
+bool UnitIndex::Find(std::wstring_view key, const CCategory* category,
+                     std::vector<Entry>& entries) const {
+  if (!tableBuilt_ && ++lookups_ > kLookupsBeforeTable) BuildTable();
+  if (tableBuilt_) {
+    const auto it = entries_.find(std::wstring(key));
+    if (it == entries_.end()) return false;
+    for (const Entry& entry : it->second)
+      if (!category || entry.category == category) entries.push_back(entry);
+    return true;
+  }
+  bool named = false;
+  for (const auto& [categoryName, candidate] : catalogue_.Categories()) {
+    const CCategory* const inCategory = &candidate;
+    // Built-in rows not yet units are read as they are: only a category
+    // that has the key becomes units.
+    bool pendingHasKey = false;
+    for (const BuiltinUnit& row : inCategory->PendingBuiltinUnits())
+      ForEachSpelling(row.name, row.abbreviation,
+                      [&](std::wstring_view text, UnitNameRank) { pendingHasKey |= text == key; });
+    if (!inCategory->PendingBuiltinUnits().empty() && !pendingHasKey) continue;
+    for (const auto& [unitName, unit] : inCategory->Units()) {
+      const CUnit* const theUnit = &unit;
+      ForEachSpelling(unit.name, unit.abbreviation, [&](std::wstring_view text, UnitNameRank rank) {
+        if (text != key) return;
+        named = true;
+        if (!category || inCategory == category) entries.push_back({inCategory, theUnit, rank});
+      });
+    }
+  }
+  return named;
 }
 
 const CCategory* UnitIndex::FindCategory(std::wstring_view name) const {
@@ -24,16 +62,11 @@ const CCategory* UnitIndex::FindCategory(std::wstring_view name) const {
 
 std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
                                                 const CCategory* category) const {
-  auto it = entries_.find(std::wstring(text));
-  if (it == entries_.end() && TrimTrailingBlanks(text).size() != text.size())
-    it = entries_.find(std::wstring(TrimTrailingBlanks(text)));
   std::vector<Entry> entries;
-  if (it != entries_.end()) {
-    for (const Entry& entry : it->second)
-      if (!category || entry.category == category) entries.push_back(entry);
-  } else {
-    AddOtherSpellings(text, category, entries);
-  }
+  const bool named =
+      Find(text, category, entries) || (TrimTrailingBlanks(text).size() != text.size() &&
+                                        Find(TrimTrailingBlanks(text), category, entries));
+  if (!named) AddOtherSpellings(text, category, entries);
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.category != b.category) return a.category->Name() < b.category->Name();
     if (a.rank != b.rank) return a.rank < b.rank;
@@ -106,18 +139,19 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
 
 std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,
                                                 const CCategory* category) const {
-  return closeNames_.Find(TrimTrailingBlanks(text), category);
+  if (!closeNames_) closeNames_.emplace(catalogue_);
+  return closeNames_->Find(TrimTrailingBlanks(text), category);
 }
 
 void UnitIndex::AddOtherSpellings(std::wstring_view text, const CCategory* category,
                                   std::vector<Entry>& entries) const {
   // The first spelling that names a unit wins: "miles" is "mile", not "mil".
+  std::vector<Entry> found;
   for (const Spelling& spelling : OtherSpellings(text)) {
-    const auto it = entries_.find(spelling.text);
-    if (it == entries_.end()) continue;
-    for (const Entry& entry : it->second)
-      if ((!category || entry.category == category) &&
-          (spelling.category.empty() || entry.category->Name() == spelling.category))
+    found.clear();
+    if (!Find(spelling.text, category, found)) continue;
+    for (const Entry& entry : found)
+      if (spelling.category.empty() || entry.category->Name() == spelling.category)
         entries.push_back(entry);
     if (!entries.empty()) return;
   }

@@ -1,10 +1,13 @@
 // Finds units by what a user types on the command line: a unit name or an
 // abbreviation, and failing that the same without trailing blanks (several
 // built-in names end in one), and failing that an alias or a plural of one
-// (UnitAliases.h). Built once per run, so that batch lines cost a hash lookup
-// each.
+// (UnitAliases.h). The first few look-ups go through the catalogue (a single
+// conversion needs two); after them a hash table of every key is built, so
+// that the many pairs of a batch cost a hash lookup each. The close names of
+// an unknown unit are indexed when first asked for.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -51,14 +54,24 @@ class UnitIndex {
     std::vector<const CUnit*> units;  // the best-ranked units of the category
   };
 
+  // Look-ups through the catalogue before the table is built.
+  static constexpr int kLookupsBeforeTable = 16;
+
   std::vector<Match> Lookup(std::wstring_view text, const CCategory* category) const;
+  // Appends the entries of the units `key` names (only those of `category`
+  // when given); false when it names no unit in any category.
+  bool Find(std::wstring_view key, const CCategory* category, std::vector<Entry>& entries) const;
+  void BuildTable() const;
   void AddOtherSpellings(std::wstring_view text, const CCategory* category,
                          std::vector<Entry>& entries) const;
   std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
 
   const CUnitCatalogue& catalogue_;
-  CloseNameSearch closeNames_;
-  std::unordered_map<std::wstring, std::vector<Entry>> entries_;
+  // Built on demand, also through const access.
+  mutable std::optional<CloseNameSearch> closeNames_;
+  mutable std::unordered_map<std::wstring, std::vector<Entry>> entries_;
+  mutable bool tableBuilt_ = false;
+  mutable int lookups_ = 0;
 };
 
 }  // namespace vantrel::cli

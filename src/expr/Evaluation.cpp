@@ -22,6 +22,19 @@ bool IsHelpKeyword(std::string_view normalised) {
   return normalised == "help" || normalised == "/h" || normalised == "?" || normalised == "/?";
 }
 
+// Evaluates the normalised text with its bracket pairs looked up in the
+// context's table, which answers for it only as long as this evaluation.
+ME_TYPE EvaluateIndexed(MathContext& context, const char* span, int length, ME_TYPE x, ME_TYPE y,
+                        ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
+  struct Indexed {
+    BracketTable& table;
+    ~Indexed() { table.Clear(); }
+  } indexed{context.brackets};
+  indexed.table.Attach(span, length);
+  return eval_correct_math_expression_xyzt(context, span, length, x, y, z, t, error_code,
+                                           diagnostics);
+}
+
 }  // namespace
 
 ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYPE x, ME_TYPE y,
@@ -44,8 +57,7 @@ ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYP
     report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
     return error_code;
   }
-  const ME_TYPE value =
-      eval_correct_math_expression_xyzt(context, span, length, x, y, z, t, error_code, diagnostics);
+  const ME_TYPE value = EvaluateIndexed(context, span, length, x, y, z, t, error_code, diagnostics);
   if (error_code != kNoError) {
     report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
     return error_code;

@@ -29,6 +29,19 @@ bool IsAllowedSymbol(unsigned char c) {
   }
 }
 
+// How far into a bracket group a '(' makes its ')' looked up.
+constexpr int kScanBeforeLookup = 32;
+
+// The ')' of the '(' at `open` from the bracket table, kept out of the
+// scanning loop.
+[[gnu::noinline, gnu::cold]] bool LookUpClose(MathContext& context, const char* span, int length,
+                                              int open, int& matching_close) {
+  const int close = context.brackets.CloseOffset(span + open, span + length);
+  if (close <= 0) return false;
+  matching_close = open + close;
+  return true;
+}
+
 int LengthOf(const char* text) {
   const std::size_t n = std::strlen(text);
   return n > INT32_MAX ? INT32_MAX : static_cast<int>(n);
@@ -117,7 +130,15 @@ int positions_of_brackets(MathContext& context, const char* span, int length, in
   for (int i = 0; i < length; ++i) {
     const char c = span[i];
     if (c == '(') {
-      if (++opened == 1) first_open = i;
+      // The group's ')' is looked up in the evaluation's bracket table (no
+      // ')' came before its '(', so that '(' has it) once the table exists,
+      // or once brackets nest deep into the group: scanning every level of a
+      // deep nest would cost the square of its depth.
+      const bool first = ++opened == 1;
+      if (first) first_open = i;
+      if ((first ? context.brackets.Built() : i - first_open >= kScanBeforeLookup) &&
+          LookUpClose(context, span, length, first_open, matching_close))
+        return 0;
       ++depth;
     } else if (c == ')') {
       if (--depth < 0) {

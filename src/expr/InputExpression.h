@@ -16,7 +16,8 @@ struct InputValue {
 };
 
 // The same evaluation keeping the error code, for callers that must refuse a
-// text that leaves one (math_expression_error_message gives its text).
+// text that leaves one (math_expression_error_message gives its text). A
+// plain decimal number takes the short road of PlainNumber.h.
 InputValue evaluate_input_value(MathContext& context, const char* text, int diagnostics = 0);
 
 }  // namespace vantrel::expr

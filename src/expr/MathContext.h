@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "expr/BracketTable.h"
+
 namespace vantrel::expr {
 
 // Size of the buffer that every formatted message is written into.
@@ -46,6 +48,8 @@ struct MathContext {
   char message[MX_MATH_MESSAGE_LENGTH] = {};
   // The entry's normalised text; it keeps its capacity between evaluations.
   std::string normalised;
+  // The bracket groups of `normalised` while the entry evaluates it.
+  BracketTable brackets;
 };
 
 }  // namespace vantrel::expr

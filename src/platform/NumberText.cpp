@@ -3,6 +3,8 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -12,6 +14,7 @@
 #include <cwchar>
 #include <type_traits>
 
+#include "platform/RoundedDecimal.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel {
@@ -43,19 +46,16 @@ struct Conversion {
   char conversion = 0;
 };
 
-// Gives an exponent at least three digits: "1e+10" becomes "1e+010".
-void WidenExponent(std::string& body) {
-  const size_t e = body.find_first_of("eE");
-  if (e == std::string::npos || e + 1 >= body.size()) return;
-  size_t digits = e + 1;
-  if (body[digits] == '+' || body[digits] == '-') {
-    ++digits;
-  } else {
-    body.insert(digits, 1, '+');
-    ++digits;
-  }
-  const size_t count = body.size() - digits;
-  if (count < 3) body.insert(digits, 3 - count, '0');
+// Gives the exponent of [first, end) a third digit ("1e+10" becomes
+// "1e+010"); to_chars and printf always write its sign and two digits or
+// more. Returns the new end; there must be room for one more character.
+char* WidenExponent(char* first, char* end) {
+  char* const e = std::find_if(first, end, [](char c) { return c == 'e' || c == 'E'; });
+  if (end - e != 4) return end;
+  e[4] = e[3];
+  e[3] = e[2];
+  e[2] = '0';
+  return end + 1;
 }
 
 void Pad(std::string& out, const std::string& body, const Conversion& conv, bool zeroAllowed) {
@@ -80,55 +80,32 @@ void Pad(std::string& out, const std::string& body, const Conversion& conv, bool
   }
 }
 
-std::string FormatNonFinite(double value, const Conversion& conv) {
-  std::string body;
-  if (std::isnan(value)) {
-    body = "nan";
-  } else {
-    body = value < 0 ? "-inf" : "inf";
-  }
-  if (body[0] != '-' && conv.plus)
-    body.insert(0, 1, '+');
-  else if (body[0] != '-' && conv.space)
-    body.insert(0, 1, ' ');
-  if (conv.conversion == 'E' || conv.conversion == 'F' || conv.conversion == 'G') {
-    for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  }
-  return body;
-}
-
 std::string FormatDouble(double value, const Conversion& conv) {
-  if (!std::isfinite(value)) return FormatNonFinite(value, conv);
   const int precision = conv.precision < 0 ? 6 : conv.precision;
   const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(conv.conversion)));
   std::string body;
-  if (conv.alt) {
+  if (conv.alt && std::isfinite(value)) {
     // The '#' forms are rare; let the C library write them in the classic locale.
     char fmt[16];
-    std::snprintf(fmt, sizeof fmt, "%%#.*%c", conv.conversion);
+    std::snprintf(fmt, sizeof fmt, "%%#.*%c", lower);
     ClassicScope classic;
     const int n = std::snprintf(nullptr, 0, fmt, precision, value);
-    body.resize(static_cast<size_t>(n) + 1);
+    body.resize(static_cast<size_t>(n) + 2);
     std::snprintf(body.data(), body.size(), fmt, precision, value);
-    body.resize(static_cast<size_t>(n));
+    body.resize(static_cast<size_t>(WidenExponent(body.data(), body.data() + n) - body.data()));
   } else {
-    const auto format = lower == 'e'   ? std::chars_format::scientific
-                        : lower == 'f' ? std::chars_format::fixed
-                                       : std::chars_format::general;
-    char local[128];
+    char local[DoubleTextCapacity(60)];
     std::string big;
     char* first = local;
-    char* last = local + sizeof local;
-    if (precision > 60 || (format == std::chars_format::fixed && std::fabs(value) >= 1e60)) {
-      big.resize(static_cast<size_t>(precision) + 400);
+    std::size_t room = sizeof local;
+    if (precision > 60) {
+      big.resize(DoubleTextCapacity(precision));
       first = big.data();
-      last = first + big.size();
+      room = big.size();
     }
-    const auto result = std::to_chars(first, last, value, format, precision);
-    body.assign(first, result.ptr);
+    body.assign(first, WriteDouble(first, first + room, value, lower, precision));
   }
-  if (lower == 'e' || lower == 'g') WidenExponent(body);
-  if (conv.conversion == 'E' || conv.conversion == 'G') {
+  if (std::isupper(static_cast<unsigned char>(conv.conversion))) {
     for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
   if (body[0] != '-') {
@@ -399,6 +376,24 @@ std::wstring FormatWide(const char* format, ...) {
   std::string out = VFormatText(format, args);
   va_end(args);
   return Utf8ToWide(out);
+}
+
+char* WriteDouble(char* first, char* last, double value, char conversion, int precision) {
+  if (!std::isfinite(value)) {
+    const std::string_view text = std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+    if (last - first < static_cast<std::ptrdiff_t>(text.size())) return nullptr;
+    return std::copy(text.begin(), text.end(), first);
+  }
+  const auto format = conversion == 'e'   ? std::chars_format::scientific
+                      : conversion == 'f' ? std::chars_format::fixed
+                                          : std::chars_format::general;
+  if (precision < 0) precision = 6;
+  if (char* end = WriteRoundedDecimal(first, last, value, conversion, precision)) return end;
+  // One place kept back for the exponent's third digit.
+  if (last - first < 2) return nullptr;
+  const auto written = std::to_chars(first, last - 1, value, format, precision);
+  if (written.ec != std::errc()) return nullptr;
+  return format == std::chars_format::fixed ? written.ptr : WidenExponent(first, written.ptr);
 }
 
 double ParseDouble(const char* text, const char** end) {

@@ -30,6 +30,17 @@ int VFormatInto(char* buffer, std::size_t size, const char* format, va_list args
 // The same, as wide text (the arguments are as for FormatText).
 std::wstring FormatWide(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// One double as %.*e, %.*f or %.*g (`conversion` 'e', 'f' or 'g', no flags,
+// no width) with the rules above, written into [first, last) without a
+// terminator: the end of the text, or null when it does not fit. Room for
+// DoubleTextCapacity(precision) characters always suffices.
+char* WriteDouble(char* first, char* last, double value, char conversion, int precision);
+constexpr std::size_t DoubleTextCapacity(int precision) {
+  // Sign, 309 integer digits, point and precision digits of %f, or an
+  // exponent; one more for the exponent's third digit.
+  return 312 + static_cast<std::size_t>(precision < 0 ? 6 : precision);
+}
+
 // strtod in the classic locale: leading white space, an optional sign, the
 // longest valid prefix (decimal, hexadecimal, inf, nan); 0 when there is none.
 // *end, when given, receives the first character not used (text itself when

@@ -22,12 +22,12 @@ struct StartOptionProblem {
 };
 
 struct StartChoice {
-  std::optional<QString> category;
-  std::optional<QString> from;
-  std::optional<QString> to;
-  std::optional<QString> value;
+  std::optional<QString> category{};
+  std::optional<QString> from{};
+  std::optional<QString> to{};
+  std::optional<QString> value{};
   // An option with a problem is left out.
-  std::vector<StartOptionProblem> problems;
+  std::vector<StartOptionProblem> problems{};
 
   bool operator==(const StartChoice&) const = default;
 };

@@ -9,14 +9,12 @@ void BuildBuiltinCatalogue(CUnitCatalogue& catalogue) {
   const auto units = BuiltinUnits();
   std::size_t next = 0;
   for (const BuiltinCategory& category : BuiltinCategories()) {
-    catalogue.AddCategory(category.name, 0, 0, category.visible);
-    catalogue.SelectCategory(category.name);
     // The table groups each category's rows in the categories' order.
-    for (; next < units.size() && units[next].category == category.name; ++next) {
-      const BuiltinUnit& unit = units[next];
-      catalogue.AddUnit(unit.name, unit.abbreviation, unit.coefficient, unit.offset, unit.inverted,
-                        0, 0);
-    }
+    const std::size_t first = next;
+    while (next < units.size() && units[next].category == category.name) ++next;
+    catalogue.AddCategory(category.name, 0, 0, category.visible,
+                          units.subspan(first, next - first));
+    catalogue.SelectCategory(category.name);
   }
 }
 

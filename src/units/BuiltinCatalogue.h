@@ -6,8 +6,9 @@ namespace vantrel {
 class CUnitCatalogue;
 
 // Each category is added (built in, with its default visibility, never
-// written) and made current, then its units are added to it. The last
-// category, "Volume (Dry)", stays current.
+// written) with its rows of the built-in table, which become its units when
+// they are first needed, and made current. The last category, "Volume
+// (Dry)", stays current.
 void BuildBuiltinCatalogue(CUnitCatalogue& catalogue);
 
 }  // namespace vantrel

@@ -16,8 +16,27 @@ bool CCategory::SelectOutputUnit(std::wstring_view name) {
   return true;
 }
 
+void CCategory::AddBuiltinUnits() const {
+  if (builtin_.empty()) return;
+  const std::span<const BuiltinUnit> rows = builtin_;
+  builtin_ = {};
+  for (const BuiltinUnit& row : rows)
+    Insert(row.name, row.abbreviation, row.coefficient, row.offset, row.inverted, 0);
+}
+
+const CCategory::UnitMap& CCategory::Units() const {
+  AddBuiltinUnits();
+  return units_;
+}
+
 int CCategory::AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
                        double offset, int inverted, int custom) {
+  AddBuiltinUnits();
+  return Insert(name, abbreviation, coefficient, offset, inverted, custom);
+}
+
+int CCategory::Insert(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+                      double offset, int inverted, int custom) const {
   if (units_.find(name) != units_.end()) return 1;
   CUnit unit;
   unit.name = name;
@@ -31,6 +50,7 @@ int CCategory::AddUnit(std::wstring_view name, std::wstring_view abbreviation, d
 }
 
 int CCategory::RemoveUnit(std::wstring_view name) {
+  AddBuiltinUnits();
   const auto it = units_.find(name);
   if (it == units_.end()) return 2;
   if (!it->second.custom) return 3;
@@ -43,11 +63,13 @@ int CCategory::RemoveUnit(std::wstring_view name) {
 }
 
 const CUnit* CCategory::FindUnit(std::wstring_view name) const {
+  AddBuiltinUnits();
   const auto it = units_.find(name);
   return it == units_.end() ? nullptr : &it->second;
 }
 
 std::wstring CCategory::NextUnitText(bool restart, bool withAbbreviation) {
+  AddBuiltinUnits();
   if (restart) cursor_ = units_.begin();
   if (cursor_ == units_.end()) return {};
   const CUnit& unit = cursor_->second;

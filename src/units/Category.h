@@ -1,11 +1,15 @@
 // A category of units with its selected input and output unit. It manages its
 // units in memory only; the catalogue decides what reaches the settings file.
+// A built-in category makes its rows of the built-in table units when they
+// are first needed: a run that converts once needs a single category's.
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "units/BuiltinUnitTable.h"
 #include "units/Unit.h"
 
 namespace vantrel {
@@ -14,8 +18,9 @@ class CCategory {
  public:
   using UnitMap = std::map<std::wstring, CUnit, std::less<>>;
 
-  CCategory(std::wstring name, int custom, int visible)
-      : name_(std::move(name)), custom_(custom), visible_(visible) {}
+  // `builtin`: the category's rows of the built-in table, its first units.
+  CCategory(std::wstring name, int custom, int visible, std::span<const BuiltinUnit> builtin = {})
+      : name_(std::move(name)), custom_(custom), visible_(visible), builtin_(builtin) {}
   // The selections and the cursor point into the units map.
   CCategory(const CCategory&) = delete;
   CCategory& operator=(const CCategory&) = delete;
@@ -38,16 +43,27 @@ class CCategory {
   const CUnit* InputUnit() const { return input_; }
   const CUnit* OutputUnit() const { return output_; }
   const CUnit* FindUnit(std::wstring_view name) const;
-  const UnitMap& Units() const { return units_; }
+  const UnitMap& Units() const;
+
+  // The built-in rows not yet made units: all of them until the units are
+  // first needed, then none.
+  std::span<const BuiltinUnit> PendingBuiltinUnits() const { return builtin_; }
 
   // One step of the unit enumeration; empty text at the end.
   std::wstring NextUnitText(bool restart, bool withAbbreviation);
 
  private:
+  // Makes the pending built-in rows units; every use of the units asks first.
+  void AddBuiltinUnits() const;
+  int Insert(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+             double offset, int inverted, int custom) const;
+
   std::wstring name_;
   int custom_;
   int visible_;
-  UnitMap units_;
+  // Filled on first use, also through const access.
+  mutable std::span<const BuiltinUnit> builtin_;
+  mutable UnitMap units_;
   const CUnit* input_ = nullptr;
   const CUnit* output_ = nullptr;
   UnitMap::const_iterator cursor_ = units_.end();

@@ -5,6 +5,7 @@
 #include "expr/ErrorReport.h"
 #include "expr/Evaluation.h"
 #include "expr/InputExpression.h"
+#include "expr/PlainNumber.h"
 #include "platform/Blanks.h"
 #include "platform/TextEncoding.h"
 #include "units/NumberBase.h"
@@ -53,6 +54,17 @@ ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
     return {Kind::kNotFinite, std::move(text), std::move(message)};
   }
   return {Kind::kResult, std::move(text), {}};
+}
+
+bool ConvertPlainInput(std::string_view input, const CCategory& category, const CUnit& from,
+                       const CUnit& to, const ResultFormat& format, char* buffer,
+                       std::size_t& length) {
+  double value = 0;
+  if (!expr::read_plain_decimal(input, value) || category.Name() == kNumbersCategory) return false;
+  const double result = ConvertValue(value, from, to);
+  if (!std::isfinite(result)) return false;
+  length = format.Write(result, buffer);
+  return true;
 }
 
 }  // namespace vantrel

@@ -38,4 +38,14 @@ ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
                                const CCategory& category, const CUnit& from, const CUnit& to,
                                const ResultFormat& format, int diagnostics);
 
+// ConvertInput's usual case with no text conversion and no allocation:
+// `input` (8-bit or UTF-8) is a plain decimal number (expr/PlainNumber.h),
+// the category is not "Numbers" and the result is finite. Writes the result
+// text into `buffer` (ResultFormat::kCapacity characters) and gives its
+// length; false when the input needs ConvertInput, which gives the same
+// text for the same input.
+bool ConvertPlainInput(std::string_view input, const CCategory& category, const CUnit& from,
+                       const CUnit& to, const ResultFormat& format, char* buffer,
+                       std::size_t& length);
+
 }  // namespace vantrel

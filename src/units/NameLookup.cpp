@@ -21,33 +21,21 @@ const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::wstrin
   return found;
 }
 
-std::vector<UnitSpelling> SpellingsOf(const CUnit& unit) {
-  std::vector<UnitSpelling> spellings;
-  const auto add = [&](std::wstring_view text, UnitNameRank rank) {
-    if (!text.empty()) spellings.push_back({text, rank});
-  };
-  const std::wstring_view name = TrimTrailingBlanks(unit.name);
-  const std::wstring_view abbreviation = TrimTrailingBlanks(unit.abbreviation);
-  add(unit.name, UnitNameRank::kName);
-  if (!abbreviation.empty()) add(unit.abbreviation, UnitNameRank::kAbbreviation);
-  if (name.size() != unit.name.size()) add(name, UnitNameRank::kTrimmedName);
-  if (!abbreviation.empty() && abbreviation.size() != unit.abbreviation.size())
-    add(abbreviation, UnitNameRank::kTrimmedAbbreviation);
-  return spellings;
-}
-
 std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::wstring_view text) {
   const auto find = [&](std::wstring_view key) {
     std::vector<const CUnit*> best;
     UnitNameRank bestRank{};
     for (const auto& [unitName, unit] : category.Units()) {
-      for (const UnitSpelling& spelling : SpellingsOf(unit)) {
-        if (spelling.text != key || (!best.empty() && spelling.rank > bestRank)) continue;
-        if (best.empty() || spelling.rank < bestRank) best.clear();
-        bestRank = spelling.rank;
-        best.push_back(&unit);
-        break;  // a unit's spellings come best first
-      }
+      const CUnit* const theUnit = &unit;
+      bool found = false;  // a unit counts once, at its best rank (spellings come best first)
+      ForEachSpelling(unit.name, unit.abbreviation,
+                      [&](std::wstring_view spelling, UnitNameRank rank) {
+                        if (found || spelling != key || (!best.empty() && rank > bestRank)) return;
+                        found = true;
+                        if (!best.empty() && rank < bestRank) best.clear();
+                        bestRank = rank;
+                        best.push_back(theUnit);
+                      });
     }
     return best;
   };

@@ -20,14 +20,22 @@ const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::wstrin
 // How well a text names a unit, best first.
 enum class UnitNameRank { kName, kAbbreviation, kTrimmedName, kTrimmedAbbreviation };
 
-struct UnitSpelling {
-  std::wstring_view text;  // into the unit's own names
-  UnitNameRank rank;
-};
-
-// The texts a unit is found by, with their ranks: its name, its abbreviation
-// (when it has one), and either without its trailing blanks where it has some.
-std::vector<UnitSpelling> SpellingsOf(const CUnit& unit);
+// Calls add(text, rank) for every text a unit of that name and abbreviation
+// is found by: its name, its abbreviation (when it has one), and either
+// without its trailing blanks where it has some; best rank first. The texts
+// are views into the arguments; nothing is allocated, so a scan over the
+// whole catalogue stays cheap.
+template <typename Add>
+void ForEachSpelling(std::wstring_view name, std::wstring_view abbreviation, Add add) {
+  const std::wstring_view trimmedName = TrimTrailingBlanks(name);
+  const std::wstring_view trimmedAbbreviation = TrimTrailingBlanks(abbreviation);
+  if (!name.empty()) add(name, UnitNameRank::kName);
+  if (!trimmedAbbreviation.empty()) add(abbreviation, UnitNameRank::kAbbreviation);
+  if (!trimmedName.empty() && trimmedName.size() != name.size())
+    add(trimmedName, UnitNameRank::kTrimmedName);
+  if (!trimmedAbbreviation.empty() && trimmedAbbreviation.size() != abbreviation.size())
+    add(trimmedAbbreviation, UnitNameRank::kTrimmedAbbreviation);
+}
 
 // The units of the category that the text names, all of the best rank any of
 // them reaches: the text as given or, failing that, without its trailing

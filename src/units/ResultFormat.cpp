@@ -1,20 +1,25 @@
 #include "units/ResultFormat.h"
 
-#include "platform/NumberText.h"
-
 namespace vantrel {
 
 std::wstring ResultFormat::Format(double value) const {
+  char text[kCapacity];
+  const std::size_t length = Write(value, text);
+  return std::wstring(text, text + length);
+}
+
+std::size_t ResultFormat::Write(double value, char* buffer) const {
+  char* const end = buffer + kCapacity;
   const int digits = keys::kPrecision.range.Clamp(precision);
   switch (mode) {
     case ResultMode::kAutomatic:
-      return FormatWide("%1.8g", value);
+      return static_cast<std::size_t>(WriteDouble(buffer, end, value, 'g', 8) - buffer);
     case ResultMode::kScientific:
-      return FormatWide("%1.*e", digits, value);
+      return static_cast<std::size_t>(WriteDouble(buffer, end, value, 'e', digits) - buffer);
     case ResultMode::kFixed:
-      return FormatWide("%1.*f", digits, value);
+      return static_cast<std::size_t>(WriteDouble(buffer, end, value, 'f', digits) - buffer);
     default:
-      return {};
+      return 0;
   }
 }
 

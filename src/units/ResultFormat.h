@@ -3,13 +3,18 @@
 // catalogue of the window, the command-line tool) and changed in place.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+#include "platform/NumberText.h"
 #include "settings/SettingsKeys.h"
 
 namespace vantrel {
 
 struct ResultFormat {
+  // Room for the longest result text Write gives.
+  static constexpr std::size_t kCapacity = DoubleTextCapacity(keys::kPrecision.range.highest);
+
   ResultMode mode = keys::kFormat.defaultValue;
   // Digits after the point in scientific and fixed mode.
   int precision = keys::kPrecision.defaultValue;
@@ -18,6 +23,10 @@ struct ResultFormat {
   // hand-edited file) is clamped so that a fixed-mode result cannot grow
   // without bound.
   std::wstring Format(double value) const;
+
+  // The same text, written into `buffer` (kCapacity characters, no
+  // terminator); returns its length.
+  std::size_t Write(double value, char* buffer) const;
 };
 
 }  // namespace vantrel

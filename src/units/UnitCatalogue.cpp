@@ -53,7 +53,8 @@ double ConvertValue(double value, const CUnit& from, const CUnit& to) {
   return to.inverted ? to.coefficient / b : b / to.coefficient;
 }
 
-int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom, int visible) {
+int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom, int visible,
+                                std::span<const BuiltinUnit> builtin) {
   if (categories_.find(name) != categories_.end()) return result::kAlreadyExists;
   if (persist == 1) {
     if (!IsStorableCategoryName(name)) return result::kNotStorable;
@@ -70,7 +71,7 @@ int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom,
     }
   }
   categories_.emplace(std::piecewise_construct, std::forward_as_tuple(name),
-                      std::forward_as_tuple(std::wstring(name), custom, visible));
+                      std::forward_as_tuple(std::wstring(name), custom, visible, builtin));
   return result::kDone;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -39,8 +40,10 @@ class CUnitCatalogue {
   const ResultFormat& Format() const { return format_; }
 
   // 1, 4; with persist also 6, 7 or 8 (see ResultCodes.h). A category the
-  // file cannot take is not added.
-  int AddCategory(std::wstring_view name, int persist, int custom, int visible);
+  // file cannot take is not added. `builtin`: the category's rows of the
+  // built-in table (see CCategory).
+  int AddCategory(std::wstring_view name, int persist, int custom, int visible,
+                  std::span<const BuiltinUnit> builtin = {});
   // 2, 3, 4 or 8. Deletes the entries of the category and of its custom
   // units, in one replace of the settings file; kept when that fails.
   int RemoveCategory(std::wstring_view name);

@@ -93,12 +93,16 @@ TEST(BracketCheck, WritesItsTwoLinesWhateverTheSwitch) {
 }
 
 struct BracketCase {
-  std::string span;
-  int length;  // -1: the whole span
+  std::string text;
+  int length;  // -1: the whole text
   int result, open, close, code;
+  int from = 0;  // where the span starts in the text
 };
 
+// Both with the evaluation's bracket table attached to the text and without;
+// the table answers for groups with brackets deep inside.
 TEST(PositionsOfBrackets, FindsTheFirstGroupWithinTheSpan) {
+  const std::string group = "(" + std::string(40, '1') + "+(2))";
   const BracketCase cases[] = {
       {"2+(3*(4))-(5)", -1, 0, 2, 8, 0},
       {"abc", -1, 0, 0, 0, 0},
@@ -106,18 +110,29 @@ TEST(PositionsOfBrackets, FindsTheFirstGroupWithinTheSpan) {
       {"(1)", 2, 1, 0, 0, 19},  // the ')' lies beyond the span
       {"((1)", -1, 1, 0, 0, 19},
       {"1)(", -1, -1, 0, 0, 20},
+      {"((1)+2)", 3, 0, 0, 2, 0, 1},  // a span inside the text
+      {"((1)+2)", 5, 1, 0, 0, 19, 0},
+      {"2*" + group, -1, 0, 2, 47, 0},
+      {group, 45, 1, 0, 0, 19},  // its ')' lies beyond the span
+      {"(" + group + "+2)", 46, 0, 0, 45, 0, 1},
+      {"((" + group + ")", -1, 1, 0, 0, 19},
       {std::string(1024, '('), -1, 3, 0, 0, 3},
   };
   CapturingContext context;
-  for (const BracketCase& c : cases) {
-    int open = -7, close = -7, code = -7;
-    const int length = c.length < 0 ? static_cast<int>(c.span.size()) : c.length;
-    EXPECT_EQ(positions_of_brackets(context.math, c.span.data(), length, open, close, code, 0),
-              c.result)
-        << c.span;
-    EXPECT_EQ(open, c.open) << c.span;
-    EXPECT_EQ(close, c.close) << c.span;
-    EXPECT_EQ(code, c.code) << c.span;
+  for (const bool attached : {false, true}) {
+    for (const BracketCase& c : cases) {
+      const int length = c.length < 0 ? static_cast<int>(c.text.size()) : c.length;
+      if (attached) context.math.brackets.Attach(c.text.data(), static_cast<int>(c.text.size()));
+      int open = -7, close = -7, code = -7;
+      EXPECT_EQ(
+          positions_of_brackets(context.math, c.text.data() + c.from, length, open, close, code, 0),
+          c.result)
+          << c.text << attached;
+      EXPECT_EQ(open, c.open) << c.text << attached;
+      EXPECT_EQ(close, c.close) << c.text << attached;
+      EXPECT_EQ(code, c.code) << c.text << attached;
+      context.math.brackets.Clear();
+    }
   }
 }
 

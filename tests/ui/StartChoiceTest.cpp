@@ -53,19 +53,18 @@ TEST_F(StartChoiceTest, TheWindowShowsTheChosenCategoryUnitsAndValueWithItsResul
     Shown shown;
     const char* input;
   } cases[] = {
-      {{"Temperature", "degree Celsius", "degree Fahrenheit", "100"},
+      {{.category = "Temperature",
+        .from = "degree Celsius",
+        .to = "degree Fahrenheit",
+        .value = "100"},
        {"Temperature", "degree Celsius", "degree Fahrenheit", "212"},
        "100"},
-      {{"temperature ", "°F", "K", "-40"},
+      {{.category = "temperature ", .from = "°F", .to = "K", .value = "-40"},
        {"Temperature", "degree Fahrenheit", "Kelvin", "233.15"},
        "-40"},
-      {{"Temperature"}, {"Temperature", "degree Celsius", "degree Celsius", "1"}, "1"},
-      {{std::nullopt, "Å", std::nullopt, "2*pi"},
-       {"Distance", "angstrom", "foot", "2.0614125e-009"},
-       "2*pi"},
-      {{std::nullopt, std::nullopt, std::nullopt, "1/3"},
-       {"Distance", "inch", "foot", "0.027777778"},
-       "1/3"},
+      {{.category = "Temperature"}, {"Temperature", "degree Celsius", "degree Celsius", "1"}, "1"},
+      {{.from = "Å", .value = "2*pi"}, {"Distance", "angstrom", "foot", "2.0614125e-009"}, "2*pi"},
+      {{.value = "1/3"}, {"Distance", "inch", "foot", "0.027777778"}, "1/3"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.shown));
@@ -85,29 +84,25 @@ TEST_F(StartChoiceTest, WrongOptionsAreSaidAndLeftOutAndTheSettingsStayAsTheyWer
     Shown shown;
     const char* input;
   } cases[] = {
-      {{"Foo", "degree Celsius", std::nullopt, "5"},
+      {{.category = "Foo", .from = "degree Celsius", .value = "5"},
        "Unknown category \"Foo\".",
        {"Distance", "inch", "foot", "0.41666667"},
        "5"},
-      {{"Amount of Substance"},
+      {{.category = "Amount of Substance"},
        "The category \"Amount of Substance\" is hidden: Edit, Preferences, Visible Categories "
        "shows it again.",
        {"Distance", "inch", "foot", "0.083333333"},
        "1"},
-      {{"Temperature", "meter", "Kelvin"},
+      {{.category = "Temperature", .from = "meter", .to = "Kelvin"},
        "Unknown unit \"meter\" in \"Temperature\".",
        {"Temperature", "degree Celsius", "Kelvin", "274.15"},
        "1"},
-      {{std::nullopt, "fm", "fortnight"},
+      {{.from = "fm", .to = "fortnight"},
        "\"fm\" stands for several units of \"Distance\": \"fathom\", \"fermi\".\n"
        "Unknown unit \"fortnight\" in \"Distance\".",
        {"Distance", "inch", "foot", "0.083333333"},
        "1"},
-      {{std::nullopt,
-        std::nullopt,
-        "m",
-        std::nullopt,
-        {{Kind::kRepeated, "--from"}, {Kind::kMissingValue, "--value"}}},
+      {{.to = "m", .problems = {{Kind::kRepeated, "--from"}, {Kind::kMissingValue, "--value"}}},
        "The option --from is given more than once.\nThe option --value needs a value.",
        {"Distance", "inch", "meter", "0.0254"},
        "1"},
@@ -129,7 +124,8 @@ TEST_F(StartChoiceTest, WrongOptionsAreSaidAndLeftOutAndTheSettingsStayAsTheyWer
 // The options only choose what shows; once the user chooses units or a
 // category, the selection is remembered as usual.
 TEST_F(StartChoiceTest, TheSettingsStayAsTheyWereUnlessTheUserChoosesAnother) {
-  const StartChoice choice{"Temperature", "degree Celsius", "Kelvin", "100"};
+  const StartChoice choice{
+      .category = "Temperature", .from = "degree Celsius", .to = "Kelvin", .value = "100"};
   StartWith(choice);
   window_->close();
   EXPECT_EQ(ReadBytes(SettingsFile()), stored_);

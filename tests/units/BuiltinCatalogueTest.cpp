@@ -110,6 +110,19 @@ TEST_F(BuiltinCatalogueTest, EndsWithVolumeDryCurrentAndNothingSelected) {
   }
 }
 
+// A category's rows become units when it is first used, whatever the use: a
+// unit added to it meets the built-in ones already there.
+TEST_F(BuiltinCatalogueTest, RowsBecomeUnitsWhenTheCategoryIsFirstUsed) {
+  const CCategory* distance = catalogue_.FindCategory(L"Distance");
+  EXPECT_EQ(distance->PendingBuiltinUnits().size(), 100u);
+  ASSERT_TRUE(catalogue_.SelectCategory(L"Distance"));
+  EXPECT_EQ(catalogue_.AddUnit(L"foot", L" ", 1, 0, 0, 1, 0), result::kAlreadyExists);
+  EXPECT_TRUE(distance->PendingBuiltinUnits().empty());
+  EXPECT_EQ(catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 0), result::kDone);
+  EXPECT_EQ(distance->Units().size(), 101u);
+  EXPECT_EQ(distance->FindUnit(L"foot")->custom, 0);
+}
+
 TEST_F(BuiltinCatalogueTest, LookAlikeNamesAreDistinctUnits) {
   const CCategory* transfer = catalogue_.FindCategory(L"Data Transfer");
   ASSERT_NE(transfer, nullptr);
