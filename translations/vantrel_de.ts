@@ -185,6 +185,36 @@ Sie werden ausgelassen und bleiben in der Datei, bis diese bearbeitet wird.</tra
         <source>Vantrel home page</source>
         <translation>Vantrel-Startseite</translation>
     </message>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <extracomment>%1 is the command-line option as written, &quot;--category&quot;</extracomment>
+        <translation>Die Option %1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>The option %1 is given more than once.</source>
+        <extracomment>%1 is the command-line option as written, &quot;--category&quot;</extracomment>
+        <translation>Die Option %1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>Unknown unit &quot;%1&quot; in &quot;%2&quot;.</source>
+        <extracomment>%1 is the unit as given on the command line, %2 the category&apos;s name</extracomment>
+        <translation>Unbekannte Einheit &quot;%1&quot; in &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for several units of &quot;%2&quot;: %3.</source>
+        <extracomment>%1 is the abbreviation as given on the command line, %2 the category&apos;s name, %3 the units&apos; names</extracomment>
+        <translation>&quot;%1&quot; steht für mehrere Einheiten von &quot;%2&quot;: %3.</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;.</source>
+        <extracomment>%1 is the category as given on the command line</extracomment>
+        <translation>Unbekannte Kategorie &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is hidden: Edit, Preferences, Visible Categories shows it again.</source>
+        <extracomment>%1 is the category&apos;s name; the rest names the menu and the page where categories are shown again, as the window calls them</extracomment>
+        <translation>Die Kategorie &quot;%1&quot; ist ausgeblendet: Unter Bearbeiten, Einstellungen, Sichtbare Kategorien lässt sie sich wieder anzeigen.</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCoordinates</name>

@@ -185,6 +185,36 @@ Elles sont ignorées et restent dans le fichier jusqu’à ce qu’il soit modif
         <source>Vantrel home page</source>
         <translation>Page d’accueil de Vantrel</translation>
     </message>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <extracomment>%1 is the command-line option as written, &quot;--category&quot;</extracomment>
+        <translation>L’option %1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>The option %1 is given more than once.</source>
+        <extracomment>%1 is the command-line option as written, &quot;--category&quot;</extracomment>
+        <translation>L’option %1 est donnée plus d’une fois.</translation>
+    </message>
+    <message>
+        <source>Unknown unit &quot;%1&quot; in &quot;%2&quot;.</source>
+        <extracomment>%1 is the unit as given on the command line, %2 the category&apos;s name</extracomment>
+        <translation>Unité inconnue &quot;%1&quot; dans &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for several units of &quot;%2&quot;: %3.</source>
+        <extracomment>%1 is the abbreviation as given on the command line, %2 the category&apos;s name, %3 the units&apos; names</extracomment>
+        <translation>&quot;%1&quot; désigne plusieurs unités de &quot;%2&quot;&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;.</source>
+        <extracomment>%1 is the category as given on the command line</extracomment>
+        <translation>Catégorie inconnue &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is hidden: Edit, Preferences, Visible Categories shows it again.</source>
+        <extracomment>%1 is the category&apos;s name; the rest names the menu and the page where categories are shown again, as the window calls them</extracomment>
+        <translation>La catégorie &quot;%1&quot; est masquée&#xa0;: Édition, Préférences, Catégories visibles la fait réapparaître.</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCoordinates</name>

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <cstdlib>
+#include <utility>
 
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
@@ -53,13 +54,14 @@ void CConverterApp::InstallLanguage() {
       DataFolders(QStringLiteral("../share/vantrel/translations"), QStringLiteral("translations")));
 }
 
-bool CConverterApp::InitInstance() {
+bool CConverterApp::InitInstance(StartChoice start) {
   location_ = LocateSettings();
   DesktopShell shell;
   AppContext context(Profile(location_.settingsPath), shell);
   AddProgramTemplates(context.templates);
   context.homePage = LocateHomePage();
   context.manual = LocateManual();
+  context.start = std::move(start);
 
   CConverterDlg dialog(context);
   shell.SetMainWindow(&dialog);

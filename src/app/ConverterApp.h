@@ -6,14 +6,15 @@
 #include <QStringList>
 
 #include "settings/SettingsLocation.h"
+#include "ui/StartChoice.h"
 
 namespace vantrel {
 
 class CConverterApp {
  public:
-  // Runs the converter window and returns false when it has closed: there is
-  // nothing left to run after it.
-  bool InitInstance();
+  // Runs the converter window, showing what the start options choose, and
+  // returns false when it has closed: there is nothing left to run after it.
+  bool InitInstance(StartChoice start = {});
 
   const SettingsLocation& Location() const { return location_; }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #ifdef VANTREL_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -16,8 +17,9 @@
 #include "ui/kit/DeferredIconStyle.h"
 
 int main(int argc, char** argv) {
+  vantrel::StartArguments arguments = vantrel::ReadStartArguments(argc, argv);
   // --help and --version need no display.
-  if (const std::optional<int> answered = vantrel::AnswerOwnOption(argc, argv, stdout)) {
+  if (const std::optional<int> answered = vantrel::AnswerOwnOption(arguments, stdout)) {
     return std::fflush(stdout) == 0 ? *answered : 1;
   }
   if (!vantrel::CConverterApp::DisplayAvailable()) {
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
   std::thread fonts([] { FcInit(); });
 #endif
   std::optional<vantrel::DisplayGuard> guard(std::in_place);
-  QApplication application(argc, argv);
+  // Qt takes what is not the program's own.
+  int qtArgc = static_cast<int>(arguments.forQt.size()) - 1;
+  QApplication application(qtArgc, arguments.forQt.data());
   guard.reset();
 #ifdef VANTREL_HAVE_FONTCONFIG
   fonts.join();
@@ -46,6 +50,6 @@ int main(int argc, char** argv) {
   vantrel::CConverterApp::InstallLanguage();
   vantrel::StartWarmUp warmUp;
   vantrel::CConverterApp converter;
-  converter.InitInstance();
+  converter.InitInstance(std::move(arguments.choice));
   return 0;
 }

@@ -9,6 +9,7 @@
 #include "cli/UsualTargets.h"
 #include "platform/TextEncoding.h"
 #include "units/InputConversion.h"
+#include "units/NameLookup.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {

@@ -4,24 +4,9 @@
 
 #include "cli/CommandLine.h"
 #include "cli/UnitAliases.h"
-#include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
-
-// The keys a unit is found by and how well each matches.
-template <typename Add>
-void UnitIndex::ForEachKey(std::wstring_view name, std::wstring_view abbreviation, Add add) {
-  auto key = [&](std::wstring_view text, Rank rank) {
-    if (!text.empty()) add(text, rank);
-  };
-  key(name, kName);
-  const bool hasAbbreviation = !TrimTrailingBlanks(abbreviation).empty();
-  if (hasAbbreviation) key(abbreviation, kAbbreviation);
-  if (TrimTrailingBlanks(name).size() != name.size()) key(TrimTrailingBlanks(name), kTrimmedName);
-  if (hasAbbreviation && TrimTrailingBlanks(abbreviation).size() != abbreviation.size())
-    key(TrimTrailingBlanks(abbreviation), kTrimmedAbbreviation);
-}
 
 UnitIndex::UnitIndex(const CUnitCatalogue& catalogue) : catalogue_(catalogue) {}
 
@@ -31,7 +16,7 @@ void UnitIndex::BuildTable() const {
       // Pointers, not the bindings themselves: older compilers cannot capture those.
       const CCategory* const inCategory = &category;
       const CUnit* const theUnit = &unit;
-      ForEachKey(unit.name, unit.abbreviation, [&](std::wstring_view key, Rank rank) {
+      ForEachSpelling(unit.name, unit.abbreviation, [&](std::wstring_view key, UnitNameRank rank) {
         entries_[std::wstring(key)].push_back({inCategory, theUnit, rank});
       });
     }
@@ -56,12 +41,12 @@ bool UnitIndex::Find(std::wstring_view key, const CCategory* category,
     // that has the key becomes units.
     bool pendingHasKey = false;
     for (const BuiltinUnit& row : inCategory->PendingBuiltinUnits())
-      ForEachKey(row.name, row.abbreviation,
-                 [&](std::wstring_view text, Rank) { pendingHasKey |= text == key; });
+      ForEachSpelling(row.name, row.abbreviation,
+                      [&](std::wstring_view text, UnitNameRank) { pendingHasKey |= text == key; });
     if (!inCategory->PendingBuiltinUnits().empty() && !pendingHasKey) continue;
     for (const auto& [unitName, unit] : inCategory->Units()) {
       const CUnit* const theUnit = &unit;
-      ForEachKey(unit.name, unit.abbreviation, [&](std::wstring_view text, Rank rank) {
+      ForEachSpelling(unit.name, unit.abbreviation, [&](std::wstring_view text, UnitNameRank rank) {
         if (text != key) return;
         named = true;
         if (!category || inCategory == category) entries.push_back({inCategory, theUnit, rank});
@@ -72,15 +57,7 @@ bool UnitIndex::Find(std::wstring_view key, const CCategory* category,
 }
 
 const CCategory* UnitIndex::FindCategory(std::wstring_view name) const {
-  if (const CCategory* exact = catalogue_.FindCategory(name)) return exact;
-  const CCategory* found = nullptr;
-  for (const auto& [categoryName, category] : catalogue_.Categories()) {
-    if (EqualsIgnoreCase(TrimTrailingBlanks(categoryName), TrimTrailingBlanks(name))) {
-      if (found) return nullptr;
-      found = &category;
-    }
-  }
-  return found;
+  return FindCategoryByName(catalogue_, name);
 }
 
 std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
@@ -98,7 +75,7 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
   std::vector<Match> matches;
   for (std::size_t i = 0; i < entries.size();) {
     Match match{entries[i].category, {}};
-    const Rank best = entries[i].rank;
+    const UnitNameRank best = entries[i].rank;
     for (; i < entries.size() && entries[i].category == match.category; ++i)
       if (entries[i].rank == best &&
           std::find(match.units.begin(), match.units.end(), entries[i].unit) == match.units.end())

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/CloseNameSearch.h"
+#include "units/NameLookup.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
@@ -75,23 +76,15 @@ class UnitIndex {
   std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
 
  private:
-  // How well a key matched: exact name, abbreviation, then either without
-  // trailing blanks.
-  enum Rank { kName, kAbbreviation, kTrimmedName, kTrimmedAbbreviation };
   struct Entry {
     const CCategory* category;
     const CUnit* unit;
-    Rank rank;
+    UnitNameRank rank;
   };
   struct Match {
     const CCategory* category;
     std::vector<const CUnit*> units;  // the best-ranked units of the category
   };
-
-  // Calls add(key, rank) for every key a unit of that name and abbreviation
-  // is found by.
-  template <typename Add>
-  static void ForEachKey(std::wstring_view name, std::wstring_view abbreviation, Add add);
 
   // Look-ups through the catalogue before the table is built.
   static constexpr int kLookupsBeforeTable = 16;

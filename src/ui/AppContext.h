@@ -10,6 +10,7 @@
 #include "expr/MathContext.h"
 #include "platform/Profile.h"
 #include "settings/Preferences.h"
+#include "ui/StartChoice.h"
 #include "ui/kit/DialogTemplateRegistry.h"
 #include "ui/kit/PreferredFont.h"
 #include "units/UnitCatalogue.h"
@@ -50,6 +51,9 @@ struct AppContext {
   QString homePage;
   // The user manual (a PDF document) that the Help dialog opens.
   QString manual;
+  // What the command line asks the main window to show as it starts; the
+  // window takes it (a later window starts as usual).
+  StartChoice start;
   // Whether the window has said that the settings file cannot be used: it
   // says so once per run.
   bool settingsProblemReported = false;

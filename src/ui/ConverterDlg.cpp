@@ -93,6 +93,7 @@ void CConverterDlg::OnInitDialog() {
   OnSelectCategory();
   ListBoxItem(ids::kInputUnitList)->SetCurSel(lastUnitFrom_);
   ListBoxItem(ids::kOutputUnitList)->SetCurSel(lastUnitTo_);
+  ShowStartChoice();
   ComputeResult();
   PlaceLogo();
   logo_.LoadFromResource(ids::kBannerGif, kGifResource);
@@ -133,6 +134,38 @@ void CConverterDlg::SelectRememberedCategory() {
   DropDownList* categories = DropDownItem(ids::kCategoryList);
   const bool known = lastCategory_ >= 0 && lastCategory_ < categories->GetCount();
   categories->SetCurSel(known ? lastCategory_ : 0);
+}
+
+void CConverterDlg::ShowStartChoice() {
+  const StartChoice choice = std::exchange(context_.start, {});
+  if (choice == StartChoice{}) return;
+  DropDownList* categories = DropDownItem(ids::kCategoryList);
+  ListBox* from = ListBoxItem(ids::kInputUnitList);
+  ListBox* to = ListBoxItem(ids::kOutputUnitList);
+  const int shown = categories->GetCurSel();
+  const StartSelection start = ResolveStartChoice(
+      choice, catalogue_,
+      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetLBText(shown).toStdWString()));
+  if (start.category) {
+    categories->SetCurSel(categories->FindText(QString::fromStdWString(start.category->Name())));
+    OnSelectCategory();
+  }
+  if (start.from) from->SetCurSel(from->FindText(QString::fromStdWString(start.from->name)));
+  if (start.to) to->SetCurSel(to->FindText(QString::fromStdWString(start.to->name)));
+  if (start.category || start.from || start.to) startSelection_ = Selection();
+  if (start.value) SetItemText(ids::kInputBox, *start.value);
+  if (start.problems.isEmpty()) return;
+  const QString text = start.problems.join(QLatin1Char('\n'));
+  // Said once the window is there, like the settings file's problems.
+  QTimer::singleShot(0, this, [this, text] {
+    context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
+  });
+}
+
+std::array<int, 3> CConverterDlg::Selection() const {
+  return {DropDownItem(ids::kCategoryList)->GetCurSel(),
+          ListBoxItem(ids::kInputUnitList)->GetCurSel(),
+          ListBoxItem(ids::kOutputUnitList)->GetCurSel()};
 }
 
 bool CConverterDlg::event(QEvent* event) {
@@ -262,6 +295,8 @@ void CConverterDlg::ComputeResult() {
   const int outputIndex = to->GetCurSel();
   CCategory* category = catalogue_.CurrentCategory();
   if (inputIndex < 0 || outputIndex < 0 || !category) return;
+  // Once the user has chosen another selection, it is the user's.
+  if (startSelection_ && *startSelection_ != Selection()) startSelection_.reset();
   const std::wstring inputUnit = from->GetText(inputIndex).toStdWString();
   const std::wstring outputUnit = to->GetText(outputIndex).toStdWString();
   category->SelectInputUnit(inputUnit);
@@ -320,9 +355,11 @@ void CConverterDlg::OnInvertUnits() {
 }
 
 void CConverterDlg::SaveLastSelection() {
-  WriteLastSelection(context_.profile, DropDownItem(ids::kCategoryList)->GetCurSel(),
-                     ListBoxItem(ids::kOutputUnitList)->GetCurSel(),
-                     ListBoxItem(ids::kInputUnitList)->GetCurSel());
+  const std::array<int, 3> shown = Selection();
+  // What the start options chose only shows: the stored selection stays.
+  if (startSelection_ == shown) return;
+  const auto [category, unitFrom, unitTo] = shown;
+  WriteLastSelection(context_.profile, category, unitTo, unitFrom);
 }
 
 void CConverterDlg::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,11 @@ class CConverterDlg : public TemplateDialog {
  private:
   void LoadSettings();
   void SelectRememberedCategory();
+  // Shows what the start options choose (AppContext::start), and says what
+  // was wrong with them once the window is there.
+  void ShowStartChoice();
+  // The category, input unit and output unit indexes as the lists have them.
+  std::array<int, 3> Selection() const;
   // What the first picture of the window does not need (the icon, the hand
   // cursor, the tooltips, the start's write): done once it is on the screen.
   void FinishStart();
@@ -82,6 +88,9 @@ class CConverterDlg : public TemplateDialog {
   int lastCategory_ = 0;
   int lastUnitFrom_ = 0;
   int lastUnitTo_ = 0;
+  // The selection the start options chose, while it is shown: it is not
+  // remembered unless the user chooses it again.
+  std::optional<std::array<int, 3>> startSelection_;
   // The settings file read once for the whole start, until the window shows.
   std::optional<Profile> startSettings_;
   // The start's writes wait for the first paint, or join the close request's.

@@ -23,16 +23,7 @@ namespace {
 using testing::ClickMatch;
 using testing::TypeSearch;
 
-// What the main window shows.
-struct Shown {
-  QString category, from, to, output;
-  bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& shown, std::ostream* out) {
-  *out << (QStringList{shown.category, shown.from, shown.to, shown.output}.join(" | "))
-              .toStdString();
-}
+using testing::Shown;
 
 class FindCommandTest : public testing::WindowTest {
  protected:
@@ -43,11 +34,6 @@ class FindCommandTest : public testing::WindowTest {
     EXPECT_TRUE(testing::ShowActive(window));
     FinishStart();
     return window;
-  }
-
-  Shown Now() {
-    return {Categories()->currentText(), From()->GetText(From()->GetCurSel()),
-            To()->GetText(To()->GetCurSel()), window_->ItemText(ids::kOutputBox)};
   }
 
   // Ctrl+F, with `drive` working the find dialog once it is up. Any other

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <QTest>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 
 #include "RecordingShell.h"
 #include "platform/FileStore.h"
@@ -63,6 +65,17 @@ class ProgramRun {
   std::unique_ptr<CConverterDlg> window_;
 };
 
+// What the main window shows.
+struct Shown {
+  QString category, from, to, output;
+  bool operator==(const Shown&) const = default;
+};
+
+inline void PrintTo(const Shown& shown, std::ostream* out) {
+  *out << (QStringList{shown.category, shown.from, shown.to, shown.output}.join(" | "))
+              .toStdString();
+}
+
 // A test with a run of the program of its own.
 class WindowTest : public ::testing::Test, public ProgramRun {
  protected:
@@ -70,6 +83,11 @@ class WindowTest : public ::testing::Test, public ProgramRun {
   ListBox* From() { return window_->ListBoxItem(ids::kInputUnitList); }
   ListBox* To() { return window_->ListBoxItem(ids::kOutputUnitList); }
   EditBox* Input() { return window_->EditItem(ids::kInputBox); }
+
+  Shown Now() {
+    return {Categories()->currentText(), From()->GetText(From()->GetCurSel()),
+            To()->GetText(To()->GetCurSel()), window_->ItemText(ids::kOutputBox)};
+  }
 };
 
 }  // namespace vantrel::testing

@@ -1,0 +1,48 @@
+#include "units/NameLookup.h"
+
+#include "platform/TextCase.h"
+
+namespace vantrel {
+
+std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
+  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+  return text;
+}
+
+const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::wstring_view name) {
+  if (const CCategory* exact = catalogue.FindCategory(name)) return exact;
+  const CCategory* found = nullptr;
+  for (const auto& [categoryName, category] : catalogue.Categories()) {
+    if (EqualsIgnoreCase(TrimTrailingBlanks(categoryName), TrimTrailingBlanks(name))) {
+      if (found) return nullptr;
+      found = &category;
+    }
+  }
+  return found;
+}
+
+std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::wstring_view text) {
+  const auto find = [&](std::wstring_view key) {
+    std::vector<const CUnit*> best;
+    UnitNameRank bestRank{};
+    for (const auto& [unitName, unit] : category.Units()) {
+      const CUnit* const theUnit = &unit;
+      bool found = false;  // a unit counts once, at its best rank (spellings come best first)
+      ForEachSpelling(unit.name, unit.abbreviation,
+                      [&](std::wstring_view spelling, UnitNameRank rank) {
+                        if (found || spelling != key || (!best.empty() && rank > bestRank)) return;
+                        found = true;
+                        if (!best.empty() && rank < bestRank) best.clear();
+                        bestRank = rank;
+                        best.push_back(theUnit);
+                      });
+    }
+    return best;
+  };
+  std::vector<const CUnit*> units = find(text);
+  if (units.empty() && TrimTrailingBlanks(text).size() != text.size())
+    units = find(TrimTrailingBlanks(text));
+  return units;
+}
+
+}  // namespace vantrel
