@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/Query.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -22,8 +23,35 @@ void ApplyFormatOptions(Session& session, const Options& options) {
   if (options.precision) session.Catalogue().Format().precision = *options.precision;
 }
 
+namespace {
+
+// The result of a query alone, as its three-argument form prints it.
+int RunQuery(Session& session, const std::string& query, const CCategory* category,
+             std::ostream& out, std::ostream& err) {
+  QueryAnswer answer;
+  std::string error;
+  switch (AnswerQuery(session, query, category, answer, error)) {
+    case QueryStatus::kNotAQuery:
+      if (error.empty())
+        error = "expected VALUE FROM TO or a query such as \"100 mi in km\", not " +
+                QuotedInput(query) + " (try --help)";
+      return Fail(err, kExitUsageError, error);
+    case QueryStatus::kError:
+      return Fail(err, kExitConversionError, error);
+    case QueryStatus::kAnswered:
+      break;
+  }
+  answer.number += '\n';
+  out << answer.number;
+  return kExitSuccess;
+}
+
+}  // namespace
+
 int RunConversion(Session& session, const Options& options, const CCategory* category,
                   std::ostream& out, std::ostream& err) {
+  if (options.positional.size() == 1)
+    return RunQuery(session, options.positional.front(), category, out, err);
   std::string error;
   std::string result;
   if (!session.Convert(options.positional[0], options.positional[1], options.positional[2],

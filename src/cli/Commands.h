@@ -14,7 +14,7 @@ namespace vantrel::cli {
 
 // Each command takes the category --category names, or null without one.
 
-// VALUE FROM TO: one result line.
+// VALUE FROM TO, or one query ("100 mi in km"): one result line.
 int RunConversion(Session& session, const Options& options, const CCategory* category,
                   std::ostream& out, std::ostream& err);
 

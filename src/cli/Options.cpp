@@ -232,6 +232,7 @@ struct ValueCount {
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 constexpr ValueCount kValueCounts[] = {
     {Mode::kConvert, 3, 3, nullptr},
+    {Mode::kConvert, 1, 1, nullptr},  // a query: "100 mi in km"
     {Mode::kBatch, 0, 0, nullptr},
     {Mode::kList, 0, 1, "--list takes at most one CATEGORY"},
     {Mode::kCategories, 0, 0, nullptr},

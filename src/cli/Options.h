@@ -31,7 +31,7 @@ enum class Mode {
 
 struct Options {
   Mode mode = Mode::kConvert;
-  // VALUE FROM TO for a conversion, VALUE FROM with --all, UNIT with --info;
+  // VALUE FROM TO or one query for a conversion, VALUE FROM with --all, UNIT with --info;
   // the optional CATEGORY of --list; the expressions of --eval; the numbers
   // or the written position of --utm, --latlong and --mgrs.
   Arguments positional;

@@ -18,6 +18,8 @@ struct QueryAnswer {
   std::string value;        // the value in FROM, as the window's input box takes it
   std::string result;       // the result and TO's abbreviation: "160.9344 km"
   std::string description;  // "100 mile = 160.9344 kilometer"
+  // The result alone, as `vantrel-convert VALUE FROM TO` prints it: "160.9344".
+  std::string number;
 };
 
 enum class QueryStatus {
@@ -28,5 +30,11 @@ enum class QueryStatus {
 
 QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& answer,
                         std::string& error);
+
+// The same in a category chosen beforehand (null: none), as a ", CATEGORY"
+// at the end of the text chooses one; the two must agree. kNotAQuery may
+// come with a reason in `error` too: a unit that has no usual target.
+QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory* category,
+                        QueryAnswer& answer, std::string& error);
 
 }  // namespace vantrel::cli

@@ -94,4 +94,8 @@ bool Session::Convert(std::string_view value, std::string_view from, std::string
   return true;
 }
 
+bool Session::Evaluate(std::string_view value, double& number, std::string& error) {
+  return EvaluateInput(math_, Utf8ToWide(value), number, error);
+}
+
 }  // namespace vantrel::cli

@@ -37,6 +37,10 @@ class Session {
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::string& result, std::string& error);
 
+  // The number a value stands for, as Convert reads it outside "Numbers";
+  // false with the reason.
+  bool Evaluate(std::string_view value, double& number, std::string& error);
+
  private:
   struct Resolution {
     UnitChoice choice;

@@ -118,54 +118,103 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
 
 bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
                         UnitChoice& choice, std::string& error) const {
-  const std::vector<Match> fromMatches = Lookup(from, category);
-  if (fromMatches.empty()) {
-    error = UnknownUnit(from, category);
+  const std::wstring_view texts[] = {from, to};
+  UnitsChoice units;
+  if (ResolveUnits(texts, category, "choose one with --category", units, error) !=
+      UnitResolution::kResolved)
     return false;
-  }
-  const std::vector<Match> toMatches = Lookup(to, category);
-  if (toMatches.empty()) {
-    error = UnknownUnit(to, category);
-    return false;
+  choice = {units.category, units.units[0], units.units[1]};
+  return true;
+}
+
+UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
+                                       const CCategory* category, std::string_view howToChoose,
+                                       UnitsChoice& choice, std::string& error) const {
+  std::vector<std::vector<Match>> matches;
+  for (const std::wstring_view text : texts) {
+    matches.push_back(Lookup(text, category));
+    if (matches.back().empty()) {
+      error = UnknownUnit(text, category);
+      return UnitResolution::kUnknownUnit;
+    }
   }
 
-  std::vector<std::pair<const Match*, const Match*>> common;
-  for (const Match& a : fromMatches)
-    for (const Match& b : toMatches)
-      if (a.category == b.category) common.emplace_back(&a, &b);
+  // The categories of the first text's matches that every other text has,
+  // and the match of each text there.
+  std::vector<std::vector<const Match*>> common;
+  for (const Match& first : matches.front()) {
+    std::vector<const Match*> row{&first};
+    for (std::size_t i = 1; i < matches.size() && row.size() == i; ++i)
+      for (const Match& other : matches[i])
+        if (other.category == first.category) row.push_back(&other);
+    if (row.size() == matches.size()) common.push_back(std::move(row));
+  }
 
-  auto categoriesOf = [](const std::vector<Match>& matches) {
-    std::vector<std::wstring> names;
-    for (const Match& match : matches) names.push_back(match.category->Name());
-    return QuotedList(names);
-  };
   if (common.empty()) {
-    error = Quoted(from) + " (" + categoriesOf(fromMatches) + ") and " + Quoted(to) + " (" +
-            categoriesOf(toMatches) + ") share no category";
-    return false;
+    auto categoriesOf = [](const std::vector<Match>& found) {
+      std::vector<std::wstring> names;
+      for (const Match& match : found) names.push_back(match.category->Name());
+      return QuotedList(names);
+    };
+    error.clear();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (i > 0) error += i + 1 == texts.size() ? " and " : ", ";
+      error += Quoted(texts[i]) + " (" + categoriesOf(matches[i]) + ")";
+    }
+    error += " share no category";
+    return UnitResolution::kNoCommonCategory;
   }
   if (common.size() > 1) {
     std::vector<std::wstring> names;
-    for (const auto& pair : common) names.push_back(pair.first->category->Name());
-    error =
-        "units found in more than one category, choose one with --category: " + QuotedList(names);
-    return false;
+    choice.categories.clear();
+    for (const auto& row : common) {
+      names.push_back(row.front()->category->Name());
+      choice.categories.push_back(row.front()->category);
+    }
+    error = "units found in more than one category, " + std::string(howToChoose) + ": " +
+            QuotedList(names);
+    return UnitResolution::kSeveralCategories;
   }
 
-  auto single = [&](const Match& match, std::wstring_view text, const CUnit*& unit) {
-    if (match.units.size() == 1) {
-      unit = match.units.front();
-      return true;
+  choice.category = common.front().front()->category;
+  choice.units.clear();
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const Match& match = *common.front()[i];
+    if (match.units.size() != 1) {
+      std::vector<std::wstring> names;
+      for (const CUnit* candidate : match.units) names.push_back(candidate->name);
+      error = Quoted(texts[i]) + " stands for several units of " + Quoted(match.category->Name()) +
+              ": " + QuotedList(names);
+      return UnitResolution::kSeveralUnits;
     }
-    std::vector<std::wstring> names;
-    for (const CUnit* candidate : match.units) names.push_back(candidate->name);
-    error = Quoted(text) + " stands for several units of " + Quoted(match.category->Name()) + ": " +
-            QuotedList(names);
-    return false;
+    choice.units.push_back(match.units.front());
+  }
+  return UnitResolution::kResolved;
+}
+
+bool UnitIndex::NamesUnit(std::wstring_view text) const { return !Lookup(text, nullptr).empty(); }
+
+std::size_t UnitIndex::MostWordsInAName() const {
+  if (mostWords_ > 0) return mostWords_;
+  auto count = [&](std::wstring_view text) {
+    text = TrimTrailingBlanks(text);
+    mostWords_ = std::max<std::size_t>(mostWords_, std::count(text.begin(), text.end(), L' ') + 1);
   };
-  choice.category = common.front().first->category;
-  return single(*common.front().first, from, choice.from) &&
-         single(*common.front().second, to, choice.to);
+  for (const auto& [categoryName, category] : catalogue_.Categories()) {
+    // Rows not yet units are counted as they are: a category gets custom
+    // units only once its built-in rows are units.
+    for (const BuiltinUnit& row : category.PendingBuiltinUnits()) {
+      count(row.name);
+      count(row.abbreviation);
+    }
+    if (!category.PendingBuiltinUnits().empty()) continue;
+    for (const auto& [unitName, unit] : category.Units()) {
+      count(unit.name);
+      count(unit.abbreviation);
+    }
+  }
+  for (const UnitAlias& alias : UnitAliases()) count(alias.spelling);
+  return mostWords_;
 }
 
 std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,6 +25,21 @@ struct UnitChoice {
   const CUnit* to = nullptr;
 };
 
+// How ResolveUnits ended.
+enum class UnitResolution {
+  kResolved,
+  kUnknownUnit,        // a text names no unit (of the category, when given)
+  kNoCommonCategory,   // no category holds a unit of every text
+  kSeveralCategories,  // several do: UnitsChoice::categories lists them
+  kSeveralUnits,       // a text is an abbreviation of several units of the category
+};
+
+struct UnitsChoice {
+  const CCategory* category = nullptr;
+  std::vector<const CUnit*> units;           // the unit of each text, in their order
+  std::vector<const CCategory*> categories;  // kSeveralCategories: the candidates, by name
+};
+
 class UnitIndex {
  public:
   explicit UnitIndex(const CUnitCatalogue& catalogue);
@@ -38,6 +54,22 @@ class UnitIndex {
   // by several units of the category.
   bool Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
                UnitChoice& choice, std::string& error) const;
+
+  // The same for any number of texts: the one category holding a unit of
+  // each, and that unit. The message for several categories ends with how to
+  // choose one (`howToChoose`, "choose one with --category") and the list.
+  UnitResolution ResolveUnits(std::span<const std::wstring_view> texts, const CCategory* category,
+                              std::string_view howToChoose, UnitsChoice& choice,
+                              std::string& error) const;
+
+  // Whether the text names a unit in any category, as Resolve finds them.
+  bool NamesUnit(std::wstring_view text) const;
+
+  // The most blank-separated words a unit's name or abbreviation has.
+  std::size_t MostWordsInAName() const;
+
+  // "unknown unit 'TEXT'" (" in 'CATEGORY'") and up to five close names.
+  std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
 
   // Up to five unit names close to the text, best first (see CloseNameSearch).
   std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
@@ -71,7 +103,6 @@ class UnitIndex {
   void BuildTable() const;
   void AddOtherSpellings(std::wstring_view text, const CCategory* category,
                          std::vector<Entry>& entries) const;
-  std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
 
   const CUnitCatalogue& catalogue_;
   // Built on demand, also through const access.
@@ -79,6 +110,7 @@ class UnitIndex {
   mutable std::unordered_map<std::wstring, std::vector<Entry>> entries_;
   mutable bool tableBuilt_ = false;
   mutable int lookups_ = 0;
+  mutable std::size_t mostWords_ = 0;  // 0 until counted
 };
 
 }  // namespace vantrel::cli

@@ -20,17 +20,40 @@ std::string EvaluatorMessage(int code) {
   return buffer;
 }
 
+enum class Reading { kEmpty, kNumber, kHelp, kError };
+
+// The value of a typed text outside "Numbers", or why it has none.
+Reading ReadInput(expr::MathContext& math, std::wstring_view input, int diagnostics, double& value,
+                  std::string& message) {
+  // Nothing typed is no number: rather nothing than the conversion of the
+  // evaluator's code for an empty text.
+  if (IsBlank(input)) {
+    message = EvaluatorMessage(expr::kEmptyExpression);
+    return Reading::kEmpty;
+  }
+  // One byte per character, as the evaluator's 8-bit text has it.
+  const std::string ansi = WideToAnsi(input);
+  const expr::InputValue read = expr::evaluate_input_value(math, ansi.c_str(), diagnostics);
+  // An error code is no number to convert.
+  if (read.error_code != expr::kNoError) {
+    message = EvaluatorMessage(read.error_code);
+    return Reading::kError;
+  }
+  value = read.value;
+  if (value == 0 && expr::is_math_expression_help_request(ansi.c_str())) {
+    message = Quoted(input) + " is a help keyword, not a value";
+    return Reading::kHelp;
+  }
+  return Reading::kNumber;
+}
+
 }  // namespace
 
 ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
                                const CCategory& category, const CUnit& from, const CUnit& to,
                                const ResultFormat& format, int diagnostics) {
   using Kind = ConversionOutcome::Kind;
-  // Nothing typed is no number: rather nothing than the conversion of the
-  // evaluator's code for an empty text.
-  if (IsBlank(input)) return {Kind::kEmpty, {}, EvaluatorMessage(expr::kEmptyExpression)};
-
-  if (category.Name() == kNumbersCategory) {
+  if (category.Name() == kNumbersCategory && !IsBlank(input)) {
     std::wstring text = ConvertNumberBase(input, from.name, to.name);
     if (text == kConversionError)
       return {
@@ -39,21 +62,30 @@ ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
     return {Kind::kResult, std::move(text), {}};
   }
 
-  // One byte per character, as the evaluator's 8-bit text has it.
-  const std::string ansi = WideToAnsi(input);
-  const expr::InputValue value = expr::evaluate_input_value(math, ansi.c_str(), diagnostics);
-  // An error code is no number to convert.
-  if (value.error_code != expr::kNoError)
-    return {Kind::kError, std::wstring(kConversionError), EvaluatorMessage(value.error_code)};
-  const double result = ConvertValue(value.value, from, to);
+  double value = 0;
+  std::string message;
+  switch (ReadInput(math, input, diagnostics, value, message)) {
+    case Reading::kEmpty:
+      return {Kind::kEmpty, {}, std::move(message)};
+    case Reading::kError:
+      return {Kind::kError, std::wstring(kConversionError), std::move(message)};
+    case Reading::kHelp:
+      return {Kind::kHelp, format.Format(ConvertValue(value, from, to)), std::move(message)};
+    case Reading::kNumber:
+      break;
+  }
+  const double result = ConvertValue(value, from, to);
   std::wstring text = format.Format(result);
-  if (value.value == 0 && expr::is_math_expression_help_request(ansi.c_str()))
-    return {Kind::kHelp, std::move(text), Quoted(input) + " is a help keyword, not a value"};
   if (!std::isfinite(result)) {
-    std::string message = "the result (" + WideToUtf8(text) + ") is not a finite number";
+    message = "the result (" + WideToUtf8(text) + ") is not a finite number";
     return {Kind::kNotFinite, std::move(text), std::move(message)};
   }
   return {Kind::kResult, std::move(text), {}};
+}
+
+bool EvaluateInput(expr::MathContext& math, std::wstring_view input, double& value,
+                   std::string& message) {
+  return ReadInput(math, input, 0, value, message) == Reading::kNumber;
 }
 
 bool ConvertPlainInput(std::string_view input, const CCategory& category, const CUnit& from,

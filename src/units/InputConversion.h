@@ -38,6 +38,12 @@ ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
                                const CCategory& category, const CUnit& from, const CUnit& to,
                                const ResultFormat& format, int diagnostics);
 
+// The number a typed value stands for outside "Numbers", read as
+// ConvertInput reads it. False with ConvertInput's message for a blank text,
+// one that leaves an evaluator error, or a help keyword.
+bool EvaluateInput(expr::MathContext& math, std::wstring_view input, double& value,
+                   std::string& message);
+
 // ConvertInput's usual case with no text conversion and no allocation:
 // `input` (8-bit or UTF-8) is a plain decimal number (expr/PlainNumber.h),
 // the category is not "Numbers" and the result is finite. Writes the result

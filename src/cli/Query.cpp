@@ -1,0 +1,199 @@
+#include "cli/Query.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "cli/QueryText.h"
+#include "cli/UsualTargets.h"
+#include "platform/TextEncoding.h"
+#include "units/InputConversion.h"
+#include "units/UnitCatalogue.h"
+
+namespace vantrel::cli {
+namespace {
+
+// Longer texts are no query anybody types: they are passed over unread.
+constexpr std::size_t kLongestQuery = 256;
+
+// How a query chooses among several categories.
+constexpr std::string_view kHowToChoose = "end the query with a comma and one of them";
+
+// Whether the bytes may hold a query at all: a digit, and a character that
+// no number or operator has. Most text typed into a desktop search fails
+// here without a look-up.
+bool MayBeQuery(std::string_view text) {
+  if (text.empty() || text.size() > kLongestQuery) return false;
+  constexpr std::string_view kNumberCharacters = "0123456789.+-*/^()= \t";
+  bool digit = false, other = false;
+  for (const char c : text) {
+    digit |= c >= '0' && c <= '9';
+    other |= kNumberCharacters.find(c) == std::string_view::npos;
+  }
+  return digit && other;
+}
+
+// A unit's name as a description shows it: without the trailing blanks some
+// built-in names have.
+std::string ShownName(const CUnit& unit) {
+  std::wstring_view name = unit.name;
+  while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
+  return WideToUtf8(name);
+}
+
+// What a result shows after its number: the unit's abbreviation (the first
+// of several), else its name.
+std::string Symbol(const CUnit& unit) {
+  std::wstring_view symbol = unit.abbreviation;
+  symbol = symbol.substr(0, symbol.find(L", "));
+  while (!symbol.empty() && symbol.back() == L' ') symbol.remove_suffix(1);
+  return symbol.empty() ? ShownName(unit) : WideToUtf8(symbol);
+}
+
+// The category of the query's units, the unit of each and the target.
+struct Units {
+  UnitsChoice choice;
+  const CUnit* target = nullptr;
+};
+
+QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const CCategory* category,
+                        Units& units, std::string& error) {
+  std::vector<std::wstring_view> texts;
+  for (const QueryQuantity& quantity : parts.quantities) texts.push_back(quantity.unit);
+  if (texts.size() > 1 && index.ResolveUnits(texts, category, kHowToChoose, units.choice, error) ==
+                              UnitResolution::kNoCommonCategory) {
+    error = "a compound value adds units of one category: " + error;
+    return QueryStatus::kError;
+  }
+  if (!parts.target.empty()) {
+    texts.push_back(parts.target);
+    if (index.ResolveUnits(texts, category, kHowToChoose, units.choice, error) !=
+        UnitResolution::kResolved)
+      return QueryStatus::kError;
+    units.target = units.choice.units.back();
+    units.choice.units.pop_back();
+    return QueryStatus::kAnswered;
+  }
+
+  // No target: the usual one. Of several categories, only those where the
+  // first unit has one are candidates.
+  const UnitResolution found =
+      index.ResolveUnits(texts, category, kHowToChoose, units.choice, error);
+  if (found == UnitResolution::kSeveralCategories) {
+    const std::vector<const CCategory*> candidates = units.choice.categories;
+    int withTarget = 0;
+    for (const CCategory* candidate : candidates) {
+      UnitsChoice one;
+      std::string ignored;
+      if (index.ResolveUnits(texts, candidate, kHowToChoose, one, ignored) ==
+              UnitResolution::kResolved &&
+          UsualTarget(*candidate, *one.units.front()) && ++withTarget == 1)
+        units.choice = std::move(one);
+    }
+    if (withTarget > 1) return QueryStatus::kError;  // the error lists them all
+    if (withTarget == 0) return QueryStatus::kNotAQuery;
+  } else if (found != UnitResolution::kResolved) {
+    return QueryStatus::kError;
+  }
+  units.target = UsualTarget(*units.choice.category, *units.choice.units.front());
+  if (units.target) return QueryStatus::kAnswered;
+  error = Quoted(parts.quantities.front().unit) + " has no usual target; name one: \"" +
+          WideToUtf8(parts.quantities.front().value) + " " +
+          WideToUtf8(parts.quantities.front().unit) + " in UNIT\"";
+  return QueryStatus::kNotAQuery;
+}
+
+// The value of several quantities in the first one's unit, as a plain
+// decimal that reads back to the very same double.
+bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice& choice,
+                   std::string& sum, std::string& error) {
+  if (choice.category->Name() == kNumbersCategory) {
+    error = "numbers in other bases cannot be added up";
+    return false;
+  }
+  double total = 0;
+  for (std::size_t i = 0; i < parts.quantities.size(); ++i) {
+    const CUnit& unit = *choice.units[i];
+    if (unit.offset != 0 || unit.inverted) {
+      error = Quoted(unit.name) + " cannot be added to other units";
+      return false;
+    }
+    double value = 0;
+    if (!session.Evaluate(WideToUtf8(parts.quantities[i].value), value, error)) return false;
+    total += ConvertValue(value, unit, *choice.units.front());
+  }
+  if (!std::isfinite(total)) {
+    error = "the values add up to no finite number";
+    return false;
+  }
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, total);
+  sum.assign(text, written.ptr);
+  return true;
+}
+
+}  // namespace
+
+QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& answer,
+                        std::string& error) {
+  return AnswerQuery(session, text, nullptr, answer, error);
+}
+
+QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory* category,
+                        QueryAnswer& answer, std::string& error) {
+  error.clear();
+  if (!MayBeQuery(text)) return QueryStatus::kNotAQuery;
+  const UnitIndex& index = session.Index();
+  QueryParts parts;
+  switch (ReadQuery(Utf8ToWide(text), index, parts, error)) {
+    case QueryReading::kNotAQuery:
+      return QueryStatus::kNotAQuery;
+    case QueryReading::kError:
+      return QueryStatus::kError;
+    case QueryReading::kRead:
+      break;
+  }
+  if (!parts.category.empty()) {
+    const CCategory* named = index.FindCategory(parts.category);
+    if (!named) {
+      error = "unknown category " + Quoted(parts.category);
+      return QueryStatus::kError;
+    }
+    if (category && named != category) {
+      error =
+          "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
+      return QueryStatus::kError;
+    }
+    category = named;
+  }
+
+  Units units;
+  if (const QueryStatus chosen = ChooseUnits(index, parts, category, units, error);
+      chosen != QueryStatus::kAnswered)
+    return chosen;
+  const UnitsChoice& choice = units.choice;
+  std::string value;
+  if (parts.quantities.size() == 1)
+    value = WideToUtf8(parts.quantities.front().value);
+  else if (!SumQuantities(session, parts, choice, value, error))
+    return QueryStatus::kError;
+
+  std::string number;
+  if (!session.Convert(value, WideToUtf8(choice.units.front()->name),
+                       WideToUtf8(units.target->name), choice.category, number, error))
+    return QueryStatus::kError;
+
+  answer.category = WideToUtf8(choice.category->Name());
+  answer.from = WideToUtf8(choice.units.front()->name);
+  answer.to = WideToUtf8(units.target->name);
+  answer.value = std::move(value);
+  answer.result = number + ' ' + Symbol(*units.target);
+  answer.description.clear();
+  for (std::size_t i = 0; i < parts.quantities.size(); ++i)
+    answer.description +=
+        WideToUtf8(parts.quantities[i].value) + ' ' + ShownName(*choice.units[i]) + ' ';
+  answer.description += "= " + number + ' ' + ShownName(*units.target);
+  answer.number = std::move(number);
+  return QueryStatus::kAnswered;
+}
+
+}  // namespace vantrel::cli

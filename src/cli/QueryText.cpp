@@ -1,0 +1,258 @@
+#include "cli/QueryText.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/Blanks.h"
+#include "platform/NumberText.h"
+#include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
+
+namespace vantrel::cli {
+namespace {
+
+// The words between the value and the target unit, in any letter case.
+constexpr std::wstring_view kConnectors[] = {L"in", L"to", L"as", L"->", L"="};
+// The connectors that are words of their own even without blanks around
+// them ("100km->mi").
+constexpr std::wstring_view kMarks[] = {L"->", L"="};
+
+// Where a value's expression goes on into the next word: after an operator
+// or an open bracket, and before an operator or a closing bracket. A minus
+// at the start of a word begins a value of its own.
+constexpr std::wstring_view kLeftOpen = L"+-*/^(";
+constexpr std::wstring_view kRightOpen = L"+*/^)";
+
+struct Word {
+  std::size_t begin;  // offsets in the text
+  std::size_t end;
+};
+
+std::size_t MarkAt(std::wstring_view text, std::size_t at) {
+  for (const std::wstring_view mark : kMarks)
+    if (text.substr(at).starts_with(mark)) return mark.size();
+  return 0;
+}
+
+std::vector<Word> SplitWords(std::wstring_view text) {
+  std::vector<Word> words;
+  std::size_t start = 0;
+  auto close = [&](std::size_t at) {
+    if (at > start) words.push_back({start, at});
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    if (IsBlank(text[i])) {
+      close(i);
+      start = ++i;
+    } else if (const std::size_t mark = MarkAt(text, i)) {
+      close(i);
+      words.push_back({i, i + mark});
+      start = i += mark;
+    } else {
+      ++i;
+    }
+  }
+  close(text.size());
+  return words;
+}
+
+bool HasDigit(std::wstring_view text) {
+  return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+bool IsConnector(std::wstring_view word) {
+  for (const std::wstring_view connector : kConnectors)
+    if (word.size() == connector.size() &&
+        std::equal(word.begin(), word.end(), connector.begin(),
+                   [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; }))
+      return true;
+  return false;
+}
+
+// The text between the last comma outside brackets and the end, trimmed,
+// when it is not blank.
+std::optional<std::size_t> SuffixComma(std::wstring_view text) {
+  int depth = 0;
+  std::optional<std::size_t> comma;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'(') ++depth;
+    if (text[i] == L')') --depth;
+    if (text[i] == L',' && depth == 0) comma = i;
+  }
+  if (comma && IsBlank(text.substr(*comma + 1))) return std::nullopt;
+  return comma;
+}
+
+std::wstring_view Trimmed(std::wstring_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Why a run of words is no list of values and units.
+struct Failure {
+  enum Kind { kNone, kNoValue, kNoUnit, kUnknownUnit } kind = kNone;
+  std::wstring text;  // the word or unit text it failed at
+};
+
+class Reader {
+ public:
+  Reader(std::wstring_view text, const UnitIndex& index)
+      : text_(text), words_(SplitWords(text)), index_(index) {}
+
+  const std::vector<Word>& Words() const { return words_; }
+  std::wstring_view WordText(std::size_t i) const {
+    return text_.substr(words_[i].begin, words_[i].end - words_[i].begin);
+  }
+  bool SawUnit() const { return sawUnit_; }
+
+  // Words [first, last) with single blanks, the first from `skip` characters in.
+  std::wstring Join(std::size_t first, std::size_t skip, std::size_t last) const {
+    std::wstring joined(WordText(first).substr(skip));
+    for (std::size_t i = first + 1; i < last; ++i) {
+      joined += L' ';
+      joined += WordText(i);
+    }
+    return joined;
+  }
+
+  bool NamesUnit(std::wstring_view text) const {
+    const bool named = index_.NamesUnit(text);
+    sawUnit_ |= named;
+    return named;
+  }
+
+  // The longest run of words from word `first` (`skip` characters into it)
+  // and before `last` that names a unit: the index of the word after it, or
+  // nullopt.
+  std::optional<std::size_t> UnitEnd(std::size_t first, std::size_t skip, std::size_t last,
+                                     std::wstring& unit) const {
+    const std::size_t longest = std::min(last, first + index_.MostWordsInAName());
+    for (std::size_t end = longest; end > first; --end) {
+      unit = Join(first, skip, end);
+      if (NamesUnit(unit)) return end;
+    }
+    return std::nullopt;
+  }
+
+  // Words [first, last) as VALUE UNIT pairs.
+  Failure ReadQuantities(std::size_t first, std::size_t last,
+                         std::vector<QueryQuantity>& quantities) const {
+    quantities.clear();
+    std::size_t i = first;
+    while (i < last) {
+      const std::wstring_view word = WordText(i);
+      if (!HasDigit(word)) return {Failure::kNoValue, std::wstring(word)};
+      QueryQuantity quantity;
+      // A number the unit follows without a blank: "100km".
+      const std::size_t number = DecimalPrefixLength(word);
+      if (number > 0 && number < word.size()) {
+        if (const auto end = UnitEnd(i, number, last, quantity.unit)) {
+          quantity.value = word.substr(0, number);
+          quantities.push_back(std::move(quantity));
+          i = *end;
+          continue;
+        }
+      }
+      // The value: this word and those its expression goes on into.
+      const std::size_t valueBegin = words_[i].begin;
+      int depth = 0;
+      for (;;) {
+        for (const wchar_t c : WordText(i)) depth += c == L'(' ? 1 : c == L')' ? -1 : 0;
+        const bool goesOn =
+            i + 1 < last &&
+            (depth > 0 || kLeftOpen.find(WordText(i).back()) != std::wstring_view::npos ||
+             kRightOpen.find(WordText(i + 1).front()) != std::wstring_view::npos);
+        if (!goesOn) break;
+        ++i;
+      }
+      quantity.value = text_.substr(valueBegin, words_[i].end - valueBegin);
+      ++i;
+      if (i == last) return {Failure::kNoUnit, quantity.value};
+      const auto end = UnitEnd(i, 0, last, quantity.unit);
+      if (!end) {
+        // The unknown unit reaches to the next word that may be a value.
+        std::size_t stop = i + 1;
+        while (stop < last && !HasDigit(WordText(stop))) ++stop;
+        return {Failure::kUnknownUnit, Join(i, 0, stop)};
+      }
+      quantities.push_back(std::move(quantity));
+      i = *end;
+    }
+    return {};
+  }
+
+ private:
+  std::wstring_view text_;
+  std::vector<Word> words_;
+  const UnitIndex& index_;
+  mutable bool sawUnit_ = false;
+};
+
+std::string FailureMessage(const Failure& failure, const UnitIndex& index) {
+  switch (failure.kind) {
+    case Failure::kNoValue:
+      return "expected a value before " + Quoted(failure.text);
+    case Failure::kNoUnit:
+      return Quoted(failure.text) + " has no unit";
+    case Failure::kUnknownUnit:
+      return index.UnknownUnit(failure.text, nullptr);
+    case Failure::kNone:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, QueryParts& parts,
+                       std::string& error) {
+  parts = {};
+  if (const auto comma = SuffixComma(text)) {
+    parts.category = Trimmed(text.substr(*comma + 1));
+    text = text.substr(0, *comma);
+  }
+  const Reader reader(text, index);
+  const std::size_t count = reader.Words().size();
+  if (count == 0 || !HasDigit(reader.WordText(0))) return QueryReading::kNotAQuery;
+
+  // Each connector that has words on both sides, from the left: the first
+  // whose sides read as values and a unit wins.
+  std::optional<Failure> firstFailure;
+  std::wstring unknownTarget;
+  for (std::size_t c = 1; c + 1 < count; ++c) {
+    if (!IsConnector(reader.WordText(c))) continue;
+    const Failure failure = reader.ReadQuantities(0, c, parts.quantities);
+    if (failure.kind != Failure::kNone) {
+      if (!firstFailure) firstFailure = failure;
+      continue;
+    }
+    std::wstring target = reader.Join(c + 1, 0, count);
+    if (reader.NamesUnit(target)) {
+      parts.target = std::move(target);
+      return QueryReading::kRead;
+    }
+    if (unknownTarget.empty()) unknownTarget = std::move(target);
+  }
+
+  // No target: the values and units alone, or less a connector still
+  // waiting for its unit ("10 in" is ten inches, "100 mi in" a hundred miles).
+  Failure whole = reader.ReadQuantities(0, count, parts.quantities);
+  if (whole.kind != Failure::kNone && count > 1 && IsConnector(reader.WordText(count - 1)) &&
+      reader.ReadQuantities(0, count - 1, parts.quantities).kind == Failure::kNone)
+    whole = {};
+  if (whole.kind == Failure::kNone) return QueryReading::kRead;
+
+  if (!unknownTarget.empty()) {
+    error = index.UnknownUnit(unknownTarget, nullptr);
+    return QueryReading::kError;
+  }
+  // A query only when some unit is named, also after a connector.
+  for (std::size_t c = 1; c + 1 < count && !reader.SawUnit(); ++c)
+    if (IsConnector(reader.WordText(c))) reader.NamesUnit(reader.Join(c + 1, 0, count));
+  if (!reader.SawUnit()) return QueryReading::kNotAQuery;
+  error = FailureMessage(firstFailure.value_or(whole), index);
+  return QueryReading::kError;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,38 @@
+// How a one-line query reads, before any unit is chosen:
+//   VALUE UNIT [VALUE UNIT ...] [(in | to | as | -> | =) UNIT] [, CATEGORY]
+// A unit's name may hold blanks ("nautical mile") and may follow its value
+// without one ("100km"): it is the longest run of words the unit index
+// knows. "in" and "as" are units too (inch, attosecond): a word is taken for
+// the connector only where the words before it read as values and units and
+// those after it as a unit.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/UnitIndex.h"
+
+namespace vantrel::cli {
+
+struct QueryQuantity {
+  std::wstring value;  // as typed
+  std::wstring unit;   // its words joined by single blanks
+};
+
+struct QueryParts {
+  std::vector<QueryQuantity> quantities;  // one at least, summed
+  std::wstring target;                    // empty when none is given
+  std::wstring category;                  // after the last comma outside brackets; empty: none
+};
+
+enum class QueryReading { kNotAQuery, kRead, kError };
+
+// kNotAQuery for a text whose first word holds no digit, or in which no run
+// of words names a unit; kError, with a one-line reason, for one that names
+// a unit but does not read as a query (an unknown unit, a value without a
+// unit).
+QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, QueryParts& parts,
+                       std::string& error);
+
+}  // namespace vantrel::cli
