@@ -45,9 +45,10 @@ QStringList WindowArguments(const cli::QueryAnswer& answer) {
 bool OpenConverterWindow(const QStringList& arguments) {
   const QString program = WindowProgram();
   if (program.isEmpty()) {
-    std::fputs("vantrel-search: cannot open the converter: vantrel is neither beside "
-               "vantrel-search nor on PATH\n",
-               stderr);
+    std::fputs(
+        "vantrel-search: cannot open the converter: vantrel is neither beside "
+        "vantrel-search nor on PATH\n",
+        stderr);
     return false;
   }
   if (!QProcess::startDetached(program, arguments)) {

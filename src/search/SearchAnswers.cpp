@@ -22,7 +22,7 @@ SearchAnswers::~SearchAnswers() = default;
 
 SearchAnswers::FileStamp SearchAnswers::StampOf(std::filesystem::path path) {
   FileStamp stamp;
-  struct stat status{};
+  struct stat status {};
   if (!path.empty() && ::stat(path.c_str(), &status) == 0) {
     stamp.exists = true;
     stamp.device = status.st_dev;

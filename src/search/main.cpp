@@ -35,9 +35,10 @@ void RestartWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QStr
     std::fprintf(stderr, "%s\n", qPrintable(message));
     return;
   }
-  std::fputs("vantrel-search: the display cannot be opened; going on without one, so copying to "
-             "the clipboard is off\n",
-             stderr);
+  std::fputs(
+      "vantrel-search: the display cannot be opened; going on without one, so copying to "
+      "the clipboard is off\n",
+      stderr);
   ::unsetenv("DISPLAY");
   ::unsetenv("WAYLAND_DISPLAY");
   ::execv("/proc/self/exe", savedArgv);
@@ -90,13 +91,13 @@ int main(int argc, char** argv) {
   // the process over as soon as the name is taken.
   if (!bus.registerObject(QString::fromLatin1(vantrel::search::kObjectPath), &service,
                           QDBusConnection::ExportAdaptors)) {
-    std::fprintf(stderr, "vantrel-search: cannot register %s: %s\n",
-                 vantrel::search::kObjectPath, qPrintable(bus.lastError().message()));
+    std::fprintf(stderr, "vantrel-search: cannot register %s: %s\n", vantrel::search::kObjectPath,
+                 qPrintable(bus.lastError().message()));
     return 1;
   }
   if (!bus.registerService(QString::fromLatin1(vantrel::search::kBusName))) {
-    std::fprintf(stderr, "vantrel-search: cannot take the name %s: %s\n",
-                 vantrel::search::kBusName, qPrintable(bus.lastError().message()));
+    std::fprintf(stderr, "vantrel-search: cannot take the name %s: %s\n", vantrel::search::kBusName,
+                 qPrintable(bus.lastError().message()));
     return 1;
   }
   return application->exec();

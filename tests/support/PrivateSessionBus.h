@@ -30,7 +30,8 @@ class PrivateSessionBus {
 
   PrivateSessionBus() : environment_(QProcessEnvironment::systemEnvironment()) {
     std::filesystem::create_directory(folder_ / "services");
-    address_ = QStringLiteral("unix:path=%1").arg(QString::fromStdString((folder_ / "bus").string()));
+    address_ =
+        QStringLiteral("unix:path=%1").arg(QString::fromStdString((folder_ / "bus").string()));
     // Nothing reaches the bus of the session the test runs in.
     environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_);
     environment_.remove(QStringLiteral("DBUS_STARTER_ADDRESS"));
@@ -64,20 +65,22 @@ class PrivateSessionBus {
   // Starts the daemon and connects to it; false with a reason otherwise.
   bool Start(std::string& error) {
     const std::filesystem::path config = folder_ / "bus.conf";
-    WriteBytes(config, "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
-                       "1.0//EN\" \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                       "<busconfig>\n  <type>session</type>\n  <listen>" +
-                           address_.toStdString() + "</listen>\n  <servicedir>" +
-                           (folder_ / "services").string() +
-                           "</servicedir>\n  <policy context=\"default\">\n"
-                           "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-                           "    <allow eavesdrop=\"true\"/>\n    <allow own=\"*\"/>\n"
-                           "  </policy>\n</busconfig>\n");
+    WriteBytes(config,
+               "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
+               "1.0//EN\" \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+               "<busconfig>\n  <type>session</type>\n  <listen>" +
+                   address_.toStdString() + "</listen>\n  <servicedir>" +
+                   (folder_ / "services").string() +
+                   "</servicedir>\n  <policy context=\"default\">\n"
+                   "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
+                   "    <allow eavesdrop=\"true\"/>\n    <allow own=\"*\"/>\n"
+                   "  </policy>\n</busconfig>\n");
     daemon_.setProcessEnvironment(environment_);
     daemon_.setStandardErrorFile(QString::fromStdString((folder_ / "errors.log").string()));
-    daemon_.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-                   QStringLiteral("--config-file=%1").arg(QString::fromStdString(config.string()))});
+    daemon_.start(
+        QStringLiteral("dbus-daemon"),
+        {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
+         QStringLiteral("--config-file=%1").arg(QString::fromStdString(config.string()))});
     // The address is printed once the daemon listens.
     if (!daemon_.waitForStarted(10000) ||
         (!daemon_.canReadLine() && !daemon_.waitForReadyRead(10000))) {
@@ -87,7 +90,8 @@ class PrivateSessionBus {
     QDBusConnection connection = QDBusConnection::connectToBus(address_, kConnectionName);
     connected_ = true;
     if (!connection.isConnected()) {
-      error = "cannot connect to the private bus: " + connection.lastError().message().toStdString();
+      error =
+          "cannot connect to the private bus: " + connection.lastError().message().toStdString();
       return false;
     }
     return true;
