@@ -38,11 +38,14 @@ class PrivateSessionBus {
     environment_.remove(QStringLiteral("DBUS_STARTER_BUS_TYPE"));
   }
   ~PrivateSessionBus() {
-    if (!connected_) return;
-    for (const QString& name : activated_) EndOwner(name);
-    QDBusConnection::disconnectFromBus(kConnectionName);
-    daemon_.terminate();
-    daemon_.waitForFinished(5000);
+    if (connected_) {
+      for (const QString& name : activated_) EndOwner(name);
+      QDBusConnection::disconnectFromBus(kConnectionName);
+    }
+    if (daemon_.state() != QProcess::NotRunning) {
+      daemon_.terminate();
+      daemon_.waitForFinished(5000);
+    }
   }
   PrivateSessionBus(const PrivateSessionBus&) = delete;
   PrivateSessionBus& operator=(const PrivateSessionBus&) = delete;
