@@ -7,6 +7,7 @@ set(VANTREL_FUZZ_TARGETS
   "number_base_fuzz NumberBaseFuzz.cpp vantrel_units"
   "coordinate_text_fuzz CoordinateTextFuzz.cpp vantrel_geo"
   "plain_decimal_fuzz PlainDecimalFuzz.cpp vantrel_expr"
+  "query_fuzz QueryFuzz.cpp vantrel_cli"
 )
 
 # Calls add_one(NAME SOURCE LIBRARIES...) for each target.

@@ -14,7 +14,8 @@ target="${1:?usage: fuzz/run.sh TARGET [RUNS]}"
 runs="${2:-10000000}"
 # Longer inputs mostly repeat what shorter ones hold, and slow every run.
 declare -A max_len=([eval_fuzz]=1100 [settings_file_fuzz]=1024 [custom_unit_fuzz]=512
-                    [number_base_fuzz]=256 [coordinate_text_fuzz]=128 [plain_decimal_fuzz]=1100)
+                    [number_base_fuzz]=256 [coordinate_text_fuzz]=128 [plain_decimal_fuzz]=1100
+                    [query_fuzz]=300)
 [[ -n "${max_len[$target]:-}" ]] || { echo "unknown target: $target" >&2; exit 2; }
 
 if [[ ! -f build-fuzz/CMakeCache.txt ]]; then

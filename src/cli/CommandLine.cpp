@@ -10,6 +10,11 @@ int Fail(std::ostream& err, int exitCode, std::string_view message) {
   return exitCode;
 }
 
+std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
+  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+  return text;
+}
+
 std::string QuotedList(const std::vector<std::wstring>& names) {
   std::string list;
   for (const std::wstring& name : names) {

@@ -18,6 +18,9 @@ using Arguments = std::vector<std::string>;
 // exit code, so that commands can `return Fail(...)`.
 int Fail(std::ostream& err, int exitCode, std::string_view message);
 
+// The text without trailing blanks, which several built-in unit names end in.
+std::wstring_view TrimTrailingBlanks(std::wstring_view text);
+
 // The names quoted and separated by ", ": 'meter', 'foot'.
 std::string QuotedList(const std::vector<std::wstring>& names);
 

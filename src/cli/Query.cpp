@@ -1,8 +1,10 @@
 #include "cli/Query.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "cli/CommandLine.h"
 #include "cli/QueryText.h"
 #include "cli/UsualTargets.h"
 #include "platform/TextEncoding.h"
@@ -18,34 +20,33 @@ constexpr std::size_t kLongestQuery = 256;
 // How a query chooses among several categories.
 constexpr std::string_view kHowToChoose = "end the query with a comma and one of them";
 
-// Whether the bytes may hold a query at all: a digit, and a character that
-// no number or operator has. Most text typed into a desktop search fails
-// here without a look-up.
+// Whether the bytes may hold a query at all: UTF-8 text without control
+// characters (a tab aside), with a digit and a character that no number or
+// operator has. Most text typed into a desktop search fails here without a
+// look-up.
 bool MayBeQuery(std::string_view text) {
   if (text.empty() || text.size() > kLongestQuery) return false;
   constexpr std::string_view kNumberCharacters = "0123456789.+-*/^()= \t";
   bool digit = false, other = false;
   for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && c != '\t') || byte == 0x7F) return false;
     digit |= c >= '0' && c <= '9';
     other |= kNumberCharacters.find(c) == std::string_view::npos;
   }
-  return digit && other;
+  return digit && other && IsValidUtf8(text);
 }
 
 // A unit's name as a description shows it: without the trailing blanks some
 // built-in names have.
-std::string ShownName(const CUnit& unit) {
-  std::wstring_view name = unit.name;
-  while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
-  return WideToUtf8(name);
-}
+std::string ShownName(const CUnit& unit) { return WideToUtf8(TrimTrailingBlanks(unit.name)); }
 
 // What a result shows after its number: the unit's abbreviation (the first
 // of several), else its name.
 std::string Symbol(const CUnit& unit) {
-  std::wstring_view symbol = unit.abbreviation;
-  symbol = symbol.substr(0, symbol.find(L", "));
-  while (!symbol.empty() && symbol.back() == L' ') symbol.remove_suffix(1);
+  const std::wstring_view abbreviation = unit.abbreviation;
+  const std::wstring_view symbol =
+      TrimTrailingBlanks(abbreviation.substr(0, abbreviation.find(L", ")));
   return symbol.empty() ? ShownName(unit) : WideToUtf8(symbol);
 }
 
@@ -90,7 +91,10 @@ QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const C
         units.choice = std::move(one);
     }
     if (withTarget > 1) return QueryStatus::kError;  // the error lists them all
-    if (withTarget == 0) return QueryStatus::kNotAQuery;
+    if (withTarget == 0) {
+      error.clear();
+      return QueryStatus::kNotAQuery;
+    }
   } else if (found != UnitResolution::kResolved) {
     return QueryStatus::kError;
   }
@@ -106,17 +110,21 @@ QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const C
 // decimal that reads back to the very same double.
 bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice& choice,
                    std::string& sum, std::string& error) {
-  if (choice.category->Name() == kNumbersCategory) {
-    error = "numbers in other bases cannot be added up";
+  // Values add up where every unit is a multiple of the base: not in a
+  // category with a scale that starts elsewhere (temperatures) or runs the
+  // other way (fuel consumption), nor among numbers in other bases.
+  const CCategory& category = *choice.category;
+  const auto& units = category.Units();
+  if (category.Name() == kNumbersCategory ||
+      std::any_of(units.begin(), units.end(), [](const auto& entry) {
+        return entry.second.offset != 0 || entry.second.inverted;
+      })) {
+    error = "values of " + Quoted(category.Name()) + " cannot be added up";
     return false;
   }
   double total = 0;
   for (std::size_t i = 0; i < parts.quantities.size(); ++i) {
     const CUnit& unit = *choice.units[i];
-    if (unit.offset != 0 || unit.inverted) {
-      error = Quoted(unit.name) + " cannot be added to other units";
-      return false;
-    }
     double value = 0;
     if (!session.Evaluate(WideToUtf8(parts.quantities[i].value), value, error)) return false;
     total += ConvertValue(value, unit, *choice.units.front());
@@ -143,8 +151,12 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
   error.clear();
   if (!MayBeQuery(text)) return QueryStatus::kNotAQuery;
   const UnitIndex& index = session.Index();
+  const std::wstring wide = Utf8ToWide(text);
+  std::wstring_view query = wide;
+  const std::wstring_view suffix = CutCategorySuffix(query);
+  const CCategory* named = suffix.empty() ? nullptr : index.FindCategory(suffix);
   QueryParts parts;
-  switch (ReadQuery(Utf8ToWide(text), index, parts, error)) {
+  switch (ReadQuery(query, index, named ? named : category, parts, error)) {
     case QueryReading::kNotAQuery:
       return QueryStatus::kNotAQuery;
     case QueryReading::kError:
@@ -152,19 +164,15 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
     case QueryReading::kRead:
       break;
   }
-  if (!parts.category.empty()) {
-    const CCategory* named = index.FindCategory(parts.category);
-    if (!named) {
-      error = "unknown category " + Quoted(parts.category);
-      return QueryStatus::kError;
-    }
-    if (category && named != category) {
-      error =
-          "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
-      return QueryStatus::kError;
-    }
-    category = named;
+  if (!suffix.empty() && !named) {
+    error = "unknown category " + Quoted(suffix);
+    return QueryStatus::kError;
   }
+  if (named && category && named != category) {
+    error = "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
+    return QueryStatus::kError;
+  }
+  if (named) category = named;
 
   Units units;
   if (const QueryStatus chosen = ChooseUnits(index, parts, category, units, error);
@@ -193,6 +201,8 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
         WideToUtf8(parts.quantities[i].value) + ' ' + ShownName(*choice.units[i]) + ' ';
   answer.description += "= " + number + ' ' + ShownName(*units.target);
   answer.number = std::move(number);
+  // A look-up on the way (among categories) may have left a reason.
+  error.clear();
   return QueryStatus::kAnswered;
 }
 

@@ -25,7 +25,7 @@ struct QueryAnswer {
 enum class QueryStatus {
   kNotAQuery,  // nothing in the text reads as a conversion: answer nothing
   kAnswered,
-  kError,      // a conversion was meant, but it fails: `error` says why
+  kError,  // a conversion was meant, but it fails: `error` says why
 };
 
 QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& answer,

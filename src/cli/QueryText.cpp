@@ -56,6 +56,9 @@ std::vector<Word> SplitWords(std::wstring_view text) {
   return words;
 }
 
+// How a character changes the depth of brackets.
+int BracketStep(wchar_t c) { return c == L'(' ? 1 : c == L')' ? -1 : 0; }
+
 bool HasDigit(std::wstring_view text) {
   return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
@@ -67,20 +70,6 @@ bool IsConnector(std::wstring_view word) {
                    [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; }))
       return true;
   return false;
-}
-
-// The text between the last comma outside brackets and the end, trimmed,
-// when it is not blank.
-std::optional<std::size_t> SuffixComma(std::wstring_view text) {
-  int depth = 0;
-  std::optional<std::size_t> comma;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == L'(') ++depth;
-    if (text[i] == L')') --depth;
-    if (text[i] == L',' && depth == 0) comma = i;
-  }
-  if (comma && IsBlank(text.substr(*comma + 1))) return std::nullopt;
-  return comma;
 }
 
 std::wstring_view Trimmed(std::wstring_view text) {
@@ -116,7 +105,7 @@ class Reader {
     return joined;
   }
 
-  bool NamesUnit(std::wstring_view text) const {
+  bool NamesUnit(std::wstring_view text) {
     const bool named = index_.NamesUnit(text);
     sawUnit_ |= named;
     return named;
@@ -126,7 +115,7 @@ class Reader {
   // and before `last` that names a unit: the index of the word after it, or
   // nullopt.
   std::optional<std::size_t> UnitEnd(std::size_t first, std::size_t skip, std::size_t last,
-                                     std::wstring& unit) const {
+                                     std::wstring& unit) {
     const std::size_t longest = std::min(last, first + index_.MostWordsInAName());
     for (std::size_t end = longest; end > first; --end) {
       unit = Join(first, skip, end);
@@ -137,7 +126,7 @@ class Reader {
 
   // Words [first, last) as VALUE UNIT pairs.
   Failure ReadQuantities(std::size_t first, std::size_t last,
-                         std::vector<QueryQuantity>& quantities) const {
+                         std::vector<QueryQuantity>& quantities) {
     quantities.clear();
     std::size_t i = first;
     while (i < last) {
@@ -158,7 +147,7 @@ class Reader {
       const std::size_t valueBegin = words_[i].begin;
       int depth = 0;
       for (;;) {
-        for (const wchar_t c : WordText(i)) depth += c == L'(' ? 1 : c == L')' ? -1 : 0;
+        for (const wchar_t c : WordText(i)) depth += BracketStep(c);
         const bool goesOn =
             i + 1 < last &&
             (depth > 0 || kLeftOpen.find(WordText(i).back()) != std::wstring_view::npos ||
@@ -186,17 +175,18 @@ class Reader {
   std::wstring_view text_;
   std::vector<Word> words_;
   const UnitIndex& index_;
-  mutable bool sawUnit_ = false;
+  bool sawUnit_ = false;  // whether any look-up found a unit
 };
 
-std::string FailureMessage(const Failure& failure, const UnitIndex& index) {
+std::string FailureMessage(const Failure& failure, const UnitIndex& index,
+                           const CCategory* category) {
   switch (failure.kind) {
     case Failure::kNoValue:
       return "expected a value before " + Quoted(failure.text);
     case Failure::kNoUnit:
       return Quoted(failure.text) + " has no unit";
     case Failure::kUnknownUnit:
-      return index.UnknownUnit(failure.text, nullptr);
+      return index.UnknownUnit(failure.text, category);
     case Failure::kNone:
       break;
   }
@@ -205,14 +195,24 @@ std::string FailureMessage(const Failure& failure, const UnitIndex& index) {
 
 }  // namespace
 
-QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, QueryParts& parts,
-                       std::string& error) {
-  parts = {};
-  if (const auto comma = SuffixComma(text)) {
-    parts.category = Trimmed(text.substr(*comma + 1));
-    text = text.substr(0, *comma);
+std::wstring_view CutCategorySuffix(std::wstring_view& text) {
+  int depth = 0;
+  std::optional<std::size_t> comma;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    depth += BracketStep(text[i]);
+    if (text[i] == L',' && depth == 0) comma = i;
   }
-  const Reader reader(text, index);
+  if (!comma) return {};
+  const std::wstring_view suffix = Trimmed(text.substr(*comma + 1));
+  if (suffix.empty() || HasDigit(suffix)) return {};
+  text = text.substr(0, *comma);
+  return suffix;
+}
+
+QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCategory* category,
+                       QueryParts& parts, std::string& error) {
+  parts = {};
+  Reader reader(text, index);
   const std::size_t count = reader.Words().size();
   if (count == 0 || !HasDigit(reader.WordText(0))) return QueryReading::kNotAQuery;
 
@@ -244,14 +244,14 @@ QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, QueryPart
   if (whole.kind == Failure::kNone) return QueryReading::kRead;
 
   if (!unknownTarget.empty()) {
-    error = index.UnknownUnit(unknownTarget, nullptr);
+    error = index.UnknownUnit(unknownTarget, category);
     return QueryReading::kError;
   }
   // A query only when some unit is named, also after a connector.
   for (std::size_t c = 1; c + 1 < count && !reader.SawUnit(); ++c)
     if (IsConnector(reader.WordText(c))) reader.NamesUnit(reader.Join(c + 1, 0, count));
   if (!reader.SawUnit()) return QueryReading::kNotAQuery;
-  error = FailureMessage(firstFailure.value_or(whole), index);
+  error = FailureMessage(firstFailure.value_or(whole), index, category);
   return QueryReading::kError;
 }
 

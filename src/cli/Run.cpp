@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: vantrel-convert VALUE FROM TO [--category NAME] [--format F] [--precision N]\n"
+    "       vantrel-convert QUERY [--category NAME] [--format F] [--precision N]\n"
     "       vantrel-convert --batch [--category NAME] [--format F] [--precision N]\n"
     "       vantrel-convert VALUE FROM --all [--category NAME] [--format F] [--precision N]\n"
     "       vantrel-convert --info UNIT [--category NAME]\n"
@@ -23,6 +24,11 @@ constexpr const char* kUsage =
     "\n"
     "  FROM, TO, UNIT   unit names or abbreviations; also plurals (miles, inches)\n"
     "                   and spellings such as feet, mph, degF, degC, lbs\n"
+    "  QUERY            one argument as people type it, printed as VALUE FROM TO\n"
+    "                   prints it: \"100 mi in km\" (also to, as, ->, =), \"5 ft 3 in\n"
+    "                   to cm\" (values of one category summed), \"100 mph\" (the\n"
+    "                   unit's usual target, listed in the manual page), \"1 t in\n"
+    "                   kg, Mass\" (the category after a comma, as --category)\n"
     "  --category NAME  the category, where the units are found in several\n"
     "  --format F       auto, scientific or fixed (default: the stored format)\n"
     "  --precision N    digits after the point, 0 to 8, for scientific and fixed\n"
@@ -85,7 +91,8 @@ constexpr const char* kUsage =
     "2+3/4, sqrt(2)*pi); one that leaves an error is an error of that conversion.\n"
     "In the category \"Numbers\" VALUE is an integer in the base of FROM.\n"
     "Fields are separated by tabs; decimals use a full stop.\n"
-    "Exit status: 0 success, 1 a conversion error, 2 a usage error.\n";
+    "Exit status: 0 success, 1 a conversion error, 2 a usage error (also a QUERY\n"
+    "that is none, or names no target for a unit without a usual one).\n";
 
 // The settings file is only read: when it cannot be, say so once and go on
 // with the defaults.

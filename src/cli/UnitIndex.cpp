@@ -8,14 +8,6 @@
 #include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
-namespace {
-
-std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
-  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
 
 // The keys a unit is found by and how well each matches.
 template <typename Add>
@@ -130,6 +122,10 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
 UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
                                        const CCategory* category, std::string_view howToChoose,
                                        UnitsChoice& choice, std::string& error) const {
+  if (texts.empty()) {
+    error = "no unit given";
+    return UnitResolution::kUnknownUnit;
+  }
   std::vector<std::vector<Match>> matches;
   for (const std::wstring_view text : texts) {
     matches.push_back(Lookup(text, category));

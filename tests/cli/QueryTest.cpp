@@ -1,0 +1,188 @@
+// One-line queries: what each kind of text answers, and the command line that
+// takes one as its only argument.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CliRun.h"
+#include "cli/Query.h"
+#include "cli/UsualTargets.h"
+#include "platform/TextEncoding.h"
+
+namespace vantrel::cli {
+namespace {
+
+using Status = QueryStatus;
+
+struct QueryCase {
+  const char* text;
+  Status status;
+  // kAnswered: the result; otherwise the whole error (empty for none).
+  const char* resultOrError;
+  const char* description = "";  // kAnswered only
+  const char* value = "";        // kAnswered: the value in FROM, when it is not as typed
+  const char* from = "";
+};
+
+TEST(QueryTest, AnswersEachKindOfQuery) {
+  const QueryCase cases[] = {
+      // Connectors, abbreviations, plurals, aliases and names with blanks.
+      {"100 mi in km", Status::kAnswered, "160.9344 km", "100 mile = 160.9344 kilometer"},
+      {"100 miles to kilometers", Status::kAnswered, "160.9344 km",
+       "100 mile = 160.9344 kilometer"},
+      {"100km as mi", Status::kAnswered, "62.137119 mi", "100 kilometer = 62.137119 mile"},
+      {"60 mph -> km/h", Status::kAnswered, "96.56064 km/h",
+       "60 mile/hour = 96.56064 kilometer/hour"},
+      {"60 kph=mph", Status::kAnswered, "37.282272 mi/h",
+       "60 kilometer/hour = 37.282272 mile/hour"},
+      {"212 °F in °C", Status::kAnswered, "100 °C", "212 degree Fahrenheit = 100 degree Celsius"},
+      {"-40 degC TO degF", Status::kAnswered, "-40 °F",
+       "-40 degree Celsius = -40 degree Fahrenheit"},
+      {"1 nautical mile in m", Status::kAnswered, "1852 m", "1 nautical mile = 1852 meter"},
+      {"1 calorie (IT) in J", Status::kAnswered, "4.1868 J", "1 calorie (IT) = 4.1868 joule"},
+      {"3 sq ft in m2", Status::kAnswered, "0.27870912 m²", "3 foot² = 0.27870912 meter²"},
+      {"2 kcal in kJ", Status::kAnswered, "8.3736 kJ", "2 kilocalorie (IT) = 8.3736 kilojoule"},
+      {"2 lbs in oz", Status::kAnswered, "32 oz", "2 pound = 32 ounce"},
+      // "in" and "as" are units too.
+      {"1 in in cm", Status::kAnswered, "2.54 cm", "1 inch = 2.54 centimeter"},
+      {"100 as in fs", Status::kAnswered, "0.1 fs", "100 attosecond = 0.1 femtosecond"},
+      // Values are expressions, kept as typed.
+      {"1/3 ft in in", Status::kAnswered, "4 in", "1/3 foot = 4 inch"},
+      {"2*pi m to ft", Status::kAnswered, "20.614125 ft", "2*pi meter = 20.614125 foot"},
+      // A unit without an abbreviation is named in full.
+      {"255 base-10 (decimal) in base-16 (hexadecimal)", Status::kAnswered,
+       "ff base-16 (hexadecimal)", "255 base-10 (decimal) = ff base-16 (hexadecimal)"},
+      // Compound values, summed in the first unit.
+      {"5 ft 3 in to cm", Status::kAnswered, "160.02 cm", "5 foot 3 inch = 160.02 centimeter",
+       "5.25", "foot"},
+      {"2 h 30 min in s", Status::kAnswered, "9000 s", "2 hour 30 minute = 9000 second", "2.5",
+       "hour"},
+      {"1 lb 4 oz to g", Status::kAnswered, "566.99046 g", "1 pound 4 ounce = 566.99046 gram",
+       "1.25", "pound"},
+      // "ounce" is in three categories, "g" in Mass alone.
+      {"1 ounce 2 ounce to g", Status::kAnswered, "85.048569 g", "1 ounce 2 ounce = 85.048569 gram",
+       "3", "ounce"},
+      // No target: the usual one, also for a connector not yet followed by one.
+      {"100 mph", Status::kAnswered, "160.9344 km/h", "100 mile/hour = 160.9344 kilometer/hour"},
+      {"10 in", Status::kAnswered, "25.4 cm", "10 inch = 25.4 centimeter"},
+      {"5 ft 3 in", Status::kAnswered, "1.6002 m", "5 foot 3 inch = 1.6002 meter", "5.25"},
+      {"100 mi in", Status::kAnswered, "160.9344 km", "100 mile = 160.9344 kilometer"},
+      // "liter" is also in "Volume (Dry)", which has no usual target.
+      {"1 liter", Status::kAnswered, "0.26417205 gal", "1 liter = 0.26417205 gallon"},
+      // The category after a comma.
+      {"1 t in kg, Mass", Status::kAnswered, "1000 kg", "1 ton(metric) = 1000 kilogram"},
+      {"1 second in minute, time", Status::kAnswered, "0.016666667 min",
+       "1 second = 0.016666667 minute"},
+      {"1 second in minute", Status::kError,
+       "units found in more than one category, end the query with a comma and one of them: "
+       "'Angle', 'Time'"},
+      {"1 ounce", Status::kError,
+       "units found in more than one category, end the query with a comma and one of them: "
+       "'Distance', 'Mass', 'Volume'"},
+      {"1 t in kg, Masss", Status::kError, "unknown category 'Masss'"},
+      {"1 gr in gr, Angle", Status::kError,
+       "'gr' stands for several units of 'Angle': 'gon', 'grade'"},
+      // Attempts that fail.
+      {"100 mi in kilometr", Status::kError,
+       "unknown unit 'kilometr'; close names: 'kilometer', 'kilometer²'"},
+      {"100 kilometr in mi", Status::kError,
+       "unknown unit 'kilometr'; close names: 'kilometer', 'kilometer²'"},
+      {"1 ft in kg", Status::kError, "'ft' ('Distance') and 'kg' ('Mass') share no category"},
+      {"5 ft 3 kg to cm", Status::kError,
+       "a compound value adds units of one category: 'ft' ('Distance') and 'kg' ('Mass') share "
+       "no category"},
+      {"1 °C 1 K in K", Status::kError, "values of 'Temperature' cannot be added up"},
+      {"5 ft 3 to cm", Status::kError, "'3' has no unit"},
+      {"5 km per h", Status::kError, "expected a value before 'per'"},
+      {"1/0 mi in km", Status::kError, "divide by 0"},
+      {"1e300 mi in nm", Status::kError, "the result (inf) is not a finite number"},
+      {"1e308 mi 1e308 mi in km", Status::kError, "the values add up to no finite number"},
+      // Not a conversion: nothing to answer.
+      {"", Status::kNotAQuery, ""},
+      {"hello", Status::kNotAQuery, ""},
+      {"100", Status::kNotAQuery, ""},
+      {"what is love", Status::kNotAQuery, ""},
+      {"100 hello world", Status::kNotAQuery, ""},
+      {"pi m in ft", Status::kNotAQuery, ""},
+      {"5 fathom", Status::kNotAQuery,
+       "'fathom' has no usual target; name one: \"5 fathom in UNIT\""},
+  };
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
+  Session session({}, quiet);
+  for (const QueryCase& c : cases) {
+    QueryAnswer answer;
+    std::string error;
+    const Status status = AnswerQuery(session, c.text, answer, error);
+    EXPECT_EQ(status, c.status) << c.text << ": " << error;
+    if (c.status == Status::kAnswered) {
+      EXPECT_EQ(error, "") << c.text;
+      EXPECT_EQ(answer.result, c.resultOrError) << c.text;
+      EXPECT_EQ(answer.description, c.description) << c.text;
+      if (*c.value) {
+        EXPECT_EQ(answer.value, c.value) << c.text;
+      }
+      if (*c.from) {
+        EXPECT_EQ(answer.from, c.from) << c.text;
+      }
+    } else {
+      EXPECT_EQ(error, c.resultOrError) << c.text;
+    }
+  }
+  // A text longer than any query is not read.
+  QueryAnswer answer;
+  std::string error;
+  EXPECT_EQ(AnswerQuery(session, "1 mi in km" + std::string(300, ' '), answer, error),
+            Status::kNotAQuery);
+}
+
+// Each row names units of its category, or the query would silently find
+// no target.
+TEST(QueryTest, UsualTargetsNameUnitsOfTheirCategory) {
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
+  Session session({}, quiet);
+  for (const UsualTargetRow& row : UsualTargets()) {
+    const CCategory* category = session.Catalogue().FindCategory(row.category);
+    ASSERT_NE(category, nullptr) << WideToUtf8(row.category);
+    const CUnit* from = category->FindUnit(row.from);
+    ASSERT_NE(from, nullptr) << WideToUtf8(row.from);
+    EXPECT_NE(UsualTarget(*category, *from), nullptr) << WideToUtf8(row.to);
+  }
+}
+
+// The query prints the very bytes of its three-argument form; its errors are
+// the usual one line with the usual exit status.
+TEST(QueryTest, CommandLinePrintsWhatTheThreeArgumentFormPrints) {
+  const struct {
+    Arguments query;
+    Arguments threeArguments;
+  } pairs[] = {
+      {{"100 mi in km"}, {"100", "mile", "km"}},
+      {{"5 ft 3 in to cm"}, {"5.25", "foot", "cm"}},
+      {{"100 mph", "--format", "fixed", "--precision", "3"},
+       {"100", "mph", "km/h", "--format", "fixed", "--precision", "3"}},
+      {{"1 second in minute", "--category", "Time"},
+       {"1", "second", "minute", "--category", "Time"}},
+      {{"255 base-10 (decimal) in base-16 (hexadecimal)"},
+       {"255", "base-10 (decimal)", "base-16 (hexadecimal)"}},
+  };
+  for (const auto& pair : pairs) {
+    const Outcome query = RunCli(pair.query);
+    const Outcome three = RunCli(pair.threeArguments);
+    EXPECT_EQ(query.code, three.code) << pair.query[0] << ": " << query.err;
+    EXPECT_EQ(query.out, three.out) << pair.query[0];
+    EXPECT_EQ(query.err, three.err) << pair.query[0];
+  }
+  const ErrorCase errors[] = {
+      {{"1 second in minute"}, 1, "end the query with a comma and one of them: 'Angle', 'Time'"},
+      {{"1 second in minute, Time", "--category", "Angle"},
+       1,
+       "the query's category 'Time' is not 'Angle'"},
+      {{"100 mi in kilometr"}, 1, "unknown unit 'kilometr'"},
+      {{"what is love"}, 2, "a query such as \"100 mi in km\", not 'what is love' (try --help)"},
+      {{"5 fathom"}, 2, "'fathom' has no usual target"},
+  };
+  for (const ErrorCase& c : errors) ExpectOneLineError(c);
+}
+
+}  // namespace
+}  // namespace vantrel::cli
