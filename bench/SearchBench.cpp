@@ -22,7 +22,6 @@ void BM_SearchAnswer(benchmark::State& state, const char* text) {
   for (auto _ : state) benchmark::DoNotOptimize(answers.Answer(text, answer));
 }
 BENCHMARK_CAPTURE(BM_SearchAnswer, Conversion, "100 mi in km")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SearchAnswer, Compound, "5 ft 3 in to cm")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SearchAnswer, NotAQuery, "firefox")->Unit(benchmark::kMicrosecond);
 
 QDBusMessage CallProvider(const QDBusConnection& bus, const char* method,
