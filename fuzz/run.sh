@@ -6,7 +6,8 @@
 # fuzz/corpus/TARGET, which the replay test runs in every build, is made anew:
 # the seeds written by hand (seed-*) and, of all else found so far, only the
 # inputs that reach code those do not, smallest first (by code reached alone
-# when counting how often it runs would keep more than a few hundred). A
+# when counting how often it runs would keep more than a few hundred, and as
+# the fewest inputs that reach it all when even that keeps more). A
 # finding stops the run and leaves crash-*/leak-*/timeout-* in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -32,10 +33,11 @@ nice -n 19 "fuzz/$target" -runs="$runs" -max_len="${max_len[$target]}" -timeout=
   -dict="../fuzz/${target%_fuzz}.dict" -print_final_stats=1 \
   "../$work" "../$seeds" >"logs/$target.log" 2>&1
 merged="corpus/$target.merged"
-for counters in 1 0; do
+for merge in "-merge=1 -use_counters=1" "-merge=1 -use_counters=0" \
+             "-set_cover_merge=1 -use_counters=0"; do
   rm -rf "$merged" && mkdir -p "$merged" && cp "../$seeds"/seed-* "$merged"/
-  nice -n 19 "fuzz/$target" -merge=1 -use_counters="$counters" "$merged" "../$seeds" "../$work" \
-    >"logs/$target.merge.log" 2>&1
+  # shellcheck disable=SC2086 # two flags in one word
+  nice -n 19 "fuzz/$target" $merge "$merged" "../$seeds" "../$work" >"logs/$target.merge.log" 2>&1
   (($(ls "$merged" | wc -l) <= 300)) && break
 done
 rm -rf "../$seeds" && mv "$merged" "../$seeds"
