@@ -91,8 +91,10 @@ at once. It knows 45 categories with about a thousand units, lets you add
 your own, converts integers between number bases and geographic
 coordinates to and from UTM.
 
-The package holds the converter window, vantrel, and its command-line
-companion, vantrel-convert, for scripts and batch work.")
+The package holds the converter window, vantrel, its command-line
+companion, vantrel-convert, for scripts and batch work, and vantrel-search,
+which answers the GNOME Shell's and KRunner's search with conversions such
+as \"100 mi in km\".")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

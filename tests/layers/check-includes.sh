@@ -14,6 +14,7 @@ declare -A allowed=(
   [ui]="platform settings units expr geo ui"
   [ui/kit]="platform ui/kit"
   [app]="platform settings units expr geo ui app"
+  [search]="platform settings units expr geo cli search"
 )
 qt_free="platform settings units expr geo cli"
 status=0

@@ -1,0 +1,67 @@
+// What the desktop's search waits for on every keystroke: the service's
+// answer to a query in its own process, and the whole round trip the GNOME
+// Shell makes over a (private) session bus, the result set and then its
+// metas.
+#include <benchmark/benchmark.h>
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <string>
+
+#include "UiBenchSupport.h"
+#include "search/SearchAnswers.h"
+#include "search/SearchService.h"
+#include "support/PrivateSessionBus.h"
+
+namespace vantrel::search {
+namespace {
+
+void BM_SearchAnswer(benchmark::State& state, const char* text) {
+  SearchAnswers answers;
+  cli::QueryAnswer answer;
+  for (auto _ : state) benchmark::DoNotOptimize(answers.Answer(text, answer));
+}
+BENCHMARK_CAPTURE(BM_SearchAnswer, Conversion, "100 mi in km")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchAnswer, NotAQuery, "firefox")->Unit(benchmark::kMicrosecond);
+
+QDBusMessage CallProvider(const QDBusConnection& bus, const char* method,
+                          const QVariantList& arguments) {
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QString::fromLatin1(kBusName), QString::fromLatin1(kObjectPath),
+      QStringLiteral("org.gnome.Shell.SearchProvider2"), QString::fromLatin1(method));
+  call.setArguments(arguments);
+  return bus.call(call, QDBus::Block, 30000);
+}
+
+void BM_SearchRoundTrip(benchmark::State& state) {
+  bench::EnsureApplication();
+  if (!testing::PrivateSessionBus::DaemonAvailable()) {
+    state.SkipWithError("dbus-daemon is missing");
+    return;
+  }
+  testing::PrivateSessionBus bus;
+  bus.Environment().insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           QString::fromStdString((bus.Folder() / "config").string()));
+  bus.AddService(QString::fromLatin1(kBusName), {QStringLiteral(VANTREL_SEARCH)});
+  std::string error;
+  if (!bus.Start(error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  const QStringList terms{"100", "mi", "in", "km"};
+  // The first call starts the service: not timed.
+  CallProvider(bus.Connection(), "GetInitialResultSet", {terms});
+  for (auto _ : state) {
+    const QDBusMessage ids = CallProvider(bus.Connection(), "GetInitialResultSet", {terms});
+    const QDBusMessage metas =
+        CallProvider(bus.Connection(), "GetResultMetas", {ids.arguments().value(0)});
+    if (metas.type() != QDBusMessage::ReplyMessage || metas.arguments().isEmpty()) {
+      state.SkipWithError("the service did not answer");
+      return;
+    }
+  }
+}
+BENCHMARK(BM_SearchRoundTrip)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vantrel::search

@@ -1,0 +1,58 @@
+#include "search/SearchAnswers.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "platform/AtomicFile.h"
+#include "settings/SettingsLocation.h"
+#include "settings/SettingsProblem.h"
+
+namespace vantrel::search {
+
+bool SearchAnswers::FileStamp::operator==(const FileStamp& other) const {
+  return path == other.path && exists == other.exists && device == other.device &&
+         inode == other.inode && size == other.size && modified.tv_sec == other.modified.tv_sec &&
+         modified.tv_nsec == other.modified.tv_nsec;
+}
+
+SearchAnswers::SearchAnswers() { Refresh(); }
+
+SearchAnswers::~SearchAnswers() = default;
+
+SearchAnswers::FileStamp SearchAnswers::StampOf(std::filesystem::path path) {
+  FileStamp stamp;
+  struct stat status {};
+  if (!path.empty() && ::stat(path.c_str(), &status) == 0) {
+    stamp.exists = true;
+    stamp.device = status.st_dev;
+    stamp.inode = status.st_ino;
+    stamp.size = status.st_size;
+    stamp.modified = status.st_mtim;
+  }
+  stamp.path = std::move(path);
+  return stamp;
+}
+
+void SearchAnswers::Refresh() {
+  FileStamp stamp = StampOf(LocateSettingsForReading());
+  if (session_ && stamp == stamp_) return;
+  // A file that cannot be read gives the default settings, as it does to
+  // vantrel-convert; said once for each state of the file.
+  if (stamp.exists) {
+    if (const FileProblem problem = CheckReadable(stamp.path)) {
+      std::fprintf(stderr, "vantrel-search: warning: the %s; going on with the default settings\n",
+                   SettingsProblemText(stamp.path, problem).c_str());
+    }
+  }
+  session_.reset();  // the old catalogue goes before the new one is built
+  session_ = std::make_unique<cli::Session>(stamp.path, math_);
+  stamp_ = std::move(stamp);
+}
+
+bool SearchAnswers::Answer(std::string_view text, cli::QueryAnswer& answer) {
+  Refresh();
+  return cli::AnswerQuery(*session_, text, answer, error_) == cli::QueryStatus::kAnswered;
+}
+
+}  // namespace vantrel::search

@@ -1,0 +1,60 @@
+// The answers the desktop's search gets: one-line queries converted with the
+// user's own units, categories and result format, read again from the
+// settings file whenever it changes (a unit added in the window is found by
+// the next search).
+#pragma once
+
+#include <sys/types.h>
+
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "cli/Query.h"
+#include "cli/Session.h"
+#include "expr/MathContext.h"
+
+namespace vantrel::search {
+
+class SearchAnswers {
+ public:
+  // Settings are looked for where vantrel-convert looks, on every query.
+  SearchAnswers();
+  SearchAnswers(const SearchAnswers&) = delete;
+  SearchAnswers& operator=(const SearchAnswers&) = delete;
+  ~SearchAnswers();
+
+  // True, with `answer` filled, for text that is a conversion that
+  // succeeds. Text that is no conversion, and a conversion that fails,
+  // answer nothing: a search list is no place for an error.
+  bool Answer(std::string_view text, cli::QueryAnswer& answer);
+
+ private:
+  // What tells one state of the settings file from another: an atomic
+  // write replaces the file (a new inode), an edit in place changes its
+  // time or size.
+  struct FileStamp {
+    std::filesystem::path path;
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    bool operator==(const FileStamp& other) const;
+  };
+  static FileStamp StampOf(std::filesystem::path path);
+  // Reopens the session when the settings file is not the one it was made from.
+  void Refresh();
+
+  // Values are evaluated quietly: the evaluator's diagnostics and help have
+  // nowhere to go in a search.
+  expr::MathContext math_{expr::MathSink{}, expr::MathSink{}};
+  FileStamp stamp_;
+  std::unique_ptr<cli::Session> session_;
+  std::string error_;
+};
+
+}  // namespace vantrel::search
