@@ -187,8 +187,8 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
     return QueryStatus::kError;
 
   std::string number;
-  if (!session.Convert(value, WideToUtf8(choice.units.front()->name),
-                       WideToUtf8(units.target->name), choice.category, number, error))
+  // The units are chosen: no look-up by name again.
+  if (!session.Convert(value, {choice.category, choice.units.front(), units.target}, number, error))
     return QueryStatus::kError;
 
   answer.category = WideToUtf8(choice.category->Name());

@@ -74,18 +74,22 @@ const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
 bool Session::Convert(std::string_view value, std::string_view from, std::string_view to,
                       const CCategory* category, std::string& result, std::string& error) {
   const UnitChoice* choice = Resolve(from, to, category, error);
-  if (!choice) return false;
+  return choice && Convert(value, *choice, result, error);
+}
+
+bool Session::Convert(std::string_view value, const UnitChoice& choice, std::string& result,
+                      std::string& error) {
   char text[ResultFormat::kCapacity];
   std::size_t length = 0;
-  if (ConvertPlainInput(value, *choice->category, *choice->from, *choice->to, catalogue_.Format(),
+  if (ConvertPlainInput(value, *choice.category, *choice.from, *choice.to, catalogue_.Format(),
                         text, length)) {
     result.append(text, length);
     return true;
   }
   // Quietly: an error is the one line the command reports. Anything but a
   // plain result (nothing typed, a help keyword, inf) is no answer here.
-  ConversionOutcome outcome = ConvertInput(math_, Utf8ToWide(value), *choice->category,
-                                           *choice->from, *choice->to, catalogue_.Format(), 0);
+  ConversionOutcome outcome = ConvertInput(math_, Utf8ToWide(value), *choice.category, *choice.from,
+                                           *choice.to, catalogue_.Format(), 0);
   if (outcome.kind != ConversionOutcome::Kind::kResult) {
     error = std::move(outcome.message);
     return false;

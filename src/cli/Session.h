@@ -36,6 +36,9 @@ class Session {
   // road (ConvertPlainInput), which allocates nothing.
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::string& result, std::string& error);
+  // The same for units already chosen.
+  bool Convert(std::string_view value, const UnitChoice& choice, std::string& result,
+               std::string& error);
 
   // The number a value stands for, as Convert reads it outside "Numbers";
   // false with the reason.
