@@ -131,13 +131,10 @@ bool TakeEllipsoid(const std::string& value, Options& options, std::string& erro
   return ParseEllipsoid(value, options.ellipsoid, error);
 }
 
-bool SetDiagnostics(const std::string&, Options& options, std::string&) {
-  options.diagnostics = true;
-  return true;
-}
-
-bool SetSouth(const std::string&, Options& options, std::string&) {
-  options.south = true;
+// An option without a value that turns one flag on.
+template <bool Options::*Flag>
+bool SetFlag(const std::string&, Options& options, std::string&) {
+  options.*Flag = true;
   return true;
 }
 
@@ -161,13 +158,13 @@ constexpr Option kOptions[] = {
      .lines = LineOf(Mode::kMgrs),
      .takesValue = true,
      .take = TakeMgrsPrecision},
-    {.name = "--diagnostics", .lines = LineOf(Mode::kEval), .take = SetDiagnostics},
+    {.name = "--diagnostics", .lines = LineOf(Mode::kEval), .take = SetFlag<&Options::diagnostics>},
     {.name = "--ellipsoid",
      .lines = kUtmLines,
      .takesValue = true,
      .take = TakeEllipsoid,
      .missing = "--ellipsoid needs an index or a name (see --ellipsoids)"},
-    {.name = "--south", .lines = LineOf(Mode::kLatLong), .take = SetSouth},
+    {.name = "--south", .lines = LineOf(Mode::kLatLong), .take = SetFlag<&Options::south>},
     {.name = "--exact", .lines = kUtmLines, .take = SetExact},
     {.name = "--method",
      .lines = kUtmLines,
