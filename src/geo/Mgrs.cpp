@@ -28,11 +28,6 @@ std::string_view ColumnSet(std::int32_t zone) {
 
 int RowShift(std::int32_t zone) { return zone % 2 == 0 ? 5 : 0; }
 
-// Zones 32, 34 and 36 give way to the wide Svalbard zones in band X.
-bool ZoneHasBand(std::int32_t zone, char band) {
-  return !(band == 'X' && (zone == 32 || zone == 34 || zone == 36));
-}
-
 template <typename T>
 GeoResult<T> Refused(std::string message) {
   return GeoFailure<T>(GeoError::kOutOfRange, std::move(message));
@@ -161,7 +156,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
                                   "' is no latitude band; the bands run from C to X without I "
                                   "and O");
   }
-  if (!ZoneHasBand(s.zone, s.band)) {
+  if (!UtmZoneHasBand(s.zone, s.band)) {
     return Refused<MgrsSquare>(
         FormatText("zone %d has no band X; Svalbard lies in zones 31, 33, 35 and 37", s.zone));
   }

@@ -32,6 +32,10 @@ double UtmLongitudeNear(double wrappedLongitude, double zoneNumber);
 // and Svalbard (31X, 33X, 35X, 37X) exceptions.
 std::int32_t UtmZoneNumber(double latitude, double longitude);
 
+// False for the zones Svalbard's wide zones replace in band X (32, 34 and
+// 36), which no point of that band falls in.
+bool UtmZoneHasBand(std::int32_t zone, char band);
+
 // The band letter of a latitude; 'Z' outside -80..84 degrees.
 char UtmBandLetter(double latitude);
 
