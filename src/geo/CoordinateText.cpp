@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "geo/UtmZone.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -392,7 +393,7 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
   utm.band = letter;
   ++pos;
   const std::optional<LatitudeBand> band = UtmBand(utm.band);
-  const bool polar = utm.band == 'A' || utm.band == 'B' || utm.band == 'Y' || utm.band == 'Z';
+  const bool polar = IsPolarBand(utm.band);
   if (!band && !polar) {
     return BadUtm(GeoError::kMalformed, std::string("'") + utm.band +
                                             "' is no latitude band; the bands run from C to X "
@@ -429,7 +430,7 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
   if (utm.northing > 10000000) {
     return BadUtm(GeoError::kOutOfRange, "northing must be between 0 and 10000000");
   }
-  utm.southern = band->north <= 0 ? 1 : 0;
+  utm.southern = band->southern();
   return utm;
 }
 

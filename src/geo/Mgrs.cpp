@@ -146,7 +146,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
   const char columnLetter = Upper(square[0]);
   const char rowLetter = Upper(square[1]);
   if (s.zone < 1 || s.zone > 60) return Refused<MgrsSquare>("zone must be between 1 and 60");
-  if (std::string_view("ABYZ").find(s.band) != std::string_view::npos) {
+  if (IsPolarBand(s.band)) {
     return Refused<MgrsSquare>(
         "polar MGRS references (bands A, B, Y and Z, in UPS) are not supported");
   }
@@ -172,7 +172,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
         "row letter %c is not used; the rows run from A to V without I and O", rowLetter));
   }
 
-  s.southern = latitudes->north <= 0 ? 1 : 0;
+  s.southern = latitudes->southern();
   s.digits = static_cast<int>(digits);
   s.size = std::pow(10.0, 5 - s.digits);
   const std::string_view northingDigits = second.empty() ? first.substr(digits) : second;

@@ -67,4 +67,8 @@ std::optional<LatitudeBand> UtmBand(char letter) {
   return LatitudeBand{south, letter == 'X' ? 84 : south + 8};
 }
 
+bool IsPolarBand(char letter) {
+  return letter == 'A' || letter == 'B' || letter == 'Y' || letter == 'Z';
+}
+
 }  // namespace vantrel

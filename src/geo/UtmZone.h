@@ -44,7 +44,13 @@ char UtmBandLetter(double latitude);
 struct LatitudeBand {
   double south = 0;
   double north = 0;
+
+  // 1 for the bands south of the equator (C to M), as UTMResult::southern.
+  std::int32_t southern() const { return north <= 0 ? 1 : 0; }
 };
 std::optional<LatitudeBand> UtmBand(char letter);
+
+// A, B, Y and Z: the polar letters, whose regions UPS maps instead of UTM.
+bool IsPolarBand(char letter);
 
 }  // namespace vantrel
