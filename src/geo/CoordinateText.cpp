@@ -307,9 +307,10 @@ GeoResult<LatLong> ParseLatLongText(std::string_view text) {
   const auto count = [&](Item::Kind kind) {
     return std::count_if(items.begin(), items.end(), [&](const Item& i) { return i.kind == kind; });
   };
-  if (count(Item::Kind::kNumber) < 2) return Malformed("give both latitude and longitude");
+  const auto numbers = count(Item::Kind::kNumber);
+  if (numbers < 2) return Malformed("give both latitude and longitude");
   // Also keeps the search for the split short whatever the text's length.
-  if (count(Item::Kind::kNumber) > 6) {
+  if (numbers > 6) {
     return Malformed("more than six numbers; latitude and longitude have three each at most");
   }
   if (count(Item::Kind::kLetter) > 2) return Malformed("more than two hemisphere letters");
