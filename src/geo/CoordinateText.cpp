@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "geo/UtmZone.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -306,9 +307,10 @@ GeoResult<LatLong> ParseLatLongText(std::string_view text) {
   const auto count = [&](Item::Kind kind) {
     return std::count_if(items.begin(), items.end(), [&](const Item& i) { return i.kind == kind; });
   };
-  if (count(Item::Kind::kNumber) < 2) return Malformed("give both latitude and longitude");
+  const auto numbers = count(Item::Kind::kNumber);
+  if (numbers < 2) return Malformed("give both latitude and longitude");
   // Also keeps the search for the split short whatever the text's length.
-  if (count(Item::Kind::kNumber) > 6) {
+  if (numbers > 6) {
     return Malformed("more than six numbers; latitude and longitude have three each at most");
   }
   if (count(Item::Kind::kLetter) > 2) return Malformed("more than two hemisphere letters");
@@ -392,7 +394,7 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
   utm.band = letter;
   ++pos;
   const std::optional<LatitudeBand> band = UtmBand(utm.band);
-  const bool polar = utm.band == 'A' || utm.band == 'B' || utm.band == 'Y' || utm.band == 'Z';
+  const bool polar = IsPolarBand(utm.band);
   if (!band && !polar) {
     return BadUtm(GeoError::kMalformed, std::string("'") + utm.band +
                                             "' is no latitude band; the bands run from C to X "
@@ -429,7 +431,7 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
   if (utm.northing > 10000000) {
     return BadUtm(GeoError::kOutOfRange, "northing must be between 0 and 10000000");
   }
-  utm.southern = band->north <= 0 ? 1 : 0;
+  utm.southern = band->southern();
   return utm;
 }
 

@@ -28,11 +28,6 @@ std::string_view ColumnSet(std::int32_t zone) {
 
 int RowShift(std::int32_t zone) { return zone % 2 == 0 ? 5 : 0; }
 
-// Zones 32, 34 and 36 give way to the wide Svalbard zones in band X.
-bool ZoneHasBand(std::int32_t zone, char band) {
-  return !(band == 'X' && (zone == 32 || zone == 34 || zone == 36));
-}
-
 template <typename T>
 GeoResult<T> Refused(std::string message) {
   return GeoFailure<T>(GeoError::kOutOfRange, std::move(message));
@@ -151,7 +146,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
   const char columnLetter = Upper(square[0]);
   const char rowLetter = Upper(square[1]);
   if (s.zone < 1 || s.zone > 60) return Refused<MgrsSquare>("zone must be between 1 and 60");
-  if (std::string_view("ABYZ").find(s.band) != std::string_view::npos) {
+  if (IsPolarBand(s.band)) {
     return Refused<MgrsSquare>(
         "polar MGRS references (bands A, B, Y and Z, in UPS) are not supported");
   }
@@ -161,7 +156,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
                                   "' is no latitude band; the bands run from C to X without I "
                                   "and O");
   }
-  if (!ZoneHasBand(s.zone, s.band)) {
+  if (!UtmZoneHasBand(s.zone, s.band)) {
     return Refused<MgrsSquare>(
         FormatText("zone %d has no band X; Svalbard lies in zones 31, 33, 35 and 37", s.zone));
   }
@@ -177,7 +172,7 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
         "row letter %c is not used; the rows run from A to V without I and O", rowLetter));
   }
 
-  s.southern = latitudes->north <= 0 ? 1 : 0;
+  s.southern = latitudes->southern();
   s.digits = static_cast<int>(digits);
   s.size = std::pow(10.0, 5 - s.digits);
   const std::string_view northingDigits = second.empty() ? first.substr(digits) : second;

@@ -1,6 +1,8 @@
 #include "geo/UtmZone.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 #include "geo/Truncate.h"
@@ -21,22 +23,35 @@ double UtmLongitudeNear(double longitude, double zoneNumber) {
   return longitude - fromMeridian + std::remainder(fromMeridian, 360);
 }
 
+namespace {
+
+// Svalbard, latitudes 72 to 84: from longitude 0 four wide zones, each up
+// to its east edge, in place of zones 31 to 37.
+struct WideZone {
+  double east;
+  std::int32_t zone;
+};
+constexpr WideZone kSvalbardZones[] = {{9, 31}, {21, 33}, {33, 35}, {42, 37}};
+
+}  // namespace
+
 std::int32_t UtmZoneNumber(double latitude, double anyLongitude) {
   const double longitude = WrapUtmLongitude(anyLongitude);
   std::int32_t zone = 1 + TruncateToInt((longitude + 180) / 6);
   if (latitude >= 56 && latitude < 64 && longitude >= 3 && longitude < 12) zone = 32;
-  if (latitude >= 72 && latitude < 84) {
-    if (longitude >= 0 && longitude < 9) {
-      zone = 31;
-    } else if (longitude >= 9 && longitude < 21) {
-      zone = 33;
-    } else if (longitude >= 21 && longitude < 33) {
-      zone = 35;
-    } else if (longitude >= 33 && longitude < 42) {
-      zone = 37;
+  if (latitude >= 72 && latitude < 84 && longitude >= 0) {
+    for (const WideZone& wide : kSvalbardZones) {
+      if (longitude < wide.east) return wide.zone;
     }
   }
   return zone;
+}
+
+bool UtmZoneHasBand(std::int32_t zone, char band) {
+  const std::int32_t first = kSvalbardZones[0].zone;
+  const std::int32_t last = kSvalbardZones[std::size(kSvalbardZones) - 1].zone;
+  if (band != 'X' || zone < first || zone > last) return true;
+  return std::ranges::any_of(kSvalbardZones, [&](const WideZone& w) { return w.zone == zone; });
 }
 
 char UtmBandLetter(double latitude) {
@@ -50,6 +65,10 @@ std::optional<LatitudeBand> UtmBand(char letter) {
   if (index == std::string_view::npos) return std::nullopt;
   const double south = -80 + 8.0 * static_cast<double>(index);
   return LatitudeBand{south, letter == 'X' ? 84 : south + 8};
+}
+
+bool IsPolarBand(char letter) {
+  return letter == 'A' || letter == 'B' || letter == 'Y' || letter == 'Z';
 }
 
 }  // namespace vantrel

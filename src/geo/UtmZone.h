@@ -32,6 +32,10 @@ double UtmLongitudeNear(double wrappedLongitude, double zoneNumber);
 // and Svalbard (31X, 33X, 35X, 37X) exceptions.
 std::int32_t UtmZoneNumber(double latitude, double longitude);
 
+// False for the zones Svalbard's wide zones replace in band X (32, 34 and
+// 36), which no point of that band falls in.
+bool UtmZoneHasBand(std::int32_t zone, char band);
+
 // The band letter of a latitude; 'Z' outside -80..84 degrees.
 char UtmBandLetter(double latitude);
 
@@ -40,7 +44,13 @@ char UtmBandLetter(double latitude);
 struct LatitudeBand {
   double south = 0;
   double north = 0;
+
+  // 1 for the bands south of the equator (C to M), as UTMResult::southern.
+  std::int32_t southern() const { return north <= 0 ? 1 : 0; }
 };
 std::optional<LatitudeBand> UtmBand(char letter);
+
+// A, B, Y and Z: the polar letters, whose regions UPS maps instead of UTM.
+bool IsPolarBand(char letter);
 
 }  // namespace vantrel
