@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 
 #include "expr/Evaluation.h"
 
@@ -18,6 +19,13 @@ void Evaluate(benchmark::State& state, const std::string& text, double x, double
     benchmark::DoNotOptimize(eval_math_expression_xyzt(math, text.c_str(), x, y, z, t, code, 1));
   }
   if (code != 0) state.SkipWithError("the expression left an error code");
+}
+
+// `piece` `count` times in a row.
+std::string Repeated(std::string_view piece, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += piece;
+  return text;
 }
 
 void BM_ExprNumber(benchmark::State& state) { Evaluate(state, "12.5", 0, 0, 0, 0); }
@@ -38,10 +46,7 @@ void BM_ExprNested511(benchmark::State& state) {
 BENCHMARK(BM_ExprNested511);
 
 void BM_ExprNestedFunctions(benchmark::State& state) {
-  std::string text;
-  for (int i = 0; i < 204; ++i) text += "sin(";
-  text += "0" + std::string(204, ')');
-  Evaluate(state, text, 0, 0, 0, 0);
+  Evaluate(state, Repeated("sin(", 204) + "0" + std::string(204, ')'), 0, 0, 0, 0);
 }
 BENCHMARK(BM_ExprNestedFunctions);
 
@@ -49,26 +54,18 @@ BENCHMARK(BM_ExprNestedFunctions);
 // what the same pieces cost side by side (BM_ExprFlat961), not a scan of
 // everything inside it.
 void BM_ExprNestedSqrt120(benchmark::State& state) {
-  std::string text;
-  for (int i = 0; i < 120; ++i) text += "sqrt(1+";
-  text += "1" + std::string(120, ')');
-  Evaluate(state, text, 0, 0, 0, 0);
+  Evaluate(state, Repeated("sqrt(1+", 120) + "1" + std::string(120, ')'), 0, 0, 0, 0);
 }
 BENCHMARK(BM_ExprNestedSqrt120);
 
 // The same 120 calls in a row: sqrt(1)+sqrt(1)+...+1, 961 characters.
 void BM_ExprFlat961(benchmark::State& state) {
-  std::string text;
-  for (int i = 0; i < 120; ++i) text += "sqrt(1)+";
-  text += "1";
-  Evaluate(state, text, 0, 0, 0, 0);
+  Evaluate(state, Repeated("sqrt(1)+", 120) + "1", 0, 0, 0, 0);
 }
 BENCHMARK(BM_ExprFlat961);
 
 void BM_ExprFlat1023(benchmark::State& state) {
-  std::string text = "1";
-  while (text.size() + 2 <= 1023) text += "+1";
-  Evaluate(state, text, 0, 0, 0, 0);
+  Evaluate(state, "1" + Repeated("+1", 511), 0, 0, 0, 0);
 }
 BENCHMARK(BM_ExprFlat1023);
 

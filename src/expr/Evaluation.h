@@ -15,9 +15,9 @@ namespace vantrel::expr {
 
 // Evaluates NUL-terminated text with the four variables. Help keywords
 // ("help", "/h", "?", "/?", in any case and spacing) write the help text to
-// the context's help sink and give 0. A failed check gives its code as the value; so does any code
-// left at the end of the evaluation; a NaN or infinite result is returned as it is, with code 12
-// or 13.
+// the context's help sink and give 0. A failed check gives its code as the
+// value; so does any code left at the end of the evaluation; a NaN or
+// infinite result is returned as it is, with code 12 or 13.
 ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYPE x, ME_TYPE y,
                                   ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics);
 

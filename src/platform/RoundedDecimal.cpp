@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -86,12 +87,6 @@ char* WriteDigits(char* out, std::uint64_t value, int count) {
   return out + count;
 }
 
-char* WriteUnsigned(char* out, std::uint64_t value) {
-  int count = 1;
-  while (count < 20 && value >= TenTo(count)) ++count;
-  return WriteDigits(out, value, count);
-}
-
 char* WriteExponent(char* out, int exponent) {
   *out++ = 'e';
   *out++ = exponent < 0 ? '-' : '+';
@@ -110,7 +105,8 @@ char* WriteRoundedDecimal(char* first, char* last, double value, char conversion
   if (conversion == 'f') {
     std::uint64_t scaled = 0;
     if (precision > kMostDigits || !Scaled(x, -precision, scaled)) return nullptr;
-    out = WriteUnsigned(out, scaled / TenTo(precision));
+    // The whole part: 20 digits at most, and the buffer holds 64.
+    out = std::to_chars(out, out + 20, scaled / TenTo(precision)).ptr;
     if (precision == 0) return out;
     *out++ = '.';
     return WriteDigits(out, scaled % TenTo(precision), precision);
