@@ -64,8 +64,9 @@ icon() {
 }
 for size in 16 22 24 32 48 64 128 256; do icon "$size" "icons/vantrel-$size.png"; done
 
-# Menu pictures: 24-bit BMP on the magenta key; "-draw" strings (their lines'
-# widths too) are drawn at the scale, and so is the one letter.
+# Menu pictures: 24-bit BMP on the magenta key, without antialiasing; "-draw"
+# strings (their lines' widths too) are drawn at the scale, and so is the one
+# letter.
 bitmap() {  # id, size, settings and drawings...
   local id="$1" size="$2"
   shift 2
@@ -78,38 +79,37 @@ bitmap() {  # id, size, settings and drawings...
       *) args+=("$1"); shift ;;
     esac
   done
-  "$IM" -size "$(px "$size")x$(px "$size")" xc:"$KEY" "${args[@]}" +antialias -type TrueColor \
+  "$IM" -size "$(px "$size")x$(px "$size")" xc:"$KEY" +antialias "${args[@]}" -type TrueColor \
     "BMP3:$(named "bitmap/$id" bmp)"
 }
-A=(+antialias)
 for S in 1 2; do
-  bitmap 161 16 "${A[@]}" -fill '#2a6cb0' -draw 'circle 7,7 7,0' \
+  bitmap 161 16 -fill '#2a6cb0' -draw 'circle 7,7 7,0' \
     -fill white -draw 'rectangle 6,6 8,12' -draw 'rectangle 6,2 8,4'
-  bitmap 162 16 "${A[@]}" -fill '#5a5a5a' -draw 'rectangle 2,0 13,16' \
+  bitmap 162 16 -fill '#5a5a5a' -draw 'rectangle 2,0 13,16' \
     -fill '#c8f0c8' -draw 'rectangle 4,2 11,5' -fill white \
     -draw 'rectangle 4,7 5,8' -draw 'rectangle 7,7 8,8' -draw 'rectangle 10,7 11,8' \
     -draw 'rectangle 4,10 5,11' -draw 'rectangle 7,10 8,11' -draw 'rectangle 10,10 11,13' \
     -draw 'rectangle 4,13 5,14' -draw 'rectangle 7,13 8,14'
-  bitmap 163 16 "${A[@]}" -fill white -stroke '#404040' -draw 'rectangle 1,1 9,11' \
+  bitmap 163 16 -fill white -stroke '#404040' -draw 'rectangle 1,1 9,11' \
     -draw 'rectangle 6,4 14,14'
-  bitmap 164 16 "${A[@]}" -fill '#8b5a2b' -draw 'rectangle 2,1 9,14' \
+  bitmap 164 16 -fill '#8b5a2b' -draw 'rectangle 2,1 9,14' \
     -fill '#c0462b' -draw 'polygon 8,7 11,7 11,4 15,8 11,12 11,9 8,9'
-  bitmap 165 16 "${A[@]}" -fill '#2a6cb0' -draw 'rectangle 2,1 13,14' \
+  bitmap 165 16 -fill '#2a6cb0' -draw 'rectangle 2,1 13,14' \
     -fill white -draw 'rectangle 4,1 4,14' -fill '#f3c44a' -font "$BOLD" -pointsize 11 \
     -annotate 6+12 '?'
-  bitmap 166 16 "${A[@]}" -fill '#c0462b' -draw 'circle 5,5 5,1' -draw 'circle 10,5 10,1' \
+  bitmap 166 16 -fill '#c0462b' -draw 'circle 5,5 5,1' -draw 'circle 10,5 10,1' \
     -draw 'polygon 1,6 14,6 8,14'
-  bitmap 167 16 "${A[@]}" -fill '#2a6cb0' -draw 'polygon 1,4 10,4 10,1 14,5 10,9 10,6 1,6' \
+  bitmap 167 16 -fill '#2a6cb0' -draw 'polygon 1,4 10,4 10,1 14,5 10,9 10,6 1,6' \
     -fill '#c0462b' -draw 'polygon 14,11 5,11 5,8 1,12 5,16 5,13 14,13'
-  bitmap 168 16 "${A[@]}" -fill '#606060' -draw 'circle 7,7 7,1' \
+  bitmap 168 16 -fill '#606060' -draw 'circle 7,7 7,1' \
     -draw 'rectangle 6,0 8,16' -draw 'rectangle 0,6 16,8' -fill "$KEY" -draw 'circle 7,7 7,5'
-  bitmap 169 16 "${A[@]}" -fill '#f3c44a' -stroke '#806020' -draw 'rectangle 0,4 15,11' \
+  bitmap 169 16 -fill '#f3c44a' -stroke '#806020' -draw 'rectangle 0,4 15,11' \
     -draw 'line 3,4 3,7' -draw 'line 6,4 6,8' -draw 'line 9,4 9,7' -draw 'line 12,4 12,8'
-  bitmap 170 16 "${A[@]}" -fill '#bfe0ff' -stroke '#303030' -strokewidth 2 \
+  bitmap 170 16 -fill '#bfe0ff' -stroke '#303030' -strokewidth 2 \
     -draw 'circle 6,6 6,2' -draw 'line 9,9 14,14'
-  bitmap 173 16 "${A[@]}" -fill '#3a8fd0' -stroke '#1d3b6e' -draw 'circle 7,7 7,0' \
+  bitmap 173 16 -fill '#3a8fd0' -stroke '#1d3b6e' -draw 'circle 7,7 7,0' \
     -fill none -draw 'ellipse 7,7 3,7 0,360' -draw 'line 0,7 15,7' -draw 'line 1,4 13,4' \
     -draw 'line 1,11 13,11'
-  bitmap 174 17 "${A[@]}" -fill '#f3c44a' -stroke '#806020' -draw 'rectangle 1,3 11,12' \
+  bitmap 174 17 -fill '#f3c44a' -stroke '#806020' -draw 'rectangle 1,3 11,12' \
     -fill '#ffd870' -draw 'rectangle 5,7 15,16'
 done

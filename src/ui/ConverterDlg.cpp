@@ -154,12 +154,7 @@ void CConverterDlg::ShowStartChoice() {
   if (start.to) to->SetCurSel(to->FindText(QString::fromStdWString(start.to->name)));
   if (start.category || start.from || start.to) startSelection_ = Selection();
   if (start.value) SetItemText(ids::kInputBox, *start.value);
-  if (start.problems.isEmpty()) return;
-  const QString text = start.problems.join(QLatin1Char('\n'));
-  // Said once the window is there, like the settings file's problems.
-  QTimer::singleShot(0, this, [this, text] {
-    context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
-  });
+  if (!start.problems.isEmpty()) ShowErrorLater(start.problems.join(QLatin1Char('\n')));
 }
 
 std::array<int, 3> CConverterDlg::Selection() const {
@@ -196,15 +191,12 @@ void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
       tr("The %1.\n\nThe converter goes on with the default settings and what it could read, "
          "and cannot save changes while this lasts.")
           .arg(QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)));
-  const auto show = [this, text] {
-    context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
-  };
   // A failing write may sit deep inside an operation: the box waits for the
   // event loop, except on the way out, where there is no later.
   if (closing_) {
-    show();
+    ShowError(text);
   } else {
-    QTimer::singleShot(0, this, show);
+    ShowErrorLater(text);
   }
 }
 
@@ -215,10 +207,16 @@ void CConverterDlg::ReportUnusableUnits(const std::vector<CustomUnitEntry>& skip
          "below 0, not a number, or beyond the range of numbers the converter holds): %1.\n\n"
          "They are left out, and stay in the file until it is edited.")
           .arg(QString::fromStdString(NameUnusableUnits(skipped)));
-  // Said once the window is there, like the settings file's problems.
-  QTimer::singleShot(0, this, [this, text] {
-    context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
-  });
+  ShowErrorLater(text);
+}
+
+void CConverterDlg::ShowError(const QString& text) {
+  context_.shell.MessageBox(this, tr(kError), text, MessageIcon::kExclamation);
+}
+
+void CConverterDlg::ShowErrorLater(const QString& text) {
+  // Said once the window is there and the event loop runs.
+  QTimer::singleShot(0, this, [this, text] { ShowError(text); });
 }
 
 void CConverterDlg::PlaceLogo() {

@@ -58,6 +58,9 @@ class CConverterDlg : public TemplateDialog {
   void ReportSettingsProblem(const FileProblem& problem);
   // Says which custom units were left out for their coefficient.
   void ReportUnusableUnits(const std::vector<CustomUnitEntry>& skipped);
+  // A message box captioned "Error": now, or once the event loop runs.
+  void ShowError(const QString& text);
+  void ShowErrorLater(const QString& text);
   void PlaceLogo();
   void CreateToolTips();
   void ShowAtStart();

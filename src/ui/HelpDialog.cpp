@@ -95,8 +95,7 @@ void CHelpDialog::OnInitDialog() {
   for (const Section& section : kSections) {
     if (!text.isEmpty()) text += kBlankLine;
     const QString heading = tr(section.heading);
-    const auto at = static_cast<int>(
-        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).size());
+    const auto at = static_cast<int>(text.size() - text.count(QStringLiteral("\r\n")));
     headings.emplace_back(at, at + static_cast<int>(heading.size()));
     text += heading + kBlankLine + tr(section.text);
   }
