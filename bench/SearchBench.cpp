@@ -4,7 +4,6 @@
 // metas.
 #include <benchmark/benchmark.h>
 
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <string>
 
@@ -24,13 +23,11 @@ void BM_SearchAnswer(benchmark::State& state, const char* text) {
 BENCHMARK_CAPTURE(BM_SearchAnswer, Conversion, "100 mi in km")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SearchAnswer, NotAQuery, "firefox")->Unit(benchmark::kMicrosecond);
 
-QDBusMessage CallProvider(const QDBusConnection& bus, const char* method,
+QDBusMessage CallProvider(const testing::PrivateSessionBus& bus, const char* method,
                           const QVariantList& arguments) {
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      QString::fromLatin1(kBusName), QString::fromLatin1(kObjectPath),
-      QStringLiteral("org.gnome.Shell.SearchProvider2"), QString::fromLatin1(method));
-  call.setArguments(arguments);
-  return bus.call(call, QDBus::Block, 30000);
+  return bus.Call(QString::fromLatin1(kBusName), QString::fromLatin1(kObjectPath),
+                  QStringLiteral("org.gnome.Shell.SearchProvider2"), QString::fromLatin1(method),
+                  arguments);
 }
 
 void BM_SearchRoundTrip(benchmark::State& state) {
@@ -50,11 +47,10 @@ void BM_SearchRoundTrip(benchmark::State& state) {
   }
   const QStringList terms{"100", "mi", "in", "km"};
   // The first call starts the service: not timed.
-  CallProvider(bus.Connection(), "GetInitialResultSet", {terms});
+  CallProvider(bus, "GetInitialResultSet", {terms});
   for (auto _ : state) {
-    const QDBusMessage ids = CallProvider(bus.Connection(), "GetInitialResultSet", {terms});
-    const QDBusMessage metas =
-        CallProvider(bus.Connection(), "GetResultMetas", {ids.arguments().value(0)});
+    const QDBusMessage ids = CallProvider(bus, "GetInitialResultSet", {terms});
+    const QDBusMessage metas = CallProvider(bus, "GetResultMetas", {ids.arguments().value(0)});
     if (metas.type() != QDBusMessage::ReplyMessage || metas.arguments().isEmpty()) {
       state.SkipWithError("the service did not answer");
       return;

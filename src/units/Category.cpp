@@ -1,5 +1,7 @@
 #include "units/Category.h"
 
+#include <utility>
+
 namespace vantrel {
 
 bool CCategory::SelectInputUnit(std::wstring_view name) {
@@ -16,22 +18,15 @@ bool CCategory::SelectOutputUnit(std::wstring_view name) {
   return true;
 }
 
-void CCategory::AddBuiltinUnits() const {
-  if (builtin_.empty()) return;
-  const std::span<const BuiltinUnit> rows = builtin_;
-  builtin_ = {};
-  for (const BuiltinUnit& row : rows)
-    Insert(row.name, row.abbreviation, row.coefficient, row.offset, row.inverted, 0);
-}
-
 const CCategory::UnitMap& CCategory::Units() const {
-  AddBuiltinUnits();
+  for (const BuiltinUnit& row : std::exchange(builtin_, {}))
+    Insert(row.name, row.abbreviation, row.coefficient, row.offset, row.inverted, 0);
   return units_;
 }
 
 int CCategory::AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
                        double offset, int inverted, int custom) {
-  AddBuiltinUnits();
+  Units();  // the built-in units come first
   return Insert(name, abbreviation, coefficient, offset, inverted, custom);
 }
 
@@ -50,8 +45,7 @@ int CCategory::Insert(std::wstring_view name, std::wstring_view abbreviation, do
 }
 
 int CCategory::RemoveUnit(std::wstring_view name) {
-  AddBuiltinUnits();
-  const auto it = units_.find(name);
+  const auto it = Units().find(name);
   if (it == units_.end()) return 2;
   if (!it->second.custom) return 3;
   if (input_ == &it->second) input_ = nullptr;
@@ -63,15 +57,14 @@ int CCategory::RemoveUnit(std::wstring_view name) {
 }
 
 const CUnit* CCategory::FindUnit(std::wstring_view name) const {
-  AddBuiltinUnits();
-  const auto it = units_.find(name);
+  const auto it = Units().find(name);
   return it == units_.end() ? nullptr : &it->second;
 }
 
 std::wstring CCategory::NextUnitText(bool restart, bool withAbbreviation) {
-  AddBuiltinUnits();
-  if (restart) cursor_ = units_.begin();
-  if (cursor_ == units_.end()) return {};
+  const UnitMap& units = Units();
+  if (restart) cursor_ = units.begin();
+  if (cursor_ == units.end()) return {};
   const CUnit& unit = cursor_->second;
   ++cursor_;
   return UnitText(unit, withAbbreviation);

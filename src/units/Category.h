@@ -43,6 +43,8 @@ class CCategory {
   const CUnit* InputUnit() const { return input_; }
   const CUnit* OutputUnit() const { return output_; }
   const CUnit* FindUnit(std::wstring_view name) const;
+  // Every use of the units comes through here: the first makes the pending
+  // built-in rows units.
   const UnitMap& Units() const;
 
   // The built-in rows not yet made units: all of them until the units are
@@ -53,8 +55,6 @@ class CCategory {
   std::wstring NextUnitText(bool restart, bool withAbbreviation);
 
  private:
-  // Makes the pending built-in rows units; every use of the units asks first.
-  void AddBuiltinUnits() const;
   int Insert(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
              double offset, int inverted, int custom) const;
 

@@ -85,11 +85,8 @@ class SearchServiceTest : public ::testing::Test {
   }
 
   QDBusMessage Call(const char* interface, const char* method, const QVariantList& arguments = {}) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(kBusName), QString::fromLatin1(kObjectPath),
-        QString::fromLatin1(interface), QString::fromLatin1(method));
-    call.setArguments(arguments);
-    return bus_->Connection().call(call, QDBus::Block, 30000);
+    return bus_->Call(QString::fromLatin1(kBusName), QString::fromLatin1(kObjectPath),
+                      QString::fromLatin1(interface), QString::fromLatin1(method), arguments);
   }
   QStringList Strings(const QDBusMessage& reply) {
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();

@@ -9,12 +9,14 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <filesystem>
 #include <string>
 
@@ -102,6 +104,15 @@ class PrivateSessionBus {
 
   QDBusConnection Connection() const { return QDBusConnection(kConnectionName); }
   QString Address() const { return address_; }
+
+  // Calls `method` of `interface` on the object `path` of `service` and
+  // waits for the reply (the call may first start the service).
+  QDBusMessage Call(const QString& service, const QString& path, const QString& interface,
+                    const QString& method, const QVariantList& arguments = {}) const {
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    return Connection().call(call, QDBus::Block, 30000);
+  }
 
   bool HasOwner(const QString& name) const {
     return Connection().interface()->isServiceRegistered(name).value();
