@@ -1,5 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include <charconv>
+#include <iterator>
+
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -8,6 +11,12 @@ namespace vantrel::cli {
 int Fail(std::ostream& err, int exitCode, std::string_view message) {
   err << "vantrel-convert: " << message << '\n';
   return exitCode;
+}
+
+std::string ShortestDecimal(double value) {
+  char text[32];
+  const std::to_chars_result end = std::to_chars(std::begin(text), std::end(text), value);
+  return std::string(text, end.ptr);
 }
 
 std::string QuotedList(const std::vector<std::wstring>& names) {

@@ -21,6 +21,9 @@ int Fail(std::ostream& err, int exitCode, std::string_view message);
 // The names quoted and separated by ", ": 'meter', 'foot'.
 std::string QuotedList(const std::vector<std::wstring>& names);
 
+// The shortest decimal text that reads back as the same double.
+std::string ShortestDecimal(double value);
+
 // Why a piece of standard input, named `what` ("the VALUE field"), is no text
 // to read: not UTF-8, or holding a NUL byte (UTF-16 text has them) or another
 // control character but the tab. Empty when it is text.

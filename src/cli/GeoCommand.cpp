@@ -1,6 +1,5 @@
 #include "cli/GeoCommand.h"
 
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -109,12 +108,6 @@ int FailWith(std::ostream& err, const GeoResult<T>& result) {
 }
 
 // The shortest decimal that reads back as the value: 84.000000001, not 84.
-std::string Shortest(double value) {
-  char text[32];
-  const std::to_chars_result end = std::to_chars(std::begin(text), std::end(text), value);
-  return std::string(text, end.ptr);
-}
-
 // The point of --utm and --mgrs: LAT LON as two numbers, or one position as
 // people write it. 0, or the exit code once the error is written.
 int ReadPoint(const Arguments& values, LatLong& point, std::ostream& err) {
@@ -129,7 +122,8 @@ int ReadPoint(const Arguments& values, LatLong& point, std::ostream& err) {
   // The reader takes latitudes up to the poles; UTM stops short of them.
   const double v[] = {read.value.latitude, read.value.longitude};
   for (std::size_t i = 0; i < std::size(v); ++i)
-    if (const int code = CheckRange(kLatitudeLongitude[i], v[i], Shortest(v[i]), err)) return code;
+    if (const int code = CheckRange(kLatitudeLongitude[i], v[i], ShortestDecimal(v[i]), err))
+      return code;
   point = read.value;
   return kExitSuccess;
 }

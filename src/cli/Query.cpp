@@ -1,7 +1,6 @@
 #include "cli/Query.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "cli/CommandLine.h"
@@ -134,9 +133,7 @@ bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice&
     error = "the values add up to no finite number";
     return false;
   }
-  char text[32];
-  const auto written = std::to_chars(text, text + sizeof text, total);
-  sum.assign(text, written.ptr);
+  sum = ShortestDecimal(total);
   return true;
 }
 

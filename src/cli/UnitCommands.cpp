@@ -61,13 +61,10 @@ int RunAll(Session& session, const Options& options, const CCategory* category, 
   std::string error;
   if (!ResolveOne(session, category, options.positional[1], choice, error))
     return Fail(err, kExitConversionError, error);
-  // Exact names: the alias or abbreviation FROM was given as is resolved.
-  const std::string from = WideToUtf8(choice.from->name);
   std::string lines;
   for (const CUnit* unit : UnitsInOrder(*choice.category)) {
-    const std::string name = WideToUtf8(unit->name);
-    lines += name + '\t';
-    if (!session.Convert(options.positional[0], from, name, choice.category, lines, error))
+    lines += WideToUtf8(unit->name) + '\t';
+    if (!session.Convert(options.positional[0], {choice.category, choice.from, unit}, lines, error))
       return Fail(err, kExitConversionError, error);
     lines += '\n';
   }
