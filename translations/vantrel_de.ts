@@ -461,8 +461,8 @@
         <source>right angle</source>
         <comment>Angle</comment>
         <translation>
-            <numerusform>rechter Winkel</numerusform>
-            <numerusform>rechte Winkel</numerusform>
+            <numerusform>Rechter Winkel</numerusform>
+            <numerusform>Rechte Winkel</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -549,8 +549,8 @@
         <source>spherical right angle</source>
         <comment>Angle (Solid)</comment>
         <translation>
-            <numerusform>rechter Kugelwinkel</numerusform>
-            <numerusform>rechte Kugelwinkel</numerusform>
+            <numerusform>Rechter Kugelwinkel</numerusform>
+            <numerusform>Rechte Kugelwinkel</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3055,8 +3055,8 @@
         <source>atomic unit of length</source>
         <comment>Distance</comment>
         <translation>
-            <numerusform>atomare Längeneinheit</numerusform>
-            <numerusform>atomare Längeneinheiten</numerusform>
+            <numerusform>Atomare Längeneinheit</numerusform>
+            <numerusform>Atomare Längeneinheiten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3311,8 +3311,8 @@
         <source>geographical mile</source>
         <comment>Distance</comment>
         <translation>
-            <numerusform>geographische Meile</numerusform>
-            <numerusform>geographische Meilen</numerusform>
+            <numerusform>Geographische Meile</numerusform>
+            <numerusform>Geographische Meilen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3463,8 +3463,8 @@
         <source>megalithic yard</source>
         <comment>Distance</comment>
         <translation>
-            <numerusform>megalithisches Yard</numerusform>
-            <numerusform>megalithische Yards</numerusform>
+            <numerusform>Megalithisches Yard</numerusform>
+            <numerusform>Megalithische Yards</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3551,8 +3551,8 @@
         <source>mile (metric)</source>
         <comment>Distance</comment>
         <translation>
-            <numerusform>metrische Meile</numerusform>
-            <numerusform>metrische Meilen</numerusform>
+            <numerusform>Metrische Meile</numerusform>
+            <numerusform>Metrische Meilen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -5343,8 +5343,8 @@
         <source>magnetic flux quantum</source>
         <comment>Magnetic Flux</comment>
         <translation>
-            <numerusform>magnetisches Flussquant</numerusform>
-            <numerusform>magnetische Flussquanten</numerusform>
+            <numerusform>Magnetisches Flussquant</numerusform>
+            <numerusform>Magnetische Flussquanten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -6455,10 +6455,9 @@
     <message numerus="yes">
         <source>psi</source>
         <comment>Pressure</comment>
-        <translatorcomment>same as English</translatorcomment>
         <translation>
-            <numerusform>psi</numerusform>
-            <numerusform>psi</numerusform>
+            <numerusform>Psi</numerusform>
+            <numerusform>Psi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -7034,8 +7033,8 @@
         <source>atomic unit of time</source>
         <comment>Time</comment>
         <translation>
-            <numerusform>atomare Zeiteinheit</numerusform>
-            <numerusform>atomare Zeiteinheiten</numerusform>
+            <numerusform>Atomare Zeiteinheit</numerusform>
+            <numerusform>Atomare Zeiteinheiten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -7114,8 +7113,8 @@
         <source>fortnight</source>
         <comment>Time</comment>
         <translation>
-            <numerusform>vierzehn Tage</numerusform>
-            <numerusform>vierzehn Tage</numerusform>
+            <numerusform>Vierzehn Tage</numerusform>
+            <numerusform>Vierzehn Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -7258,8 +7257,8 @@
         <source>month (hollow)</source>
         <comment>Time</comment>
         <translation>
-            <numerusform>hohler Monat</numerusform>
-            <numerusform>hohle Monate</numerusform>
+            <numerusform>Hohler Monat</numerusform>
+            <numerusform>Hohle Monate</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Thermal Conductance (building)</source>
-        <translation>Conductance thermique (bâtiment)</translation>
+        <translation>Transmission thermique</translation>
     </message>
     <message>
         <source>Time</source>
@@ -7766,8 +7766,8 @@
         <source>gram-force·second/centimeter²</source>
         <comment>Viscosity (Dynamic)</comment>
         <translation>
-            <numerusform>gramme-force·seconde/centimètre²</numerusform>
-            <numerusform>grammes-force·seconde/centimètre²</numerusform>
+            <numerusform>gramme-force seconde/centimètre²</numerusform>
+            <numerusform>grammes-force seconde/centimètre²</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -7790,8 +7790,8 @@
         <source>kilogram-force·second/meter²</source>
         <comment>Viscosity (Dynamic)</comment>
         <translation>
-            <numerusform>kilogramme-force·seconde/mètre²</numerusform>
-            <numerusform>kilogrammes-force·seconde/mètre²</numerusform>
+            <numerusform>kilogramme-force seconde/mètre²</numerusform>
+            <numerusform>kilogrammes-force seconde/mètre²</numerusform>
         </translation>
     </message>
     <message numerus="yes">
