@@ -6455,9 +6455,10 @@
     <message numerus="yes">
         <source>psi</source>
         <comment>Pressure</comment>
+        <translatorcomment>same as English</translatorcomment>
         <translation>
-            <numerusform>Psi</numerusform>
-            <numerusform>Psi</numerusform>
+            <numerusform>psi</numerusform>
+            <numerusform>psi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
