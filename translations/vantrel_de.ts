@@ -294,6 +294,10 @@ Sie werden ausgelassen und bleiben in der Datei, bis diese bearbeitet wird.</tra
         <source>Hemisphere</source>
         <translation>Halbkugel</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCustomCategories</name>

@@ -294,6 +294,10 @@ Elles sont ignorées et restent dans le fichier jusqu’à ce qu’il soit modif
         <source>Hemisphere</source>
         <translation>Hémisphère</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCustomCategories</name>
