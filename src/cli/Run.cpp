@@ -84,7 +84,7 @@ constexpr const char* kUsage =
     "at the edge of a standard zone (3 degrees) and up to 1.1 m in the wide Norway\n"
     "(32V) and Svalbard (31X-37X) zones; back to latitude and longitude within\n"
     "0.4 mm in standard zones and 5 cm in the wide ones. Farther out it refuses\n"
-    "where it would be more than 1.1 m off. --exact agrees with PROJ and\n"
+    "where it would be more than 1.2 m off. --exact agrees with PROJ and\n"
     "GeographicLib to 0.01 mm. MGRS always uses the exact projection.\n"
     "\n"
     "  --help           show this help and exit\n"

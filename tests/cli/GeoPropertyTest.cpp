@@ -16,7 +16,7 @@
 namespace vantrel::cli {
 namespace {
 
-constexpr double kClassic = 1.1 + 0.001;  // metres: as the manual states it, and rounding
+constexpr double kClassic = 1.2 + 0.001;  // metres: as the manual states it, and rounding
 
 struct Answer {
   int code;
