@@ -12336,6 +12336,10 @@ Eine Einstellungsdatei im obersten Ordner eines Laufwerks wird nur genutzt, wenn
         <source>Hemisphere</source>
         <translation>Halbkugel</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCustomCategories</name>

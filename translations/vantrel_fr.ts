@@ -12335,6 +12335,10 @@ Un fichier de paramètres à la racine d’un disque n’est utilisé que si ce 
         <source>Hemisphere</source>
         <translation>Hémisphère</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCustomCategories</name>
