@@ -2,6 +2,7 @@
 
 #include "platform/TextEncoding.h"
 #include "ui/AppContext.h"
+#include "ui/DisplayNames.h"
 #include "ui/kit/Shell.h"
 #include "units/ResultCodes.h"
 
@@ -39,6 +40,11 @@ QString CatalogueChangeDialog::Shown(std::wstring_view name) {
   const QString start = QString::fromStdWString(std::wstring(name.substr(0, kQuotedCharacters)));
   if (name.size() <= kQuotedCharacters) return start;
   return start + tr("... (%1 characters)").arg(name.size());
+}
+
+QString CatalogueChangeDialog::ShownCategory(const std::wstring& name) {
+  const QString shown = CategoryDisplayName(QString::fromStdWString(name));
+  return Shown(shown.toStdWString());
 }
 
 bool CatalogueChangeDialog::HasNameLength(std::wstring_view name) {
