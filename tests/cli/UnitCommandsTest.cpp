@@ -112,17 +112,14 @@ TEST(UnitCommandsTest, OptionsFollowOneRuleOnEveryLine) {
   const ErrorCase refused[] = {
       {{"--utm", "1", "2", "--zone", " 32"}, 2, "--zone must be a zone from 1 to 60, not ' 32'"},
       {{"--utm", "1", "2", "--ellipsoid", "+3"}, 2, "unknown ellipsoid '+3'"},
-      {{"1", "ft", "in", "--precision", "+3"}, 2, "--precision must be a number from 0 to 8"},
       {{"--utm", "1", "2", "--zone", "31", "--zone", "32"}, 2, "--zone is given more than once"},
       {{"--batch", "--batch"}, 2, "--batch is given more than once"},
-      {{"--eval", "--diagnostics", "--diagnostics", "1"}, 2, "--diagnostics is given more"},
   };
   for (const ErrorCase& c : refused) ExpectOneLineError(c);
   const std::pair<Arguments, Arguments> same[] = {
       {{"--utm", "1", "2", "--zone", "031", "--ellipsoid", "00"},
        {"--utm", "1", "2", "--zone", "31"}},
       {{"--utm", "--", "-1", "2"}, {"--utm", "-1", "2"}},
-      {{"--eval", "--", "-1"}, {"--eval", "-1"}},
   };
   for (const auto& [given, meant] : same) EXPECT_EQ(RunCli(given).out, RunCli(meant).out);
 }
