@@ -19,9 +19,9 @@ std::string ShortestDecimal(double value) {
   return std::string(text, end.ptr);
 }
 
-std::string QuotedList(const std::vector<std::wstring>& names) {
+std::string QuotedList(const std::vector<std::string>& names) {
   std::string list;
-  for (const std::wstring& name : names) {
+  for (const std::string& name : names) {
     if (!list.empty()) list += ", ";
     list += Quoted(name);
   }
@@ -34,8 +34,8 @@ std::string TextProblem(std::string_view text, std::string_view what) {
   // Cut at a NUL, the rest would never be read.
   if (text.find('\0') != std::string_view::npos)
     return named + " holds a NUL byte, which UTF-8 text has not (UTF-16 text?)";
-  for (const wchar_t c : Utf8ToWide(text)) {
-    if ((c < 0x20 && c != L'\t') || (c >= 0x7F && c < 0xA0))
+  for (const char32_t c : CodePoints(text)) {
+    if ((c < 0x20 && c != '\t') || (c >= 0x7F && c < 0xA0))
       return named + " holds a control character (" +
              FormatText("U+%04X", static_cast<unsigned>(c)) + ")";
   }

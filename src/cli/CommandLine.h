@@ -19,7 +19,7 @@ using Arguments = std::vector<std::string>;
 int Fail(std::ostream& err, int exitCode, std::string_view message);
 
 // The names quoted and separated by ", ": 'meter', 'foot'.
-std::string QuotedList(const std::vector<std::wstring>& names);
+std::string QuotedList(const std::vector<std::string>& names);
 
 // The shortest decimal text that reads back as the same double.
 std::string ShortestDecimal(double value);

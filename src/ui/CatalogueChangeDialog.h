@@ -34,10 +34,10 @@ class CatalogueChangeDialog : public TemplateDialog {
   // Input refused before the catalogue saw it.
   void Refuse(const QString& text);
   // A new name has 2 to 25 characters, blanks included.
-  static bool HasNameLength(std::wstring_view name);
+  static bool HasNameLength(std::string_view name);
   // A name as a message shows it: whole, or, for one a hand-edited settings
   // file made long, its start and its length.
-  static QString Shown(std::wstring_view name);
+  static QString Shown(std::string_view name);
 
   AppContext& context_;
   CUnitCatalogue& catalogue_;  // the context's

@@ -69,7 +69,7 @@ void CConverterDlg::OnBeforeCreate() {
       KitFontOf(ReadDialogFont(*startSettings_, SettingsFontOf(context_.dialogFont)));
   // An earlier run may have stored a face with its foundry's tag.
   context_.dialogFont.face =
-      FontFamilyOf(QString::fromStdWString(context_.dialogFont.face)).toStdWString();
+      FontFamilyOf(QString::fromStdString(context_.dialogFont.face)).toStdString();
   context_.menuFont = DialogFontOf(context_.dialogFont);
 }
 
@@ -145,13 +145,13 @@ void CConverterDlg::ShowStartChoice() {
   const int shown = categories->GetCurSel();
   const StartSelection start = ResolveStartChoice(
       choice, catalogue_,
-      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetLBText(shown).toStdWString()));
+      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetLBText(shown).toStdString()));
   if (start.category) {
-    categories->SetCurSel(categories->FindText(QString::fromStdWString(start.category->Name())));
+    categories->SetCurSel(categories->FindText(QString::fromStdString(start.category->Name())));
     OnSelectCategory();
   }
-  if (start.from) from->SetCurSel(from->FindText(QString::fromStdWString(start.from->name)));
-  if (start.to) to->SetCurSel(to->FindText(QString::fromStdWString(start.to->name)));
+  if (start.from) from->SetCurSel(from->FindText(QString::fromStdString(start.from->name)));
+  if (start.to) to->SetCurSel(to->FindText(QString::fromStdString(start.to->name)));
   if (start.category || start.from || start.to) startSelection_ = Selection();
   if (start.value) SetItemText(ids::kInputBox, *start.value);
   if (!start.problems.isEmpty()) ShowErrorLater(start.problems.join(QLatin1Char('\n')));
@@ -253,7 +253,7 @@ void CConverterDlg::FillCategoryCombo() {
   categories->ResetContent();
   catalogue_.SetCategoryRestart(true);
   while (const CCategory* category = catalogue_.NextCategory()) {
-    if (category->Visible() == 1) categories->AddString(QString::fromStdWString(category->Name()));
+    if (category->Visible() == 1) categories->AddString(QString::fromStdString(category->Name()));
   }
 }
 
@@ -265,12 +265,12 @@ void CConverterDlg::OnSelectCategory() {
   DropDownList* categories = DropDownItem(ids::kCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdWString())) return;
+  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdString())) return;
   catalogue_.SetUnitRestart(true);
-  for (std::wstring name = catalogue_.NextUnitText(false); !name.empty();
+  for (std::string name = catalogue_.NextUnitText(false); !name.empty();
        name = catalogue_.NextUnitText(false)) {
-    from->AddString(QString::fromStdWString(name));
-    to->AddString(QString::fromStdWString(name));
+    from->AddString(QString::fromStdString(name));
+    to->AddString(QString::fromStdString(name));
   }
   from->SetCurSel(0);
   to->SetCurSel(0);
@@ -295,8 +295,8 @@ void CConverterDlg::ComputeResult() {
   if (inputIndex < 0 || outputIndex < 0 || !category) return;
   // Once the user has chosen another selection, it is the user's.
   if (startSelection_ && *startSelection_ != Selection()) startSelection_.reset();
-  const std::wstring inputUnit = from->GetText(inputIndex).toStdWString();
-  const std::wstring outputUnit = to->GetText(outputIndex).toStdWString();
+  const std::string inputUnit = from->GetText(inputIndex).toStdString();
+  const std::string outputUnit = to->GetText(outputIndex).toStdString();
   category->SelectInputUnit(inputUnit);
   category->SelectOutputUnit(outputUnit);
   inputText_ = ItemText(ids::kInputBox);
@@ -309,13 +309,13 @@ void CConverterDlg::ComputeResult() {
     std::string help;
     const expr::MathSink helpSink = std::exchange(context_.math.help, expr::MathSink(help));
     const ConversionOutcome outcome =
-        ConvertInput(context_.math, inputText_.toStdWString(), *category, *category->InputUnit(),
+        ConvertInput(context_.math, inputText_.toStdString(), *category, *category->InputUnit(),
                      *category->OutputUnit(), catalogue_.Format(), 1);
     context_.math.help = helpSink;
     // The window shows what a result it has, also an infinite one or the
     // value of a help keyword; an error says why in the box's tip, and a
     // help keyword shows the help there.
-    outputText_ = QString::fromStdWString(outcome.text);
+    outputText_ = QString::fromStdString(outcome.text);
     // The evaluator's reason stays in its own words, as the command line
     // gives it.
     if (outcome.kind == ConversionOutcome::Kind::kError) {
@@ -326,14 +326,14 @@ void CConverterDlg::ComputeResult() {
       errorTip = QString::fromUtf8(help).trimmed();
   }
 
-  QString inputLabel = QString::fromStdWString(inputUnit);
-  QString outputLabel = QString::fromStdWString(outputUnit);
+  QString inputLabel = QString::fromStdString(inputUnit);
+  QString outputLabel = QString::fromStdString(outputUnit);
   if (context_.preferences.showAbbreviation == 1) {
     if (const CUnit* unit = category->InputUnit()) {
-      inputLabel += QStringLiteral(" \r\n") + QString::fromStdWString(unit->abbreviation);
+      inputLabel += QStringLiteral(" \r\n") + QString::fromStdString(unit->abbreviation);
     }
     if (const CUnit* unit = category->OutputUnit()) {
-      outputLabel += QStringLiteral(" \r\n") + QString::fromStdWString(unit->abbreviation);
+      outputLabel += QStringLiteral(" \r\n") + QString::fromStdString(unit->abbreviation);
     }
   }
   SetItemText(ids::kInputUnitLabel, inputLabel);

@@ -37,7 +37,7 @@ std::optional<QChar> TypedCharacter(const QKeyEvent& key) {
 
 QString Number(double value) { return QString::fromStdString(FormatText("%1.3f", value)); }
 
-double NumberOf(const QString& text) { return ParseDouble(text.toStdWString()); }
+double NumberOf(const QString& text) { return ParseDouble(text.toStdString()); }
 
 const Ellipsoid& EllipsoidAt(int index) { return Ellipsoids()[index]; }
 
@@ -81,7 +81,7 @@ void CCoordinates::OnInitDialog() {
     UpdateData(false);
     DropDownList* list = DropDownItem(ids::kEllipsoidList);
     for (const Ellipsoid& ellipsoid : Ellipsoids()) {
-      list->AddString(QString::fromStdWString(std::wstring(ellipsoid.name)));
+      list->AddString(QString::fromStdString(std::string(ellipsoid.name)));
     }
     list->SetCurSel(0);
     ellipsoid_ = list->GetCurSel();
@@ -160,7 +160,7 @@ void CCoordinates::FromDMS() {
 
 void CCoordinates::FromUTM() {
   // The zone is the number its first two characters make: "16 S" is 16.
-  const int zone = ParseLeadingInt(zoneText_.left(2).toStdWString());
+  const int zone = ParseLeadingInt(zoneText_.left(2).toStdString());
   const LatLong point = UTMToLatLong(NumberOf(northingText_), NumberOf(eastingText_), zone,
                                      hemisphere_, EllipsoidAt(ellipsoid_));
   latitude_ = DecimalToDMS(point.latitude);

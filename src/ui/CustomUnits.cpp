@@ -51,7 +51,7 @@ const char* const kNotRemovedError = QT_TRANSLATE_NOOP(
 
 // The coefficient is read as the main window reads its input: evaluated.
 expr::InputValue ReadCoefficient(expr::MathContext& math, const QString& text) {
-  const std::string ansi = WideToAnsi(text.toStdWString());
+  const std::string ansi = Utf8ToAnsi(text.toStdString());
   return expr::evaluate_input_value(math, ansi.c_str());
 }
 
@@ -114,7 +114,7 @@ void CCustomUnits::OnSelectCategory() {
   const DropDownList* categories = DropDownItem(ids::kUnitCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdWString())) return;
+  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdString())) return;
   DropDownList* sources = DropDownItem(ids::kSourceUnitList);
   sources->ResetContent();
   const QStringList units = CurrentUnitNames(catalogue_);
@@ -137,7 +137,7 @@ void CCustomUnits::OnSelectSource() {
   const int selected = sources->GetCurSel();
   if (selected < 0) return;
   if (CCategory* category = catalogue_.CurrentCategory())
-    category->SelectInputUnit(sources->GetLBText(selected).toStdWString());
+    category->SelectInputUnit(sources->GetLBText(selected).toStdString());
   RefreshPreview();
 }
 
@@ -150,10 +150,10 @@ void CCustomUnits::RefreshPreview() {
   // A coefficient the evaluator cannot read has no value to show.
   const expr::InputValue k = ReadCoefficient(context_.math, ItemText(ids::kCoefficientEdit));
   const QString value = k.error_code == expr::kNoError
-                            ? QString::fromStdWString(FormatWide("%1.8g", k.value))
+                            ? QString::fromStdString(FormatText("%1.8g", k.value))
                             : QStringLiteral("?");
   const CUnit* source = category->InputUnit();
-  const QString sourceName = source ? QString::fromStdWString(source->name) : QString();
+  const QString sourceName = source ? QString::fromStdString(source->name) : QString();
   //: %1 is the coefficient, %2 the source unit, %3 the new unit
   const QString preview =
       IsDlgButtonChecked(ids::kInvertCheck)
@@ -163,7 +163,7 @@ void CCustomUnits::RefreshPreview() {
 }
 
 void CCustomUnits::OnAdd() {
-  const std::wstring name = ItemText(ids::kUnitNameEdit).toStdWString();
+  const std::string name = ItemText(ids::kUnitNameEdit).toStdString();
   if (!HasNameLength(name)) {
     Refuse(tr(kLengthError));
     return;
@@ -192,8 +192,8 @@ void CCustomUnits::OnAdd() {
       return;
     }
   }
-  const std::wstring categoryName = catalogue_.CurrentCategoryName();
-  const int outcome = catalogue_.AddUnit(name, L" ", coefficient, 0.0, inverted, 1, 1);
+  const std::string categoryName = catalogue_.CurrentCategoryName();
+  const int outcome = catalogue_.AddUnit(name, " ", coefficient, 0.0, inverted, 1, 1);
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), Shown(categoryName)),
@@ -208,8 +208,8 @@ void CCustomUnits::OnRemove() {
   const CCategory* category = catalogue_.CurrentCategory();
   if (!category || !category->InputUnit()) return;
   // Copies: the removal destroys the unit.
-  const std::wstring name = category->InputUnit()->name;
-  const std::wstring categoryName = category->Name();
+  const std::string name = category->InputUnit()->name;
+  const std::string categoryName = category->Name();
   const int outcome = catalogue_.RemoveUnit(name);
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome, tr("Unit name [%1] was removed from [%2]").arg(Shown(name), Shown(categoryName)),

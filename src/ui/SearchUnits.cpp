@@ -23,7 +23,8 @@ const char* const kCoordinateUnits[] = {
 
 // Only A-Z fold: any other letter matches in its own case alone.
 QString FoldAsciiLetters(QString text) {
-  for (QChar& c : text) c = QChar(static_cast<char16_t>(LowerAscii(c.unicode())));
+  for (QChar& c : text)
+    if (c.unicode() < 0x80) c = QLatin1Char(LowerAscii(static_cast<char>(c.unicode())));
   return text;
 }
 
@@ -51,12 +52,12 @@ void CSearchUnits::BuildEntries() {
   CUnitCatalogue& catalogue = context_.catalogue;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory()) {
-    const QString name = QString::fromStdWString(category->Name());
+    const QString name = QString::fromStdString(category->Name());
     for (const auto& [key, unit] : category->Units()) {
-      made.push_back({name + kSeparator + QString::fromStdWString(UnitText(unit, true)),
+      made.push_back({name + kSeparator + QString::fromStdString(UnitText(unit, true)),
                       {},
                       name,
-                      QString::fromStdWString(unit.name),
+                      QString::fromStdString(unit.name),
                       false});
     }
   }

@@ -23,19 +23,19 @@ QString ProblemText(const StartOptionProblem& problem) {
   return {};
 }
 
-QString Quoted(const std::wstring& name) {
-  return QLatin1Char('"') + QString::fromStdWString(name) + QLatin1Char('"');
+QString Quoted(const std::string& name) {
+  return QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"');
 }
 
 // The unit the text names in the category, or null with the problem said.
 const CUnit* ResolveUnit(const QString& text, const CCategory& category, QStringList& problems) {
-  const std::vector<const CUnit*> units = FindUnitsByName(category, text.toStdWString());
+  const std::vector<const CUnit*> units = FindUnitsByName(category, text.toStdString());
   if (units.size() == 1) return units.front();
   if (units.empty()) {
     //: %1 is the unit as given on the command line, %2 the category's name
     problems << QCoreApplication::translate("vantrel::CConverterDlg",
                                             "Unknown unit \"%1\" in \"%2\".")
-                    .arg(text, QString::fromStdWString(category.Name()));
+                    .arg(text, QString::fromStdString(category.Name()));
     return nullptr;
   }
   QStringList names;
@@ -44,7 +44,7 @@ const CUnit* ResolveUnit(const QString& text, const CCategory& category, QString
   //: name, %3 the units' names
   problems << QCoreApplication::translate("vantrel::CConverterDlg",
                                           "\"%1\" stands for several units of \"%2\": %3.")
-                  .arg(text, QString::fromStdWString(category.Name()),
+                  .arg(text, QString::fromStdString(category.Name()),
                        names.join(QStringLiteral(", ")));
   return nullptr;
 }
@@ -58,7 +58,7 @@ StartSelection ResolveStartChoice(const StartChoice& choice, const CUnitCatalogu
     selection.problems << ProblemText(problem);
   const CCategory* units = shown;
   if (choice.category) {
-    const CCategory* category = FindCategoryByName(catalogue, choice.category->toStdWString());
+    const CCategory* category = FindCategoryByName(catalogue, choice.category->toStdString());
     if (!category) {
       //: %1 is the category as given on the command line
       selection.problems << QCoreApplication::translate("vantrel::CConverterDlg",
@@ -71,7 +71,7 @@ StartSelection ResolveStartChoice(const StartChoice& choice, const CUnitCatalogu
                                 "vantrel::CConverterDlg",
                                 "The category \"%1\" is hidden: Edit, Preferences, "
                                 "Visible Categories shows it again.")
-                                .arg(QString::fromStdWString(category->Name()));
+                                .arg(QString::fromStdString(category->Name()));
     } else {
       selection.category = category;
     }

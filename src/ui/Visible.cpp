@@ -26,7 +26,7 @@ void CVisible::OnInitDialog() {
   CUnitCatalogue& catalogue = context_.catalogue;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory()) {
-    const int index = list->InsertItem(QString::fromStdWString(category->Name()));
+    const int index = list->InsertItem(QString::fromStdString(category->Name()));
     list->SetCheck(index, category->Visible() != 0);
   }
   UpdateData(false);
@@ -51,7 +51,7 @@ void CVisible::OnOK() {
   const auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
   std::vector<CategoryVisibility> states;
   for (int i = 0; i < list->GetItemCount(); ++i) {
-    states.push_back({list->GetItemText(i).toStdWString(), list->GetCheck(i) ? 1 : 0});
+    states.push_back({list->GetItemText(i).toStdString(), list->GetCheck(i) ? 1 : 0});
   }
   // Every category, visible or not, in one replace of the settings file.
   context_.catalogue.SetCategoryVisibilities(states);
