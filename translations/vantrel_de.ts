@@ -215,6 +215,15 @@ Sie werden ausgelassen und bleiben in der Datei, bis diese bearbeitet wird.</tra
         <extracomment>%1 is the category&apos;s name; the rest names the menu and the page where categories are shown again, as the window calls them</extracomment>
         <translation>Die Kategorie &quot;%1&quot; ist ausgeblendet: Unter Bearbeiten, Einstellungen, Sichtbare Kategorien lässt sie sich wieder anzeigen.</translation>
     </message>
+    <message>
+        <source>The %1.
+
+A settings file at the top of a drive is used only when that folder and the file are yours and nobody else may change them.</source>
+        <extracomment>%1 names the settings file passed over and why, in English as the command line says it: settings file &quot;PATH&quot; is not trusted: REASON; &quot;PATH&quot; is used instead</extracomment>
+        <translation>Der Einstellungsdatei wird nicht vertraut (%1).
+
+Eine Einstellungsdatei im obersten Ordner eines Laufwerks wird nur genutzt, wenn dieser Ordner und die Datei Ihnen gehören und niemand sonst sie ändern darf.</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCoordinates</name>

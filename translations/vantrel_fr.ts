@@ -215,6 +215,15 @@ Elles sont ignorées et restent dans le fichier jusqu’à ce qu’il soit modif
         <extracomment>%1 is the category&apos;s name; the rest names the menu and the page where categories are shown again, as the window calls them</extracomment>
         <translation>La catégorie &quot;%1&quot; est masquée&#xa0;: Édition, Préférences, Catégories visibles la fait réapparaître.</translation>
     </message>
+    <message>
+        <source>The %1.
+
+A settings file at the top of a drive is used only when that folder and the file are yours and nobody else may change them.</source>
+        <extracomment>%1 names the settings file passed over and why, in English as the command line says it: settings file &quot;PATH&quot; is not trusted: REASON; &quot;PATH&quot; is used instead</extracomment>
+        <translation>Le fichier de paramètres n’est pas digne de confiance (%1).
+
+Un fichier de paramètres à la racine d’un disque n’est utilisé que si ce dossier et le fichier vous appartiennent et que personne d’autre ne peut les modifier.</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCoordinates</name>

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
 #include "ui/ConverterDlg.h"
 #include "ui/DialogTemplates.h"
@@ -62,6 +63,7 @@ bool CConverterApp::InitInstance(StartChoice start) {
   context.homePage = LocateHomePage();
   context.manual = LocateManual();
   context.start = std::move(start);
+  context.untrustedRoot = UntrustedRootText(location_);
 
   CConverterDlg dialog(context);
   shell.SetMainWindow(&dialog);

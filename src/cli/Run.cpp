@@ -96,9 +96,9 @@ constexpr const char* kUsage =
 
 // The settings file is only read: when it cannot be, say so once and go on
 // with the defaults.
-void WarnIfSettingsUnreadable(const std::filesystem::path& file, std::ostream& err) {
-  if (file.empty()) return;
-  if (const FileProblem problem = CheckReadable(file)) {
+void WarnIfSettingsUnreadable(const std::filesystem::path& file, const Session& session,
+                              std::ostream& err) {
+  if (const FileProblem& problem = session.ReadProblem()) {
     err << "vantrel-convert: warning: the " << SettingsProblemText(file, problem)
         << "; going on with the default settings\n";
   }
@@ -117,7 +117,7 @@ void WarnOfUnusableUnits(const std::filesystem::path& file, const Session& sessi
 }  // namespace
 
 int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::istream& in,
-        std::ostream& out, std::ostream& err) {
+        std::ostream& out, std::ostream& err, std::string_view settingsNotice) {
   if (args.empty()) {
     err << kUsage;
     return kExitUsageError;
@@ -149,8 +149,9 @@ int Run(const Arguments& args, const std::filesystem::path& settingsFile, std::i
   // Conversion values are evaluated quietly: an error is the one line the
   // command reports, and a help keyword must not break the output's format.
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
-  WarnIfSettingsUnreadable(settingsFile, err);
+  if (!settingsNotice.empty()) err << "vantrel-convert: warning: the " << settingsNotice << '\n';
   Session session(settingsFile, quiet);
+  WarnIfSettingsUnreadable(settingsFile, session, err);
   WarnOfUnusableUnits(settingsFile, session, err);
   ApplyFormatOptions(session, options);
   if (options.mode == Mode::kCategories) return RunCategories(session, out);

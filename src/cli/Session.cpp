@@ -11,7 +11,9 @@ namespace vantrel::cli {
 Session::Session(const std::filesystem::path& settingsFile, expr::MathContext& math) : math_(math) {
   // The catalogue is given no profile, so that nothing below writes; the file
   // is read once, however many keys the start reads.
-  OpenCatalogue(catalogue_, Profile::Snapshot(settingsFile), &unusable_);
+  const Profile stored = Profile::Snapshot(settingsFile);
+  readProblem_ = stored.ReadProblem();
+  OpenCatalogue(catalogue_, stored, &unusable_);
   index_.emplace(catalogue_);
 }
 

@@ -26,6 +26,9 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   CUnitCatalogue& Catalogue() { return catalogue_; }
+  // Why the settings file could not be read (its settings are then the
+  // defaults); none for a missing file.
+  const FileProblem& ReadProblem() const { return readProblem_; }
   // The custom units left out for a coefficient that defines no unit.
   const std::vector<CustomUnitEntry>& UnusableUnits() const { return unusable_; }
   const UnitIndex& Index() const { return *index_; }
@@ -64,6 +67,7 @@ class Session {
 
   expr::MathContext& math_;
   CUnitCatalogue catalogue_;
+  FileProblem readProblem_;
   std::vector<CustomUnitEntry> unusable_;
   std::optional<UnitIndex> index_;
   std::unordered_map<std::string, Resolution> resolved_;  // by MakeKey's key

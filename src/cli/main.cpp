@@ -5,6 +5,7 @@
 
 #include "cli/Run.h"
 #include "settings/SettingsLocation.h"
+#include "settings/SettingsProblem.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
   // would flush after every line.
   std::cin.tie(nullptr);
   const vantrel::cli::Arguments args(argv + 1, argv + argc);
-  return vantrel::cli::Run(args, vantrel::LocateSettingsForReading(), std::cin, std::cout,
-                           std::cerr);
+  const vantrel::SettingsLocation settings = vantrel::LocateSettingsForReading();
+  return vantrel::cli::Run(args, settings.settingsPath, std::cin, std::cout, std::cerr,
+                           vantrel::UntrustedRootText(settings));
 }

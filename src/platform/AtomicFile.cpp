@@ -42,21 +42,31 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-// Follows symbolic links, live or dangling, so that an update replaces the
-// file they point to, not the link. A loop is left as it is, and fails later.
-fs::path ResolveTarget(const fs::path& path) {
+FileProblem Problem(FileProblem::Kind kind, int error = 0) { return FileProblem{kind, error}; }
+
+struct Target {
+  fs::path path;
+  FileProblem problem;
+};
+
+// Follows the user's own symbolic links, live or dangling, so that an update
+// replaces the file they point to, not the link (dotfile managers link the
+// settings file). Another user's link is never followed: in a folder others
+// may write to, it could lead to any file of ours. What is found at the end
+// is opened without following a link, so none swapped in meanwhile counts.
+Target ResolveTarget(const fs::path& path) {
   fs::path p = path;
   for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {p, {}};
+    if (st.st_uid != ::geteuid()) return {p, Problem(FileProblem::Kind::kForeignLink)};
     std::error_code ec;
-    if (!fs::is_symlink(p, ec)) break;
     const fs::path target = fs::read_symlink(p, ec);
-    if (ec) break;
+    if (ec) return {p, Problem(FileProblem::Kind::kUnreadable, ec.value())};
     p = target.is_absolute() ? target : p.parent_path() / target;
   }
-  return p;
+  return {p, Problem(FileProblem::Kind::kUnreadable, ELOOP)};
 }
-
-FileProblem Problem(FileProblem::Kind kind, int error = 0) { return FileProblem{kind, error}; }
 
 // What kind of thing other than a regular file stands at the path.
 FileProblem NotAFile(const struct stat& st) {
@@ -101,6 +111,13 @@ std::string DescribeFileProblem(const FileProblem& problem) {
       return std::string("cannot be read: ") + std::strerror(problem.error);
     case FileProblem::Kind::kUnwritable:
       return std::string("cannot be written: ") + std::strerror(problem.error);
+    case FileProblem::Kind::kForeignLink:
+      return "cannot be used: it is a symbolic link that another user owns, or leads through one";
+    case FileProblem::Kind::kForeignFolder:
+      return "cannot be written: its folder belongs to another user";
+    case FileProblem::Kind::kWouldBeTooLarge:
+      return "cannot be written: the change would make it larger than " +
+             std::to_string(kMaxFileSize >> 20) + " MB";
   }
   return {};
 }
@@ -110,15 +127,23 @@ namespace {
 // Opens a regular file of at most kMaxFileSize bytes for reading; otherwise
 // says in `content` what is there instead. Non-blocking, so that a named pipe
 // in the file's place cannot hang us.
-FileDescriptor OpenForReading(const fs::path& path, FileContent& content, struct stat& st) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+FileDescriptor OpenForReading(const fs::path& requested, FileContent& content, struct stat& st) {
+  const Target target = ResolveTarget(requested);
+  if (target.problem) {
+    content.exists = true;
+    content.problem = target.problem;
+    return FileDescriptor();
+  }
+  const fs::path& path = target.path;
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
   if (!fd.valid()) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR) return fd;
     content.exists = true;
-    content.problem = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)
-                          ? NotAFile(st)
-                          : Problem(FileProblem::Kind::kUnreadable, error);
+    content.problem =
+        ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)
+            ? NotAFile(st)
+            : Problem(FileProblem::Kind::kUnreadable, error);
     return fd;
   }
   content.exists = true;
@@ -133,13 +158,6 @@ FileDescriptor OpenForReading(const fs::path& path, FileContent& content, struct
 }
 
 }  // namespace
-
-FileProblem CheckReadable(const fs::path& path) {
-  FileContent content;
-  struct stat st {};
-  OpenForReading(path, content, st);
-  return content.problem;
-}
 
 FileContent ReadWholeFile(const fs::path& path) {
   FileContent content;
@@ -172,19 +190,26 @@ FileContent ReadWholeFile(const fs::path& path) {
 FileProblem UpdateFileAtomically(const fs::path& requested,
                                  const std::function<std::string(const FileContent&)>& change) {
   constexpr auto kUnwritable = FileProblem::Kind::kUnwritable;
-  const fs::path path = ResolveTarget(requested);
+  const Target target = ResolveTarget(requested);
+  if (target.problem) return target.problem;
+  const fs::path& path = target.path;
   fs::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
 
   FileDescriptor dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!dirFd.valid()) return Problem(kUnwritable, errno);
+  // Only the folder's owner (and root) can be sure that nobody swaps what
+  // the new file is renamed over.
+  struct stat st {};
+  if (::fstat(dirFd.get(), &st) != 0) return Problem(kUnwritable, errno);
+  if (st.st_uid != ::geteuid()) return Problem(FileProblem::Kind::kForeignFolder);
   while (::flock(dirFd.get(), LOCK_EX) != 0) {
     if (errno != EINTR) return Problem(kUnwritable, errno);
   }
 
-  struct stat st {};
   mode_t mode = NewFileMode();
-  if (::stat(path.c_str(), &st) == 0) {
+  if (::lstat(path.c_str(), &st) == 0) {
+    if (S_ISLNK(st.st_mode)) return Problem(FileProblem::Kind::kUnreadable, ELOOP);
     if (!S_ISREG(st.st_mode)) return NotAFile(st);
     // Read-only for everyone holds for root too.
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Problem(kUnwritable, EACCES);
@@ -201,7 +226,7 @@ FileProblem UpdateFileAtomically(const fs::path& requested,
   // Nothing changed (a missing file counts as empty): leave the file alone.
   if (content == old.bytes) return {};
   // A file the next read would refuse is not written.
-  if (content.size() > kMaxFileSize) return Problem(FileProblem::Kind::kTooLarge);
+  if (content.size() > kMaxFileSize) return Problem(FileProblem::Kind::kWouldBeTooLarge);
 
   const std::string prefix = TempPrefix(path);
   RemoveStaleTemporaries(folder, prefix);

@@ -49,6 +49,14 @@ bool LocalFileSystem::IsWritableDirectory(const fs::path& path) const {
   return IsDirectory(path) && ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
+std::optional<Ownership> LocalFileSystem::OwnershipOf(const fs::path& path,
+                                                      bool followLinks) const {
+  struct stat st {};
+  if ((followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) != 0)
+    return std::nullopt;
+  return Ownership{st.st_uid == ::geteuid(), (st.st_mode & (S_IWGRP | S_IWOTH)) != 0};
+}
+
 bool LocalFileSystem::CreateDirectories(const fs::path& path) {
   std::error_code ec;
   fs::create_directories(path, ec);

@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <utility>
 
-#include "platform/AtomicFile.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsProblem.h"
 
@@ -35,18 +35,21 @@ SearchAnswers::FileStamp SearchAnswers::StampOf(std::filesystem::path path) {
 }
 
 void SearchAnswers::Refresh() {
-  FileStamp stamp = StampOf(LocateSettingsForReading());
-  if (session_ && stamp == stamp_) return;
-  // A file that cannot be read gives the default settings, as it does to
-  // vantrel-convert; said once for each state of the file.
-  if (stamp.exists) {
-    if (const FileProblem problem = CheckReadable(stamp.path)) {
-      std::fprintf(stderr, "vantrel-search: warning: the %s; going on with the default settings\n",
-                   SettingsProblemText(stamp.path, problem).c_str());
-    }
+  const SettingsLocation location = LocateSettingsForReading();
+  // A root passed over stays passed over for the whole run: said once.
+  if (location.distrust != RootDistrust::kNone && !std::exchange(untrustedRootSaid_, true)) {
+    std::fprintf(stderr, "vantrel-search: warning: the %s\n", UntrustedRootText(location).c_str());
   }
+  FileStamp stamp = StampOf(location.settingsPath);
+  if (session_ && stamp == stamp_) return;
   session_.reset();  // the old catalogue goes before the new one is built
   session_ = std::make_unique<cli::Session>(stamp.path, math_);
+  // A file that cannot be read gives the default settings, as it does to
+  // vantrel-convert; said once for each state of the file.
+  if (const FileProblem& problem = session_->ReadProblem()) {
+    std::fprintf(stderr, "vantrel-search: warning: the %s; going on with the default settings\n",
+                 SettingsProblemText(stamp.path, problem).c_str());
+  }
   stamp_ = std::move(stamp);
 }
 

@@ -55,6 +55,7 @@ class SearchAnswers {
   FileStamp stamp_;
   std::unique_ptr<cli::Session> session_;
   std::string error_;
+  bool untrustedRootSaid_ = false;
 };
 
 }  // namespace vantrel::search

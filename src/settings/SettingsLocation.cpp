@@ -5,6 +5,26 @@
 namespace vantrel {
 namespace fs = std::filesystem;
 
+namespace {
+
+// Whether nobody but the user can have put the settings file at a root, or
+// can change it there. A link counts by its owner (its own mode says
+// nothing), and what it leads to by both.
+RootDistrust DistrustOf(const fs::path& root, const fs::path& file,
+                        const FileSystemProbe& fileSystem) {
+  const std::optional<Ownership> folder = fileSystem.OwnershipOf(root, true);
+  if (!folder || !folder->mine) return RootDistrust::kFolderNotMine;
+  if (folder->othersMayWrite) return RootDistrust::kFolderShared;
+  const std::optional<Ownership> entry = fileSystem.OwnershipOf(file, false);
+  if (!entry) return RootDistrust::kNone;
+  const std::optional<Ownership> target = fileSystem.OwnershipOf(file, true);
+  if (!entry->mine || (target && !target->mine)) return RootDistrust::kFileNotMine;
+  if (target && target->othersMayWrite) return RootDistrust::kFileShared;
+  return RootDistrust::kNone;
+}
+
+}  // namespace
+
 SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
                                         FileSystemProbe& fileSystem) {
   SettingsLocation location;
@@ -23,9 +43,18 @@ SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
       driveRootFile = driveRoot / kSettingsFileName;
     }
   }
+  // Asked only where the root would be used: a root passed over is
+  // remembered with the reason.
+  const auto trusted = [&] {
+    if (driveRootFile.empty()) return false;
+    location.distrust = DistrustOf(driveRoot, driveRootFile, fileSystem);
+    if (location.distrust == RootDistrust::kNone) return true;
+    location.untrustedRootFile = driveRootFile;
+    return false;
+  };
 
   if (inputs.appDataFolder.empty()) {
-    location.settingsPath = driveRootFile;
+    if (trusted()) location.settingsPath = driveRootFile;
     return location;
   }
   const fs::path folder = inputs.appDataFolder / kSettingsFolderName;
@@ -36,19 +65,20 @@ SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs,
   if (!driveRootFile.empty() && fileSystem.IsWritableDirectory(driveRoot)) {
     const auto exeFs = fileSystem.FileSystemId(exe);
     const auto dataFs = fileSystem.FileSystemId(inputs.appDataFolder);
-    if (exeFs && dataFs && *exeFs != *dataFs) {
+    if (exeFs && dataFs && *exeFs != *dataFs && trusted()) {
       location.settingsPath = driveRootFile;
       return location;
     }
   }
 
   if (!fileSystem.IsDirectory(folder) && !fileSystem.CreateDirectories(folder)) {
-    location.settingsPath = driveRootFile.empty() ? candidate : driveRootFile;
+    location.settingsPath = trusted() ? driveRootFile : candidate;
     return location;
   }
 
   location.settingsPath = candidate;
-  if (!driveRootFile.empty() && !fileSystem.IsFile(candidate) && fileSystem.IsFile(driveRootFile))
+  if (!driveRootFile.empty() && !fileSystem.IsFile(candidate) && fileSystem.IsFile(driveRootFile) &&
+      trusted())
     fileSystem.CopyFile(driveRootFile, candidate);  // a failed copy just starts afresh
   return location;
 }
@@ -78,6 +108,9 @@ class ReadOnlyFileSystem final : public FileSystemProbe {
   bool IsWritableDirectory(const fs::path& path) const override {
     return real_.IsWritableDirectory(path);
   }
+  std::optional<Ownership> OwnershipOf(const fs::path& path, bool followLinks) const override {
+    return real_.OwnershipOf(path, followLinks);
+  }
   bool CreateDirectories(const fs::path&) override { return true; }
   bool CopyFile(const fs::path& from, const fs::path&) override {
     copiedFrom_ = from;
@@ -92,14 +125,15 @@ class ReadOnlyFileSystem final : public FileSystemProbe {
 
 }  // namespace
 
-fs::path SettingsFileForReading(const SettingsLocationInputs& inputs,
-                                const FileSystemProbe& fileSystem) {
+SettingsLocation SettingsFileForReading(const SettingsLocationInputs& inputs,
+                                        const FileSystemProbe& fileSystem) {
   ReadOnlyFileSystem readOnly(fileSystem);
-  const SettingsLocation location = ChooseSettingsLocation(inputs, readOnly);
-  return readOnly.CopiedFrom().empty() ? location.settingsPath : readOnly.CopiedFrom();
+  SettingsLocation location = ChooseSettingsLocation(inputs, readOnly);
+  if (!readOnly.CopiedFrom().empty()) location.settingsPath = readOnly.CopiedFrom();
+  return location;
 }
 
-fs::path LocateSettingsForReading() {
+SettingsLocation LocateSettingsForReading() {
   LocalFileSystem fileSystem;
   return SettingsFileForReading({RunningExecutablePath(), ApplicationDataFolder()}, fileSystem);
 }

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <string>
 
 #include "expr/MathContext.h"
 #include "platform/Profile.h"
@@ -57,6 +58,9 @@ struct AppContext {
   // Whether the window has said that the settings file cannot be used: it
   // says so once per run.
   bool settingsProblemReported = false;
+  // Why the settings are not kept at the root of the program's drive, where
+  // they would have been (UntrustedRootText); the first window says it.
+  std::string untrustedRoot;
 };
 
 }  // namespace vantrel

@@ -113,6 +113,13 @@ void CConverterDlg::OnInitDialog() {
   DropDownItem(ids::kCategoryList)->setFocus();
   if (const FileProblem& problem = startSettings_->ReadProblem()) ReportSettingsProblem(problem);
   startSettings_.reset();
+  if (!context_.untrustedRoot.empty()) {
+    //: %1 names the settings file passed over and why, in English as the
+    //: command line says it: settings file "PATH" is not trusted: REASON; "PATH" is used instead
+    ShowErrorLater(tr("The %1.\n\nA settings file at the top of a drive is used only when that "
+                      "folder and the file are yours and nobody else may change them.")
+                       .arg(QString::fromStdString(std::exchange(context_.untrustedRoot, {}))));
+  }
 }
 
 void CConverterDlg::LoadSettings() {

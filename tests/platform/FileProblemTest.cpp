@@ -24,7 +24,6 @@ using Kind = FileProblem::Kind;
 
 // Reading says what is wrong; writing says it again and changes nothing.
 void ExpectRefused(const fs::path& file, Kind kind) {
-  EXPECT_EQ(CheckReadable(file).kind, kind);
   const Profile snapshot = Profile::Snapshot(file);
   EXPECT_EQ(snapshot.ReadProblem().kind, kind);
   EXPECT_EQ(snapshot.GetInt("Settings", "Format", 7), 7);
@@ -79,7 +78,7 @@ TEST(FileProblem, WhatIsNoReadableSettingsFileIsNeverReplaced) {
   FileProblem reported;
   profile.SetProblemHandler([&](const FileProblem& problem) { reported = problem; });
   EXPECT_FALSE(profile.WriteInt("Settings", "Precision", 1));
-  EXPECT_EQ(reported.kind, Kind::kTooLarge);
+  EXPECT_EQ(reported.kind, Kind::kWouldBeTooLarge);
   EXPECT_EQ(fs::file_size(limit), kMaxFileSize);
 }
 
@@ -126,6 +125,34 @@ TEST(FileProblem, UnprivilegedWriterKeepsAnUnreadableFileAndAReadOnlyFolder) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: replaced or not refused; 2: could not drop to a user";
   EXPECT_EQ(ReadBytes(unreadable), original);
   EXPECT_EQ(ReadBytes(locked / "Mensura.ini"), original);
+}
+
+// Another user's link is never followed, even to a file of ours; a link of
+// ours into another user's folder is read, but no file is replaced there.
+TEST(FileProblem, AnotherUsersLinkOrFolderLeadsNoWriteAstray) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link or folder to another user";
+  TempDir dir;
+  const uid_t other = UnusedUid();
+  const std::string original = "[Settings]\nFormat=1\n";
+  WriteBytes(dir / "private.ini", original);
+  fs::create_symlink(dir / "private.ini", dir / "planted.ini");
+  ASSERT_EQ(::lchown((dir / "planted.ini").c_str(), other, other), 0);
+  ExpectRefused(dir / "planted.ini", Kind::kForeignLink);
+  EXPECT_TRUE(fs::is_symlink(dir / "planted.ini"));
+
+  fs::create_directory(dir / "theirs");
+  ASSERT_EQ(::chown((dir / "theirs").c_str(), other, other), 0);
+  fs::permissions(dir / "theirs", fs::perms::all);
+  WriteBytes(dir / "theirs" / "Mensura.ini", original);
+  fs::create_symlink(dir / "theirs" / "Mensura.ini", dir / "Mensura.ini");
+  Profile profile(dir / "Mensura.ini");
+  EXPECT_EQ(profile.GetInt("Settings", "Format", 7), 1);
+  FileProblem reported;
+  profile.SetProblemHandler([&](const FileProblem& problem) { reported = problem; });
+  EXPECT_FALSE(profile.WriteInt("Settings", "Format", 2));
+  EXPECT_EQ(reported.kind, Kind::kForeignFolder);
+  EXPECT_EQ(ReadBytes(dir / "private.ini"), original);
+  EXPECT_EQ(ReadBytes(dir / "theirs" / "Mensura.ini"), original);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
 #include "platform/Profile.h"
 #include "settings/SettingsLocation.h"
+#include "settings/SettingsProblem.h"
 #include "support/TempDir.h"
 
 namespace vantrel {
@@ -20,6 +22,9 @@ class FakeFileSystem final : public FileSystemProbe {
   std::set<fs::path> files;
   std::map<fs::path, std::uint64_t> mounts{{"/", 1}, {"/home", 2}, {"/media/usb", 3}};
   std::set<fs::path> writable{"/home/ann/.config", "/media/usb"};
+  // What is there is the user's alone unless listed; links by their own owner.
+  std::map<fs::path, Ownership> owners;
+  std::map<fs::path, Ownership> links;
   bool failCreate = false;
   bool failCopy = false;
   std::vector<std::pair<fs::path, fs::path>> copies;
@@ -39,6 +44,12 @@ class FakeFileSystem final : public FileSystemProbe {
     return best;
   }
   bool IsWritableDirectory(const fs::path& p) const override { return writable.count(p) != 0; }
+  std::optional<Ownership> OwnershipOf(const fs::path& p, bool followLinks) const override {
+    if (const auto link = links.find(p); !followLinks && link != links.end()) return link->second;
+    if (!IsDirectory(p) && !IsFile(p)) return std::nullopt;
+    const auto owner = owners.find(p);
+    return owner == owners.end() ? Ownership{true, false} : owner->second;
+  }
   bool CreateDirectories(const fs::path& p) override {
     if (failCreate) return false;
     created.push_back(p);
@@ -110,6 +121,76 @@ TEST(SettingsLocation, FailedFolderCreationFallsBackToTheDriveRoot) {
   fsys.failCreate = true;
   EXPECT_EQ(ChooseSettingsLocation({kHomeProgram, kAppData}, fsys).settingsPath,
             "/home/Mensura.ini");
+}
+
+// A root is used, or copied from, only when nobody else can have put the
+// file there or change it; otherwise the settings folder, and the reason.
+TEST(SettingsLocation, OnlyARootNobodyElseCanChangeIsUsed) {
+  const Ownership theirs{false, false}, shared{true, true};
+  const fs::path usbFile = "/media/usb/Mensura.ini", homeFile = "/home/Mensura.ini";
+  const struct {
+    const char* what;
+    fs::path program;
+    std::function<void(FakeFileSystem&)> stage;
+    fs::path expected;
+    RootDistrust distrust;
+  } cases[] = {
+      {"a folder of another user", "/media/usb/bin/vantrel",
+       [&](FakeFileSystem& f) { f.owners["/media/usb"] = theirs; }, kCandidate,
+       RootDistrust::kFolderNotMine},
+      {"a folder others may write to (a tmpfs mounted 1777)", "/media/usb/bin/vantrel",
+       [&](FakeFileSystem& f) { f.owners["/media/usb"] = shared; }, kCandidate,
+       RootDistrust::kFolderShared},
+      {"a file of another user", "/media/usb/bin/vantrel",
+       [&](FakeFileSystem& f) {
+         f.files.insert(usbFile);
+         f.owners[usbFile] = theirs;
+       },
+       kCandidate, RootDistrust::kFileNotMine},
+      {"a file others may write to", "/media/usb/bin/vantrel",
+       [&](FakeFileSystem& f) {
+         f.files.insert(usbFile);
+         f.owners[usbFile] = shared;
+       },
+       kCandidate, RootDistrust::kFileShared},
+      {"another user's link to a file of ours", "/media/usb/bin/vantrel",
+       [&](FakeFileSystem& f) {
+         f.files.insert(usbFile);
+         f.links[usbFile] = theirs;
+       },
+       kCandidate, RootDistrust::kFileNotMine},
+      {"our own link to a file of ours", "/media/usb/bin/vantrel",
+       [&](FakeFileSystem& f) {
+         f.files.insert(usbFile);
+         f.links[usbFile] = shared;  // a link's own mode says nothing
+       },
+       usbFile, RootDistrust::kNone},
+      {"an older file of another user is not copied", kHomeProgram,
+       [&](FakeFileSystem& f) {
+         f.files.insert(homeFile);
+         f.owners[homeFile] = theirs;
+       },
+       kCandidate, RootDistrust::kFileNotMine},
+      {"nothing to copy from another user's root: nothing to say", kHomeProgram,
+       [&](FakeFileSystem& f) { f.owners["/home"] = theirs; }, kCandidate, RootDistrust::kNone},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeFileSystem fsys;
+    c.stage(fsys);
+    const SettingsLocation loc = ChooseSettingsLocation({c.program, kAppData}, fsys);
+    EXPECT_EQ(loc.settingsPath, c.expected);
+    EXPECT_EQ(loc.distrust, c.distrust);
+    EXPECT_TRUE(fsys.copies.empty());
+  }
+  // Without a settings folder an untrusted root leaves no place at all.
+  FakeFileSystem fsys;
+  fsys.owners["/media/usb"] = shared;
+  const SettingsLocation nowhere = ChooseSettingsLocation({"/media/usb/bin/vantrel", ""}, fsys);
+  EXPECT_TRUE(nowhere.settingsPath.empty());
+  EXPECT_EQ(UntrustedRootText(nowhere),
+            "settings file \"/media/usb/Mensura.ini\" is not trusted: other users may write to "
+            "its folder; going on with the default settings");
 }
 
 // The file system mounted at "/" has no drive-root file, whoever runs the
