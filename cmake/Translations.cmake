@@ -10,11 +10,14 @@ get_filename_component(vantrel_qt_bins "${vantrel_qtpaths}" DIRECTORY)
 find_program(VANTREL_LUPDATE NAMES lupdate lupdate-qt6 HINTS ${vantrel_qt_bins} REQUIRED)
 find_program(VANTREL_LRELEASE NAMES lrelease lrelease-qt6 HINTS ${vantrel_qt_bins} REQUIRED)
 
+# The built-in names, written from the unit table for lupdate.
+set(VANTREL_NAMES_SOURCE ${PROJECT_SOURCE_DIR}/translations/BuiltinNames.cpp)
+
 # What lupdate reads, and how: without line numbers, so that a file changes
 # only when a text does.
 set(VANTREL_LUPDATE_ARGUMENTS -silent -locations none -no-obsolete -extensions cpp,h
     -I ${PROJECT_SOURCE_DIR}/src
-    ${PROJECT_SOURCE_DIR}/src/ui ${PROJECT_SOURCE_DIR}/src/app)
+    ${PROJECT_SOURCE_DIR}/src/ui ${PROJECT_SOURCE_DIR}/src/app ${VANTREL_NAMES_SOURCE})
 
 # vantrel_add_translations(<file.ts>...): the languages, one file each.
 function(vantrel_add_translations)
@@ -39,6 +42,7 @@ function(vantrel_add_translations)
   add_dependencies(vantrel vantrel_translations)
   install(FILES ${qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/vantrel/translations)
   add_custom_target(update_translations
+                    COMMAND vantrel_names_source ${VANTREL_NAMES_SOURCE}
                     COMMAND ${VANTREL_LUPDATE} ${VANTREL_LUPDATE_ARGUMENTS} -ts ${ts_files}
                     COMMENT "Updating the translations from the sources" VERBATIM)
 endfunction()

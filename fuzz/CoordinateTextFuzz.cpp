@@ -1,14 +1,17 @@
 // The coordinate readers on any text. The first byte chooses the reader
 // (latitude/longitude, UTM as on maps, MGRS); the rest is the text. Every
 // answer must be a one-line reason, or a value in range that the grid
-// conversions carry consistently.
+// conversions carry consistently: a position's point lies in its band, in
+// -180..180 and where the grid puts it, by either method.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "geo/CheckedUtm.h"
 #include "geo/CoordinateText.h"
 #include "geo/Mgrs.h"
 #include "geo/UtmExact.h"
@@ -24,6 +27,12 @@ bool Refused(const GeoResult<T>& r) {
   return true;
 }
 
+// How far from the position's grid figures the exact projection puts a point.
+double Off(const LatLong& p, const UtmText& u) {
+  const UTMResult grid = LatLongToUTMExactInZone(p.latitude, p.longitude, u.zone, Ellipsoids()[0]);
+  return std::hypot(grid.easting - u.easting, grid.northing - u.northing);
+}
+
 bool Within(double value, double low, double size) {
   return value >= low - 1e-6 && value < low + size + 1e-6;
 }
@@ -33,6 +42,19 @@ void ReadLatLong(std::string_view text) {
   if (Refused(r)) return;
   const auto [latitude, longitude] = r.value;
   if (!(std::fabs(latitude) <= 90 && std::fabs(longitude) <= 180)) std::abort();
+  // Its UTM, by either method, is refused or read back to it.
+  for (UtmMethod method : {UtmMethod::kClassic, UtmMethod::kExact}) {
+    const GeoResult<UTMResult> utm =
+        CheckedLatLongToUTM(latitude, longitude, std::nullopt, Ellipsoids()[0], method);
+    if (Refused(utm)) {
+      if (utm.error == GeoError::kMalformed) std::abort();
+      continue;
+    }
+    const UtmText position{utm.value.zoneNumber, utm.value.zoneLetter, utm.value.southern,
+                           utm.value.easting, utm.value.northing};
+    const GeoResult<LatLong> back = UtmTextToLatLong(position, Ellipsoids()[0], method);
+    if (!back || Off(back.value, position) > 2 * kClassicTolerance) std::abort();
+  }
   // The point's MGRS square, read back, holds it.
   const GeoResult<std::string> mgrs = LatLongToMgrs(latitude, longitude);
   if (Refused(mgrs)) {
@@ -59,8 +81,11 @@ void ReadUtm(std::string_view text) {
   for (UtmMethod method : {UtmMethod::kClassic, UtmMethod::kExact}) {
     const GeoResult<LatLong> point = UtmTextToLatLong(u, Ellipsoids()[0], method);
     if (Refused(point)) continue;
+    const auto [latitude, longitude] = point.value;
     const LatitudeBand band = *UtmBand(u.band);
-    if (!(point.value.latitude >= band.south - 0.001 && point.value.latitude <= band.north + 0.001))
+    const double allowed = method == UtmMethod::kExact ? 1e-3 : kClassicTolerance + 1e-3;
+    if (!(latitude >= band.south - 0.001 && latitude <= band.north + 0.001) ||
+        !(longitude >= -180 && longitude < 180) || !(Off(point.value, u) <= allowed))
       std::abort();
   }
 }
@@ -74,7 +99,8 @@ void ReadMgrsText(std::string_view text) {
   const UTMResult centre =
       LatLongToUTMExactInZone(s.centre.latitude, s.centre.longitude, s.zone, MgrsEllipsoid());
   if (!(std::fabs(centre.easting - s.easting - s.size / 2) < 1e-3 &&
-        std::fabs(centre.northing - s.northing - s.size / 2) < 1e-3)) {
+        std::fabs(centre.northing - s.northing - s.size / 2) < 1e-3) ||
+      !(s.centre.longitude >= -180 && s.centre.longitude < 180)) {
     std::abort();
   }
 }

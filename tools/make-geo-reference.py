@@ -6,11 +6,16 @@ of the coordinate converter, from PROJ's `proj` (its exact transverse
 Mercator, given the ellipsoid as +a= +b=). Every zone and both hemispheres,
 points up to 6 degrees from the central meridian, latitudes -80 to 84.
 
+Its last rows, from 6 to 9 degrees off the central meridian (the ground
+vantrel-convert --utm --zone reaches), come from GeographicLib's exact
+`TransverseMercatorProj`, given the ellipsoid as -e A F.
+
 tests/geo/mgrs-reference.txt: MGRS references from GeographicLib's
 `GeoConvert -m` (WGS84), at random points and on the zone and band edges.
 
 Usage: tools/make-geo-reference.py [OUTPUT_FOLDER]   (default tests/geo)
-Needs `proj` (Debian package proj-bin) and `GeoConvert` (geographiclib-tools).
+Needs `proj` (Debian package proj-bin), `GeoConvert` and `TransverseMercatorProj`
+(geographiclib-tools).
 The points come from a fixed seed, so a rerun with the same tools writes the
 same files.
 """
@@ -38,6 +43,7 @@ POINTS_PER_GROUP = 17  # 60 zones x 2 hemispheres x 17 = 2040 rows each way
 FORWARD = "proj -f %.5f +proj=utm +zone=Z [+south] +a=A +b=B"
 INVERSE = "proj -I -f %.10f +proj=utm +zone=Z [+south] +a=A +b=B"
 MGRS = "GeoConvert -m -p P   (P = digits per axis - 5)"
+FAR = "TransverseMercatorProj -k 0.9996 -e A F -p 6"
 
 
 def run(command, lines):
@@ -54,6 +60,15 @@ def proj(zone, south, ellipsoid, inverse, pairs):
         command.append("+south")
     out = run(command, [f"{x} {y}\n" for x, y in pairs])
     return [tuple(line.split()) for line in out]
+
+
+def transverse_mercator(ellipsoid, inverse, pairs):
+    a, b = ELLIPSOIDS[ellipsoid]
+    command = ["TransverseMercatorProj", "-k", "0.9996", "-e", repr(a), repr((a - b) / a), "-p", "6"]
+    if inverse:
+        command.append("-r")
+    out = run(command, [f"{x} {y}\n" for x, y in pairs])
+    return [tuple(line.split()[:2]) for line in out]
 
 
 def six(value):
@@ -104,6 +119,37 @@ def utm_rows(rng):
     return forward, inverse
 
 
+def far_rows(rng):
+    """Each zone on one ellipsoid, both hemispheres, 6 to 9 degrees off its
+    meridian; the way back from the grid positions to the millimetre that
+    lie within 0 to 1000000 m east."""
+    forward, inverse = [], []
+    for ellipsoid in range(len(ELLIPSOIDS)):
+        points = []
+        for zone in range(1 + ellipsoid, 61, len(ELLIPSOIDS)):
+            for south in (False, True):
+                latitude = round(rng.uniform(-80, 0) if south else rng.uniform(0, 84), 6)
+                offset = round(rng.choice((-1, 1)) * rng.uniform(6, 9), 6)
+                points.append((zone, south, latitude, offset))
+        grid = transverse_mercator(ellipsoid, False, [(six(p[2]), six(p[3])) for p in points])
+        back = []
+        for (zone, south, latitude, offset), (x, y) in zip(points, grid):
+            hemisphere, false_northing = ("S", 10000000) if south else ("N", 0)
+            longitude = (zone * 6 - 183 + offset + 180) % 360 - 180
+            easting, northing = 500000 + float(x), false_northing + float(y)
+            forward.append(f"{ellipsoid} {zone} {hemisphere} {six(latitude)} {six(longitude)} "
+                           f"{easting:.5f} {northing:.5f}")
+            if 0 <= easting <= 1000000:
+                back.append((zone, hemisphere, f"{easting:.3f}", f"{northing:.3f}"))
+        points = [(float(e) - 500000, float(n) - (10000000 if h == "S" else 0)) for _, h, e, n in back]
+        for (zone, hemisphere, e, n), (lat, offset) in zip(
+                back, transverse_mercator(ellipsoid, True, points)):
+            longitude = (zone * 6 - 183 + float(offset) + 180) % 360 - 180
+            inverse.append(f"{ellipsoid} {zone} {hemisphere} {e} {n} {float(lat):.10f} "
+                           f"{longitude:.10f}")
+    return forward, inverse
+
+
 def mgrs_points(rng):
     points = []
     for i in range(540):
@@ -150,6 +196,14 @@ def main():
         "#   from: echo EASTING NORTHING | " + INVERSE,
     ]
     lines = header + ["F " + r for r in forward] + ["I " + r for r in inverse]
+    far_forward, far_inverse = far_rows(random.Random(35))
+    lines += [
+        "# From 6 to 9 degrees off the central meridian, with "
+        + version(["TransverseMercatorProj", "--version"]).split(": ")[-1] + ":",
+        "#   F from: echo LATITUDE LONGITUDE-FROM-MERIDIAN | " + FAR,
+        "#   I from: echo EASTING-500000 NORTHING-FALSE-NORTHING | " + FAR + " -r",
+    ]
+    lines += ["F " + r for r in far_forward] + ["I " + r for r in far_inverse]
     (folder / "utm-reference.txt").write_text("\n".join(lines) + "\n")
 
     header = [

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "geo/CheckedUtm.h"
 #include "geo/CoordinateText.h"
 #include "geo/Dms.h"
 #include "geo/Ellipsoid.h"
@@ -103,8 +104,10 @@ int ReadCoordinates(const Arguments& values, std::span<const Coordinate> coordin
 // error, one it read but must refuse a conversion error.
 template <typename T>
 int FailWith(std::ostream& err, const GeoResult<T>& result) {
-  return Fail(err, result.error == GeoError::kMalformed ? kExitUsageError : kExitConversionError,
-              result.message);
+  if (result.error == GeoError::kMalformed) return Fail(err, kExitUsageError, result.message);
+  // Only the classic series is ever imprecise.
+  const char* hint = result.error == GeoError::kImprecise ? "; --exact converts it" : "";
+  return Fail(err, kExitConversionError, result.message + hint);
 }
 
 // The shortest decimal that reads back as the value: 84.000000001, not 84.
@@ -127,12 +130,6 @@ int ReadPoint(const Arguments& values, LatLong& point, std::ostream& err) {
   point = read.value;
   return kExitSuccess;
 }
-
-// --zone's grid serves points up to this far from the zone's central
-// meridian: the ground of the neighbouring zones, and the MGRS squares that
-// reach across a zone's edge (the wide Norway and Svalbard zones reach 6
-// degrees themselves).
-constexpr double kZoneReach = 9;  // degrees
 
 // One --latlong argument is an MGRS reference when a letter follows the
 // zone's band letter ("16SFC9403634419", "16S FC 94036 34419"), a map position
@@ -219,26 +216,12 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
 int RunUtm(const Options& options, std::ostream& out, std::ostream& err) {
   LatLong p;
   if (const int code = ReadPoint(options.positional, p, err)) return code;
-  const Ellipsoid& ellipsoid = Ellipsoids()[options.ellipsoid];
-  UTMResult r;
-  if (options.zone) {
-    const double meridian = UtmCentralMeridian(*options.zone);
-    const double off = std::remainder(p.longitude - meridian, 360);
-    if (std::fabs(off) > kZoneReach) {
-      return Fail(err, kExitConversionError,
-                  FormatText("the point lies %.2f degrees from the central meridian of zone %d "
-                             "(%g); --zone takes zones within %g degrees",
-                             std::fabs(off), *options.zone, meridian, kZoneReach));
-    }
-    r = LatLongToUTMInZone(p.latitude, p.longitude, *options.zone, ellipsoid, MethodOf(options));
-  } else {
-    r = LatLongToUTM(p.latitude, p.longitude, ellipsoid, MethodOf(options));
-  }
-  if (!std::isfinite(r.northing) || !std::isfinite(r.easting)) {
-    return Fail(err, kExitConversionError, "this point has no finite UTM coordinates");
-  }
-  WriteLine(out, FormatText("%1.3f\t%1.3f\t%d %c\t%c", r.northing, r.easting, r.zoneNumber,
-                            r.zoneLetter, r.southern == 1 ? 'S' : 'N'));
+  const GeoResult<UTMResult> r = CheckedLatLongToUTM(
+      p.latitude, p.longitude, options.zone, Ellipsoids()[options.ellipsoid], MethodOf(options));
+  if (!r) return FailWith(err, r);
+  WriteLine(out,
+            FormatText("%1.3f\t%1.3f\t%d %c\t%c", r.value.northing, r.value.easting,
+                       r.value.zoneNumber, r.value.zoneLetter, r.value.southern == 1 ? 'S' : 'N'));
   return kExitSuccess;
 }
 
@@ -248,14 +231,13 @@ int RunLatLong(const Options& options, std::ostream& out, std::ostream& err) {
     double v[std::size(kNorthingEastingZone)];
     if (const int code = ReadCoordinates(options.positional, kNorthingEastingZone, v, err))
       return code;
-    p = UTMToLatLong(v[0], v[1], static_cast<int>(v[2]), options.south ? 1 : 0,
-                     Ellipsoids()[options.ellipsoid], MethodOf(options));
+    const UtmText position{static_cast<std::int32_t>(v[2]), 0, options.south ? 1 : 0, v[1], v[0]};
+    const GeoResult<LatLong> read =
+        UtmTextToLatLong(position, Ellipsoids()[options.ellipsoid], MethodOf(options));
+    if (!read) return FailWith(err, read);
+    p = read.value;
   } else if (const int code = ReadPosition(options, p, err)) {
     return code;
-  }
-  if (!std::isfinite(p.latitude) || !std::isfinite(p.longitude)) {
-    return Fail(err, kExitConversionError,
-                "these UTM coordinates have no finite latitude and longitude");
   }
   WriteLine(out, FormatText("%.9f\t%.9f\t%s\t%s", p.latitude, p.longitude,
                             DmsText(p.latitude).c_str(), DmsText(p.longitude).c_str()));

@@ -26,7 +26,7 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error);
 // (N or S), tab-separated; with --zone on that zone's grid, for a point
 // within 9 degrees of its central meridian. A latitude outside -80 to 84 or
 // a longitude outside -180 to 180 is an error (exit 1): UTM does not cover
-// it.
+// it; so is what CheckedLatLongToUTM refuses.
 int RunUtm(const Options& options, std::ostream& out, std::ostream& err);
 
 // --latlong NORTHING EASTING ZONE [--south] [--exact] [--ellipsoid N|NAME]
@@ -36,8 +36,8 @@ int RunUtm(const Options& options, std::ostream& out, std::ostream& err);
 // DMS reads "D M S", with "-0" degrees for a value between -1 and 0. For an
 // MGRS reference (on WGS84, always exact) the point is its square's centre.
 // A zone outside 1 to 60, a northing outside 0 to 10000000 or an easting
-// outside 0 to 1000000 is an error (exit 1), and so is a map position that
-// does not lie in its latitude band.
+// outside 0 to 1000000 is an error (exit 1), and so is what UtmTextToLatLong
+// refuses (a map position outside its band, a point beyond UTM's reach).
 int RunLatLong(const Options& options, std::ostream& out, std::ostream& err);
 
 // --mgrs LAT LON | POSITION [--precision N]

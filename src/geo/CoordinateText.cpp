@@ -15,7 +15,7 @@ namespace vantrel {
 
 namespace {
 
-enum class Symbol { kBlank, kComma, kPlus, kMinus, kDegrees, kMinutes, kSeconds };
+enum class Symbol { kBlank, kComma, kColon, kPlus, kMinus, kDegrees, kMinutes, kSeconds };
 
 struct Spelling {
   std::string_view text;  // UTF-8
@@ -29,6 +29,8 @@ constexpr Spelling kSpellings[] = {
     {"\xc2\xa0", Symbol::kBlank},      // no-break space
     {"\xe2\x80\xaf", Symbol::kBlank},  // narrow no-break space
     {",", Symbol::kComma},
+    {";", Symbol::kComma},
+    {":", Symbol::kColon},
     {"+", Symbol::kPlus},
     {"-", Symbol::kMinus},
     {"\xe2\x88\x92", Symbol::kMinus},  // minus sign
@@ -108,14 +110,47 @@ struct Item {
   char letter = 0;
 };
 
+// A letter touching an unmarked number that marks it: d for degrees, m for
+// minutes, and s for seconds after minutes ("33d43m55sS"); elsewhere s is
+// south.
+std::optional<Spelling> LetterMark(std::string_view text, std::size_t pos,
+                                   const std::vector<Item>& items) {
+  if (items.empty() || items.back().kind != Item::Kind::kNumber || items.back().rank >= 0 ||
+      items.back().spelling.data() + items.back().spelling.size() != text.data() + pos) {
+    return std::nullopt;
+  }
+  const std::string_view letter = text.substr(pos, 1);
+  if ((letter[0] | 0x20) == 'd') return Spelling{letter, Symbol::kDegrees};
+  if ((letter[0] | 0x20) == 'm') return Spelling{letter, Symbol::kMinutes};
+  const bool afterMinutes = items.size() > 1 && items[items.size() - 2].rank == 1;
+  if (letter[0] == 's' && afterMinutes) return Spelling{letter, Symbol::kSeconds};
+  return std::nullopt;
+}
+
 // The items of the text, or the reason it cannot be read.
 std::optional<std::string> Tokenize(std::string_view text, std::vector<Item>& items) {
+  constexpr const char* kColonPlace = "a colon must stand between two numbers (33:43:55)";
   std::size_t pos = 0;
+  int colonRank = -1;  // the part the number after a colon is
   while (pos < text.size()) {
     const std::size_t start = pos;
-    const std::optional<Spelling> symbol = SymbolAt(text, pos);
+    std::optional<Spelling> symbol = SymbolAt(text, pos);
+    if (!symbol) symbol = LetterMark(text, pos, items);
     if (symbol && symbol->symbol == Symbol::kBlank) {
       pos += symbol->text.size();
+      continue;
+    }
+    const bool startsNumber =
+        pos < text.size() &&
+        (IsDigit(text[pos]) || text[pos] == '.' ||
+         (symbol && (symbol->symbol == Symbol::kPlus || symbol->symbol == Symbol::kMinus)));
+    if (colonRank >= 0 && !startsNumber) return kColonPlace;
+    if (symbol && symbol->symbol == Symbol::kColon) {
+      if (items.empty() || items.back().kind != Item::Kind::kNumber) return kColonPlace;
+      Item& before = items.back();
+      if (before.rank < 0) before.rank = 0;
+      colonRank = before.rank + 1;
+      ++pos;
       continue;
     }
     if (symbol && symbol->symbol == Symbol::kComma) {
@@ -151,6 +186,7 @@ std::optional<std::string> Tokenize(std::string_view text, std::vector<Item>& it
       item.value = number->value;
       item.fraction = number->fraction;
       item.spelling = text.substr(start, pos - start);
+      item.rank = std::exchange(colonRank, -1);
       items.push_back(item);
       continue;
     }
@@ -166,6 +202,7 @@ std::optional<std::string> Tokenize(std::string_view text, std::vector<Item>& it
     }
     return "cannot read '" + CharacterAt(text, pos) + "' in the coordinates";
   }
+  if (colonRank >= 0) return kColonPlace;
   return std::nullopt;
 }
 
@@ -208,6 +245,11 @@ std::string Shape(std::span<const Item> items, Coordinate& out) {
   return {};
 }
 
+constexpr const char* kSignAndLetter = "give a sign or a hemisphere letter, not both";
+
+// A coordinate that gives its direction twice, which no reading may.
+bool SignAndLetter(const Coordinate& c) { return c.letter != 0 && c.numbers[0]->signed_; }
+
 std::string Spelled(std::span<const Item> items) {
   std::string text;
   for (const Item& item : items) {
@@ -243,11 +285,14 @@ std::optional<std::string> SplitItems(const std::vector<Item>& items, Split& spl
   std::vector<std::size_t> fits;
   std::string reason;
   bool oneReason = true;
+  bool directionTwice = false;
   for (std::size_t k = 1; k < items.size(); ++k) {
     Coordinate a, b;
     std::string why = Shape(all.first(k), a);
     if (why.empty()) why = Shape(all.subspan(k), b);
-    if (why.empty()) {
+    if (why.empty() && (SignAndLetter(a) || SignAndLetter(b))) {
+      directionTwice = true;
+    } else if (why.empty()) {
       fits.push_back(k);
       split = {a, b};
     } else if (reason.empty()) {
@@ -266,6 +311,7 @@ std::optional<std::string> SplitItems(const std::vector<Item>& items, Split& spl
     return "the coordinates can be read more than one way (" + readings +
            "); put a comma between latitude and longitude";
   }
+  if (directionTwice) return kSignAndLetter;
   if (oneReason) return reason;
   return "cannot tell the latitude from the longitude; put a comma between them";
 }
@@ -281,9 +327,7 @@ Axis AxisOf(const Coordinate& c) {
 // The signed value in degrees, or the reason there is none.
 GeoResult<double> ValueOf(const Coordinate& c) {
   const Item& degrees = *c.numbers[0];
-  if (degrees.signed_ && c.letter != 0) {
-    return GeoFailure<double>(GeoError::kMalformed, "give a sign or a hemisphere letter, not both");
-  }
+  if (SignAndLetter(c)) return GeoFailure<double>(GeoError::kMalformed, kSignAndLetter);
   double value = degrees.value;
   constexpr const char* kParts[] = {"degrees", "minutes", "seconds"};
   for (std::size_t i = 1; i < c.numbers.size(); ++i) {
@@ -354,14 +398,20 @@ void SkipBlanks(std::string_view text, std::size_t& pos, bool commaToo) {
   }
 }
 
-// An easting or northing with its optional unit ("694037mE", "3734420 mN").
-std::optional<double> ReadGridValue(std::string_view text, std::size_t& pos, char axis) {
+// An easting or northing with its optional axis letter: E or mE for an
+// easting, N or mN for a northing ("694037mE", "6267000 N"). `axis` is
+// that letter, or 0.
+std::optional<double> ReadGridValue(std::string_view text, std::size_t& pos, char& axis) {
   const std::optional<Decimal> number = ReadDecimal(text, pos);
   if (!number) return std::nullopt;
   std::size_t after = pos;
   SkipBlanks(text, after, false);
-  if (after + 1 < text.size() && (text[after] | 0x20) == 'm' && (text[after + 1] & ~0x20) == axis) {
-    pos = after + 2;
+  if (after < text.size() && (text[after] | 0x20) == 'm') ++after;
+  axis = after < text.size() ? static_cast<char>(text[after] & ~0x20) : '\0';
+  if (axis == 'E' || axis == 'N') {
+    pos = after + 1;
+  } else {
+    axis = 0;
   }
   return number->value;
 }
@@ -402,9 +452,10 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
   }
 
   double values[2] = {0, 0};
+  char axes[2] = {0, 0};
   for (int i = 0; i < 2; ++i) {
     SkipBlanks(text, pos, i == 1);
-    const std::optional<double> value = ReadGridValue(text, pos, i == 0 ? 'E' : 'N');
+    const std::optional<double> value = ReadGridValue(text, pos, axes[i]);
     if (!value) {
       return BadUtm(GeoError::kMalformed,
                     std::string("give the easting and northing after the zone") + kForm);
@@ -416,41 +467,15 @@ GeoResult<UtmText> ParseUtmText(std::string_view text) {
     return BadUtm(GeoError::kMalformed,
                   "cannot read '" + QuotableUtf8(text.substr(pos)) + "' after the northing");
   }
-  if (utm.zone < 1 || utm.zone > 60) {
-    return BadUtm(GeoError::kOutOfRange, "zone must be between 1 and 60");
+  if (axes[0] != 0 && axes[0] == axes[1]) {
+    return BadUtm(GeoError::kMalformed, std::string("both numbers are marked ") + axes[0] +
+                                            "; one is the easting (E), the other the northing (N)");
   }
-  if (polar) {
-    return BadUtm(GeoError::kOutOfRange,
-                  "bands A, B, Y and Z are polar (UPS), which is not supported");
-  }
-  utm.easting = values[0];
-  utm.northing = values[1];
-  if (utm.easting > 1000000) {
-    return BadUtm(GeoError::kOutOfRange, "easting must be between 0 and 1000000");
-  }
-  if (utm.northing > 10000000) {
-    return BadUtm(GeoError::kOutOfRange, "northing must be between 0 and 10000000");
-  }
-  utm.southern = band->southern();
-  return utm;
-}
-
-GeoResult<LatLong> UtmTextToLatLong(const UtmText& utm, const Ellipsoid& ellipsoid,
-                                    UtmMethod method) {
-  const LatLong point =
-      UTMToLatLong(utm.northing, utm.easting, utm.zone, utm.southern, ellipsoid, method);
-  const std::optional<LatitudeBand> band = UtmBand(utm.band);
-  // Rounded grid figures and the classic series' error stay well inside this.
-  constexpr double kSlack = 1e-4;  // degrees, about 11 m
-  if (!band ||
-      !(point.latitude >= band->south - kSlack && point.latitude <= band->north + kSlack)) {
-    return GeoFailure<LatLong>(
-        GeoError::kOutOfRange,
-        FormatText("this position lies at latitude %.4f, outside band %c (%g to %g); the letter "
-                   "is the latitude band, not the hemisphere",
-                   point.latitude, utm.band, band ? band->south : 0, band ? band->north : 0));
-  }
-  return point;
+  const bool northingFirst = axes[0] == 'N' || axes[1] == 'E';
+  utm.easting = values[northingFirst ? 1 : 0];
+  utm.northing = values[northingFirst ? 0 : 1];
+  utm.southern = band ? band->southern() : 0;
+  return CheckUtmText(utm);
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
-// What the text readers and MGRS return: a value, or why there is none. The
-// two kinds of failure let a command line tell a text it cannot read (a
-// usage error) from one it read but must refuse.
+// What the text readers, the checked UTM conversions and MGRS return: a
+// value, or why there is none. The kinds of failure let a command line tell
+// a text it cannot read (a usage error) from one it read but must refuse.
 #pragma once
 
 #include <string>
@@ -12,6 +12,7 @@ enum class GeoError {
   kNone,
   kMalformed,   // the text cannot be read, or can be read more than one way
   kOutOfRange,  // read, but a value lies outside what it may be
+  kImprecise,   // in range, but the classic series cannot answer it to its stated accuracy
 };
 
 template <typename T>

@@ -109,6 +109,12 @@ bool ReachesBand(const MgrsSquare& s, const LatitudeBand& band) {
   return north >= band.south && south <= band.north;
 }
 
+// The point a reference stands for: the middle of its square.
+LatLong Centre(const MgrsSquare& s) {
+  return UTMToLatLongExact(s.northing + s.size / 2, s.easting + s.size / 2, s.zone, s.southern,
+                           MgrsEllipsoid());
+}
+
 }  // namespace
 
 GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
@@ -187,6 +193,8 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
   // The band tells which turn of the 2000 km row cycle the square lies in.
   int found = 0;
   MgrsSquare candidate = s;
+  double nearest = 0;  // the latitude of the point nearest the band, in any turn
+  double gap = INFINITY;
   for (double northing = northingInCycle; northing < kUtmFalseNorthingSouth;
        northing += kRowCycle) {
     candidate.northing = northing;
@@ -194,17 +202,20 @@ GeoResult<MgrsSquare> ReadMgrs(std::string_view text) {
       s.northing = northing;
       ++found;
     }
+    const double latitude = Centre(candidate).latitude;
+    const double outside = std::max(latitudes->south - latitude, latitude - latitudes->north);
+    if (outside < gap) {
+      gap = outside;
+      nearest = latitude;
+    }
   }
   if (found != 1) {
-    return Refused<MgrsSquare>(FormatText("square %c%c does not reach band %c in zone %d",
-                                          columnLetter, rowLetter, s.band, s.zone));
+    return Refused<MgrsSquare>(
+        FormatText("the point of this reference lies at latitude %.4f, outside band %c (%g to %g)",
+                   nearest, s.band, latitudes->south, latitudes->north));
   }
-  s.centre = UTMToLatLongExact(s.northing + s.size / 2, s.easting + s.size / 2, s.zone, s.southern,
-                               MgrsEllipsoid());
-  // Into [-180, 180): a square of zone 1 across the antimeridian has its
-  // centre west of -180, which the zone's wrap leaves as it is.
-  s.centre.longitude = std::remainder(s.centre.longitude, 360);
-  if (s.centre.longitude >= 180) s.centre.longitude -= 360;
+  s.centre = Centre(s);
+  s.centre.longitude = NormalLongitude(s.centre.longitude);
   return s;
 }
 

@@ -44,7 +44,7 @@ struct MgrsSquare {
 // a letter that is none of the system's, an odd number of digits or more
 // than ten. Out of range: a zone beyond 1..60, a polar band (A, B, Y, Z),
 // zone 32, 34 or 36 in band X, a square letter the zone does not use, or a
-// square that does not reach the band.
+// reference whose point (its square) lies outside the band.
 GeoResult<MgrsSquare> ReadMgrs(std::string_view text);
 
 }  // namespace vantrel

@@ -16,6 +16,15 @@ double WrapUtmLongitude(double longitude) {
 
 double UtmCentralMeridian(double zoneNumber) { return zoneNumber * 6 - 183; }
 
+double FromCentralMeridian(double longitude, double zoneNumber) {
+  return std::remainder(longitude - UtmCentralMeridian(zoneNumber), 360);
+}
+
+double NormalLongitude(double longitude) {
+  const double turned = std::remainder(longitude, 360);
+  return turned >= 180 ? turned - 360 : turned;
+}
+
 double UtmLongitudeNear(double longitude, double zoneNumber) {
   const double fromMeridian = longitude - UtmCentralMeridian(zoneNumber);
   if (fromMeridian >= -180 && fromMeridian < 180) return longitude;

@@ -11,6 +11,16 @@ namespace vantrel {
 inline constexpr double kUtmScale = 0.9996;  // k0 on the central meridian
 inline constexpr double kUtmFalseEasting = 500000;
 inline constexpr double kUtmFalseNorthingSouth = 10000000;
+inline constexpr double kUtmEastingLimit = 1000000;  // a position's easting lies in 0..this
+
+// The latitudes UTM covers; the polar regions beyond are UPS's.
+inline constexpr double kUtmSouthmost = -80;
+inline constexpr double kUtmNorthmost = 84;
+
+// How far from its central meridian a zone's grid serves points: the ground
+// of the neighbouring zones, and MGRS squares that reach across a zone's
+// edge (the wide Norway and Svalbard zones reach 6 degrees themselves).
+inline constexpr double kUtmZoneReach = 9;  // degrees
 
 // The latitude bands, 8 degrees each from -80; X stands twice so that 84
 // itself still falls in X.
@@ -22,6 +32,13 @@ double WrapUtmLongitude(double longitude);
 
 // The central meridian of a zone, degrees: zone x 6 - 183.
 double UtmCentralMeridian(double zoneNumber);
+
+// A longitude's distance east of the zone's central meridian, in
+// [-180, 180] degrees, whichever turn it is written in.
+double FromCentralMeridian(double longitude, double zoneNumber);
+
+// Any finite longitude as written in [-180, 180).
+double NormalLongitude(double longitude);
 
 // A wrapped longitude moved by whole turns to within 180 degrees of the
 // zone's central meridian, so that a point just across the antimeridian

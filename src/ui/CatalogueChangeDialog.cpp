@@ -2,6 +2,7 @@
 
 #include "platform/TextEncoding.h"
 #include "ui/AppContext.h"
+#include "ui/DisplayNames.h"
 #include "ui/kit/Shell.h"
 #include "units/ResultCodes.h"
 
@@ -40,6 +41,11 @@ QString CatalogueChangeDialog::Shown(std::string_view name) {
   const QString shown = QString::fromUtf8(start.data(), static_cast<qsizetype>(start.size()));
   if (start.size() == name.size()) return shown;
   return shown + tr("... (%1 characters)").arg(CharacterCount(name));
+}
+
+QString CatalogueChangeDialog::ShownCategory(const std::string& name) {
+  const QString shown = CategoryDisplayName(QString::fromStdString(name));
+  return Shown(shown.toStdString());
 }
 
 bool CatalogueChangeDialog::HasNameLength(std::string_view name) {

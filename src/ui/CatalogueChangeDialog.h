@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "ui/kit/TemplateDialog.h"
@@ -38,6 +39,8 @@ class CatalogueChangeDialog : public TemplateDialog {
   // A name as a message shows it: whole, or, for one a hand-edited settings
   // file made long, its start and its length.
   static QString Shown(std::string_view name);
+  // A category as the window shows it, and as Shown says it.
+  static QString ShownCategory(const std::string& name);
 
   AppContext& context_;
   CUnitCatalogue& catalogue_;  // the context's

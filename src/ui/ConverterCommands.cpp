@@ -100,17 +100,17 @@ void CConverterDlg::OnFind() {
   // hidden "Angle", or "Meter" for "meter".
   const QString& name = search.ChosenCategory();
   DropDownList* categories = DropDownItem(ids::kCategoryList);
-  int category = categories->FindText(name);
+  int category = categories->FindKey(name);
   if (category < 0) {
     // Hidden: shown again, also at the next start.
     if (catalogue_.SetCategoryVisibility(name.toStdString(), 1) != result::kDone) return;
     FillCategoryCombo();
-    category = categories->FindText(name);
+    category = categories->FindKey(name);
   }
   categories->SetCurSel(category);
   OnSelectCategory();
   ListBox* from = ListBoxItem(ids::kInputUnitList);
-  const int unit = from->FindText(search.ChosenUnit());
+  const int unit = from->FindKey(search.ChosenUnit());
   if (unit < 0) return;
   from->SetCurSel(unit);
   ListBoxItem(ids::kOutputUnitList)->SetCurSel(unit);

@@ -9,11 +9,14 @@
 
 #include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
+#include "ui/CatalogueNames.h"
+#include "ui/DisplayNames.h"
 #include "ui/General.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
 #include "ui/kit/ListBox.h"
+#include "ui/kit/ListSort.h"
 #include "ui/kit/PictureStatic.h"
 #include "ui/kit/Resources.h"
 #include "ui/kit/ScreenPlace.h"
@@ -42,6 +45,31 @@ constexpr int kStartPosition = 150;
 // its start after this long all the same: the start's write is not held
 // back, nor the writes that would join it.
 constexpr int kFinishStartMs = 1000;
+
+// The settings file keeps a selection as the index it has in the list in
+// English, the order of the names themselves, so that a file written in one
+// language means the same in another.
+template <class List>
+QStringList KeysOf(const List& list) {
+  QStringList keys;
+  for (int row = 0; row < list.GetCount(); ++row) keys << list.GetKey(row);
+  return keys;
+}
+
+template <class List>
+int StoredIndex(const List& list, int row) {
+  if (row < 0) return row;
+  const std::vector<int> order = ListOrder(KeysOf(list));
+  return static_cast<int>(std::find(order.begin(), order.end(), row) - order.begin());
+}
+
+// The row of a stored index; one the list does not have stays as it is, for
+// the list to refuse.
+template <class List>
+int ShownRow(const List& list, int stored) {
+  if (stored < 0 || stored >= list.GetCount()) return stored;
+  return ListOrder(KeysOf(list))[stored];
+}
 
 }  // namespace
 
@@ -91,8 +119,10 @@ void CConverterDlg::OnInitDialog() {
   FillCategoryCombo();
   SelectRememberedCategory();
   OnSelectCategory();
-  ListBoxItem(ids::kInputUnitList)->SetCurSel(lastUnitFrom_);
-  ListBoxItem(ids::kOutputUnitList)->SetCurSel(lastUnitTo_);
+  ListBox* from = ListBoxItem(ids::kInputUnitList);
+  ListBox* to = ListBoxItem(ids::kOutputUnitList);
+  from->SetCurSel(ShownRow(*from, lastUnitFrom_));
+  to->SetCurSel(ShownRow(*to, lastUnitTo_));
   ShowStartChoice();
   ComputeResult();
   PlaceLogo();
@@ -140,7 +170,7 @@ void CConverterDlg::SelectRememberedCategory() {
   // stored again: the first category stands in for it.
   DropDownList* categories = DropDownItem(ids::kCategoryList);
   const bool known = lastCategory_ >= 0 && lastCategory_ < categories->GetCount();
-  categories->SetCurSel(known ? lastCategory_ : 0);
+  categories->SetCurSel(known ? ShownRow(*categories, lastCategory_) : 0);
 }
 
 void CConverterDlg::ShowStartChoice() {
@@ -152,22 +182,24 @@ void CConverterDlg::ShowStartChoice() {
   const int shown = categories->GetCurSel();
   const StartSelection start = ResolveStartChoice(
       choice, catalogue_,
-      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetLBText(shown).toStdString()));
+      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetKey(shown).toStdString()));
   if (start.category) {
-    categories->SetCurSel(categories->FindText(QString::fromStdString(start.category->Name())));
+    categories->SetCurSel(categories->FindKey(QString::fromStdString(start.category->Name())));
     OnSelectCategory();
   }
-  if (start.from) from->SetCurSel(from->FindText(QString::fromStdString(start.from->name)));
-  if (start.to) to->SetCurSel(to->FindText(QString::fromStdString(start.to->name)));
+  if (start.from) from->SetCurSel(from->FindKey(QString::fromStdString(start.from->name)));
+  if (start.to) to->SetCurSel(to->FindKey(QString::fromStdString(start.to->name)));
   if (start.category || start.from || start.to) startSelection_ = Selection();
   if (start.value) SetItemText(ids::kInputBox, *start.value);
   if (!start.problems.isEmpty()) ShowErrorLater(start.problems.join(QLatin1Char('\n')));
 }
 
 std::array<int, 3> CConverterDlg::Selection() const {
-  return {DropDownItem(ids::kCategoryList)->GetCurSel(),
-          ListBoxItem(ids::kInputUnitList)->GetCurSel(),
-          ListBoxItem(ids::kOutputUnitList)->GetCurSel()};
+  const DropDownList& categories = *DropDownItem(ids::kCategoryList);
+  const ListBox& from = *ListBoxItem(ids::kInputUnitList);
+  const ListBox& to = *ListBoxItem(ids::kOutputUnitList);
+  return {StoredIndex(categories, categories.GetCurSel()), StoredIndex(from, from.GetCurSel()),
+          StoredIndex(to, to.GetCurSel())};
 }
 
 bool CConverterDlg::event(QEvent* event) {
@@ -256,12 +288,12 @@ void CConverterDlg::ShowAtStart() {
 }
 
 void CConverterDlg::FillCategoryCombo() {
-  DropDownList* categories = DropDownItem(ids::kCategoryList);
-  categories->ResetContent();
+  QStringList shown;
   catalogue_.SetCategoryRestart(true);
   while (const CCategory* category = catalogue_.NextCategory()) {
-    if (category->Visible() == 1) categories->AddString(QString::fromStdString(category->Name()));
+    if (category->Visible() == 1) shown << QString::fromStdString(category->Name());
   }
+  DropDownItem(ids::kCategoryList)->ResetContent(CategoryEntries(shown));
 }
 
 void CConverterDlg::OnSelectCategory() {
@@ -272,13 +304,11 @@ void CConverterDlg::OnSelectCategory() {
   DropDownList* categories = DropDownItem(ids::kCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdString())) return;
-  catalogue_.SetUnitRestart(true);
-  for (std::string name = catalogue_.NextUnitText(false); !name.empty();
-       name = catalogue_.NextUnitText(false)) {
-    from->AddString(QString::fromStdString(name));
-    to->AddString(QString::fromStdString(name));
-  }
+  const QString category = categories->GetKey(selected);
+  if (!catalogue_.SelectCategory(category.toStdString())) return;
+  const std::vector<ListEntry> units = UnitEntries(category, CurrentUnitNames(catalogue_));
+  from->ResetContent(units);
+  to->ResetContent(units);
   from->SetCurSel(0);
   to->SetCurSel(0);
   if (from->GetCount() == 0) {
@@ -302,8 +332,8 @@ void CConverterDlg::ComputeResult() {
   if (inputIndex < 0 || outputIndex < 0 || !category) return;
   // Once the user has chosen another selection, it is the user's.
   if (startSelection_ && *startSelection_ != Selection()) startSelection_.reset();
-  const std::string inputUnit = from->GetText(inputIndex).toStdString();
-  const std::string outputUnit = to->GetText(outputIndex).toStdString();
+  const std::string inputUnit = from->GetKey(inputIndex).toStdString();
+  const std::string outputUnit = to->GetKey(outputIndex).toStdString();
   category->SelectInputUnit(inputUnit);
   category->SelectOutputUnit(outputUnit);
   inputText_ = ItemText(ids::kInputBox);
@@ -333,15 +363,17 @@ void CConverterDlg::ComputeResult() {
       errorTip = QString::fromUtf8(help).trimmed();
   }
 
-  QString inputLabel = QString::fromStdString(inputUnit);
-  QString outputLabel = QString::fromStdString(outputUnit);
+  // The labels name the units as the lists show them.
+  QString inputLabel = from->GetText(inputIndex);
+  QString outputLabel = to->GetText(outputIndex);
   if (context_.preferences.showAbbreviation == 1) {
-    if (const CUnit* unit = category->InputUnit()) {
-      inputLabel += QStringLiteral(" \r\n") + QString::fromStdString(unit->abbreviation);
-    }
-    if (const CUnit* unit = category->OutputUnit()) {
-      outputLabel += QStringLiteral(" \r\n") + QString::fromStdString(unit->abbreviation);
-    }
+    const QString categoryName = QString::fromStdString(category->Name());
+    const auto symbol = [&categoryName](const CUnit& unit) {
+      return QStringLiteral(" \r\n") +
+             SymbolDisplayName(categoryName, QString::fromStdString(unit.abbreviation));
+    };
+    if (const CUnit* unit = category->InputUnit()) inputLabel += symbol(*unit);
+    if (const CUnit* unit = category->OutputUnit()) outputLabel += symbol(*unit);
   }
   SetItemText(ids::kInputUnitLabel, inputLabel);
   SetItemText(ids::kOutputUnitLabel, outputLabel);

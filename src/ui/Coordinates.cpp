@@ -5,14 +5,16 @@
 #include <QKeyEvent>
 #include <optional>
 
+#include "geo/CheckedUtm.h"
 #include "geo/Ellipsoid.h"
-#include "geo/Utm.h"
 #include "platform/NumberText.h"
 #include "ui/AppContext.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/DropDownList.h"
+#include "ui/kit/EditBox.h"
 #include "ui/kit/ProgramChange.h"
+#include "ui/kit/Shell.h"
 
 namespace vantrel {
 namespace {
@@ -55,10 +57,11 @@ bool IsEntryInProgress(const QString& text) {
 }  // namespace
 
 CCoordinates::CCoordinates(AppContext& context, QWidget* parent)
-    : TemplateDialog(context.templates, ids::kCoordinatesDialog, context.dialogFont, parent) {
+    : TemplateDialog(context.templates, ids::kCoordinatesDialog, context.dialogFont, parent),
+      context_(context) {
   SetShell(&context.shell);
-  const auto on = [this](int id, Notification what, void (CCoordinates::*compute)()) {
-    return CommandRoute{id, what, [this, compute] { Recompute(compute); }};
+  const auto on = [this](int id, Notification what, Computation compute) {
+    return CommandRoute{id, what, [this, compute, id] { Recompute(compute, id); }};
   };
   using N = Notification;
   AddRoutes({
@@ -72,7 +75,7 @@ CCoordinates::CCoordinates(AppContext& context, QWidget* parent)
       {ids::kEllipsoidList, N::kSelChange, [this] { OnSelectEllipsoid(); }},
   });
   for (const int id : kWholeNumberBoxes)
-    AddRoutes({{id, N::kChanged, [this] { OnWholeNumberChanged(); }}});
+    AddRoutes({{id, N::kChanged, [this, id] { OnWholeNumberChanged(id); }}});
 }
 
 void CCoordinates::OnInitDialog() {
@@ -88,22 +91,22 @@ void CCoordinates::OnInitDialog() {
     // The open list's keys reach its view, not the list.
     list->view()->installEventFilter(this);
   }
-  Recompute(&CCoordinates::FromDecimal);
+  Recompute(&CCoordinates::FromDecimal, ids::kDecimalLatitude);
 }
 
 void CCoordinates::DoDataExchange(DataExchange& dx) {
-  dx.Text(ids::kDecimalLatitude, latitudeText_);
-  dx.Text(ids::kDecimalLongitude, longitudeText_);
-  ExchangeDegrees(dx, ids::kLatitudeDegrees, latitude_);
-  ExchangeWholeNumber(dx, ids::kLatitudeMinutes, latitude_.minutes);
-  ExchangeWholeNumber(dx, ids::kLatitudeSeconds, latitude_.seconds);
-  ExchangeDegrees(dx, ids::kLongitudeDegrees, longitude_);
-  ExchangeWholeNumber(dx, ids::kLongitudeMinutes, longitude_.minutes);
-  ExchangeWholeNumber(dx, ids::kLongitudeSeconds, longitude_.seconds);
-  dx.Text(ids::kNorthing, northingText_);
-  dx.Text(ids::kEasting, eastingText_);
-  dx.Text(ids::kZone, zoneText_);
-  dx.Radio(ids::kNorthern, hemisphere_);
+  dx.Text(ids::kDecimalLatitude, forms_.latitudeText);
+  dx.Text(ids::kDecimalLongitude, forms_.longitudeText);
+  ExchangeDegrees(dx, ids::kLatitudeDegrees, forms_.latitude);
+  ExchangeWholeNumber(dx, ids::kLatitudeMinutes, forms_.latitude.minutes);
+  ExchangeWholeNumber(dx, ids::kLatitudeSeconds, forms_.latitude.seconds);
+  ExchangeDegrees(dx, ids::kLongitudeDegrees, forms_.longitude);
+  ExchangeWholeNumber(dx, ids::kLongitudeMinutes, forms_.longitude.minutes);
+  ExchangeWholeNumber(dx, ids::kLongitudeSeconds, forms_.longitude.seconds);
+  dx.Text(ids::kNorthing, forms_.northingText);
+  dx.Text(ids::kEasting, forms_.eastingText);
+  dx.Text(ids::kZone, forms_.zoneText);
+  dx.Radio(ids::kNorthern, forms_.hemisphere);
 }
 
 void CCoordinates::ExchangeWholeNumber(DataExchange& dx, int id, int& value) {
@@ -124,65 +127,113 @@ void CCoordinates::ExchangeDegrees(DataExchange& dx, int id, DMS& dms) {
   if (dx.FailedId() == 0) dms.negative = ItemText(id).contains(u'-');
 }
 
-void CCoordinates::Recompute(void (CCoordinates::*compute)()) {
+void CCoordinates::Recompute(Computation compute, int source) {
   if (busy_) return;
+  // Another control's turn: a refused entry is settled first.
+  if (refused_ && refused_ != source) Refuse();
   const ProgramChange own(busy_);
   // A degree, minute or second box without a whole number has been reported
   // and keeps its member's last value, which the write below puts back.
   UpdateData(true);
-  (this->*compute)();
-  UpdateData(false);
+  const std::string refusal = (this->*compute)();
+  if (refusal.empty()) {
+    UpdateData(false);
+    shown_ = forms_;
+    refused_ = 0;
+    return;
+  }
+  // The other forms keep showing the last point.
+  forms_ = shown_;
+  refused_ = source;
+  refusal_ = QString::fromStdString(refusal);
+  auto* box = qobject_cast<EditBox*>(Item(source));
+  if (!box || !box->hasFocus()) Refuse();
 }
 
-void CCoordinates::OnWholeNumberChanged() {
+void CCoordinates::Refuse() {
+  const int id = std::exchange(refused_, 0);
+  const ProgramChange own(busy_);
+  context_.shell.MessageBox(this, tr("Error"), refusal_, MessageIcon::kExclamation);
+  UpdateData(false);
+  Item(id)->setFocus();
+  if (auto* box = qobject_cast<EditBox*>(Item(id))) box->selectAll();
+}
+
+void CCoordinates::OnWholeNumberChanged(int id) {
   // Nothing to compute from until every box holds its number: no message and
   // no rewrite of the other forms from a number cut short.
-  for (const int id : kWholeNumberBoxes)
-    if (IsEntryInProgress(ItemText(id))) return;
-  Recompute(&CCoordinates::FromDMS);
+  for (const int box : kWholeNumberBoxes)
+    if (IsEntryInProgress(ItemText(box))) return;
+  Recompute(&CCoordinates::FromDMS, id);
 }
 
-void CCoordinates::FromDecimal() {
-  const double latitude = NumberOf(latitudeText_);
-  const double longitude = NumberOf(longitudeText_);
-  latitude_ = DecimalToDMS(latitude);
-  longitude_ = DecimalToDMS(longitude);
-  ShowUTM(LatLongToUTM(latitude, longitude, EllipsoidAt(ellipsoid_)));
+std::string CCoordinates::FromDecimal() {
+  const double latitude = NumberOf(forms_.latitudeText);
+  const double longitude = NumberOf(forms_.longitudeText);
+  const GeoResult<UTMResult> utm = CheckedLatLongToUTM(
+      latitude, longitude, std::nullopt, EllipsoidAt(ellipsoid_), UtmMethod::kClassic);
+  if (!utm) return utm.message;
+  forms_.latitude = DecimalToDMS(latitude);
+  forms_.longitude = DecimalToDMS(longitude);
+  ShowUTM(utm.value);
+  return {};
 }
 
-void CCoordinates::FromDMS() {
-  const double latitude = DMSToDecimal(latitude_);
-  const double longitude = DMSToDecimal(longitude_);
-  ShowUTM(LatLongToUTM(latitude, longitude, EllipsoidAt(ellipsoid_)));
-  latitudeText_ = Number(latitude);
-  longitudeText_ = Number(longitude);
+std::string CCoordinates::FromDMS() {
+  for (const DMS& dms : {forms_.latitude, forms_.longitude}) {
+    for (const int part : {dms.minutes, dms.seconds})
+      if (part < 0 || part > 59) return "minutes and seconds must be between 0 and 59";
+  }
+  const double latitude = DMSToDecimal(forms_.latitude);
+  const double longitude = DMSToDecimal(forms_.longitude);
+  const GeoResult<UTMResult> utm = CheckedLatLongToUTM(
+      latitude, longitude, std::nullopt, EllipsoidAt(ellipsoid_), UtmMethod::kClassic);
+  if (!utm) return utm.message;
+  ShowUTM(utm.value);
+  forms_.latitudeText = Number(latitude);
+  forms_.longitudeText = Number(longitude);
+  return {};
 }
 
-void CCoordinates::FromUTM() {
+std::string CCoordinates::FromUTM() {
   // The zone is the number its first two characters make: "16 S" is 16.
-  const int zone = ParseLeadingInt(zoneText_.left(2).toStdString());
-  const LatLong point = UTMToLatLong(NumberOf(northingText_), NumberOf(eastingText_), zone,
-                                     hemisphere_, EllipsoidAt(ellipsoid_));
-  latitude_ = DecimalToDMS(point.latitude);
-  longitude_ = DecimalToDMS(point.longitude);
-  latitudeText_ = Number(point.latitude);
-  longitudeText_ = Number(point.longitude);
+  const UtmText position{ParseLeadingInt(forms_.zoneText.left(2).toStdString()), 0,
+                         forms_.hemisphere == 1 ? 1 : 0, NumberOf(forms_.eastingText),
+                         NumberOf(forms_.northingText)};
+  const GeoResult<LatLong> point =
+      UtmTextToLatLong(position, EllipsoidAt(ellipsoid_), UtmMethod::kClassic);
+  if (!point) return point.message;
+  forms_.latitude = DecimalToDMS(point.value.latitude);
+  forms_.longitude = DecimalToDMS(point.value.longitude);
+  forms_.latitudeText = Number(point.value.latitude);
+  forms_.longitudeText = Number(point.value.longitude);
+  return {};
 }
 
 void CCoordinates::ShowUTM(const UTMResult& utm) {
-  northingText_ = Number(utm.northing);
-  eastingText_ = Number(utm.easting);
-  zoneText_ = QString::fromStdString(FormatText("%d %c", utm.zoneNumber, utm.zoneLetter));
-  hemisphere_ = utm.southern;
+  forms_.northingText = Number(utm.northing);
+  forms_.eastingText = Number(utm.easting);
+  forms_.zoneText = QString::fromStdString(FormatText("%d %c", utm.zoneNumber, utm.zoneLetter));
+  forms_.hemisphere = utm.southern;
 }
 
 void CCoordinates::OnSelectEllipsoid() {
   const int selected = DropDownItem(ids::kEllipsoidList)->GetCurSel();
   if (selected >= 0) ellipsoid_ = selected;
-  Recompute(&CCoordinates::FromDecimal);
+  Recompute(&CCoordinates::FromDecimal, ids::kEllipsoidList);
 }
 
 bool CCoordinates::eventFilter(QObject* watched, QEvent* event) {
+  // The focus has left a box whose entry has no answer: once it has
+  // settled, the box is told and takes it back.
+  if (event->type() == QEvent::FocusIn && refused_ && watched != Item(refused_)) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (refused_) Refuse();
+        },
+        Qt::QueuedConnection);
+  }
   if (event->type() == QEvent::KeyPress) {
     const std::optional<QChar> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
     if (typed && !Admitted(*typed)) return true;

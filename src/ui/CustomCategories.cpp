@@ -2,6 +2,7 @@
 
 #include "platform/TextCase.h"
 #include "ui/CatalogueNames.h"
+#include "ui/DisplayNames.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "units/UnitCatalogue.h"
@@ -51,7 +52,7 @@ void CCustomCategories::OnInitDialog() {
       {ids::kRemoveCategoryButton, Notification::kClicked, [this] { OnRemove(); }},
   });
   DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
-  for (const QString& name : AllCategoryNames(catalogue_)) categories->AddString(name);
+  categories->ResetContent(CategoryEntries(AllCategoryNames(catalogue_)));
   categories->SetCurSel(0);
   SetItemText(ids::kCategoryNameEdit, {});
 }
@@ -75,7 +76,7 @@ void CCustomCategories::OnRemove() {
   const DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  const std::string name = categories->GetLBText(selected).toStdString();
+  const std::string name = categories->GetKey(selected).toStdString();
   Report(catalogue_.RemoveCategory(name),
          tr("Category [%1] was successfully removed.").arg(Shown(name)),
          {{result::kNotCustom, tr(kBuiltInError)},

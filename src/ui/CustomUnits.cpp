@@ -10,6 +10,7 @@
 #include "platform/TextEncoding.h"
 #include "ui/AppContext.h"
 #include "ui/CatalogueNames.h"
+#include "ui/DisplayNames.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DropDownList.h"
 #include "ui/kit/EditBox.h"
@@ -95,7 +96,7 @@ void CCustomUnits::OnInitDialog() {
 
   SetItemText(ids::kUnitNameEdit, {});
   DropDownList* categories = DropDownItem(ids::kUnitCategoryList);
-  for (const QString& name : AllCategoryNames(catalogue_)) categories->AddString(name);
+  categories->ResetContent(CategoryEntries(AllCategoryNames(catalogue_)));
   categories->SetCurSel(0);
   OnSelectCategory();
   SetItemText(ids::kCoefficientEdit, QStringLiteral("1"));
@@ -114,11 +115,11 @@ void CCustomUnits::OnSelectCategory() {
   const DropDownList* categories = DropDownItem(ids::kUnitCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  if (!catalogue_.SelectCategory(categories->GetLBText(selected).toStdString())) return;
+  const QString category = categories->GetKey(selected);
+  if (!catalogue_.SelectCategory(category.toStdString())) return;
   DropDownList* sources = DropDownItem(ids::kSourceUnitList);
-  sources->ResetContent();
-  const QStringList units = CurrentUnitNames(catalogue_);
-  for (const QString& name : units) sources->AddString(name);
+  const std::vector<ListEntry> units = UnitEntries(category, CurrentUnitNames(catalogue_));
+  sources->ResetContent(units);
   unitCount_ = static_cast<int>(units.size());
   const bool any = unitCount_ > 0;
   for (const int id :
@@ -137,7 +138,7 @@ void CCustomUnits::OnSelectSource() {
   const int selected = sources->GetCurSel();
   if (selected < 0) return;
   if (CCategory* category = catalogue_.CurrentCategory())
-    category->SelectInputUnit(sources->GetLBText(selected).toStdString());
+    category->SelectInputUnit(sources->GetKey(selected).toStdString());
   RefreshPreview();
 }
 
@@ -152,8 +153,9 @@ void CCustomUnits::RefreshPreview() {
   const QString value = k.error_code == expr::kNoError
                             ? QString::fromStdString(FormatText("%1.8g", k.value))
                             : QStringLiteral("?");
-  const CUnit* source = category->InputUnit();
-  const QString sourceName = source ? QString::fromStdString(source->name) : QString();
+  const DropDownList* sources = DropDownItem(ids::kSourceUnitList);
+  const QString sourceName =
+      category->InputUnit() ? sources->GetLBText(sources->GetCurSel()) : QString();
   //: %1 is the coefficient, %2 the source unit, %3 the new unit
   const QString preview =
       IsDlgButtonChecked(ids::kInvertCheck)
@@ -193,14 +195,15 @@ void CCustomUnits::OnAdd() {
     }
   }
   const std::string categoryName = catalogue_.CurrentCategoryName();
+  const QString shownCategory = ShownCategory(categoryName);
   const int outcome = catalogue_.AddUnit(name, " ", coefficient, 0.0, inverted, 1, 1);
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
-         tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), Shown(categoryName)),
+         tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), shownCategory),
          {{result::kAlreadyExists, tr(kExistsError)},
           {result::kNotStorable, tr(kNotStorableError)},
           {result::kNameClash, tr(kNameClashError).arg(Shown(name))},
-          {result::kNotSaved, tr(kNotAddedError).arg(Shown(name), Shown(categoryName))}});
+          {result::kNotSaved, tr(kNotAddedError).arg(Shown(name), shownCategory)}});
 }
 
 void CCustomUnits::OnRemove() {
@@ -210,11 +213,12 @@ void CCustomUnits::OnRemove() {
   // Copies: the removal destroys the unit.
   const std::string name = category->InputUnit()->name;
   const std::string categoryName = category->Name();
+  const QString shownCategory = ShownCategory(categoryName);
   const int outcome = catalogue_.RemoveUnit(name);
   if (outcome == result::kDone) changedCategory_ = categoryName;
-  Report(outcome, tr("Unit name [%1] was removed from [%2]").arg(Shown(name), Shown(categoryName)),
+  Report(outcome, tr("Unit name [%1] was removed from [%2]").arg(Shown(name), shownCategory),
          {{result::kNotCustom, tr(kBuiltInError)},
-          {result::kNotSaved, tr(kNotRemovedError).arg(Shown(name), Shown(categoryName))}});
+          {result::kNotSaved, tr(kNotRemovedError).arg(Shown(name), shownCategory)}});
 }
 
 }  // namespace vantrel

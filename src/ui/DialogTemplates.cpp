@@ -196,8 +196,9 @@ DialogTemplate GeneralPageTemplate() {
       {
           {kIdStatic, K::kGroupBox, QT_TRANSLATE_NOOP("vantrel::CGeneral", "General Options  "), 7,
            4, 235, 151, kNoStyle},
+          // Wider than the text in English: "Toujours au premier plan".
           {ids::kOnTopCheck, K::kCheckBox, QT_TRANSLATE_NOOP("vantrel::CGeneral", "Always on top"),
-           19, 23, 96, 10, kTabStop},
+           19, 23, 120, 10, kTabStop},
           {ids::kRememberLastCheck, K::kCheckBox,
            QT_TRANSLATE_NOOP("vantrel::CGeneral",
                              "Remember last used category and units on startup"),
@@ -236,8 +237,9 @@ DialogTemplate ResultFormatPageTemplate() {
            kMode | kGroup | kTabStop},
           {ids::kScientificRadio, K::kRadioButton,
            QT_TRANSLATE_NOOP("vantrel::CResultFormat", "Scientific"), 19, 40, 56, 10, kMode},
+          // As wide as the others: "Festkomma".
           {ids::kFixedRadio, K::kRadioButton, QT_TRANSLATE_NOOP("vantrel::CResultFormat", "Fixed"),
-           19, 55, 43, 10, kMode},
+           19, 55, 64, 10, kMode},
           {kIdStatic, K::kText,
            QT_TRANSLATE_NOOP("vantrel::CResultFormat", "Set decimal precision"), 120, 56, 85, 8,
            kNoStyle},

@@ -4,9 +4,9 @@
 
 #include "platform/TextCase.h"
 #include "ui/AppContext.h"
+#include "ui/DisplayNames.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/ListBox.h"
-#include "ui/kit/ListSort.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel {
@@ -48,23 +48,37 @@ void CSearchUnits::BuildEntries() {
   // Read anew at each opening, so that what the user added since is there.
   // The units are read from each category in place: the catalogue's current
   // category, and with it the main window's selection, never moves.
+  // Each entry shows in the window's language and is found by its English
+  // text too.
   std::vector<Entry> made;
   CUnitCatalogue& catalogue = context_.catalogue;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory()) {
     const QString name = QString::fromStdString(category->Name());
+    const QString shownCategory = CategoryDisplayName(name) + kSeparator;
     for (const auto& [key, unit] : category->Units()) {
-      made.push_back({name + kSeparator + QString::fromStdString(UnitText(unit, true)),
-                      {},
-                      name,
-                      QString::fromStdString(unit.name),
-                      false});
+      const QString unitName = QString::fromStdString(unit.name);
+      const CUnit shown{
+          UnitDisplayName(name, unitName).toStdString(),
+          SymbolDisplayName(name, QString::fromStdString(unit.abbreviation)).toStdString()};
+      made.push_back(
+          {shownCategory + QString::fromStdString(UnitText(shown, true)),
+           {},
+           FoldAsciiLetters(name + kSeparator + QString::fromStdString(UnitText(unit, true))),
+           name,
+           unitName,
+           false});
     }
   }
   const QString coordinate = tr(kCoordinate);
   for (const char* text : kCoordinateUnits) {
     const QString unit = tr(text);
-    made.push_back({coordinate + kSeparator + unit, {}, coordinate, unit, true});
+    made.push_back({coordinate + kSeparator + unit,
+                    {},
+                    FoldAsciiLetters(QLatin1String(kCoordinate) + kSeparator + QLatin1String(text)),
+                    coordinate,
+                    unit,
+                    true});
   }
 
   // Sorted once here, every filtered part is in the list's order already.
@@ -73,7 +87,7 @@ void CSearchUnits::BuildEntries() {
   for (const Entry& entry : made) texts << entry.text;
   entries_.clear();
   entries_.reserve(made.size());
-  for (int index : ListOrder(texts)) {
+  for (int index : DisplayOrder(texts)) {
     Entry& entry = entries_.emplace_back(std::move(made[index]));
     entry.folded = FoldAsciiLetters(entry.text);
   }
@@ -84,7 +98,7 @@ void CSearchUnits::OnFilter() {
   shown_.clear();
   QStringList texts;
   for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
-    if (!entries_[i].folded.contains(search)) continue;
+    if (!entries_[i].folded.contains(search) && !entries_[i].english.contains(search)) continue;
     shown_.push_back(i);
     texts << entries_[i].text;
   }

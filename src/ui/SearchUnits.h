@@ -35,8 +35,9 @@ class CSearchUnits : public TemplateDialog {
 
  private:
   struct Entry {
-    QString text;    // "Category >> unit [abbreviation]"
-    QString folded;  // the text with A-Z in lower case, for matching
+    QString text;     // "Category >> unit [abbreviation]" as shown
+    QString folded;   // the text with A-Z in lower case, for matching
+    QString english;  // the same in English, A-Z in lower case, for matching
     QString category;
     QString unit;
     bool coordinates = false;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "ui/DisplayNames.h"
 #include "units/NameLookup.h"
 
 namespace vantrel {
@@ -23,29 +24,31 @@ QString ProblemText(const StartOptionProblem& problem) {
   return {};
 }
 
-QString Quoted(const std::string& name) {
-  return QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"');
+QString Quoted(const QString& name) {
+  //: a name in quotation marks, as the language writes them
+  return QCoreApplication::translate("vantrel::CConverterDlg", "\"%1\"").arg(name);
 }
 
 // The unit the text names in the category, or null with the problem said.
 const CUnit* ResolveUnit(const QString& text, const CCategory& category, QStringList& problems) {
   const std::vector<const CUnit*> units = FindUnitsByName(category, text.toStdString());
   if (units.size() == 1) return units.front();
+  const QString categoryName = QString::fromStdString(category.Name());
   if (units.empty()) {
     //: %1 is the unit as given on the command line, %2 the category's name
     problems << QCoreApplication::translate("vantrel::CConverterDlg",
                                             "Unknown unit \"%1\" in \"%2\".")
-                    .arg(text, QString::fromStdString(category.Name()));
+                    .arg(text, CategoryDisplayName(categoryName));
     return nullptr;
   }
   QStringList names;
-  for (const CUnit* unit : units) names << Quoted(unit->name);
+  for (const CUnit* unit : units)
+    names << Quoted(UnitDisplayName(categoryName, QString::fromStdString(unit->name)));
   //: %1 is the abbreviation as given on the command line, %2 the category's
   //: name, %3 the units' names
   problems << QCoreApplication::translate("vantrel::CConverterDlg",
                                           "\"%1\" stands for several units of \"%2\": %3.")
-                  .arg(text, QString::fromStdString(category.Name()),
-                       names.join(QStringLiteral(", ")));
+                  .arg(text, CategoryDisplayName(categoryName), names.join(QStringLiteral(", ")));
   return nullptr;
 }
 
@@ -71,7 +74,7 @@ StartSelection ResolveStartChoice(const StartChoice& choice, const CUnitCatalogu
                                 "vantrel::CConverterDlg",
                                 "The category \"%1\" is hidden: Edit, Preferences, "
                                 "Visible Categories shows it again.")
-                                .arg(QString::fromStdString(category->Name()));
+                                .arg(CategoryDisplayName(QString::fromStdString(category->Name())));
     } else {
       selection.category = category;
     }

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "ui/AppContext.h"
+#include "ui/CatalogueNames.h"
+#include "ui/DisplayNames.h"
 #include "ui/ResourceIds.h"
 #include "ui/kit/DataExchange.h"
 #include "ui/kit/ListView.h"
@@ -24,10 +26,10 @@ void CVisible::OnInitDialog() {
   list->SetCheckBoxes(true);
   list->SetColumnWidth(kColumnWidth);
   CUnitCatalogue& catalogue = context_.catalogue;
-  catalogue.SetCategoryRestart(true);
-  while (const CCategory* category = catalogue.NextCategory()) {
-    const int index = list->InsertItem(QString::fromStdString(category->Name()));
-    list->SetCheck(index, category->Visible() != 0);
+  list->ResetContent(CategoryEntries(AllCategoryNames(catalogue)));
+  for (int i = 0; i < list->GetItemCount(); ++i) {
+    const CCategory* category = catalogue.FindCategory(list->GetItemKey(i).toStdString());
+    list->SetCheck(i, category && category->Visible() != 0);
   }
   UpdateData(false);
 }
@@ -51,7 +53,7 @@ void CVisible::OnOK() {
   const auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
   std::vector<CategoryVisibility> states;
   for (int i = 0; i < list->GetItemCount(); ++i) {
-    states.push_back({list->GetItemText(i).toStdString(), list->GetCheck(i) ? 1 : 0});
+    states.push_back({list->GetItemKey(i).toStdString(), list->GetCheck(i) ? 1 : 0});
   }
   // Every category, visible or not, in one replace of the settings file.
   context_.catalogue.SetCategoryVisibilities(states);

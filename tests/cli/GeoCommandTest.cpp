@@ -27,6 +27,8 @@ const Good kGood[] = {
     {{"--utm", "-33.9", "18.4", "--ellipsoid=NAD83/WGS84"}, "6245888.046\t259583.210\t34 H\tS\n"},
     {{"--utm", "0", "0"}, "0.000\t166021.550\t31 N\tN\n"},
     {{"--latlong", "0", "500000", "5"}, "0.000000000\t-153.000000000\t0 0 0\t-153 0 0\n"},
+    {{"--latlong", "0", "0", "1"},
+     "0.000000000\t178.511256103\t0 0 0\t178 30 40\n"},  // not -181.49
 };
 
 TEST(GeoCommandTest, PrintsTabSeparatedFields) {
@@ -39,8 +41,8 @@ TEST(GeoCommandTest, PrintsTabSeparatedFields) {
   }
   // The edges themselves are in range.
   for (const Arguments& args : {Arguments{"--utm", "84", "-180"}, Arguments{"--utm", "-80", "180"},
-                                Arguments{"--latlong", "10000000", "1000000", "60"},
-                                Arguments{"--latlong", "0", "0", "1", "--south"}})
+                                Arguments{"--latlong", "10000000", "1000000", "60", "--south"},
+                                Arguments{"--latlong", "0", "0", "1"}})
     EXPECT_EQ(RunCli(args).code, 0) << args[1];
 }
 
@@ -203,6 +205,14 @@ TEST(GeoCommandTest, RefusesOnOneLineWithTheExitCode) {
       {{"--utm", "-80.5", "0"}, 1, "latitude '-80.5' is outside -80 to 84"},
       {{"--utm", "0", "-190"}, 1, "longitude '-190' is outside -180 to 180"},
       {{"--utm", "0", "180.01"}, 1, "longitude '180.01' is outside -180 to 180"},
+      // In range, but no point of UTM's has the answer; the same for both methods.
+      {{"--latlong", "10000000", "1000000", "60"}, 1, "beyond the north pole"},
+      {{"--latlong", "0", "500000", "31", "--south", "--exact"}, 1, "beyond the south pole"},
+      {{"--latlong", "9900000", "0", "31"}, 1, "latitude 85.4411, outside the latitudes UTM"},
+      {{"--latlong", "31N 160000 9900000"}, 1, "latitude 86.8323, outside band N"},
+      {{"--latlong", "8900000", "200000", "31"}, 1, "15.36 degrees from the central meridian of"},
+      {{"--utm", "0", "12", "--zone", "31", "--exact"}, 1, "easting would be 1505646.900"},
+      {{"--utm", "62", "11", "--zone", "31"}, 1, "3.0 m off here, 8.00 degrees from the central"},
   };
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }

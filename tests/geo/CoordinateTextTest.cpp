@@ -44,6 +44,11 @@ const Written kWritten[] = {
     {"-33 54, 18 24", -33.9, 18.4},
     {"-0 30, 0 30", -0.5, 0.5},  // the sign of a zero degree counts
     {"90 S 180 W", -90, -180},
+    {"33d43m30sN 84d54m18sW", 33.725, -84.905},
+    {"33d43m30s; -84d54m18s", 33.725, -84.905},
+    {"33:43:30N 84:54:18W", 33.725, -84.905},
+    {"33.725N -84.905", 33.725, -84.905},  // -84.905 cannot take the N: one reading
+    {"33d54mS 18d24mE", -33.9, 18.4},
 };
 
 TEST(ParseLatLongText, WrittenFormsOfTheSamePoints) {
@@ -83,6 +88,8 @@ const Refusal kRefused[] = {
     {"33 E 84 W", GeoError::kMalformed, "both coordinates are marked as longitudes"},
     {"-33.9 S, 18.4 E", GeoError::kMalformed, "a sign or a hemisphere letter, not both"},
     {"33,5, 18,4", GeoError::kMalformed, "more than one comma"},
+    {"33: N 84", GeoError::kMalformed, "a colon must stand between two numbers"},
+    {"33:43:55:1, 84", GeoError::kMalformed, "more than three numbers"},
     {"33 65 N 84 W", GeoError::kOutOfRange, "minutes must be below 60"},
     {"33 43 60 N 84 W", GeoError::kOutOfRange, "seconds must be below 60"},
     {"95 N 84 W", GeoError::kOutOfRange, "latitude must be between -90 and 90"},
@@ -109,6 +116,8 @@ const MapForm kMapForms[] = {
     {"34H 259583 6245888", 34, 'H', 1, 259583, 6245888},
     {"1M 500000 9999999", 1, 'M', 1, 500000, 9999999},
     {"60N 500000 0", 60, 'N', 0, 500000, 0},
+    {"56 H 334000E 6267000N", 56, 'H', 1, 334000, 6267000},
+    {"56H 6267000N 334000 e", 56, 'H', 1, 334000, 6267000},
 };
 
 TEST(ParseUtmText, MapForms) {
@@ -133,6 +142,7 @@ const Refusal kBadMapForms[] = {
     {"16S -694037 3734420", GeoError::kMalformed, "give the easting and northing"},
     {"16S 694037 3734420 12", GeoError::kMalformed, "cannot read '12' after the northing"},
     {"16S 694037 3734420.1.2", GeoError::kMalformed, "give the easting and northing"},
+    {"16S 694037E 3734420mE", GeoError::kMalformed, "both numbers are marked E"},
     {"61S 694037 3734420", GeoError::kOutOfRange, "zone must be between 1 and 60"},
     {"0S 694037 3734420", GeoError::kOutOfRange, "zone must be between 1 and 60"},
     {"16Z 694037 3734420", GeoError::kOutOfRange, "polar (UPS)"},

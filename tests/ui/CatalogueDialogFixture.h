@@ -15,9 +15,9 @@
 
 namespace vantrel::testing {
 
-// Chooses an entry as a user does, so that the dialog hears of it.
+// Chooses an entry, by its key, as a user does, so that the dialog hears of it.
 inline void Pick(DropDownList* list, const QString& entry) {
-  const int index = list->findText(entry);
+  const int index = list->FindKey(entry);
   ASSERT_GE(index, 0) << entry.toStdString();
   list->setCurrentIndex(index);
 }

@@ -18,6 +18,7 @@
 #include <QXmlStreamReader>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "CatalogueDialogFixture.h"
@@ -25,6 +26,7 @@
 #include "ui/CustomCategories.h"
 #include "ui/CustomUnits.h"
 #include "ui/MySheet.h"
+#include "ui/SearchUnits.h"
 #include "ui/Translations.h"
 #include "ui/kit/ListView.h"
 
@@ -45,7 +47,10 @@ struct Message {
   QString context;
   QString source;
   QString translation;
-  QString type;  // "unfinished", "vanished", "obsolete" or none
+  QString type;     // "unfinished", "vanished", "obsolete" or none
+  QString comment;  // the disambiguation: a unit's category
+  QString translatorComment;
+  QStringList forms;  // a numerus message's, the first the one shown
 };
 
 std::vector<Message> ReadMessages(const QString& path) {
@@ -54,18 +59,29 @@ std::vector<Message> ReadMessages(const QString& path) {
   std::vector<Message> messages;
   QXmlStreamReader xml(&file);
   QString context;
+  bool numerus = false;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     const auto name = xml.name();
     if (name == u"name") {
       context = xml.readElementText();
     } else if (name == u"message") {
-      messages.push_back({context, {}, {}, {}});
+      numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
+      messages.push_back({context, {}, {}, {}, {}, {}, {}});
     } else if (name == u"source") {
       messages.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    } else if (name == u"comment") {
+      messages.back().comment = xml.readElementText();
+    } else if (name == u"translatorcomment") {
+      messages.back().translatorComment = xml.readElementText();
+    } else if (name == u"numerusform") {
+      messages.back().forms << xml.readElementText();
+      messages.back().translation += messages.back().forms.back();
     } else if (name == u"translation") {
       messages.back().type = xml.attributes().value(QStringLiteral("type")).toString();
-      messages.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      // A numerus message's forms follow as elements of their own.
+      if (!numerus)
+        messages.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
   }
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -98,6 +114,30 @@ TEST(Translations, EveryMarkedTextHasAFinishedTranslationKeepingWhatTheProgramFi
       EXPECT_FALSE(message.translation.isEmpty());
       EXPECT_EQ(Markers(message.translation), Markers(message.source));
     }
+  }
+}
+
+// The built-in names (translations/BuiltinNames.cpp): one written as in
+// English says so, which an entry left so by mistake does not; no two
+// categories, and no two units of a category, share a name.
+TEST(Translations, EveryBuiltinNameIsTheLanguagesOwnOrSaysItIsTheSame) {
+  const QStringList contexts{"CategoryName", "UnitName", "UnitSymbol"};
+  for (const auto& [language, path] : TranslationFiles()) {
+    std::set<std::pair<QString, QString>> names;
+    for (const Message& message : ReadMessages(path)) {
+      if (!contexts.contains(message.context)) continue;
+      SCOPED_TRACE(
+          (language + QStringLiteral(" ") + message.comment + QStringLiteral(": ") + message.source)
+              .toStdString());
+      const QStringList forms =
+          message.forms.isEmpty() ? QStringList{message.translation} : message.forms;
+      EXPECT_EQ(forms.count(message.source) == forms.size(),
+                message.translatorComment == QStringLiteral("same as English"));
+      if (message.context != QStringLiteral("UnitSymbol")) {
+        EXPECT_TRUE(names.insert({message.comment, forms.front()}).second) << "a name twice";
+      }
+    }
+    EXPECT_GT(names.size(), 1000u);
   }
 }
 
@@ -177,7 +217,7 @@ TEST_F(TranslationTest, MenusDialogsAndQtsOwnTextsSpeakTheLanguage) {
   } cases[] = {
       {"de",
        {"&Datei", "&Bearbeiten", "&Hilfe"},
-       "Vantrel Einheitenumrechner",
+       "Vantrel-Einheitenumrechner",
        "&Rückgängig\tStrg+Z",
        "VON"},
       {"fr",
@@ -197,10 +237,56 @@ TEST_F(TranslationTest, MenusDialogsAndQtsOwnTextsSpeakTheLanguage) {
     EXPECT_EQ(window.ItemText(ids::kInputHeading), QString::fromUtf8(c.heading));
     const std::unique_ptr<QMenu> context(Input()->createStandardContextMenu());
     EXPECT_EQ(context->actions().value(0)->text(), QString::fromUtf8(c.undo));
-    // Names, units and numbers stay as they are in every language.
+    // Numbers stay as they are in every language.
     Input()->setText(QStringLiteral("1.5"));
-    EXPECT_EQ(Categories()->GetLBText(0), QStringLiteral("Acceleration"));
     EXPECT_FALSE(window.ItemText(ids::kOutputBox).contains(u','));
+  }
+}
+
+// The window lists the built-in names in its language, sorted as the language
+// sorts, and Find finds them by those names; what is chosen is the English
+// name.
+TEST_F(TranslationTest, BuiltinNamesShowInTheLanguageAndFindFindsThem) {
+  const struct {
+    const char* language;
+    const char* distance;
+    const char* inchLabel;  // the unit and its symbol, as the label says them
+    const char* typed;      // into Find
+    const char* found;
+    QStringList sorted;  // neighbours in the category list
+  } cases[] = {
+      {"de", "Länge", "Zoll \r\nin", "zoll", "Länge >> Zoll [in]", {"Länge", "Leistung"}},
+      {"fr",
+       "Longueur",
+       "pouce \r\npo",
+       "pouce",
+       "Longueur >> pouce [po]",
+       {"Débit de données", "Énergie", "Force"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    Speaking speaking(QString::fromLatin1(c.language));
+    context_.preferences.showAbbreviation = 1;
+    CConverterDlg& window = Start();
+    QStringList shown;
+    for (int row = 0; row < Categories()->GetCount(); ++row) shown << Categories()->GetLBText(row);
+    const qsizetype first = shown.indexOf(c.sorted.front());
+    EXPECT_EQ(shown.mid(first, c.sorted.size()), c.sorted);
+    testing::Pick(Categories(), QStringLiteral("Distance"));
+    EXPECT_EQ(Categories()->currentText(), QString::fromUtf8(c.distance));
+    From()->SetCurSel(From()->FindKey(QStringLiteral("inch")));
+    window.ComputeResult();
+    EXPECT_EQ(window.ItemText(ids::kInputUnitLabel), QString::fromUtf8(c.inchLabel));
+
+    CSearchUnits find(context_, &window);
+    ASSERT_TRUE(find.Create());
+    QTest::keyClicks(find.EditItem(ids::kSearchText), QString::fromUtf8(c.typed));
+    ListBox* matches = find.ListBoxItem(ids::kMatchList);
+    ASSERT_GE(matches->FindText(QString::fromUtf8(c.found)), 0);
+    matches->SetCurSel(matches->FindText(QString::fromUtf8(c.found)));
+    find.ButtonItem(kIdOk)->click();
+    EXPECT_EQ(find.ChosenCategory(), QStringLiteral("Distance"));
+    EXPECT_EQ(find.ChosenUnit(), QStringLiteral("inch"));
   }
 }
 
@@ -232,7 +318,11 @@ void UseTheProgram(testing::ProgramRun& run) {
     sheet.ResultFormatPage().ButtonItem(ids::kFixedRadio)->click();
     sheet.ResultFormatPage().DropDownItem(ids::kPrecisionList)->setCurrentIndex(3);
     sheet.VisiblePage().ButtonItem(ids::kDisplayAllCheck)->click();
-    sheet.VisiblePage().ItemAs<ListView>(ids::kVisibleCategoryList)->SetCheck(1, false);
+    auto* shown = sheet.VisiblePage().ItemAs<ListView>(ids::kVisibleCategoryList);
+    for (int row = 0; row < shown->GetItemCount(); ++row) {
+      if (shown->GetItemKey(row) == QStringLiteral("Amount of Substance"))
+        shown->SetCheck(row, false);
+    }
     sheet.Button(kIdOk)->click();
   }
 
@@ -242,8 +332,8 @@ void UseTheProgram(testing::ProgramRun& run) {
   for (ListBox* list :
        {again.ListBoxItem(ids::kInputUnitList), again.ListBoxItem(ids::kOutputUnitList)}) {
     const int row =
-        list->FindText(list == again.ListBoxItem(ids::kInputUnitList) ? QStringLiteral("hand")
-                                                                      : QStringLiteral("meter"));
+        list->FindKey(list == again.ListBoxItem(ids::kInputUnitList) ? QStringLiteral("hand")
+                                                                     : QStringLiteral("meter"));
     ASSERT_GE(row, 0);
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},

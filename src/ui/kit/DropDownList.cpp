@@ -31,6 +31,13 @@ void DropDownList::ResetContent() {
   clear();
 }
 
+void DropDownList::ResetContent(const std::vector<ListEntry>& entries) {
+  const ProgramChange change(programmatic_);
+  clear();
+  for (const ListEntry& entry : entries) addItem(entry.text, entry.key);
+  setCurrentIndex(-1);
+}
+
 bool DropDownList::SetCurSel(int index) {
   const bool valid = index >= 0 && index < count();
   const ProgramChange change(programmatic_);
@@ -58,6 +65,16 @@ QRect DropDownList::DroppedRect() const {
 int DropDownList::FindText(const QString& text) const {
   return vantrel::FindText(
       count(), [this](int i) { return itemText(i); }, text);
+}
+
+QString DropDownList::GetKey(int index) const {
+  const QVariant key = itemData(index, kListKeyRole);
+  return key.isValid() ? key.toString() : itemText(index);
+}
+
+int DropDownList::FindKey(const QString& key) const {
+  return vantrel::FindText(
+      count(), [this](int i) { return GetKey(i); }, key);
 }
 
 }  // namespace vantrel

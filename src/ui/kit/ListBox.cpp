@@ -33,6 +33,15 @@ void ListBox::ResetContent(const QStringList& entries) {
   addItems(entries);
 }
 
+void ListBox::ResetContent(const std::vector<ListEntry>& entries) {
+  const ProgramChange change(programmatic_);
+  clear();
+  for (const ListEntry& entry : entries) {
+    auto* row = new QListWidgetItem(entry.text, this);
+    row->setData(kListKeyRole, entry.key);
+  }
+}
+
 int ListBox::GetCurSel() const {
   const int row = currentRow();
   if (row < 0 || row >= count() || !item(row)->isSelected()) return -1;
@@ -93,6 +102,18 @@ void ListBox::OnSelectionChanged() {
 int ListBox::FindText(const QString& text) const {
   return vantrel::FindText(
       count(), [this](int i) { return item(i)->text(); }, text);
+}
+
+QString ListBox::GetKey(int index) const {
+  const QListWidgetItem* entry = item(index);
+  if (!entry) return {};
+  const QVariant key = entry->data(kListKeyRole);
+  return key.isValid() ? key.toString() : entry->text();
+}
+
+int ListBox::FindKey(const QString& key) const {
+  return vantrel::FindText(
+      count(), [this](int i) { return GetKey(i); }, key);
 }
 
 }  // namespace vantrel

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QListWidget>
+#include <vector>
+
+#include "ui/kit/ListEntry.h"
 
 namespace vantrel {
 
@@ -19,6 +22,8 @@ class ListBox : public QListWidget {
   // Replaces every entry with these in one go. A sorted list takes them in its
   // own order, as ListOrder gives it, and does not sort them again.
   void ResetContent(const QStringList& entries);
+  // The same for entries known by a key of their own.
+  void ResetContent(const std::vector<ListEntry>& entries);
   int GetCount() const { return count(); }
   // -1 when nothing is selected.
   int GetCurSel() const;
@@ -30,6 +35,10 @@ class ListBox : public QListWidget {
   int FindStringPrefix(int start, const QString& prefix) const;
   // The entry that is exactly the text (letter case counts), or -1.
   int FindText(const QString& text) const;
+  // The entry's key (its text unless it was given one), and the entry whose
+  // key is exactly this, or -1.
+  QString GetKey(int index) const;
+  int FindKey(const QString& key) const;
 
  signals:
   void SelectionChanged();

@@ -65,6 +65,24 @@ void ListView::DeleteAllItems() {
   clear();
 }
 
+void ListView::ResetContent(const std::vector<ListEntry>& entries) {
+  const ProgramChange change(programmatic_);
+  clear();
+  for (const ListEntry& entry : entries) {
+    auto* row = new QListWidgetItem(entry.text);
+    row->setData(kListKeyRole, entry.key);
+    ApplyCheckBox(row, false);
+    addItem(row);
+  }
+}
+
+QString ListView::GetItemKey(int index) const {
+  const QListWidgetItem* entry = item(index);
+  if (!entry) return {};
+  const QVariant key = entry->data(kListKeyRole);
+  return key.isValid() ? key.toString() : entry->text();
+}
+
 QString ListView::GetItemText(int index) const {
   const QListWidgetItem* entry = item(index);
   return entry ? entry->text() : QString();

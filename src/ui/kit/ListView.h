@@ -6,6 +6,9 @@
 
 #include <QFont>
 #include <QListWidget>
+#include <vector>
+
+#include "ui/kit/ListEntry.h"
 
 namespace vantrel {
 
@@ -22,8 +25,13 @@ class ListView : public QListWidget {
   // The index the entry got.
   int InsertItem(const QString& text);
   void DeleteAllItems();
+  // Replaces every entry with these, in this order (a sorted view takes them
+  // as the program has put them in order), each known by its key.
+  void ResetContent(const std::vector<ListEntry>& entries);
   int GetItemCount() const { return count(); }
   QString GetItemText(int index) const;
+  // The entry's key: its text unless it was given one.
+  QString GetItemKey(int index) const;
   bool GetCheck(int index) const;
   void SetCheck(int index, bool checked);
 
