@@ -59,5 +59,39 @@ void BM_SearchRoundTrip(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchRoundTrip)->Unit(benchmark::kMicrosecond);
 
+// GetResultMetas with 10,000 ids of 248-byte queries, none asked before: the
+// bound on one call's work (GnomeSearchProvider::kMostMetas ids).
+void BM_SearchMetasOfTenThousandIds(benchmark::State& state) {
+  bench::EnsureApplication();
+  if (!testing::PrivateSessionBus::DaemonAvailable()) {
+    state.SkipWithError("dbus-daemon is missing");
+    return;
+  }
+  testing::PrivateSessionBus bus;
+  bus.Environment().insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           QString::fromStdString((bus.Folder() / "config").string()));
+  bus.AddService(QString::fromLatin1(kBusName), {QStringLiteral(VANTREL_SEARCH)});
+  std::string error;
+  if (!bus.Start(error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  CallProvider(bus, "GetInitialResultSet", {QStringList{"100", "mi", "in", "km"}});
+  const QString tail = QStringLiteral("1 nautical mile ").repeated(14) + QStringLiteral("in km");
+  int first = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    QStringList ids;
+    for (int i = 0; i < 10000; ++i) ids << QStringLiteral("%1 nautical mile ").arg(first++) + tail;
+    state.ResumeTiming();
+    const QDBusMessage metas = CallProvider(bus, "GetResultMetas", {ids});
+    if (metas.type() != QDBusMessage::ReplyMessage) {
+      state.SkipWithError("the service did not answer");
+      return;
+    }
+  }
+}
+BENCHMARK(BM_SearchMetasOfTenThousandIds)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace vantrel::search

@@ -12257,6 +12257,11 @@ A settings file at the top of a drive is used only when that folder and the file
 
 Eine Einstellungsdatei im obersten Ordner eines Laufwerks wird nur genutzt, wenn dieser Ordner und die Datei Ihnen gehören und niemand sonst sie ändern darf.</translation>
     </message>
+    <message>
+        <source>Unknown command-line arguments: %1 (vantrel --help lists the window&apos;s options).</source>
+        <extracomment>%1 is what neither the window nor Qt takes of the command line, as written</extracomment>
+        <translation>Unbekannte Befehlszeilenargumente: %1 (vantrel --help nennt die Optionen des Fensters).</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCoordinates</name>

@@ -12256,6 +12256,11 @@ A settings file at the top of a drive is used only when that folder and the file
 
 Un fichier de paramètres à la racine d’un disque n’est utilisé que si ce dossier et le fichier vous appartiennent et que personne d’autre ne peut les modifier.</translation>
     </message>
+    <message>
+        <source>Unknown command-line arguments: %1 (vantrel --help lists the window&apos;s options).</source>
+        <extracomment>%1 is what neither the window nor Qt takes of the command line, as written</extracomment>
+        <translation>Arguments de ligne de commande inconnus&#xa0;: %1 (vantrel --help énumère les options de la fenêtre).</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::CCoordinates</name>

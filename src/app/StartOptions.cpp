@@ -102,6 +102,13 @@ StartArguments ReadStartArguments(int argc, char** argv) {
   return arguments;
 }
 
+void NoteUnknownArguments(StartArguments& arguments, int qtArgc) {
+  QStringList unknown;
+  for (int i = 1; i < qtArgc; ++i) unknown << QString::fromLocal8Bit(arguments.forQt[i]);
+  if (!unknown.isEmpty())
+    arguments.choice.problems.push_back({StartOptionProblem::Kind::kUnknown, unknown.join(u' ')});
+}
+
 std::optional<int> AnswerOwnOption(const StartArguments& arguments, std::FILE* out) {
   switch (arguments.answer) {
     case StartArguments::Answer::kNone:

@@ -2,7 +2,7 @@
 // -h) and --version, which answer without any display, and the start options
 // that choose what the window shows: --category NAME, --from UNIT, --to UNIT
 // and --value TEXT, each also written --option=VALUE. Every other argument is
-// left to Qt, in its order.
+// left to Qt, in its order, and what Qt does not take either is said.
 #pragma once
 
 #include <cstdio>
@@ -27,6 +27,11 @@ struct StartArguments {
 // lacks its value. An option given twice is left out, with the problem.
 // Values are decoded as the system's 8-bit text (UTF-8).
 StartArguments ReadStartArguments(int argc, char** argv);
+
+// Called with the arguments as QApplication left them (it takes its own out
+// of `forQt` and lowers `qtArgc`): what is left is no option of the window's
+// nor of Qt's, and becomes one problem that names it all.
+void NoteUnknownArguments(StartArguments& arguments, int qtArgc);
 
 // Prints the help or the version to `out`; the exit status when it did.
 std::optional<int> AnswerOwnOption(const StartArguments& arguments, std::FILE* out);

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   int qtArgc = static_cast<int>(arguments.forQt.size()) - 1;
   QApplication application(qtArgc, arguments.forQt.data());
   guard.reset();
+  vantrel::NoteUnknownArguments(arguments, qtArgc);
 #ifdef VANTREL_HAVE_FONTCONFIG
   fonts.join();
 #endif

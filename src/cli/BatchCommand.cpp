@@ -86,7 +86,6 @@ int RunBatch(Session& session, const CCategory* defaultCategory, std::istream& i
   std::string_view line;
   while (reader.Next(line)) {
     ++lines;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string_view fields[4];
     const std::size_t count = SplitFields(line, fields);
     bool ok = false;

@@ -1,6 +1,7 @@
 // Shared pieces of vantrel-convert's commands: exit codes and messages.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -20,6 +21,11 @@ int Fail(std::ostream& err, int exitCode, std::string_view message);
 
 // The names quoted and separated by ", ": 'meter', 'foot'.
 std::string QuotedList(const std::vector<std::string>& names);
+
+// A whole number as an option's value is written: decimal digits alone, no
+// blank and no sign (leading zeros are read as decimal); none otherwise, or
+// past nine digits.
+std::optional<int> OptionNumber(std::string_view text);
 
 // The shortest decimal text that reads back as the same double.
 std::string ShortestDecimal(double value);

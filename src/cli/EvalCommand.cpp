@@ -3,8 +3,10 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cli/CommandLine.h"
+#include "cli/LineReader.h"
 #include "expr/ErrorCodes.h"
 #include "expr/Evaluation.h"
 #include "platform/NumberText.h"
@@ -25,7 +27,8 @@ class Evaluator {
         math_(diagnostics ? expr::MathSink(diagnosticText_) : expr::MathSink(),
               expr::MathSink(helpText_)) {}
 
-  bool EvaluateOne(const std::string& text) {
+  // `text` is followed by a NUL.
+  bool EvaluateOne(std::string_view text) {
     // The evaluator would read a text with a NUL up to it, and take any other
     // bytes as they come: an expression that is no text is an error of its line.
     if (const std::string problem = TextProblem(text, "the expression"); !problem.empty()) {
@@ -35,7 +38,7 @@ class Evaluator {
     }
     int code = expr::kNoError;
     const double value =
-        expr::eval_math_expression_xyzt(math_, text.c_str(), 0, 0, 0, 0, code, diagnostics_);
+        expr::eval_math_expression_xyzt(math_, text.data(), 0, 0, 0, 0, code, diagnostics_);
     PassOn(diagnosticText_, err_);
     PassOn(helpText_, out_);
     out_ << FormatText("%.17g\t%d\n", value, code);
@@ -69,11 +72,10 @@ int RunEval(const Options& options, std::istream& in, std::ostream& out, std::os
       all_clear = evaluator.EvaluateOne(expression) && all_clear;
       continue;
     }
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Each answer is flushed as it is written: nothing to do before a wait.
+    LineReader lines(in, [] {});
+    for (std::string_view line; lines.Next(line);)
       all_clear = evaluator.EvaluateOne(line) && all_clear;
-    }
   }
   return all_clear ? kExitSuccess : kExitConversionError;
 }

@@ -191,11 +191,9 @@ void WriteLine(std::ostream& out, const std::string& line) { out << line << '\n'
 }  // namespace
 
 bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
-  const char* end = nullptr;
-  const long number = ParseLong(text.c_str(), &end);
-  if (end != text.c_str() && *end == '\0') {
-    if (number >= 0 && number < kEllipsoidCount) {
-      index = static_cast<int>(number);
+  if (const std::optional<int> number = OptionNumber(text)) {
+    if (*number < kEllipsoidCount) {
+      index = *number;
       return true;
     }
     error = FormatText("ellipsoid index %s is out of range (0 to %d)", text.c_str(),

@@ -66,16 +66,17 @@ bool TakeFormat(const std::string& value, Options& options, std::string& error) 
   return false;
 }
 
-// One digit from Lowest to Highest: the range --precision has on the line
+// A number from Lowest to Highest: the range --precision has on the line
 // it is given on.
 template <int Lowest, int Highest>
 bool TakePrecision(const std::string& value, Options& options, std::string& error) {
-  static_assert(0 <= Lowest && Lowest <= Highest && Highest <= 9);
-  if (value.size() == 1 && value[0] >= '0' + Lowest && value[0] <= '0' + Highest) {
-    options.precision = value[0] - '0';
+  static_assert(0 <= Lowest && Lowest <= Highest);
+  if (const std::optional<int> digits = OptionNumber(value);
+      digits && *digits >= Lowest && *digits <= Highest) {
+    options.precision = *digits;
     return true;
   }
-  error = "--precision must be a digit from " + std::to_string(Lowest) + " to " +
+  error = "--precision must be a number from " + std::to_string(Lowest) + " to " +
           std::to_string(Highest) + ", not " + Quoted(value);
   return false;
 }
@@ -113,13 +114,9 @@ bool SetExact(const std::string&, Options& options, std::string& error) {
   return ChooseMethod(UtmMethod::kExact, options, error);
 }
 
-// A UTM zone, 1 to 60, in digits.
+// A UTM zone, 1 to 60.
 bool TakeZone(const std::string& value, Options& options, std::string& error) {
-  const bool digits =
-      !value.empty() && value.size() <= 2 &&
-      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
-  const int zone = digits ? std::stoi(value) : 0;
-  if (zone >= 1 && zone <= 60) {
+  if (const std::optional<int> zone = OptionNumber(value); zone && *zone >= 1 && *zone <= 60) {
     options.zone = zone;
     return true;
   }
@@ -296,17 +293,15 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
       case Syntax::kCoordinates:
         isOption = arg.starts_with("--");
         break;
-      case Syntax::kLeading: {
-        const Option* own = FindOption(arg, line);
-        isOption = options.positional.empty() && own && !given[own - kOptions];
+      case Syntax::kLeading:
+        isOption = options.positional.empty() && (arg == "--" || FindOption(arg, line));
         break;
-      }
     }
     if (!isOption) {
       options.positional.push_back(arg);
       continue;
     }
-    if (syntax == Syntax::kUnits && arg == "--") {
+    if (arg == "--") {
       options.positional.insert(options.positional.end(), args.begin() + i + 1, args.end());
       break;
     }
@@ -325,6 +320,11 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
         error = std::string(name) + " takes no value";
       else
         error = "unknown option " + Quoted(arg) + " (try --help)";
+      return false;
+    }
+    // Which of two values was meant is not guessed.
+    if (given[option - kOptions]) {
+      error = std::string(name) + " is given more than once";
       return false;
     }
     given.set(option - kOptions);

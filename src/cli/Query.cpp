@@ -15,17 +15,16 @@ namespace vantrel::cli {
 namespace {
 
 // Longer texts are no query anybody types: they are passed over unread.
-constexpr std::size_t kLongestQuery = 256;
+constexpr std::size_t kLongestQuery = 256;  // bytes
 
 // How a query chooses among several categories.
 constexpr std::string_view kHowToChoose = "end the query with a comma and one of them";
 
-// Whether the bytes may hold a query at all: UTF-8 text without control
-// characters (a tab aside), with a digit and a character that no number or
-// operator has. Most text typed into a desktop search fails here without a
-// look-up.
+// Whether the bytes (no more than kLongestQuery) may hold a query at all: UTF-8 text without
+// control characters (a tab aside), with a digit and a character that no number or operator has.
+// Most text typed into a desktop search fails here without a look-up.
 bool MayBeQuery(std::string_view text) {
-  if (text.empty() || text.size() > kLongestQuery) return false;
+  if (text.empty()) return false;
   constexpr std::string_view kNumberCharacters = "0123456789.+-*/^()= \t";
   bool digit = false, other = false;
   for (const char c : text) {
@@ -146,6 +145,11 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& an
 QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory* category,
                         QueryAnswer& answer, std::string& error) {
   error.clear();
+  if (text.size() > kLongestQuery) {
+    error = "a query is at most " + std::to_string(kLongestQuery) + " bytes long, not " +
+            std::to_string(text.size()) + "; give VALUE FROM TO as three arguments";
+    return QueryStatus::kNotAQuery;
+  }
   if (!MayBeQuery(text)) return QueryStatus::kNotAQuery;
   const UnitIndex& index = session.Index();
   std::string_view query = text;
@@ -160,13 +164,14 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
     case QueryReading::kRead:
       break;
   }
+  // A category named wrong is a usage error, as with --category.
   if (!suffix.empty() && !named) {
-    error = "unknown category " + Quoted(suffix);
-    return QueryStatus::kError;
+    error = "unknown category " + Quoted(suffix) + " (see --categories)";
+    return QueryStatus::kNotAQuery;
   }
   if (named && category && named != category) {
     error = "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
-    return QueryStatus::kError;
+    return QueryStatus::kNotAQuery;
   }
   if (named) category = named;
 

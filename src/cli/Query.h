@@ -33,7 +33,9 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& an
 
 // The same in a category chosen beforehand (null: none), as a ", CATEGORY"
 // at the end of the text chooses one; the two must agree. kNotAQuery may
-// come with a reason in `error` too: a unit that has no usual target.
+// come with a reason in `error` too: a text longer than a query may be (256
+// bytes), a unit that has no usual target, a category that is none or not
+// the one chosen.
 QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory* category,
                         QueryAnswer& answer, std::string& error);
 

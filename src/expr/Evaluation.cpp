@@ -22,6 +22,20 @@ bool IsHelpKeyword(std::string_view normalised) {
   return normalised == "help" || normalised == "/h" || normalised == "?" || normalised == "/?";
 }
 
+// Whether the text is a help keyword once normalised (help may hide among
+// many spaces). Normalising drops the spaces, and no keyword has more than
+// four other characters: a text with more is no keyword, and is not copied
+// however long it is.
+bool IsHelpRequest(const char* text) {
+  constexpr int kLongest = 4;
+  int others = 0;
+  for (const char* p = text; *p && others <= kLongest; ++p) others += *p != ' ';
+  if (others > kLongest) return false;
+  char normalised[kLongest + 1];
+  const int length = normalize_math_expression(text, normalised);
+  return IsHelpKeyword({normalised, static_cast<std::size_t>(length)});
+}
+
 // Evaluates the normalised text with its bracket pairs looked up in the
 // context's table, which answers for it only as long as this evaluation.
 ME_TYPE EvaluateIndexed(MathContext& context, const char* span, int length, ME_TYPE x, ME_TYPE y,
@@ -42,13 +56,8 @@ ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYP
   static constexpr const char* kName = "eval_math_expression_xyzt";
   error_code = kNoError;
   if (!text) text = "";
-  // Normalised before the length test (help may hide among many spaces), so
-  // the buffer grows to fit; it keeps its capacity between calls.
-  std::string& normalised = context.normalised;
-  normalised.resize(std::strlen(text) + 1);
-  const int length = normalize_math_expression(text, normalised.data());
-  const char* const span = normalised.data();
-  if (IsHelpKeyword({span, static_cast<std::size_t>(length)})) {
+  // Help comes before the length test.
+  if (IsHelpRequest(text)) {
     print_math_expression_help(context.help, 0);
     return 0;
   }
@@ -57,6 +66,11 @@ ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYP
     report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
     return error_code;
   }
+  // The buffer keeps its capacity between calls.
+  std::string& normalised = context.normalised;
+  normalised.resize(std::strlen(text) + 1);
+  const int length = normalize_math_expression(text, normalised.data());
+  const char* const span = normalised.data();
   const ME_TYPE value = EvaluateIndexed(context, span, length, x, y, z, t, error_code, diagnostics);
   if (error_code != kNoError) {
     report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
@@ -70,12 +84,7 @@ ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYP
   return value;
 }
 
-bool is_math_expression_help_request(const char* text) {
-  if (!text) return false;
-  std::string normalised(std::strlen(text) + 1, '\0');
-  const int length = normalize_math_expression(text, normalised.data());
-  return IsHelpKeyword({normalised.data(), static_cast<std::size_t>(length)});
-}
+bool is_math_expression_help_request(const char* text) { return text && IsHelpRequest(text); }
 
 ME_TYPE eval_correct_math_expression_xyzt(MathContext& context, const char* span, int length,
                                           ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
 #include <QList>
 #include <QStringList>
 #include <QVariantMap>
+#include <memory>
 
 namespace vantrel::search {
 
@@ -49,14 +51,31 @@ class GnomeSearchProvider final : public QDBusAbstractAdaptor {
   QStringList GetInitialResultSet(const QStringList& terms);
   QStringList GetSubsearchResultSet(const QStringList& previousResults, const QStringList& terms);
   // Each id that still answers: its id, name (the result), description,
-  // icon and the text the shell may copy itself.
-  QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
+  // icon and the text the shell may copy itself. The shell asks for the few
+  // results it shows: ids past kMostMetas are not looked at. More than
+  // kMetasAtOnce are answered that many at a time, with other callers'
+  // calls answered in between, so that nobody waits for a long list.
+  QList<QVariantMap> GetResultMetas(const QStringList& identifiers, const QDBusMessage& message);
   // Copies the result to the clipboard.
   void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp);
   // Opens the converter window on the query's conversion.
   void LaunchSearch(const QStringList& terms, uint timestamp);
 
+ public:
+  static constexpr qsizetype kMostMetas = 128;
+  static constexpr qsizetype kMetasAtOnce = 8;
+
  private:
+  // A call's ids still to answer, and its metas so far.
+  struct PendingMetas {
+    QDBusMessage call;
+    QStringList ids;
+    QList<QVariantMap> metas;
+  };
+  // Adds the metas of up to kMetasAtOnce ids.
+  void AddMetas(PendingMetas& pending);
+  void ContinueMetas(std::shared_ptr<PendingMetas> pending);
+
   SearchService& service_;
 };
 

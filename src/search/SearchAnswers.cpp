@@ -7,6 +7,7 @@
 
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsProblem.h"
+#include "units/UnitCatalogue.h"
 
 namespace vantrel::search {
 
@@ -43,6 +44,8 @@ void SearchAnswers::Refresh() {
   FileStamp stamp = StampOf(location.settingsPath);
   if (session_ && stamp == stamp_) return;
   session_.reset();  // the old catalogue goes before the new one is built
+  recent_.clear();
+  older_.clear();
   session_ = std::make_unique<cli::Session>(stamp.path, math_);
   // A file that cannot be read gives the default settings, as it does to
   // vantrel-convert; said once for each state of the file.
@@ -53,9 +56,30 @@ void SearchAnswers::Refresh() {
   stamp_ = std::move(stamp);
 }
 
+std::optional<cli::QueryAnswer> SearchAnswers::Compute(std::string_view text) {
+  cli::QueryAnswer answer;
+  if (cli::AnswerQuery(*session_, text, answer, error_) != cli::QueryStatus::kAnswered)
+    return std::nullopt;
+  const CCategory* category = session_->Catalogue().FindCategory(answer.category);
+  if (!category || !category->Visible()) return std::nullopt;
+  return answer;
+}
+
 bool SearchAnswers::Answer(std::string_view text, cli::QueryAnswer& answer) {
   Refresh();
-  return cli::AnswerQuery(*session_, text, answer, error_) == cli::QueryStatus::kAnswered;
+  const std::string key(text);
+  auto known = recent_.find(key);
+  if (known == recent_.end()) {
+    if (const auto older = older_.find(key); older != older_.end()) {
+      known = recent_.insert(older_.extract(older)).position;
+    } else {
+      if (recent_.size() >= kRemembered) older_ = std::exchange(recent_, {});
+      known = recent_.emplace(key, Compute(text)).first;
+    }
+  }
+  if (!known->second) return false;
+  answer = *known->second;
+  return true;
 }
 
 }  // namespace vantrel::search

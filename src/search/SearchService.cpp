@@ -7,7 +7,7 @@
 namespace vantrel::search {
 
 SearchService::SearchService(std::chrono::milliseconds idle, QDBusConnection bus)
-    : idle_(idle, std::move(bus), QString::fromLatin1(kBusName)) {}
+    : bus_(bus), idle_(idle, std::move(bus), QString::fromLatin1(kBusName)) {}
 
 std::optional<cli::QueryAnswer> SearchService::Answer(const QString& text) {
   idle_.Touch();
@@ -23,6 +23,11 @@ void SearchService::Copy(const QString& text) {
     std::fprintf(stderr, "vantrel-search: nothing to copy: \"%s\" converts nothing now\n",
                  qPrintable(text));
   }
+}
+
+void SearchService::Reply(const QDBusMessage& call, const QVariant& value) {
+  idle_.Touch();
+  bus_.send(call.createReply(value));
 }
 
 void SearchService::Open(const QString& text) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -35,8 +36,11 @@ class SearchService final : public QObject {
   // Opens the converter window on the answer's conversion; on the window as
   // it starts by itself when the text answers nothing.
   void Open(const QString& text);
+  // Answers a call whose reply was put off.
+  void Reply(const QDBusMessage& call, const QVariant& value);
 
  private:
+  QDBusConnection bus_;
   SearchAnswers answers_;
   IdleExit idle_;
 };

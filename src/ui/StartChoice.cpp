@@ -20,6 +20,12 @@ QString ProblemText(const StartOptionProblem& problem) {
       return QCoreApplication::translate("vantrel::CConverterDlg",
                                          "The option %1 is given more than once.")
           .arg(problem.option);
+    case StartOptionProblem::Kind::kUnknown:
+      //: %1 is what neither the window nor Qt takes of the command line, as written
+      return QCoreApplication::translate(
+                 "vantrel::CConverterDlg",
+                 "Unknown command-line arguments: %1 (vantrel --help lists the window's options).")
+          .arg(problem.option);
   }
   return {};
 }

@@ -14,9 +14,9 @@
 namespace vantrel {
 
 struct StartOptionProblem {
-  enum class Kind { kMissingValue, kRepeated };
+  enum class Kind { kMissingValue, kRepeated, kUnknown };
   Kind kind;
-  QString option;  // as the program knows it: "--category"
+  QString option;  // as the program knows it: "--category"; kUnknown: the arguments as given
 
   bool operator==(const StartOptionProblem&) const = default;
 };

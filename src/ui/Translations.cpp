@@ -23,8 +23,10 @@ QString InstallTranslations(const QStringList& languages, const QStringList& fol
   for (const QString& language : languages) {
     const QLocale locale(language);
     // The texts are English as written; a language before any other that we
-    // speak is the user's choice of it.
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C) return {};
+    // speak is the user's choice of it. One unknown to Qt ("xx" reads as
+    // the C locale) is no choice at all: the next one counts.
+    if (locale.language() == QLocale::English) return {};
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage) continue;
     const QString name = locale.name();
     for (const QString& folder : folders) {
       QTranslator* own = Loaded(QStringLiteral("vantrel_") + name, folder);

@@ -2,6 +2,7 @@
 // wrong with them, and everything else left to Qt in its order.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,7 @@
 namespace vantrel {
 
 void PrintTo(const StartOptionProblem& problem, std::ostream* out) {
-  *out << (problem.kind == StartOptionProblem::Kind::kRepeated ? "repeated " : "missing value ")
-       << problem.option.toStdString();
+  *out << static_cast<int>(problem.kind) << ' ' << problem.option.toStdString();
 }
 
 namespace {
@@ -124,6 +124,24 @@ TEST(StartOptionsTest, ReadsTheProgramsOwnOptionsAndLeavesTheRestToQt) {
     EXPECT_EQ(read.forQt.back(), nullptr);
     EXPECT_EQ(std::vector<std::string>(read.forQt.begin() + 1, read.forQt.end() - 1), c.forQt);
   }
+}
+
+// What Qt takes is its own (its platform and style options, in one or two
+// dashes); whatever it leaves, the window's misspelt options among it, is one
+// problem in the order given.
+TEST(StartOptionsTest, WhatQtLeavesIsSaidAsUnknown) {
+  std::vector<std::string> storage = {"vantrel", "--valeu", "5",       "-platform", "offscreen",
+                                      "--style", "Fusion",  "--value", "1",         "--bogus"};
+  std::vector<char*> argv;
+  for (std::string& argument : storage) argv.push_back(argument.data());
+  StartArguments read = ReadStartArguments(static_cast<int>(argv.size()), argv.data());
+  int qtArgc = static_cast<int>(read.forQt.size()) - 1;
+  QApplication application(qtArgc, read.forQt.data());
+  NoteUnknownArguments(read, qtArgc);
+  EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+  EXPECT_EQ(read.choice.value, Text("1"));
+  EXPECT_EQ(read.choice.problems,
+            (std::vector<StartOptionProblem>{{Kind::kUnknown, "--valeu 5 --bogus"}}));
 }
 
 }  // namespace

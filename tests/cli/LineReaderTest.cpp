@@ -38,17 +38,23 @@ class Trickle : public std::streambuf {
 
 TEST(LineReader, SplitsLinesWhereverThePiecesEnd) {
   const std::string longLine(200000, 'x');
-  std::vector<std::string> pieces{"a\tb", "\n\nc\r\n", longLine.substr(0, 70000),
-                                  longLine.substr(70000) + "\nd", "ef"};
+  std::vector<std::string> pieces{"a\tb",
+                                  "\n\nc\r\n\xEF\xBB\xBFg\xC2",
+                                  "\xA0h\xE2\x80\xAFi\xE2\x80\x87j\xC3\xA9\n",
+                                  longLine.substr(0, 70000),
+                                  longLine.substr(70000) + "\nd",
+                                  "ef"};
   int idle = 0;
   Trickle source(pieces, [] {});
   std::istream in(&source);
   LineReader reader(in, [&] { ++idle; });
   std::vector<std::string> lines;
   for (std::string_view line; reader.Next(line);) lines.emplace_back(line);
-  EXPECT_EQ(lines, (std::vector<std::string>{"a\tb", "", "c\r", longLine, "def"}));
+  // Without "\r\n", and what reads as a blank made one.
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"a\tb", "", "c", " g h i j\xC3\xA9", longLine, "def"}));
   // Once before each piece, and once more at the end.
-  EXPECT_EQ(idle, 6);
+  EXPECT_EQ(idle, 7);
 }
 
 TEST(LineReader, TheBatchAnswersEachLineBeforeWaitingForTheNext) {

@@ -79,7 +79,7 @@ TEST(QueryTest, AnswersEachKindOfQuery) {
       {"1 ounce", Status::kError,
        "units found in more than one category, end the query with a comma and one of them: "
        "'Distance', 'Mass', 'Volume'"},
-      {"1 t in kg, Masss", Status::kError, "unknown category 'Masss'"},
+      {"1 t in kg, Masss", Status::kNotAQuery, "unknown category 'Masss' (see --categories)"},
       {"1 gr in gr, Angle", Status::kError,
        "'gr' stands for several units of 'Angle': 'gon', 'grade'"},
       // Attempts that fail.
@@ -131,8 +131,10 @@ TEST(QueryTest, AnswersEachKindOfQuery) {
   // A text longer than any query is not read.
   QueryAnswer answer;
   std::string error;
-  EXPECT_EQ(AnswerQuery(session, "1 mi in km" + std::string(300, ' '), answer, error),
+  EXPECT_EQ(AnswerQuery(session, "1 mi in km" + std::string(247, ' '), answer, error),
             Status::kNotAQuery);
+  EXPECT_EQ(error,
+            "a query is at most 256 bytes long, not 257; give VALUE FROM TO as three arguments");
 }
 
 // Each row names units of its category, or the query would silently find
@@ -175,8 +177,10 @@ TEST(QueryTest, CommandLinePrintsWhatTheThreeArgumentFormPrints) {
   const ErrorCase errors[] = {
       {{"1 second in minute"}, 1, "end the query with a comma and one of them: 'Angle', 'Time'"},
       {{"1 second in minute, Time", "--category", "Angle"},
-       1,
+       2,
        "the query's category 'Time' is not 'Angle'"},
+      // A category named wrong is a usage error either way.
+      {{"1 m in ft, Nope"}, 2, "unknown category 'Nope' (see --categories)"},
       {{"100 mi in kilometr"}, 1, "unknown unit 'kilometr'"},
       {{"what is love"}, 2, "a query such as \"100 mi in km\", not 'what is love' (try --help)"},
       {{"5 fathom"}, 2, "'fathom' has no usual target"},

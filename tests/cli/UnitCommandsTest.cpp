@@ -85,14 +85,14 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"abc", "foot", "--all"}, 1, "wrong symbol"},
       {{"1", "frob", "--all"}, 1, "unknown unit 'frob'; close names: 'foot'"},
       {{"1", "foot"}, 2, "expected VALUE FROM TO, got 2 arguments"},
-      {{"1", "foot", "inch", "--precision", "9"}, 2, "--precision must be a digit from 0 to 8"},
+      {{"1", "foot", "inch", "--precision", "9"}, 2, "--precision must be a number from 0 to 8"},
       {{"1", "foot", "inch", "--format", "pretty"},
        2,
        "--format must be auto, scientific or fixed"},
       {{"1", "foot", "inch", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
       // Every option is checked before --help or --version is answered.
       {{"--version", "--bogus"}, 2, "unknown option '--bogus'"},
-      {{"-h", "--precision", "9"}, 2, "--precision must be a digit"},
+      {{"-h", "--precision", "9"}, 2, "--precision must be a number"},
       {{"1", "foot", "--all", "--list"},
        2,
        ": choose only one of --batch, --list, --categories, --info and --all\n"},
@@ -103,6 +103,46 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
       {{"1", "foot", "inch", "--all"}, 2, "expected VALUE FROM --all"},
   };
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
+}
+
+// Every option's number is digits alone (leading zeros read as decimal), an
+// option given twice is refused whichever it is, and "--" ends the options
+// on every command's line.
+TEST(UnitCommandsTest, OptionsFollowOneRuleOnEveryLine) {
+  const ErrorCase refused[] = {
+      {{"--utm", "1", "2", "--zone", " 32"}, 2, "--zone must be a zone from 1 to 60, not ' 32'"},
+      {{"--utm", "1", "2", "--zone", "+31"}, 2, "--zone must be a zone from 1 to 60, not '+31'"},
+      {{"--utm", "1", "2", "--ellipsoid", " 3"}, 2, "unknown ellipsoid ' 3'"},
+      {{"--utm", "1", "2", "--ellipsoid", "+3"}, 2, "unknown ellipsoid '+3'"},
+      {{"1", "ft", "in", "--precision", "+3"}, 2, "--precision must be a number from 0 to 8"},
+      {{"--utm", "1", "2", "--zone", "31", "--zone", "32"}, 2, "--zone is given more than once"},
+      {{"--latlong", "1", "2", "3", "--ellipsoid", "1", "--ellipsoid=1"},
+       2,
+       "--ellipsoid is given more than once"},
+      {{"1", "ft", "in", "--format", "auto", "--format", "fixed"},
+       2,
+       "--format is given more than once"},
+      {{"--batch", "--batch"}, 2, "--batch is given more than once"},
+      {{"--eval", "--diagnostics", "--diagnostics", "1"},
+       2,
+       "--diagnostics is given more than once"},
+  };
+  for (const ErrorCase& c : refused) ExpectOneLineError(c);
+  const std::pair<Arguments, Arguments> same[] = {
+      {{"--utm", "1", "2", "--zone", "031"}, {"--utm", "1", "2", "--zone", "31"}},
+      {{"--utm", "1", "2", "--ellipsoid", "00003"}, {"--utm", "1", "2", "--ellipsoid", "3"}},
+      {{"1", "ft", "in", "--format=fixed", "--precision", "03"},
+       {"1", "ft", "in", "--format=fixed", "--precision", "3"}},
+      {{"--utm", "--", "-1", "2"}, {"--utm", "-1", "2"}},
+      {{"--latlong", "--exact", "--", "5000000", "500000", "31"},
+       {"--latlong", "5000000", "500000", "31", "--exact"}},
+      {{"--eval", "--", "-1"}, {"--eval", "-1"}},
+  };
+  for (const auto& [given, meant] : same) {
+    const Outcome a = RunCli(given), b = RunCli(meant);
+    EXPECT_EQ(a.out, b.out) << given.front();
+    EXPECT_EQ(a.code, b.code) << given.front() << ": " << a.err;
+  }
 }
 
 // A message quotes at most 200 characters of what it was given, with the

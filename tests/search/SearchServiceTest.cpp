@@ -6,16 +6,20 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
 #include <QMap>
 #include <QWindow>
 #include <QXmlStreamReader>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "search/DesktopActions.h"
+#include "search/GnomeSearchProvider.h"
 #include "search/KRunnerTypes.h"
 #include "search/SearchService.h"
 #include "support/PrivateSessionBus.h"
@@ -311,6 +315,58 @@ TEST_F(SearchServiceTest, EndsAfterItsIdleTimeAndStartsAgainWhenAsked) {
   EXPECT_TRUE(WaitFor([&] { return !ServiceRuns(); })) << "still there after its idle time";
   ASSERT_EQ(Matches(kQuery).size(), 1);
   EXPECT_NE(bus_->OwnerProcess(QString::fromLatin1(kBusName)), first);
+}
+
+// A category the window hides is not offered: its conversions answer
+// nothing until it is shown again (Inductance is hidden at first).
+TEST_F(SearchServiceTest, HiddenCategoriesAreNotOffered) {
+  ASSERT_NO_FATAL_FAILURE(StartBus());
+  const QString query = QStringLiteral("1 H in mH");
+  const std::filesystem::path folder = Folder() / "config" / "Mensura";
+  std::filesystem::create_directories(folder);
+  for (const auto& [visible, answers] :
+       {std::pair{"", false}, std::pair{"1", true}, std::pair{"0", false}}) {
+    SCOPED_TRACE(visible);
+    WriteBytes(folder / "Mensura.ini", std::string("[Visibility]\nInductance=") + visible + "\n");
+    EXPECT_EQ(Matches(query).size(), answers ? 1 : 0);
+    EXPECT_EQ(Strings(Call(kGnome, "GetInitialResultSet", {query.split(u' ')})).size(),
+              answers ? 1 : 0);
+  }
+}
+
+// A call of many ids has the metas of the first GnomeSearchProvider::kMostMetas,
+// worked out a few at a time: a second caller is answered before it ends.
+TEST_F(SearchServiceTest, ACallOfManyIdsKeepsNobodyWaiting) {
+  ASSERT_NO_FATAL_FAILURE(StartBus());
+  ASSERT_EQ(Matches(kQuery).size(), 1) << "the service runs";
+  QStringList ids;
+  for (int i = 0; i < 10000; ++i)
+    ids << QStringLiteral("%1 nautical mile ").arg(i) +
+               QStringLiteral("1 nautical mile ").repeated(14) + QStringLiteral("in km");
+  const QString secondName = QStringLiteral("second caller");
+  QDBusConnection second = QDBusConnection::connectToBus(bus_->Address(), secondName);
+  const auto send = [](QDBusConnection connection, const char* method, const QVariant& argument) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(kBusName), QString::fromLatin1(kObjectPath),
+        QString::fromLatin1(kGnome), QString::fromLatin1(method));
+    call.setArguments({argument});
+    return new QDBusPendingCallWatcher(connection.asyncCall(call, 60000));
+  };
+  std::vector<QString> answered;
+  const std::unique_ptr<QDBusPendingCallWatcher> many(
+      send(bus_->Connection(), "GetResultMetas", ids));
+  const std::unique_ptr<QDBusPendingCallWatcher> one(send(second, "GetInitialResultSet", kTerms));
+  QObject::connect(many.get(), &QDBusPendingCallWatcher::finished,
+                   [&] { answered.push_back("many"); });
+  QObject::connect(one.get(), &QDBusPendingCallWatcher::finished,
+                   [&] { answered.push_back("one"); });
+  ASSERT_TRUE(WaitFor([&] { return answered.size() == 2; }));
+  EXPECT_EQ(answered, (std::vector<QString>{"one", "many"}));
+  EXPECT_EQ(Strings(one->reply()), QStringList{kQuery});
+  const auto metas = Demarshalled<QList<QVariantMap>>(many->reply());
+  ASSERT_EQ(metas.size(), GnomeSearchProvider::kMostMetas);
+  EXPECT_EQ(metas.back().value(QStringLiteral("id")), ids[GnomeSearchProvider::kMostMetas - 1]);
+  QDBusConnection::disconnectFromBus(secondName);
 }
 
 // A unit the window adds is found by the next search: a new file, then the

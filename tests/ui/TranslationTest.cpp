@@ -194,6 +194,7 @@ TEST_F(TranslationTest, LanguagesAreChosenInTheUsersOrderAndEnglishNeedsNone) {
       {{"de-DE", "de", "en-US"}, "de"},  // LANG=de_DE.UTF-8
       {{"fr-CA"}, "fr"},                 // a country without a file of its own
       {{"es-ES", "fr-FR", "de"}, "fr"},  // LANGUAGE=es:fr:de
+      {{"xx", "C", "fr"}, "fr"},         // LANGUAGE=xx:fr: a language unknown to Qt
       {{"en-GB", "de"}, ""},             // English first: as written
       {{"C"}, ""},
       {{}, ""},
