@@ -12156,15 +12156,6 @@ als gemischten Bruch, z. B. 2+3/4  (für 2¾).</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>The %1.
-
-The converter goes on with the default settings and what it could read, and cannot save changes while this lasts.</source>
-        <extracomment>%1 is what is wrong with the settings file, in English as the command line says it: settings file &quot;PATH&quot; cannot be read: REASON</extracomment>
-        <translation>Die Einstellungsdatei ist nicht nutzbar (%1).
-
-Der Umrechner arbeitet mit den Standardeinstellungen und dem, was er lesen konnte, weiter und kann Änderungen nicht speichern, solange das anhält.</translation>
-    </message>
-    <message>
         <source>The settings file gives these custom units a coefficient that defines no unit (0, below 0, not a number, or beyond the range of numbers the converter holds): %1.
 
 They are left out, and stay in the file until it is edited.</source>
@@ -12261,6 +12252,23 @@ Eine Einstellungsdatei im obersten Ordner eines Laufwerks wird nur genutzt, wenn
         <source>Unknown command-line arguments: %1 (vantrel --help lists the window&apos;s options).</source>
         <extracomment>%1 is what neither the window nor Qt takes of the command line, as written</extracomment>
         <translation>Unbekannte Befehlszeilenargumente: %1 (vantrel --help nennt die Optionen des Fensters).</translation>
+    </message>
+    <message>
+        <source>The converter goes on, and saves no change that would take the file past 16 MB.</source>
+        <translation>Der Umrechner arbeitet weiter und speichert keine Änderung, durch die die Datei größer als 16 MB würde.</translation>
+    </message>
+    <message>
+        <source>The converter goes on with the default settings and what it could read, and cannot save changes while this lasts.</source>
+        <translation>Der Umrechner arbeitet mit den Standardeinstellungen und dem, was er lesen konnte, weiter und kann Änderungen nicht speichern, solange das anhält.</translation>
+    </message>
+    <message>
+        <source>The %1.
+
+%2</source>
+        <extracomment>%1 is what is wrong with the settings file, in English as the command line says it: settings file &quot;PATH&quot; cannot be read: REASON; %2 what the converter does about it</extracomment>
+        <translation>Die Einstellungsdatei ist nicht nutzbar (%1).
+
+%2</translation>
     </message>
 </context>
 <context>

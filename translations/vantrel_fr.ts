@@ -12155,15 +12155,6 @@ en fraction mixte, p. ex. 2+3/4  (pour 2¾).</translation>
         <translation>Erreur</translation>
     </message>
     <message>
-        <source>The %1.
-
-The converter goes on with the default settings and what it could read, and cannot save changes while this lasts.</source>
-        <extracomment>%1 is what is wrong with the settings file, in English as the command line says it: settings file &quot;PATH&quot; cannot be read: REASON</extracomment>
-        <translation>Le fichier de paramètres est inutilisable (%1).
-
-Le convertisseur continue avec les paramètres par défaut et ce qu’il a pu lire, et ne peut pas enregistrer de modifications tant que cela dure.</translation>
-    </message>
-    <message>
         <source>The settings file gives these custom units a coefficient that defines no unit (0, below 0, not a number, or beyond the range of numbers the converter holds): %1.
 
 They are left out, and stay in the file until it is edited.</source>
@@ -12260,6 +12251,23 @@ Un fichier de paramètres à la racine d’un disque n’est utilisé que si ce 
         <source>Unknown command-line arguments: %1 (vantrel --help lists the window&apos;s options).</source>
         <extracomment>%1 is what neither the window nor Qt takes of the command line, as written</extracomment>
         <translation>Arguments de ligne de commande inconnus&#xa0;: %1 (vantrel --help énumère les options de la fenêtre).</translation>
+    </message>
+    <message>
+        <source>The converter goes on, and saves no change that would take the file past 16 MB.</source>
+        <translation>Le convertisseur continue et n’enregistre aucune modification qui porterait le fichier au-delà de 16&#xa0;Mo.</translation>
+    </message>
+    <message>
+        <source>The converter goes on with the default settings and what it could read, and cannot save changes while this lasts.</source>
+        <translation>Le convertisseur continue avec les paramètres par défaut et ce qu’il a pu lire, et ne peut pas enregistrer de modifications tant que cela dure.</translation>
+    </message>
+    <message>
+        <source>The %1.
+
+%2</source>
+        <extracomment>%1 is what is wrong with the settings file, in English as the command line says it: settings file &quot;PATH&quot; cannot be read: REASON; %2 what the converter does about it</extracomment>
+        <translation>Le fichier de paramètres est inutilisable (%1).
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -224,12 +224,19 @@ void CConverterDlg::FinishStart() {
 void CConverterDlg::ReportSettingsProblem(const FileProblem& problem) {
   if (context_.settingsProblemReported) return;
   context_.settingsProblemReported = true;
+  // A file near the size limit takes the changes that keep it below.
+  const QString consequence =
+      problem.kind == FileProblem::Kind::kWouldBeTooLarge
+          ? tr("The converter goes on, and saves no change that would take the file past 16 MB.")
+          : tr("The converter goes on with the default settings and what it could read, and "
+               "cannot save changes while this lasts.");
   //: %1 is what is wrong with the settings file, in English as the
-  //: command line says it: settings file "PATH" cannot be read: REASON
+  //: command line says it: settings file "PATH" cannot be read: REASON;
+  //: %2 what the converter does about it
   const QString text =
-      tr("The %1.\n\nThe converter goes on with the default settings and what it could read, "
-         "and cannot save changes while this lasts.")
-          .arg(QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)));
+      tr("The %1.\n\n%2")
+          .arg(QString::fromStdString(SettingsProblemText(context_.profile.File(), problem)),
+               consequence);
   // A failing write may sit deep inside an operation: the box waits for the
   // event loop, except on the way out, where there is no later.
   if (closing_) {

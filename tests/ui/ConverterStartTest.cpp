@@ -140,6 +140,12 @@ TEST(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
          store.writeProblem = {FileProblem::Kind::kUnwritable, ENOSPC};
        },
        "cannot be written: No space left on device"},
+      {"near 16 MB",
+       [](const fs::path&, StagedFileStore& store) {
+         store.writeProblem = {FileProblem::Kind::kWouldBeTooLarge, 0};
+       },
+       "would make it larger than 16 MB.\n\nThe converter goes on, and saves no change that would "
+       "take the file past 16 MB."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
