@@ -69,7 +69,7 @@ void BM_CloseNamesForATypo(benchmark::State& state) {
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   Session session({}, quiet);
   for (auto _ : state)
-    benchmark::DoNotOptimize(session.Index().CloseNames(L"kilometr/huor", nullptr));
+    benchmark::DoNotOptimize(session.Index().CloseNames("kilometr/huor", nullptr));
 }
 BENCHMARK(BM_CloseNamesForATypo)->Unit(benchmark::kMicrosecond);
 

@@ -31,8 +31,7 @@ class LargeProfile {
 
 void BM_ProfileReadInt(benchmark::State& state) {
   LargeProfile file;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(file.profile().GetInt(L"Visibility", L"Distance", 0));
+  for (auto _ : state) benchmark::DoNotOptimize(file.profile().GetInt("Visibility", "Distance", 0));
 }
 BENCHMARK(BM_ProfileReadInt)->Unit(benchmark::kMicrosecond);
 
@@ -40,7 +39,7 @@ void BM_ProfileWriteString(benchmark::State& state) {
   LargeProfile file;
   int i = 0;
   for (auto _ : state)
-    file.profile().WriteString(L"Settings", L"FontName", (i++ % 2) ? L"Verdana" : L"DejaVu Sans");
+    file.profile().WriteString("Settings", "FontName", (i++ % 2) ? "Verdana" : "DejaVu Sans");
 }
 BENCHMARK(BM_ProfileWriteString)->Unit(benchmark::kMicrosecond);
 
@@ -49,7 +48,7 @@ void WriteVisibility(vantrel::Profile& profile, int round, bool batched) {
   std::optional<vantrel::Profile::Batch> batch;
   if (batched) batch.emplace(profile);
   for (int i = 0; i < 45; ++i)
-    profile.WriteInt(L"Visibility", L"Category " + std::to_wstring(i), (round + i) % 2);
+    profile.WriteInt("Visibility", "Category " + std::to_string(i), (round + i) % 2);
 }
 
 void BM_ProfileWrite45Keys(benchmark::State& state) {
@@ -70,7 +69,7 @@ void BM_ProfileBatchOfNewFlags(benchmark::State& state) {
     state.ResumeTiming();
     vantrel::Profile::Batch batch(profile);
     for (int i = 0; i < categories; ++i)
-      profile.WriteInt(L"Visibility", L"Category " + std::to_wstring(i), 1);
+      profile.WriteInt("Visibility", "Category " + std::to_string(i), 1);
     benchmark::DoNotOptimize(batch.Commit());
   }
 }

@@ -21,11 +21,11 @@ namespace {
 struct Catalogue {
   explicit Catalogue(bench::Window& window, int customUnits) : catalogue(window.context.catalogue) {
     BuildBuiltinCatalogue(catalogue);
-    std::vector<std::wstring> categories;
+    std::vector<std::string> categories;
     for (const auto& [name, category] : catalogue.Categories()) categories.push_back(name);
     for (int i = 0; i < customUnits; ++i) {
       catalogue.SelectCategory(categories[i % categories.size()]);
-      catalogue.AddUnit(L"custom unit " + std::to_wstring(i), L" ", 1.0 + i, 0, 0, 1, 0);
+      catalogue.AddUnit("custom unit " + std::to_string(i), " ", 1.0 + i, 0, 0, 1, 0);
     }
   }
   CUnitCatalogue& catalogue;

@@ -44,9 +44,9 @@ void BM_ConvertWithFormatting(benchmark::State& state) {
   vantrel::CUnitCatalogue catalogue;
   vantrel::BuildBuiltinCatalogue(catalogue);
   catalogue.Format().mode = static_cast<vantrel::ResultMode>(state.range(0));
-  catalogue.SelectCategory(L"Temperature");
-  catalogue.CurrentCategory()->SelectInputUnit(L"degree Celsius");
-  catalogue.CurrentCategory()->SelectOutputUnit(L"degree Fahrenheit");
+  catalogue.SelectCategory("Temperature");
+  catalogue.CurrentCategory()->SelectInputUnit("degree Celsius");
+  catalogue.CurrentCategory()->SelectOutputUnit("degree Fahrenheit");
   double value = 100.0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(catalogue.Convert(value));
@@ -61,20 +61,20 @@ BENCHMARK(BM_ConvertWithFormatting)->Arg(0)->Arg(1)->Arg(2);
 void BM_ConvertInput(benchmark::State& state) {
   vantrel::CUnitCatalogue catalogue;
   vantrel::BuildBuiltinCatalogue(catalogue);
-  const vantrel::CCategory& category = *catalogue.FindCategory(L"Temperature");
-  const vantrel::CUnit& from = *category.FindUnit(L"degree Celsius");
-  const vantrel::CUnit& to = *category.FindUnit(L"degree Fahrenheit");
+  const vantrel::CCategory& category = *catalogue.FindCategory("Temperature");
+  const vantrel::CUnit& from = *category.FindUnit("degree Celsius");
+  const vantrel::CUnit& to = *category.FindUnit("degree Fahrenheit");
   vantrel::expr::MathContext math;
   for (auto _ : state)
     benchmark::DoNotOptimize(
-        vantrel::ConvertInput(math, L"12.5", category, from, to, catalogue.Format(), 0));
+        vantrel::ConvertInput(math, "12.5", category, from, to, catalogue.Format(), 0));
 }
 BENCHMARK(BM_ConvertInput);
 
 void BM_ConvertNumberBase(benchmark::State& state) {
   for (auto _ : state)
     benchmark::DoNotOptimize(
-        vantrel::ConvertNumberBase(L"-7fffffff", L"base-16 (hexadecimal)", L"base-02 (binary)"));
+        vantrel::ConvertNumberBase("-7fffffff", "base-16 (hexadecimal)", "base-02 (binary)"));
 }
 BENCHMARK(BM_ConvertNumberBase);
 

@@ -22,10 +22,10 @@ void CheckWrittenEntryReadsBack(const CustomUnitEntry& parsed) {
   if (!std::isfinite(parsed.coefficient) || !IsStorableUnitName(parsed.unit) ||
       !IsStorableCategoryName(parsed.category))
     return;
-  const std::wstring value =
+  const std::string value =
       FormatCustomUnitValue(parsed.category, parsed.coefficient, parsed.inverted);
   CustomUnitEntry again;
-  if (!ParseCustomUnitEntry(parsed.unit + L"=" + value, again) || again.unit != parsed.unit ||
+  if (!ParseCustomUnitEntry(parsed.unit + "=" + value, again) || again.unit != parsed.unit ||
       again.category != parsed.category || again.inverted != parsed.inverted ||
       FormatCustomUnitValue(again.category, again.coefficient, again.inverted) != value)
     std::abort();
@@ -33,7 +33,7 @@ void CheckWrittenEntryReadsBack(const CustomUnitEntry& parsed) {
 
 // Both ways between the new unit and the category's first unit, in every
 // result format: any coefficient gives text.
-void ConvertThrough(CUnitCatalogue& catalogue, CCategory& category, const std::wstring& unit) {
+void ConvertThrough(CUnitCatalogue& catalogue, CCategory& category, const std::string& unit) {
   catalogue.SelectCategory(category.Name());
   category.SelectInputUnit(unit);
   category.SelectOutputUnit(category.Units().begin()->first);
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     BuildBuiltinCatalogue(*built);
     return built;
   }();
-  const std::wstring text = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
   CustomUnitEntry parsed;
   if (!ParseCustomUnitEntry(text, parsed)) {
     if (catalogue->LoadCustomUnitEntry(text) != result::kMalformedEntry) std::abort();

@@ -12,20 +12,20 @@
 namespace {
 
 // Cuts the text at the next line end; the rest is empty when there is none.
-std::wstring_view TakeLine(std::wstring_view& rest, std::wstring_view otherwise) {
-  const auto end = rest.find(L'\n');
-  if (end == std::wstring_view::npos) {
-    const std::wstring_view line = rest.empty() ? otherwise : rest;
+std::string_view TakeLine(std::string_view& rest, std::string_view otherwise) {
+  const auto end = rest.find('\n');
+  if (end == std::string_view::npos) {
+    const std::string_view line = rest.empty() ? otherwise : rest;
     rest = {};
     return line;
   }
-  const std::wstring_view line = rest.substr(0, end);
+  const std::string_view line = rest.substr(0, end);
   rest.remove_prefix(end + 1);
   return line;
 }
 
-bool IsDigitOfBase(wchar_t c, int base) {
-  const int value = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'z' ? c - L'a' + 10 : 99;
+bool IsDigitOfBase(char c, int base) {
+  const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'z' ? c - 'a' + 10 : 99;
   return value < base;
 }
 
@@ -33,22 +33,21 @@ bool IsDigitOfBase(wchar_t c, int base) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vantrel;
-  constexpr std::wstring_view kDecimal = L"base-10 (decimal)";
-  const std::wstring text = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), size));
-  std::wstring_view rest = text;
-  const std::wstring_view value = TakeLine(rest, L"");
-  const std::wstring_view from = TakeLine(rest, kDecimal);
-  const std::wstring_view to = TakeLine(rest, kDecimal);
+  constexpr std::string_view kDecimal = "base-10 (decimal)";
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  const std::string_view value = TakeLine(rest, "");
+  const std::string_view from = TakeLine(rest, kDecimal);
+  const std::string_view to = TakeLine(rest, kDecimal);
 
-  const std::wstring result = ConvertNumberBase(value, from, to);
-  if (result == L"Error") return 0;
+  const std::string result = ConvertNumberBase(value, from, to);
+  if (result == "Error") return 0;
   const int base = BaseOfUnitName(to);
   if (result.empty() || base < 2 || base > 36) std::abort();
   for (std::size_t i = 0; i < result.size(); ++i)
     if (!IsDigitOfBase(result[i], base) &&
-        !(i == 0 && base == 10 && result[i] == L'-' && result.size() > 1))
+        !(i == 0 && base == 10 && result[i] == '-' && result.size() > 1))
       std::abort();
-  const std::wstring decimal = ConvertNumberBase(value, from, kDecimal);
+  const std::string decimal = ConvertNumberBase(value, from, kDecimal);
   if (ConvertNumberBase(decimal, kDecimal, to) != result) std::abort();
   return 0;
 }

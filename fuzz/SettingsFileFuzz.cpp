@@ -25,15 +25,15 @@ using namespace vantrel;
 
 void EditAndReadBack(const std::string& bytes) {
   IniDocument doc = IniDocument::Parse(DecodeTextFile(bytes));
-  (void)doc.Find(L"Settings", L"Format");
-  for (const IniEntry& entry : doc.Section(L"CustomUnits")) (void)entry.value.size();
+  (void)doc.Find("Settings", "Format");
+  for (const IniEntry& entry : doc.Section("CustomUnits")) (void)entry.value.size();
 
-  doc.Set(L"CustomUnits", L"fuzz unit ", L"@Distance?val=1?i=0");
-  IniDocument again = IniDocument::Parse(DecodeTextFile(WideToUtf8(doc.Text())));
-  const auto value = again.Find(L"CustomUnits", L"fuzz unit ");
-  if (!value || *value != L"@Distance?val=1?i=0") std::abort();
-  again.Remove(L"CustomUnits", L"fuzz unit ");
-  if (again.Find(L"CustomUnits", L"fuzz unit ")) std::abort();
+  doc.Set("CustomUnits", "fuzz unit ", "@Distance?val=1?i=0");
+  IniDocument again = IniDocument::Parse(DecodeTextFile(doc.Text()));
+  const auto value = again.Find("CustomUnits", "fuzz unit ");
+  if (!value || *value != "@Distance?val=1?i=0") std::abort();
+  again.Remove("CustomUnits", "fuzz unit ");
+  if (again.Find("CustomUnits", "fuzz unit ")) std::abort();
 }
 
 // The settings file as the programs' start reads it, held in memory: writing
@@ -51,7 +51,7 @@ class MemoryFile final : public FileStore {
 };
 
 // Lists a category's units as the window fills its lists.
-void ListUnits(CUnitCatalogue& catalogue, const std::wstring& category) {
+void ListUnits(CUnitCatalogue& catalogue, const std::string& category) {
   if (!catalogue.SelectCategory(category)) std::abort();
   catalogue.SetUnitRestart(true);
   while (!catalogue.NextUnitText(true).empty()) {
@@ -74,10 +74,10 @@ struct SharedCatalogue {
 // The file's own entries say where its units went.
 void RestoreBuiltins(SharedCatalogue& shared, const Profile& profile) {
   CUnitCatalogue& catalogue = shared.catalogue;
-  for (const IniEntry& entry : profile.GetSection(L"CustomUnits")) {
+  for (const IniEntry& entry : profile.GetSection("CustomUnits")) {
     CustomUnitEntry parsed;
     const CCategory* category = nullptr;
-    if (!ParseCustomUnitEntry(entry.key + L"=" + entry.value, parsed) ||
+    if (!ParseCustomUnitEntry(entry.key + "=" + entry.value, parsed) ||
         !(category = catalogue.FindCategory(parsed.category)) || category->Custom())
       continue;
     const CUnit* unit = category->FindUnit(parsed.unit);
@@ -85,10 +85,10 @@ void RestoreBuiltins(SharedCatalogue& shared, const Profile& profile) {
     ListUnits(catalogue, parsed.category);
     if (catalogue.RemoveUnit(parsed.unit) != result::kDone) std::abort();
   }
-  std::vector<std::wstring> customCategories;
+  std::vector<std::string> customCategories;
   for (const auto& [name, category] : catalogue.Categories())
     if (category.Custom()) customCategories.push_back(name);
-  for (const std::wstring& name : customCategories) {
+  for (const std::string& name : customCategories) {
     ListUnits(catalogue, name);
     if (catalogue.RemoveCategory(name) != result::kDone) std::abort();
   }

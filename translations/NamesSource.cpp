@@ -11,15 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/TextEncoding.h"
 #include "units/BuiltinUnitTable.h"
 
 namespace {
 
 // A C string literal of the text, as lupdate reads it back.
-std::string Literal(std::wstring_view text) {
+std::string Literal(std::string_view text) {
   std::string literal = "\"";
-  for (const char c : vantrel::WideToUtf8(text)) {
+  for (const char c : text) {
     if (c == '"' || c == '\\') literal += '\\';
     literal += c;
   }
@@ -41,23 +40,23 @@ std::string Source() {
     const std::string name = Literal(category.name);
     out << "\nQT_TRANSLATE_NOOP(\"CategoryName\", " << name << ")\n";
     // Each symbol once, for all the units that share it.
-    std::map<std::wstring_view, std::vector<std::wstring_view>> symbols;
-    std::vector<std::wstring_view> order;
+    std::map<std::string_view, std::vector<std::string_view>> symbols;
+    std::vector<std::string_view> order;
     for (const vantrel::BuiltinUnit& unit : vantrel::BuiltinUnits()) {
       if (unit.category != category.name) continue;
-      const bool hasSymbol = unit.abbreviation.find_first_not_of(L' ') != std::wstring_view::npos;
-      if (hasSymbol) out << "//: " << vantrel::WideToUtf8(unit.abbreviation) << "\n";
+      const bool hasSymbol = unit.abbreviation.find_first_not_of(' ') != std::string_view::npos;
+      if (hasSymbol) out << "//: " << unit.abbreviation << "\n";
       out << "QT_TRANSLATE_N_NOOP3(\"UnitName\", " << Literal(unit.name) << ", " << name << ")\n";
       if (!hasSymbol) continue;
       auto& names = symbols[unit.abbreviation];
       if (names.empty()) order.push_back(unit.abbreviation);
       names.push_back(unit.name);
     }
-    for (const std::wstring_view symbol : order) {
-      std::wstring units;
-      for (const std::wstring_view unit : symbols[symbol])
-        units += (units.empty() ? L"" : L", ") + std::wstring(unit);
-      out << "//: " << vantrel::WideToUtf8(units) << "\n"
+    for (const std::string_view symbol : order) {
+      std::string units;
+      for (const std::string_view unit : symbols[symbol])
+        units += (units.empty() ? "" : ", ") + std::string(unit);
+      out << "//: " << units << "\n"
           << "QT_TRANSLATE_NOOP3(\"UnitSymbol\", " << Literal(symbol) << ", " << name << ")\n";
     }
   }

@@ -20,7 +20,7 @@ void WarmUp() {
   // The window template's face: finding it (or the substitutes Qt keeps for
   // it) fills the font database.
   const DialogTemplate window = MainDialogTemplate();
-  QFont font(QString::fromStdWString(window.fontFace));
+  QFont font(QString::fromStdString(window.fontFace));
   font.setPointSize(window.fontPoints);
   QFontMetrics(font).horizontalAdvance(QStringLiteral("Aa"));
   // The image readers load on first use; the banner is the window's.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel::cli {
 namespace {
@@ -11,14 +12,14 @@ namespace {
 // A text inside a name has no bit the name lacks, and each edit changes at
 // most two bits, so two texts whose sets differ in more than 2k bits are more
 // than k edits apart.
-std::uint64_t LetterSet(std::wstring_view folded) {
+std::uint64_t LetterSet(std::u32string_view folded) {
   std::uint64_t set = 0;
-  for (const wchar_t c : folded) {
+  for (const char32_t c : folded) {
     unsigned bit;
-    if (c >= L'a' && c <= L'z')
-      bit = static_cast<unsigned>(c - L'a');
-    else if (c >= L'0' && c <= L'9')
-      bit = 26 + static_cast<unsigned>(c - L'0');
+    if (c >= 'a' && c <= 'z')
+      bit = static_cast<unsigned>(c - 'a');
+    else if (c >= '0' && c <= '9')
+      bit = 26 + static_cast<unsigned>(c - '0');
     else
       bit = 36 + static_cast<unsigned>(c) % 28;
     set |= std::uint64_t{1} << bit;
@@ -39,7 +40,7 @@ std::size_t Difference(std::size_t a, std::size_t b) { return a > b ? a - b : b 
 
 }  // namespace
 
-std::size_t BoundedEditDistance(std::wstring_view a, std::wstring_view b, std::size_t limit) {
+std::size_t BoundedEditDistance(std::u32string_view a, std::u32string_view b, std::size_t limit) {
   const std::size_t over = limit + 1;
   if (Difference(a.size(), b.size()) > limit) return over;
   // One row of the table over b, kept to the band of cells within `limit` of
@@ -67,7 +68,7 @@ std::size_t BoundedEditDistance(std::wstring_view a, std::wstring_view b, std::s
 CloseNameSearch::CloseNameSearch(const CUnitCatalogue& catalogue) {
   for (const auto& [categoryName, category] : catalogue.Categories()) {
     for (const auto& [unitName, unit] : category.Units()) {
-      std::wstring folded = FoldCase(unitName);
+      std::u32string folded = CodePoints(FoldCase(unitName));
       const std::uint64_t letters = LetterSet(folded);
       candidates_.push_back({std::move(folded), letters, &category, &unitName});
     }
@@ -78,17 +79,20 @@ CloseNameSearch::CloseNameSearch(const CUnitCatalogue& catalogue) {
       [](const Candidate& a, const Candidate& b) { return a.folded.size() < b.folded.size(); });
 }
 
-std::vector<std::wstring> CloseNameSearch::Find(std::wstring_view text,
-                                                const CCategory* category) const {
-  const std::size_t limit = std::min(std::max<std::size_t>(2, text.size() / 3), kMaxDistance);
+std::vector<std::string> CloseNameSearch::Find(std::string_view text,
+                                               const CCategory* category) const {
+  // Characters, not bytes, are what an edit changes.
+  const std::size_t length = CharacterCount(text);
+  const std::size_t limit = std::min(std::max<std::size_t>(2, length / 3), kMaxDistance);
   // Longer than every name by more than the limit: nothing can be close.
-  if (candidates_.empty() || text.size() > candidates_.back().folded.size() + limit) return {};
-  const std::wstring wanted = FoldCase(text);
+  if (candidates_.empty() || length > candidates_.back().folded.size() + limit) return {};
+  const std::u32string wanted = CodePoints(FoldCase(text));
   const std::uint64_t wantedLetters = LetterSet(wanted);
 
   struct Scored {
     std::size_t score;
-    const std::wstring* name;
+    std::size_t length;  // the name's characters
+    const std::string* name;
   };
   std::vector<Scored> scored;
   // A name shorter than the text by more than the limit neither contains it
@@ -105,18 +109,18 @@ std::vector<std::wstring> CloseNameSearch::Find(std::wstring_view text,
     const bool mayBeClose = Difference(wanted.size(), c.folded.size()) <= limit &&
                             BitCount(wantedLetters ^ c.letters) <= 2 * limit;
     std::size_t score = limit + 1;
-    if (mayContain && c.folded.find(wanted) != std::wstring::npos)
+    if (mayContain && c.folded.find(wanted) != std::u32string::npos)
       score = 0;
     else if (mayBeClose)
       score = BoundedEditDistance(wanted, c.folded, limit);
-    if (score <= limit) scored.push_back({score, c.name});
+    if (score <= limit) scored.push_back({score, c.folded.size(), c.name});
   }
   std::sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) {
     if (a.score != b.score) return a.score < b.score;
-    if (a.name->size() != b.name->size()) return a.name->size() < b.name->size();
+    if (a.length != b.length) return a.length < b.length;
     return *a.name < *b.name;
   });
-  std::vector<std::wstring> names;
+  std::vector<std::string> names;
   for (const Scored& s : scored) {
     if (std::find(names.begin(), names.end(), *s.name) != names.end()) continue;
     names.push_back(*s.name);

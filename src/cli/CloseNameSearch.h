@@ -25,14 +25,14 @@ class CloseNameSearch {
   // names containing the text without regard to letter case, then names
   // within max(2, a third of its length) edits, at most kMaxDistance. The
   // text is taken as it is (the caller drops trailing blanks).
-  std::vector<std::wstring> Find(std::wstring_view text, const CCategory* category) const;
+  std::vector<std::string> Find(std::string_view text, const CCategory* category) const;
 
  private:
   struct Candidate {
-    std::wstring folded;
+    std::u32string folded;  // its code points
     std::uint64_t letters;  // LetterSet of the folded name
     const CCategory* category;
-    const std::wstring* name;
+    const std::string* name;
   };
 
   std::vector<Candidate> candidates_;  // shortest folded name first
@@ -40,6 +40,6 @@ class CloseNameSearch {
 
 // The Levenshtein distance of a and b, or limit + 1 as soon as it is known to
 // be larger.
-std::size_t BoundedEditDistance(std::wstring_view a, std::wstring_view b, std::size_t limit);
+std::size_t BoundedEditDistance(std::u32string_view a, std::u32string_view b, std::size_t limit);
 
 }  // namespace vantrel::cli

@@ -31,9 +31,9 @@ std::string ShortestDecimal(double value) {
   return std::string(text, end.ptr);
 }
 
-std::string QuotedList(const std::vector<std::wstring>& names) {
+std::string QuotedList(const std::vector<std::string>& names) {
   std::string list;
-  for (const std::wstring& name : names) {
+  for (const std::string& name : names) {
     if (!list.empty()) list += ", ";
     list += Quoted(name);
   }

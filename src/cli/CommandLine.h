@@ -20,7 +20,7 @@ using Arguments = std::vector<std::string>;
 int Fail(std::ostream& err, int exitCode, std::string_view message);
 
 // The names quoted and separated by ", ": 'meter', 'foot'.
-std::string QuotedList(const std::vector<std::wstring>& names);
+std::string QuotedList(const std::vector<std::string>& names);
 
 // A whole number as an option's value is written: decimal digits alone, no
 // blank and no sign (leading zeros are read as decimal); none otherwise, or

@@ -12,9 +12,9 @@ bool ChosenCategory(Session& session, const std::optional<std::string>& name,
                     const CCategory*& category, std::string& error) {
   category = nullptr;
   if (!name) return true;
-  category = session.Index().FindCategory(Utf8ToWide(*name));
+  category = session.Index().FindCategory(*name);
   if (category) return true;
-  error = "unknown category " + QuotedInput(*name) + " (see --categories)";
+  error = "unknown category " + Quoted(*name) + " (see --categories)";
   return false;
 }
 
@@ -33,8 +33,8 @@ int RunQuery(Session& session, const std::string& query, const CCategory* catego
   switch (AnswerQuery(session, query, category, answer, error)) {
     case QueryStatus::kNotAQuery:
       if (error.empty())
-        error = "expected VALUE FROM TO or a query such as \"100 mi in km\", not " +
-                QuotedInput(query) + " (try --help)";
+        error = "expected VALUE FROM TO or a query such as \"100 mi in km\", not " + Quoted(query) +
+                " (try --help)";
       return Fail(err, kExitUsageError, error);
     case QueryStatus::kError:
       return Fail(err, kExitConversionError, error);
@@ -65,9 +65,8 @@ int RunConversion(Session& session, const Options& options, const CCategory* cat
 int RunList(Session& session, const CCategory* only, std::ostream& out) {
   for (const auto& [categoryName, category] : session.Catalogue().Categories()) {
     if (only && &category != only) continue;
-    const std::string name = WideToUtf8(categoryName);
     for (const auto& [unitName, unit] : category.Units())
-      out << name << '\t' << WideToUtf8(unitName) << '\t' << WideToUtf8(unit.abbreviation) << '\t'
+      out << categoryName << '\t' << unitName << '\t' << unit.abbreviation << '\t'
           << FormatText("%.17g", unit.coefficient) << '\t' << FormatText("%.17g", unit.offset)
           << '\t' << unit.inverted << '\n';
   }
@@ -76,8 +75,7 @@ int RunList(Session& session, const CCategory* only, std::ostream& out) {
 
 int RunCategories(Session& session, std::ostream& out) {
   for (const auto& [name, category] : session.Catalogue().Categories())
-    out << WideToUtf8(name) << '\t' << category.Visible() << '\t' << category.Units().size()
-        << '\n';
+    out << name << '\t' << category.Visible() << '\t' << category.Units().size() << '\n';
   return kExitSuccess;
 }
 

@@ -30,7 +30,7 @@ namespace {
 UtmMethod MethodOf(const Options& options) { return options.method.value_or(UtmMethod::kClassic); }
 
 std::string EllipsoidNames() {
-  std::vector<std::wstring> names;
+  std::vector<std::string> names;
   for (const Ellipsoid& e : Ellipsoids()) names.emplace_back(e.name);
   return QuotedList(names);
 }
@@ -53,7 +53,7 @@ constexpr Coordinate kNorthingEastingZone[] = {
 std::optional<double> ParseCoordinate(const std::string& text, const Coordinate& coordinate,
                                       std::string& error) {
   const char* end = nullptr;
-  const std::string quoted = std::string(coordinate.what) + " " + QuotedInput(text);
+  const std::string quoted = std::string(coordinate.what) + " " + Quoted(text);
   if (coordinate.whole) {
     const long value = ParseLong(text.c_str(), &end);
     if (end == text.c_str() || *end != '\0') {
@@ -94,7 +94,7 @@ int ReadCoordinates(const Arguments& values, std::span<const Coordinate> coordin
     read[i] = *value;
   }
   for (std::size_t i = 0; i < coordinates.size(); ++i) {
-    const std::string spelled = QuotedInput(values[i]);
+    const std::string spelled = Quoted(values[i]);
     if (const int code = CheckRange(coordinates[i], read[i], spelled, err)) return code;
   }
   return kExitSuccess;
@@ -200,14 +200,13 @@ bool ParseEllipsoid(const std::string& text, int& index, std::string& error) {
                        kEllipsoidCount - 1);
     return false;
   }
-  const std::wstring name = Utf8ToWide(text);
   for (int i = 0; i < kEllipsoidCount; ++i) {
-    if (Ellipsoids()[i].name == name) {
+    if (Ellipsoids()[i].name == text) {
       index = i;
       return true;
     }
   }
-  error = "unknown ellipsoid " + QuotedInput(text) + "; give an index 0 to " +
+  error = "unknown ellipsoid " + Quoted(text) + "; give an index 0 to " +
           std::to_string(kEllipsoidCount - 1) + " or one of " + EllipsoidNames();
   return false;
 }
@@ -255,7 +254,7 @@ int RunMgrs(const Options& options, std::ostream& out, std::ostream& err) {
 
 int RunEllipsoids(std::ostream& out) {
   for (int i = 0; i < kEllipsoidCount; ++i) {
-    WriteLine(out, FormatText("%d\t%s", i, WideToUtf8(Ellipsoids()[i].name).c_str()));
+    WriteLine(out, FormatText("%d\t%s", i, std::string(Ellipsoids()[i].name).c_str()));
   }
   return kExitSuccess;
 }

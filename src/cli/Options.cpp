@@ -62,7 +62,7 @@ bool TakeFormat(const std::string& value, Options& options, std::string& error) 
     options.format = *mode;
     return true;
   }
-  error = "--format must be auto, scientific or fixed, not " + QuotedInput(value);
+  error = "--format must be auto, scientific or fixed, not " + Quoted(value);
   return false;
 }
 
@@ -77,7 +77,7 @@ bool TakePrecision(const std::string& value, Options& options, std::string& erro
     return true;
   }
   error = "--precision must be a number from " + std::to_string(Lowest) + " to " +
-          std::to_string(Highest) + ", not " + QuotedInput(value);
+          std::to_string(Highest) + ", not " + Quoted(value);
   return false;
 }
 
@@ -106,7 +106,7 @@ bool ChooseMethod(UtmMethod method, Options& options, std::string& error) {
 bool TakeMethod(const std::string& value, Options& options, std::string& error) {
   if (const UtmMethod* method = Named(kMethods, value))
     return ChooseMethod(*method, options, error);
-  error = "--method must be exact or classic, not " + QuotedInput(value);
+  error = "--method must be exact or classic, not " + Quoted(value);
   return false;
 }
 
@@ -120,7 +120,7 @@ bool TakeZone(const std::string& value, Options& options, std::string& error) {
     options.zone = zone;
     return true;
   }
-  error = "--zone must be a zone from 1 to 60, not " + QuotedInput(value);
+  error = "--zone must be a zone from 1 to 60, not " + Quoted(value);
   return false;
 }
 
@@ -259,7 +259,7 @@ bool CheckValueCount(Options& options, std::string& error) {
   if (count.refusal)
     error = count.refusal;
   else if (options.mode != Mode::kConvert)
-    error = "unexpected argument " + QuotedInput(values.front());
+    error = "unexpected argument " + Quoted(values.front());
   else if (values.empty())
     error = "expected VALUE FROM TO (try --help)";
   else
@@ -315,11 +315,11 @@ bool ParseOptions(const Arguments& args, Options& options, std::string& error) {
     const Option* option = FindOption(name, line);
     if (!option || (inlineValue && !option->takesValue)) {
       if (syntax != Syntax::kUnits)
-        error = "unknown option " + QuotedInput(arg) + " for " + args.front() + " (try --help)";
+        error = "unknown option " + Quoted(arg) + " for " + args.front() + " (try --help)";
       else if (inlineValue)
         error = std::string(name) + " takes no value";
       else
-        error = "unknown option " + QuotedInput(arg) + " (try --help)";
+        error = "unknown option " + Quoted(arg) + " (try --help)";
       return false;
     }
     // Which of two values was meant is not guessed.

@@ -38,15 +38,15 @@ bool MayBeQuery(std::string_view text) {
 
 // A unit's name as a description shows it: without the trailing blanks some
 // built-in names have.
-std::string ShownName(const CUnit& unit) { return WideToUtf8(TrimTrailingBlanks(unit.name)); }
+std::string ShownName(const CUnit& unit) { return std::string(TrimTrailingBlanks(unit.name)); }
 
 // What a result shows after its number: the unit's abbreviation (the first
 // of several), else its name.
 std::string Symbol(const CUnit& unit) {
-  const std::wstring_view abbreviation = unit.abbreviation;
-  const std::wstring_view symbol =
-      TrimTrailingBlanks(abbreviation.substr(0, abbreviation.find(L", ")));
-  return symbol.empty() ? ShownName(unit) : WideToUtf8(symbol);
+  const std::string_view abbreviation = unit.abbreviation;
+  const std::string_view symbol =
+      TrimTrailingBlanks(abbreviation.substr(0, abbreviation.find(", ")));
+  return symbol.empty() ? ShownName(unit) : std::string(symbol);
 }
 
 // The category of the query's units, the unit of each and the target.
@@ -57,7 +57,7 @@ struct Units {
 
 QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const CCategory* category,
                         Units& units, std::string& error) {
-  std::vector<std::wstring_view> texts;
+  std::vector<std::string_view> texts;
   for (const QueryQuantity& quantity : parts.quantities) texts.push_back(quantity.unit);
   if (texts.size() > 1 && index.ResolveUnits(texts, category, kHowToChoose, units.choice, error) ==
                               UnitResolution::kNoCommonCategory) {
@@ -100,8 +100,7 @@ QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const C
   units.target = UsualTarget(*units.choice.category, *units.choice.units.front());
   if (units.target) return QueryStatus::kAnswered;
   error = Quoted(parts.quantities.front().unit) + " has no usual target; name one: \"" +
-          WideToUtf8(parts.quantities.front().value) + " " +
-          WideToUtf8(parts.quantities.front().unit) + " in UNIT\"";
+          parts.quantities.front().value + " " + parts.quantities.front().unit + " in UNIT\"";
   return QueryStatus::kNotAQuery;
 }
 
@@ -125,7 +124,7 @@ bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice&
   for (std::size_t i = 0; i < parts.quantities.size(); ++i) {
     const CUnit& unit = *choice.units[i];
     double value = 0;
-    if (!session.Evaluate(WideToUtf8(parts.quantities[i].value), value, error)) return false;
+    if (!session.Evaluate(parts.quantities[i].value, value, error)) return false;
     total += ConvertValue(value, unit, *choice.units.front());
   }
   if (!std::isfinite(total)) {
@@ -153,9 +152,8 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
   }
   if (!MayBeQuery(text)) return QueryStatus::kNotAQuery;
   const UnitIndex& index = session.Index();
-  const std::wstring wide = Utf8ToWide(text);
-  std::wstring_view query = wide;
-  const std::wstring_view suffix = CutCategorySuffix(query);
+  std::string_view query = text;
+  const std::string_view suffix = CutCategorySuffix(query);
   const CCategory* named = suffix.empty() ? nullptr : index.FindCategory(suffix);
   QueryParts parts;
   switch (ReadQuery(query, index, named ? named : category, parts, error)) {
@@ -184,7 +182,7 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
   const UnitsChoice& choice = units.choice;
   std::string value;
   if (parts.quantities.size() == 1)
-    value = WideToUtf8(parts.quantities.front().value);
+    value = parts.quantities.front().value;
   else if (!SumQuantities(session, parts, choice, value, error))
     return QueryStatus::kError;
 
@@ -193,15 +191,14 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
   if (!session.Convert(value, {choice.category, choice.units.front(), units.target}, number, error))
     return QueryStatus::kError;
 
-  answer.category = WideToUtf8(choice.category->Name());
-  answer.from = WideToUtf8(choice.units.front()->name);
-  answer.to = WideToUtf8(units.target->name);
+  answer.category = choice.category->Name();
+  answer.from = choice.units.front()->name;
+  answer.to = units.target->name;
   answer.value = std::move(value);
   answer.result = number + ' ' + Symbol(*units.target);
   answer.description.clear();
   for (std::size_t i = 0; i < parts.quantities.size(); ++i)
-    answer.description +=
-        WideToUtf8(parts.quantities[i].value) + ' ' + ShownName(*choice.units[i]) + ' ';
+    answer.description += parts.quantities[i].value + ' ' + ShownName(*choice.units[i]) + ' ';
   answer.description += "= " + number + ' ' + ShownName(*units.target);
   answer.number = std::move(number);
   // A look-up on the way (among categories) may have left a reason.

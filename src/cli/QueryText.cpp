@@ -12,38 +12,38 @@ namespace vantrel::cli {
 namespace {
 
 // The words between the value and the target unit, in any letter case.
-constexpr std::wstring_view kConnectors[] = {L"in", L"to", L"as", L"->", L"="};
+constexpr std::string_view kConnectors[] = {"in", "to", "as", "->", "="};
 // The connectors that are words of their own even without blanks around
 // them ("100km->mi").
-constexpr std::wstring_view kMarks[] = {L"->", L"="};
+constexpr std::string_view kMarks[] = {"->", "="};
 
 // Where a value's expression goes on into the next word: after an operator
 // or an open bracket, and before an operator or a closing bracket. A minus
 // at the start of a word begins a value of its own.
-constexpr std::wstring_view kLeftOpen = L"+-*/^(";
-constexpr std::wstring_view kRightOpen = L"+*/^)";
+constexpr std::string_view kLeftOpen = "+-*/^(";
+constexpr std::string_view kRightOpen = "+*/^)";
 
 struct Word {
   std::size_t begin;  // offsets in the text
   std::size_t end;
 };
 
-std::size_t MarkAt(std::wstring_view text, std::size_t at) {
-  for (const std::wstring_view mark : kMarks)
+std::size_t MarkAt(std::string_view text, std::size_t at) {
+  for (const std::string_view mark : kMarks)
     if (text.substr(at).starts_with(mark)) return mark.size();
   return 0;
 }
 
-std::vector<Word> SplitWords(std::wstring_view text) {
+std::vector<Word> SplitWords(std::string_view text) {
   std::vector<Word> words;
   std::size_t start = 0;
   auto close = [&](std::size_t at) {
     if (at > start) words.push_back({start, at});
   };
   for (std::size_t i = 0; i < text.size();) {
-    if (IsBlank(text[i])) {
+    if (const std::size_t blank = BlankAt(text, i)) {
       close(i);
-      start = ++i;
+      start = i += blank;
     } else if (const std::size_t mark = MarkAt(text, i)) {
       close(i);
       words.push_back({i, i + mark});
@@ -57,55 +57,49 @@ std::vector<Word> SplitWords(std::wstring_view text) {
 }
 
 // How a character changes the depth of brackets.
-int BracketStep(wchar_t c) { return c == L'(' ? 1 : c == L')' ? -1 : 0; }
+int BracketStep(char c) { return c == '(' ? 1 : c == ')' ? -1 : 0; }
 
-bool HasDigit(std::wstring_view text) {
-  return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+bool HasDigit(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool IsConnector(std::wstring_view word) {
-  for (const std::wstring_view connector : kConnectors)
+bool IsConnector(std::string_view word) {
+  for (const std::string_view connector : kConnectors)
     if (word.size() == connector.size() &&
         std::equal(word.begin(), word.end(), connector.begin(),
-                   [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; }))
+                   [](char a, char b) { return LowerAscii(a) == b; }))
       return true;
   return false;
-}
-
-std::wstring_view Trimmed(std::wstring_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 // Why a run of words is no list of values and units.
 struct Failure {
   enum Kind { kNone, kNoValue, kNoUnit, kUnknownUnit } kind = kNone;
-  std::wstring text;  // the word or unit text it failed at
+  std::string text;  // the word or unit text it failed at
 };
 
 class Reader {
  public:
-  Reader(std::wstring_view text, const UnitIndex& index)
+  Reader(std::string_view text, const UnitIndex& index)
       : text_(text), words_(SplitWords(text)), index_(index) {}
 
   const std::vector<Word>& Words() const { return words_; }
-  std::wstring_view WordText(std::size_t i) const {
+  std::string_view WordText(std::size_t i) const {
     return text_.substr(words_[i].begin, words_[i].end - words_[i].begin);
   }
   bool SawUnit() const { return sawUnit_; }
 
   // Words [first, last) with single blanks, the first from `skip` characters in.
-  std::wstring Join(std::size_t first, std::size_t skip, std::size_t last) const {
-    std::wstring joined(WordText(first).substr(skip));
+  std::string Join(std::size_t first, std::size_t skip, std::size_t last) const {
+    std::string joined(WordText(first).substr(skip));
     for (std::size_t i = first + 1; i < last; ++i) {
-      joined += L' ';
+      joined += ' ';
       joined += WordText(i);
     }
     return joined;
   }
 
-  bool NamesUnit(std::wstring_view text) {
+  bool NamesUnit(std::string_view text) {
     const bool named = index_.NamesUnit(text);
     sawUnit_ |= named;
     return named;
@@ -115,7 +109,7 @@ class Reader {
   // and before `last` that names a unit: the index of the word after it, or
   // nullopt.
   std::optional<std::size_t> UnitEnd(std::size_t first, std::size_t skip, std::size_t last,
-                                     std::wstring& unit) {
+                                     std::string& unit) {
     const std::size_t longest = std::min(last, first + index_.MostWordsInAName());
     for (std::size_t end = longest; end > first; --end) {
       unit = Join(first, skip, end);
@@ -130,8 +124,8 @@ class Reader {
     quantities.clear();
     std::size_t i = first;
     while (i < last) {
-      const std::wstring_view word = WordText(i);
-      if (!HasDigit(word)) return {Failure::kNoValue, std::wstring(word)};
+      const std::string_view word = WordText(i);
+      if (!HasDigit(word)) return {Failure::kNoValue, std::string(word)};
       QueryQuantity quantity;
       // A number the unit follows without a blank: "100km".
       const std::size_t number = DecimalPrefixLength(word);
@@ -147,11 +141,11 @@ class Reader {
       const std::size_t valueBegin = words_[i].begin;
       int depth = 0;
       for (;;) {
-        for (const wchar_t c : WordText(i)) depth += BracketStep(c);
+        for (const char c : WordText(i)) depth += BracketStep(c);
         const bool goesOn =
             i + 1 < last &&
-            (depth > 0 || kLeftOpen.find(WordText(i).back()) != std::wstring_view::npos ||
-             kRightOpen.find(WordText(i + 1).front()) != std::wstring_view::npos);
+            (depth > 0 || kLeftOpen.find(WordText(i).back()) != std::string_view::npos ||
+             kRightOpen.find(WordText(i + 1).front()) != std::string_view::npos);
         if (!goesOn) break;
         ++i;
       }
@@ -172,7 +166,7 @@ class Reader {
   }
 
  private:
-  std::wstring_view text_;
+  std::string_view text_;
   std::vector<Word> words_;
   const UnitIndex& index_;
   bool sawUnit_ = false;  // whether any look-up found a unit
@@ -195,21 +189,21 @@ std::string FailureMessage(const Failure& failure, const UnitIndex& index,
 
 }  // namespace
 
-std::wstring_view CutCategorySuffix(std::wstring_view& text) {
+std::string_view CutCategorySuffix(std::string_view& text) {
   int depth = 0;
   std::optional<std::size_t> comma;
   for (std::size_t i = 0; i < text.size(); ++i) {
     depth += BracketStep(text[i]);
-    if (text[i] == L',' && depth == 0) comma = i;
+    if (text[i] == ',' && depth == 0) comma = i;
   }
   if (!comma) return {};
-  const std::wstring_view suffix = Trimmed(text.substr(*comma + 1));
+  const std::string_view suffix = TrimBlanks(text.substr(*comma + 1));
   if (suffix.empty() || HasDigit(suffix)) return {};
   text = text.substr(0, *comma);
   return suffix;
 }
 
-QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCategory* category,
+QueryReading ReadQuery(std::string_view text, const UnitIndex& index, const CCategory* category,
                        QueryParts& parts, std::string& error) {
   parts = {};
   Reader reader(text, index);
@@ -219,7 +213,7 @@ QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCa
   // Each connector that has words on both sides, from the left: the first
   // whose sides read as values and a unit wins.
   std::optional<Failure> firstFailure;
-  std::wstring unknownTarget;
+  std::string unknownTarget;
   for (std::size_t c = 1; c + 1 < count; ++c) {
     if (!IsConnector(reader.WordText(c))) continue;
     const Failure failure = reader.ReadQuantities(0, c, parts.quantities);
@@ -227,7 +221,7 @@ QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCa
       if (!firstFailure) firstFailure = failure;
       continue;
     }
-    std::wstring target = reader.Join(c + 1, 0, count);
+    std::string target = reader.Join(c + 1, 0, count);
     if (reader.NamesUnit(target)) {
       parts.target = std::move(target);
       return QueryReading::kRead;

@@ -16,13 +16,13 @@
 namespace vantrel::cli {
 
 struct QueryQuantity {
-  std::wstring value;  // as typed
-  std::wstring unit;   // its words joined by single blanks
+  std::string value;  // as typed
+  std::string unit;   // its words joined by single blanks
 };
 
 struct QueryParts {
   std::vector<QueryQuantity> quantities;  // one at least, summed
-  std::wstring target;                    // empty when none is given
+  std::string target;                     // empty when none is given
 };
 
 enum class QueryReading { kNotAQuery, kRead, kError };
@@ -30,13 +30,13 @@ enum class QueryReading { kNotAQuery, kRead, kError };
 // Cuts a ", CATEGORY" suffix off the text and gives it, trimmed: what
 // follows the last comma outside brackets, unless it is blank or holds a
 // digit ("1,5 m" is no suffix). Empty when there is none.
-std::wstring_view CutCategorySuffix(std::wstring_view& text);
+std::string_view CutCategorySuffix(std::string_view& text);
 
 // The text without its suffix. kNotAQuery for a text whose first word holds no digit, or in which
 // no run of words names a unit; kError, with a one-line reason, for one that names a unit but does
 // not read as a query (an unknown unit, a value without a unit). An unknown unit's close names are
 // those of `category` when given.
-QueryReading ReadQuery(std::wstring_view text, const UnitIndex& index, const CCategory* category,
+QueryReading ReadQuery(std::string_view text, const UnitIndex& index, const CCategory* category,
                        QueryParts& parts, std::string& error);
 
 }  // namespace vantrel::cli

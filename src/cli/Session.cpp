@@ -54,8 +54,7 @@ const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
   }
   // Remembered left the pair's key in key_.
   Resolution resolution;
-  const bool found = index_->Resolve(Utf8ToWide(from), Utf8ToWide(to), category, resolution.choice,
-                                     resolution.error);
+  const bool found = index_->Resolve(from, to, category, resolution.choice, resolution.error);
   // A failure is remembered too (a batch repeats its typos), but not one of
   // a name too long to be any unit's, which is answered at once anyway and
   // would only fill the memory.
@@ -90,18 +89,18 @@ bool Session::Convert(std::string_view value, const UnitChoice& choice, std::str
   }
   // Quietly: an error is the one line the command reports. Anything but a
   // plain result (nothing typed, a help keyword, inf) is no answer here.
-  ConversionOutcome outcome = ConvertInput(math_, Utf8ToWide(value), *choice.category, *choice.from,
-                                           *choice.to, catalogue_.Format(), 0);
+  ConversionOutcome outcome = ConvertInput(math_, value, *choice.category, *choice.from, *choice.to,
+                                           catalogue_.Format(), 0);
   if (outcome.kind != ConversionOutcome::Kind::kResult) {
     error = std::move(outcome.message);
     return false;
   }
-  result += WideToUtf8(outcome.text);
+  result += outcome.text;
   return true;
 }
 
 bool Session::Evaluate(std::string_view value, double& number, std::string& error) {
-  return EvaluateInput(math_, Utf8ToWide(value), number, error);
+  return EvaluateInput(math_, value, number, error);
 }
 
 }  // namespace vantrel::cli

@@ -4,99 +4,99 @@ namespace vantrel::cli {
 namespace {
 
 constexpr UnitAlias kAliases[] = {
-    {L"feet", L"foot", L""},
-    {L"mph", L"mile/hour", L""},
-    {L"kph", L"kilometer/hour", L""},
-    {L"kmh", L"kilometer/hour", L""},
-    {L"kmph", L"kilometer/hour", L""},
-    {L"km/hr", L"kilometer/hour", L""},
-    {L"mi/hr", L"mile/hour", L""},
-    {L"mpg", L"mile/gallon(US)", L""},
-    {L"rpm", L"revolution/minute", L""},
-    {L"lbs", L"pound", L"Mass"},
-    {L"kilos", L"kilogram", L"Mass"},
-    {L"hr", L"hour", L""},
-    {L"sec", L"second", L""},
-    {L"yr", L"year", L""},
-    {L"deg", L"degree", L""},
-    {L"arcmin", L"minute", L"Angle"},
-    {L"arcsec", L"second", L"Angle"},
-    {L"degC", L"degree Celsius", L""},
-    {L"degF", L"degree Fahrenheit", L""},
-    {L"degR", L"degree Rankine", L""},
-    {L"degK", L"Kelvin", L""},
-    {L"tempC", L"degree Celsius", L""},
-    {L"tempF", L"degree Fahrenheit", L""},
-    {L"tempR", L"degree Rankine", L""},
-    {L"tempK", L"Kelvin", L""},
-    {L"celsius", L"degree Celsius", L""},
-    {L"fahrenheit", L"degree Fahrenheit", L""},
-    {L"rankine", L"degree Rankine", L""},
-    {L"kelvin", L"Kelvin", L""},
-    {L"metre", L"meter", L""},
-    {L"kilometre", L"kilometer", L""},
-    {L"centimetre", L"centimeter", L""},
-    {L"millimetre", L"millimeter", L""},
-    {L"litre", L"liter", L""},
-    {L"millilitre", L"milliliter", L""},
-    {L"l", L"liter", L""},
-    {L"ml", L"milliliter", L""},
-    {L"cc", L"centimeter³", L""},
-    {L"cm3", L"centimeter³", L""},
-    {L"m3", L"meter³", L""},
-    {L"ft3", L"feet³", L""},
-    {L"tbsp", L"tablespoon", L""},
-    {L"tsp", L"teaspoon", L""},
-    {L"sqft", L"foot²", L""},
-    {L"sq ft", L"foot²", L""},
-    {L"ft2", L"foot²", L""},
-    {L"sqm", L"meter²", L""},
-    {L"sq m", L"meter²", L""},
-    {L"m2", L"meter²", L""},
-    {L"km2", L"kilometer²", L""},
-    {L"sq mi", L"mile²", L""},
-    {L"mi2", L"mile²", L""},
-    {L"nmi", L"nautical mile", L""},
-    {L"nauticalmile", L"nautical mile", L""},
-    {L"usgallon", L"gallon", L"Volume"},
-    {L"brgallon", L"gallon (UK)", L"Volume"},
-    {L"floz", L"ounce", L"Volume"},
-    {L"tonne", L"ton(metric)", L""},
-    {L"btu", L"British thermal unit (IT)", L""},
-    {L"Btu", L"British thermal unit (IT)", L""},
-    {L"kcal", L"kilocalorie (IT)", L""},
-    {L"kWh", L"kilowatt hour", L""},
-    {L"Wh", L"watt hour", L""},
-    {L"KiB", L"kilobyte", L"Data"},
-    {L"MiB", L"megabyte", L"Data"},
-    {L"GiB", L"gigabyte", L"Data"},
-    {L"TiB", L"terabyte", L"Data"},
+    {"feet", "foot", ""},
+    {"mph", "mile/hour", ""},
+    {"kph", "kilometer/hour", ""},
+    {"kmh", "kilometer/hour", ""},
+    {"kmph", "kilometer/hour", ""},
+    {"km/hr", "kilometer/hour", ""},
+    {"mi/hr", "mile/hour", ""},
+    {"mpg", "mile/gallon(US)", ""},
+    {"rpm", "revolution/minute", ""},
+    {"lbs", "pound", "Mass"},
+    {"kilos", "kilogram", "Mass"},
+    {"hr", "hour", ""},
+    {"sec", "second", ""},
+    {"yr", "year", ""},
+    {"deg", "degree", ""},
+    {"arcmin", "minute", "Angle"},
+    {"arcsec", "second", "Angle"},
+    {"degC", "degree Celsius", ""},
+    {"degF", "degree Fahrenheit", ""},
+    {"degR", "degree Rankine", ""},
+    {"degK", "Kelvin", ""},
+    {"tempC", "degree Celsius", ""},
+    {"tempF", "degree Fahrenheit", ""},
+    {"tempR", "degree Rankine", ""},
+    {"tempK", "Kelvin", ""},
+    {"celsius", "degree Celsius", ""},
+    {"fahrenheit", "degree Fahrenheit", ""},
+    {"rankine", "degree Rankine", ""},
+    {"kelvin", "Kelvin", ""},
+    {"metre", "meter", ""},
+    {"kilometre", "kilometer", ""},
+    {"centimetre", "centimeter", ""},
+    {"millimetre", "millimeter", ""},
+    {"litre", "liter", ""},
+    {"millilitre", "milliliter", ""},
+    {"l", "liter", ""},
+    {"ml", "milliliter", ""},
+    {"cc", "centimeter³", ""},
+    {"cm3", "centimeter³", ""},
+    {"m3", "meter³", ""},
+    {"ft3", "feet³", ""},
+    {"tbsp", "tablespoon", ""},
+    {"tsp", "teaspoon", ""},
+    {"sqft", "foot²", ""},
+    {"sq ft", "foot²", ""},
+    {"ft2", "foot²", ""},
+    {"sqm", "meter²", ""},
+    {"sq m", "meter²", ""},
+    {"m2", "meter²", ""},
+    {"km2", "kilometer²", ""},
+    {"sq mi", "mile²", ""},
+    {"mi2", "mile²", ""},
+    {"nmi", "nautical mile", ""},
+    {"nauticalmile", "nautical mile", ""},
+    {"usgallon", "gallon", "Volume"},
+    {"brgallon", "gallon (UK)", "Volume"},
+    {"floz", "ounce", "Volume"},
+    {"tonne", "ton(metric)", ""},
+    {"btu", "British thermal unit (IT)", ""},
+    {"Btu", "British thermal unit (IT)", ""},
+    {"kcal", "kilocalorie (IT)", ""},
+    {"kWh", "kilowatt hour", ""},
+    {"Wh", "watt hour", ""},
+    {"KiB", "kilobyte", "Data"},
+    {"MiB", "megabyte", "Data"},
+    {"GiB", "gigabyte", "Data"},
+    {"TiB", "terabyte", "Data"},
 };
 
 // Plural endings and what they replace, the shortest change first.
 struct Ending {
-  std::wstring_view plural;
-  std::wstring_view singular;
+  std::string_view plural;
+  std::string_view singular;
 };
-constexpr Ending kEndings[] = {{L"s", L""}, {L"es", L""}, {L"ies", L"y"}};
+constexpr Ending kEndings[] = {{"s", ""}, {"es", ""}, {"ies", "y"}};
 
-void AddWithAlias(std::vector<Spelling>& spellings, std::wstring_view text) {
+void AddWithAlias(std::vector<Spelling>& spellings, std::string_view text) {
   for (const UnitAlias& alias : kAliases)
-    if (alias.spelling == text) spellings.push_back({std::wstring(alias.name), alias.category});
+    if (alias.spelling == text) spellings.push_back({std::string(alias.name), alias.category});
 }
 
 }  // namespace
 
 std::span<const UnitAlias> UnitAliases() { return kAliases; }
 
-std::vector<Spelling> OtherSpellings(std::wstring_view text) {
+std::vector<Spelling> OtherSpellings(std::string_view text) {
   std::vector<Spelling> spellings;
   AddWithAlias(spellings, text);
   for (const Ending& ending : kEndings) {
     if (text.size() <= ending.plural.size() || !text.ends_with(ending.plural)) continue;
-    std::wstring singular(text.substr(0, text.size() - ending.plural.size()));
+    std::string singular(text.substr(0, text.size() - ending.plural.size()));
     singular += ending.singular;
-    spellings.push_back({singular, L""});
+    spellings.push_back({singular, ""});
     AddWithAlias(spellings, singular);
   }
   return spellings;

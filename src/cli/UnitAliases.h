@@ -11,20 +11,20 @@
 namespace vantrel::cli {
 
 struct UnitAlias {
-  std::wstring_view spelling;
-  std::wstring_view name;      // the unit name (or abbreviation) it stands for
-  std::wstring_view category;  // empty: wherever that name occurs
+  std::string_view spelling;
+  std::string_view name;      // the unit name (or abbreviation) it stands for
+  std::string_view category;  // empty: wherever that name occurs
 };
 
 std::span<const UnitAlias> UnitAliases();
 
 struct Spelling {
-  std::wstring text;
-  std::wstring_view category;  // empty: any
+  std::string text;
+  std::string_view category;  // empty: any
 };
 
 // What else the text may stand for, in the order to try them: its alias, then
 // each singular form and its alias. Tried only when the text names no unit.
-std::vector<Spelling> OtherSpellings(std::wstring_view text);
+std::vector<Spelling> OtherSpellings(std::string_view text);
 
 }  // namespace vantrel::cli

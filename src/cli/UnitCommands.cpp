@@ -16,8 +16,7 @@ namespace {
 // the same unit resolves as any pair does, with the same messages.
 bool ResolveOne(Session& session, const CCategory* category, const std::string& text,
                 UnitChoice& choice, std::string& error) {
-  const std::wstring wide = Utf8ToWide(text);
-  return session.Index().Resolve(wide, wide, category, choice, error);
+  return session.Index().Resolve(text, text, category, choice, error);
 }
 
 std::vector<const CUnit*> UnitsInOrder(const CCategory& category) {
@@ -42,14 +41,14 @@ int RunInfo(Session& session, const Options& options, const CCategory* category,
   const BuiltinUnit* row =
       unit.custom ? nullptr : FindBuiltinUnit(choice.category->Name(), unit.name);
   const std::pair<const char*, std::string> lines[] = {
-      {"category", WideToUtf8(choice.category->Name())},
-      {"name", WideToUtf8(unit.name)},
-      {"abbreviation", WideToUtf8(unit.abbreviation)},
+      {"category", choice.category->Name()},
+      {"name", unit.name},
+      {"abbreviation", unit.abbreviation},
       {"coefficient", FormatText("%.17g", unit.coefficient)},
       {"offset", FormatText("%.17g", unit.offset)},
       {"inverted", std::to_string(unit.inverted)},
-      {"provenance", row ? WideToUtf8(ProvenanceName(row->provenance)) : "custom"},
-      {"source", row ? WideToUtf8(row->source) : "the settings file"},
+      {"provenance", row ? std::string(ProvenanceName(row->provenance)) : "custom"},
+      {"source", row ? std::string(row->source) : "the settings file"},
   };
   for (const auto& [key, value] : lines) out << key << '\t' << value << '\n';
   return kExitSuccess;
@@ -63,7 +62,7 @@ int RunAll(Session& session, const Options& options, const CCategory* category, 
     return Fail(err, kExitConversionError, error);
   std::string lines;
   for (const CUnit* unit : UnitsInOrder(*choice.category)) {
-    lines += WideToUtf8(unit->name) + '\t';
+    lines += unit->name + '\t';
     if (!session.Convert(options.positional[0], {choice.category, choice.from, unit}, lines, error))
       return Fail(err, kExitConversionError, error);
     lines += '\n';

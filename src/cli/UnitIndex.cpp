@@ -16,19 +16,19 @@ void UnitIndex::BuildTable() const {
       // Pointers, not the bindings themselves: older compilers cannot capture those.
       const CCategory* const inCategory = &category;
       const CUnit* const theUnit = &unit;
-      ForEachSpelling(unit.name, unit.abbreviation, [&](std::wstring_view key, UnitNameRank rank) {
-        entries_[std::wstring(key)].push_back({inCategory, theUnit, rank});
+      ForEachSpelling(unit.name, unit.abbreviation, [&](std::string_view key, UnitNameRank rank) {
+        entries_[std::string(key)].push_back({inCategory, theUnit, rank});
       });
     }
   }
   tableBuilt_ = true;
 }
 
-bool UnitIndex::Find(std::wstring_view key, const CCategory* category,
+bool UnitIndex::Find(std::string_view key, const CCategory* category,
                      std::vector<Entry>& entries) const {
   if (!tableBuilt_ && ++lookups_ > kLookupsBeforeTable) BuildTable();
   if (tableBuilt_) {
-    const auto it = entries_.find(std::wstring(key));
+    const auto it = entries_.find(std::string(key));
     if (it == entries_.end()) return false;
     for (const Entry& entry : it->second)
       if (!category || entry.category == category) entries.push_back(entry);
@@ -42,11 +42,11 @@ bool UnitIndex::Find(std::wstring_view key, const CCategory* category,
     bool pendingHasKey = false;
     for (const BuiltinUnit& row : inCategory->PendingBuiltinUnits())
       ForEachSpelling(row.name, row.abbreviation,
-                      [&](std::wstring_view text, UnitNameRank) { pendingHasKey |= text == key; });
+                      [&](std::string_view text, UnitNameRank) { pendingHasKey |= text == key; });
     if (!inCategory->PendingBuiltinUnits().empty() && !pendingHasKey) continue;
     for (const auto& [unitName, unit] : inCategory->Units()) {
       const CUnit* const theUnit = &unit;
-      ForEachSpelling(unit.name, unit.abbreviation, [&](std::wstring_view text, UnitNameRank rank) {
+      ForEachSpelling(unit.name, unit.abbreviation, [&](std::string_view text, UnitNameRank rank) {
         if (text != key) return;
         named = true;
         if (!category || inCategory == category) entries.push_back({inCategory, theUnit, rank});
@@ -56,11 +56,11 @@ bool UnitIndex::Find(std::wstring_view key, const CCategory* category,
   return named;
 }
 
-const CCategory* UnitIndex::FindCategory(std::wstring_view name) const {
+const CCategory* UnitIndex::FindCategory(std::string_view name) const {
   return FindCategoryByName(catalogue_, name);
 }
 
-std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
+std::vector<UnitIndex::Match> UnitIndex::Lookup(std::string_view text,
                                                 const CCategory* category) const {
   std::vector<Entry> entries;
   const bool named =
@@ -85,9 +85,9 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::wstring_view text,
   return matches;
 }
 
-bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
+bool UnitIndex::Resolve(std::string_view from, std::string_view to, const CCategory* category,
                         UnitChoice& choice, std::string& error) const {
-  const std::wstring_view texts[] = {from, to};
+  const std::string_view texts[] = {from, to};
   UnitsChoice units;
   if (ResolveUnits(texts, category, "choose one with --category", units, error) !=
       UnitResolution::kResolved)
@@ -96,7 +96,7 @@ bool UnitIndex::Resolve(std::wstring_view from, std::wstring_view to, const CCat
   return true;
 }
 
-UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
+UnitResolution UnitIndex::ResolveUnits(std::span<const std::string_view> texts,
                                        const CCategory* category, std::string_view howToChoose,
                                        UnitsChoice& choice, std::string& error) const {
   if (texts.empty()) {
@@ -104,7 +104,7 @@ UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
     return UnitResolution::kUnknownUnit;
   }
   std::vector<std::vector<Match>> matches;
-  for (const std::wstring_view text : texts) {
+  for (const std::string_view text : texts) {
     matches.push_back(Lookup(text, category));
     if (matches.back().empty()) {
       error = UnknownUnit(text, category);
@@ -125,7 +125,7 @@ UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
 
   if (common.empty()) {
     auto categoriesOf = [](const std::vector<Match>& found) {
-      std::vector<std::wstring> names;
+      std::vector<std::string> names;
       for (const Match& match : found) names.push_back(match.category->Name());
       return QuotedList(names);
     };
@@ -138,7 +138,7 @@ UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
     return UnitResolution::kNoCommonCategory;
   }
   if (common.size() > 1) {
-    std::vector<std::wstring> names;
+    std::vector<std::string> names;
     choice.categories.clear();
     for (const auto& row : common) {
       names.push_back(row.front()->category->Name());
@@ -154,7 +154,7 @@ UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const Match& match = *common.front()[i];
     if (match.units.size() != 1) {
-      std::vector<std::wstring> names;
+      std::vector<std::string> names;
       for (const CUnit* candidate : match.units) names.push_back(candidate->name);
       error = Quoted(texts[i]) + " stands for several units of " + Quoted(match.category->Name()) +
               ": " + QuotedList(names);
@@ -165,13 +165,13 @@ UnitResolution UnitIndex::ResolveUnits(std::span<const std::wstring_view> texts,
   return UnitResolution::kResolved;
 }
 
-bool UnitIndex::NamesUnit(std::wstring_view text) const { return !Lookup(text, nullptr).empty(); }
+bool UnitIndex::NamesUnit(std::string_view text) const { return !Lookup(text, nullptr).empty(); }
 
 std::size_t UnitIndex::MostWordsInAName() const {
   if (mostWords_ > 0) return mostWords_;
-  auto count = [&](std::wstring_view text) {
+  auto count = [&](std::string_view text) {
     text = TrimTrailingBlanks(text);
-    mostWords_ = std::max<std::size_t>(mostWords_, std::count(text.begin(), text.end(), L' ') + 1);
+    mostWords_ = std::max<std::size_t>(mostWords_, std::count(text.begin(), text.end(), ' ') + 1);
   };
   for (const auto& [categoryName, category] : catalogue_.Categories()) {
     // Rows not yet units are counted as they are: a category gets custom
@@ -190,13 +190,13 @@ std::size_t UnitIndex::MostWordsInAName() const {
   return mostWords_;
 }
 
-std::vector<std::wstring> UnitIndex::CloseNames(std::wstring_view text,
-                                                const CCategory* category) const {
+std::vector<std::string> UnitIndex::CloseNames(std::string_view text,
+                                               const CCategory* category) const {
   if (!closeNames_) closeNames_.emplace(catalogue_);
   return closeNames_->Find(TrimTrailingBlanks(text), category);
 }
 
-void UnitIndex::AddOtherSpellings(std::wstring_view text, const CCategory* category,
+void UnitIndex::AddOtherSpellings(std::string_view text, const CCategory* category,
                                   std::vector<Entry>& entries) const {
   // The first spelling that names a unit wins: "miles" is "mile", not "mil".
   std::vector<Entry> found;
@@ -210,7 +210,7 @@ void UnitIndex::AddOtherSpellings(std::wstring_view text, const CCategory* categ
   }
 }
 
-std::string UnitIndex::UnknownUnit(std::wstring_view text, const CCategory* category) const {
+std::string UnitIndex::UnknownUnit(std::string_view text, const CCategory* category) const {
   std::string message = "unknown unit " + Quoted(text);
   if (category) message += " in " + Quoted(category->Name());
   const auto close = CloseNames(text, category);

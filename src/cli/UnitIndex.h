@@ -47,33 +47,33 @@ class UnitIndex {
 
   // The category of that exact name (or, failing that, the only one equal
   // but for letter case and trailing blanks); null when none.
-  const CCategory* FindCategory(std::wstring_view name) const;
+  const CCategory* FindCategory(std::string_view name) const;
 
   // Picks the one category holding both units (only `category` when given).
   // False with a one-line reason: an unknown unit (with up to five close
   // names), no common category, several (listed), or an abbreviation shared
   // by several units of the category.
-  bool Resolve(std::wstring_view from, std::wstring_view to, const CCategory* category,
+  bool Resolve(std::string_view from, std::string_view to, const CCategory* category,
                UnitChoice& choice, std::string& error) const;
 
   // The same for any number of texts: the one category holding a unit of
   // each, and that unit. The message for several categories ends with how to
   // choose one (`howToChoose`, "choose one with --category") and the list.
-  UnitResolution ResolveUnits(std::span<const std::wstring_view> texts, const CCategory* category,
+  UnitResolution ResolveUnits(std::span<const std::string_view> texts, const CCategory* category,
                               std::string_view howToChoose, UnitsChoice& choice,
                               std::string& error) const;
 
   // Whether the text names a unit in any category, as Resolve finds them.
-  bool NamesUnit(std::wstring_view text) const;
+  bool NamesUnit(std::string_view text) const;
 
   // The most blank-separated words a unit's name or abbreviation has.
   std::size_t MostWordsInAName() const;
 
   // "unknown unit 'TEXT'" (" in 'CATEGORY'") and up to five close names.
-  std::string UnknownUnit(std::wstring_view text, const CCategory* category) const;
+  std::string UnknownUnit(std::string_view text, const CCategory* category) const;
 
   // Up to five unit names close to the text, best first (see CloseNameSearch).
-  std::vector<std::wstring> CloseNames(std::wstring_view text, const CCategory* category) const;
+  std::vector<std::string> CloseNames(std::string_view text, const CCategory* category) const;
 
  private:
   struct Entry {
@@ -89,18 +89,18 @@ class UnitIndex {
   // Look-ups through the catalogue before the table is built.
   static constexpr int kLookupsBeforeTable = 16;
 
-  std::vector<Match> Lookup(std::wstring_view text, const CCategory* category) const;
+  std::vector<Match> Lookup(std::string_view text, const CCategory* category) const;
   // Appends the entries of the units `key` names (only those of `category`
   // when given); false when it names no unit in any category.
-  bool Find(std::wstring_view key, const CCategory* category, std::vector<Entry>& entries) const;
+  bool Find(std::string_view key, const CCategory* category, std::vector<Entry>& entries) const;
   void BuildTable() const;
-  void AddOtherSpellings(std::wstring_view text, const CCategory* category,
+  void AddOtherSpellings(std::string_view text, const CCategory* category,
                          std::vector<Entry>& entries) const;
 
   const CUnitCatalogue& catalogue_;
   // Built on demand, also through const access.
   mutable std::optional<CloseNameSearch> closeNames_;
-  mutable std::unordered_map<std::wstring, std::vector<Entry>> entries_;
+  mutable std::unordered_map<std::string, std::vector<Entry>> entries_;
   mutable bool tableBuilt_ = false;
   mutable int lookups_ = 0;
   mutable std::size_t mostWords_ = 0;  // 0 until counted

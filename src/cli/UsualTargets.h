@@ -11,9 +11,9 @@
 namespace vantrel::cli {
 
 struct UsualTargetRow {
-  std::wstring_view category;
-  std::wstring_view from;  // unit names as the catalogue has them
-  std::wstring_view to;
+  std::string_view category;
+  std::string_view from;  // unit names as the catalogue has them
+  std::string_view to;
 };
 
 std::span<const UsualTargetRow> UsualTargets();

@@ -93,7 +93,7 @@ void print_math_expression_error(MathContext& context, const char* routine, std:
                       static_cast<long long>(position) + 1);
   // A text too long to evaluate may be megabytes: it is quoted in part.
   if (text.size() >= static_cast<std::size_t>(MX_MATH_EXPRESSION_LENGTH)) {
-    block += QuotedInput(text);
+    block += Quoted(text);
   } else {
     block += '\'';
     block.append(text);

@@ -9,7 +9,7 @@
 namespace vantrel {
 
 struct Ellipsoid {
-  std::wstring_view name;
+  std::string_view name;
   double equatorialRadius;  // a, metres
   double polarRadius;       // b, metres
 };

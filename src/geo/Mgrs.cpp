@@ -41,7 +41,7 @@ GeoResult<T> Unreadable(std::string message) {
 }  // namespace
 
 const Ellipsoid& MgrsEllipsoid() {
-  static constexpr Ellipsoid kWgs84{L"WGS84", 6378137.0, 6378137.0 * (1 - 1 / 298.257223563)};
+  static constexpr Ellipsoid kWgs84{"WGS84", 6378137.0, 6378137.0 * (1 - 1 / 298.257223563)};
   return kWgs84;
 }
 

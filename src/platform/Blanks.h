@@ -4,21 +4,24 @@
 // are these.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace vantrel {
 
-constexpr bool IsBlank(wchar_t c) {
-  return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+constexpr bool IsBlank(char32_t c) {
+  return c == U' ' || (c >= U'\t' && c <= U'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
          (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
          c == 0x3000;
 }
 
+// The bytes of the blank at text[at] (UTF-8); 0 when there is none there.
+std::size_t BlankAt(std::string_view text, std::size_t at);
+
 // True for the empty text too.
-constexpr bool IsBlank(std::wstring_view text) {
-  for (const wchar_t c : text)
-    if (!IsBlank(c)) return false;
-  return true;
-}
+bool IsBlank(std::string_view text);
+
+// The text without its leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace vantrel

@@ -3,83 +3,80 @@
 #include <algorithm>
 
 #include "platform/TextCase.h"
+#include "platform/TextEncoding.h"
 
 namespace vantrel {
 namespace {
 
-constexpr std::wstring_view kBlanks = L" \t";
+constexpr std::string_view kBlanks = " \t";
 
-std::wstring_view TrimBlanks(std::wstring_view s) {
+std::string_view TrimBlanks(std::string_view s) {
   const size_t first = s.find_first_not_of(kBlanks);
-  if (first == std::wstring_view::npos) return {};
+  if (first == std::string_view::npos) return {};
   return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
 // A section header's name, or nothing when the line is not a header.
-std::optional<std::wstring_view> HeaderName(std::wstring_view line) {
-  const std::wstring_view t = TrimBlanks(line);
-  if (t.empty() || t.front() != L'[') return std::nullopt;
-  const std::wstring_view inside = t.substr(1);
-  return inside.substr(0, inside.find(L']'));
+std::optional<std::string_view> HeaderName(std::string_view line) {
+  const std::string_view t = TrimBlanks(line);
+  if (t.empty() || t.front() != '[') return std::nullopt;
+  const std::string_view inside = t.substr(1);
+  return inside.substr(0, inside.find(']'));
 }
 
-bool IsComment(std::wstring_view line) {
-  const std::wstring_view t = TrimBlanks(line);
-  return !t.empty() && t.front() == L';';
+bool IsComment(std::string_view line) {
+  const std::string_view t = TrimBlanks(line);
+  return !t.empty() && t.front() == ';';
 }
 
-// A line break or NUL would split or cut the line; a surrogate or a value past
-// U+10FFFF has no UTF-8 form and would come back as U+FFFD.
-bool CannotBeWritten(std::wstring_view s) {
-  for (wchar_t c : s) {
-    const auto u = static_cast<unsigned long>(c);
-    if (c == L'\r' || c == L'\n' || c == L'\0' || (u >= 0xD800 && u <= 0xDFFF) || u > 0x10FFFF)
-      return true;
-  }
-  return false;
+// A line break or NUL would split or cut the line; bytes that are no UTF-8
+// would be read back as Windows-1252, as another text.
+bool CannotBeWritten(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos ||
+         !IsValidUtf8(s);
 }
 
-std::wstring HeaderText(std::wstring_view section) { return L"[" + std::wstring(section) + L"]"; }
+std::string HeaderText(std::string_view section) { return "[" + std::string(section) + "]"; }
 
-std::wstring EntryText(std::wstring_view key, std::wstring_view value) {
-  std::wstring entry(key);
-  entry += L'=';
+std::string EntryText(std::string_view key, std::string_view value) {
+  std::string entry(key);
+  entry += '=';
   entry += value;
   return entry;
 }
 
 }  // namespace
 
-IniDocument::Line::Line(std::wstring lineText, LineEnd lineEnd)
+IniDocument::Line::Line(std::string lineText, LineEnd lineEnd)
     : text(std::move(lineText)), end(lineEnd), kind(Kind::kOther) {
   if (HeaderName(text)) {
     kind = Kind::kHeader;
   } else if (!IsComment(text)) {
-    equals = text.find(L'=');
-    if (equals != std::wstring::npos) kind = Kind::kEntry;
+    equals = text.find('=');
+    if (equals != std::string::npos) kind = Kind::kEntry;
   }
 }
 
-IniDocument IniDocument::Parse(std::wstring_view text) {
+IniDocument IniDocument::Parse(std::string_view text) {
   IniDocument doc;
   bool sawEnd = false;
   while (!text.empty()) {
-    const size_t nl = text.find(L'\n');
-    if (nl == std::wstring_view::npos) {
-      doc.lines_.emplace_back(std::wstring(text), LineEnd::kNone);
+    const size_t nl = text.find('\n');
+    if (nl == std::string_view::npos) {
+      doc.lines_.emplace_back(std::string(text), LineEnd::kNone);
       break;
     }
-    const bool crlf = nl > 0 && text[nl - 1] == L'\r';
+    const bool crlf = nl > 0 && text[nl - 1] == '\r';
     const LineEnd end = crlf ? LineEnd::kCrLf : LineEnd::kLf;
     if (!sawEnd) doc.newline_ = end, sawEnd = true;
-    doc.lines_.emplace_back(std::wstring(text.substr(0, crlf ? nl - 1 : nl)), end);
+    doc.lines_.emplace_back(std::string(text.substr(0, crlf ? nl - 1 : nl)), end);
     text.remove_prefix(nl + 1);
   }
   return doc;
 }
 
 template <typename Visit>
-void IniDocument::ForEachEntry(std::wstring_view section, Visit visit) const {
+void IniDocument::ForEachEntry(std::string_view section, Visit visit) const {
   bool inSection = false;
   for (size_t i = 0; i < lines_.size(); ++i) {
     const Line& line = lines_[i];
@@ -88,34 +85,33 @@ void IniDocument::ForEachEntry(std::wstring_view section, Visit visit) const {
       continue;
     }
     if (!inSection || line.kind != Kind::kEntry) continue;
-    const std::wstring_view text = line.text;
+    const std::string_view text = line.text;
     if (!visit(i, text.substr(0, line.equals), text.substr(line.equals + 1))) return;
   }
 }
 
-std::optional<std::wstring> IniDocument::Find(std::wstring_view section,
-                                              std::wstring_view key) const {
-  std::optional<std::wstring> found;
-  ForEachEntry(section, [&](size_t, std::wstring_view k, std::wstring_view v) {
+std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
+  std::optional<std::string> found;
+  ForEachEntry(section, [&](size_t, std::string_view k, std::string_view v) {
     if (!EqualsIgnoreCase(k, key)) return true;
-    found = std::wstring(v);
+    found = std::string(v);
     return false;
   });
   return found;
 }
 
-std::vector<IniEntry> IniDocument::Section(std::wstring_view section) const {
+std::vector<IniEntry> IniDocument::Section(std::string_view section) const {
   std::vector<IniEntry> entries;
-  ForEachEntry(section, [&](size_t, std::wstring_view k, std::wstring_view v) {
-    entries.push_back({std::wstring(k), std::wstring(v)});
+  ForEachEntry(section, [&](size_t, std::string_view k, std::string_view v) {
+    entries.push_back({std::string(k), std::string(v)});
     return true;
   });
   return entries;
 }
 
-void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
   std::optional<size_t> existing;
-  ForEachEntry(section, [&](size_t i, std::wstring_view k, std::wstring_view) {
+  ForEachEntry(section, [&](size_t i, std::string_view k, std::string_view) {
     if (!EqualsIgnoreCase(k, key)) return true;
     existing = i;
     return false;
@@ -124,7 +120,7 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
     SetValue(lines_[*existing], value);
     return;
   }
-  std::wstring entry = EntryText(key, value);
+  std::string entry = EntryText(key, value);
   // The first section of that name: insert after its last non-blank line.
   std::optional<size_t> insertAt;
   for (size_t i = 0; i < lines_.size(); ++i) {
@@ -146,13 +142,13 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   lines_.emplace_back(std::move(entry), newline_);
 }
 
-void IniDocument::SetValue(Line& line, std::wstring_view value) {
+void IniDocument::SetValue(Line& line, std::string_view value) {
   // Keep the key as the file spells it; only the value changes.
   line.text.resize(line.equals + 1);
   line.text += value;
 }
 
-IniDocument::SectionPlan IniDocument::PlanSection(std::wstring_view section) const {
+IniDocument::SectionPlan IniDocument::PlanSection(std::string_view section) const {
   SectionPlan plan;
   bool inSection = false;
   bool inFirst = false;
@@ -167,21 +163,21 @@ IniDocument::SectionPlan IniDocument::PlanSection(std::wstring_view section) con
     if (!inSection) continue;
     if (inFirst && !TrimBlanks(line.text).empty()) plan.insertAt = i + 1;
     if (line.kind == Kind::kEntry) {
-      plan.keys.try_emplace(FoldCase(std::wstring_view(line.text).substr(0, line.equals)), i);
+      plan.keys.try_emplace(FoldCase(std::string_view(line.text).substr(0, line.equals)), i);
     }
   }
   return plan;
 }
 
 void IniDocument::SetEach(const std::vector<IniWrite>& writes) {
-  std::unordered_map<std::wstring, SectionPlan> plans;
-  std::vector<std::wstring> newSections;  // folded, in the order they are made
+  std::unordered_map<std::string, SectionPlan> plans;
+  std::vector<std::string> newSections;  // folded, in the order they are made
   for (const IniWrite& write : writes) {
-    std::wstring folded = FoldCase(write.section);
+    std::string folded = FoldCase(write.section);
     auto found = plans.find(folded);
     if (found == plans.end()) found = plans.emplace(folded, PlanSection(write.section)).first;
     SectionPlan& plan = found->second;
-    std::wstring key = FoldCase(write.key);
+    std::string key = FoldCase(write.key);
     if (auto line = plan.keys.find(key); line != plan.keys.end()) {
       SetValue(lines_[line->second], write.value);
       continue;
@@ -209,7 +205,7 @@ void IniDocument::SetEach(const std::vector<IniWrite>& writes) {
             [](const SectionPlan* a, const SectionPlan* b) { return a->insertAt < b->insertAt; });
   size_t count = lines_.size();
   for (const SectionPlan* plan : within) count += plan->added.size();
-  for (const std::wstring& name : newSections) count += plans.at(name).added.size();
+  for (const std::string& name : newSections) count += plans.at(name).added.size();
   std::vector<Line> merged;
   merged.reserve(count);
   size_t next = 0;
@@ -218,15 +214,15 @@ void IniDocument::SetEach(const std::vector<IniWrite>& writes) {
     for (Line& line : plan->added) merged.push_back(std::move(line));
   }
   for (; next < lines_.size(); ++next) merged.push_back(std::move(lines_[next]));
-  for (const std::wstring& name : newSections) {
+  for (const std::string& name : newSections) {
     for (Line& line : plans.at(name).added) merged.push_back(std::move(line));
   }
   lines_ = std::move(merged);
 }
 
-bool IniDocument::HasOtherSpelling(std::wstring_view section, std::wstring_view key) const {
+bool IniDocument::HasOtherSpelling(std::string_view section, std::string_view key) const {
   bool found = false;
-  ForEachEntry(section, [&](size_t, std::wstring_view k, std::wstring_view) {
+  ForEachEntry(section, [&](size_t, std::string_view k, std::string_view) {
     found = k != key && EqualsIgnoreCase(k, key);
     return !found;
   });
@@ -234,9 +230,9 @@ bool IniDocument::HasOtherSpelling(std::wstring_view section, std::wstring_view 
 }
 
 template <typename Match>
-bool IniDocument::RemoveEach(std::wstring_view section, Match match) {
+bool IniDocument::RemoveEach(std::string_view section, Match match) {
   std::vector<size_t> doomed;
-  ForEachEntry(section, [&](size_t i, std::wstring_view k, std::wstring_view v) {
+  ForEachEntry(section, [&](size_t i, std::string_view k, std::string_view v) {
     if (match(k, v)) doomed.push_back(i);
     return true;
   });
@@ -246,22 +242,22 @@ bool IniDocument::RemoveEach(std::wstring_view section, Match match) {
   return !doomed.empty();
 }
 
-bool IniDocument::Remove(std::wstring_view section, std::wstring_view key) {
-  return RemoveEach(
-      section, [&](std::wstring_view k, std::wstring_view) { return EqualsIgnoreCase(k, key); });
+bool IniDocument::Remove(std::string_view section, std::string_view key) {
+  return RemoveEach(section,
+                    [&](std::string_view k, std::string_view) { return EqualsIgnoreCase(k, key); });
 }
 
-bool IniDocument::RemoveEntry(std::wstring_view section, std::wstring_view key,
-                              std::wstring_view value) {
-  return RemoveEach(
-      section, [&](std::wstring_view k, std::wstring_view v) { return k == key && v == value; });
+bool IniDocument::RemoveEntry(std::string_view section, std::string_view key,
+                              std::string_view value) {
+  return RemoveEach(section,
+                    [&](std::string_view k, std::string_view v) { return k == key && v == value; });
 }
 
-std::wstring IniDocument::Text() const {
-  constexpr std::wstring_view kEnds[] = {L"", L"\n", L"\r\n"};
+std::string IniDocument::Text() const {
+  constexpr std::string_view kEnds[] = {"", "\n", "\r\n"};
   size_t size = 0;
   for (const Line& line : lines_) size += line.text.size() + 2;
-  std::wstring text;
+  std::string text;
   text.reserve(size);
   for (const Line& line : lines_) {
     text += line.text;
@@ -270,16 +266,16 @@ std::wstring IniDocument::Text() const {
   return text;
 }
 
-bool IsWritableSectionName(std::wstring_view name) {
-  return !CannotBeWritten(name) && name.find(L']') == std::wstring_view::npos;
+bool IsWritableSectionName(std::string_view name) {
+  return !CannotBeWritten(name) && name.find(']') == std::string_view::npos;
 }
 
-bool IsWritableKeyName(std::wstring_view name) {
-  if (CannotBeWritten(name) || name.find(L'=') != std::wstring_view::npos) return false;
-  const std::wstring_view t = TrimBlanks(name);
-  return t.empty() || (t.front() != L'[' && t.front() != L';');
+bool IsWritableKeyName(std::string_view name) {
+  if (CannotBeWritten(name) || name.find('=') != std::string_view::npos) return false;
+  const std::string_view t = TrimBlanks(name);
+  return t.empty() || (t.front() != '[' && t.front() != ';');
 }
 
-bool IsWritableValue(std::wstring_view value) { return !CannotBeWritten(value); }
+bool IsWritableValue(std::string_view value) { return !CannotBeWritten(value); }
 
 }  // namespace vantrel

@@ -194,7 +194,7 @@ void FormatString(std::string& out, const Conversion& conv, va_list& args) {
     std::wstring_view view = w ? std::wstring_view(w) : std::wstring_view(L"(null)");
     if (conv.precision >= 0 && view.size() > static_cast<size_t>(conv.precision))
       view = view.substr(0, static_cast<size_t>(conv.precision));
-    body = WideToUtf8(view);
+    for (const wchar_t c : view) AppendUtf8(body, static_cast<char32_t>(c));
   } else {
     const char* s = va_arg(args, const char*);
     if (!s) s = "(null)";
@@ -209,7 +209,7 @@ void FormatChar(std::string& out, const Conversion& conv, va_list& args) {
   std::string body;
   if (conv.length == Conversion::Length::kLong) {
     const wchar_t w = static_cast<wchar_t>(va_arg(args, wint_t));
-    body = WideToUtf8(std::wstring_view(&w, 1));
+    AppendUtf8(body, static_cast<char32_t>(w));
   } else {
     body.assign(1, static_cast<char>(va_arg(args, int)));
   }
@@ -370,14 +370,6 @@ int FormatInto(char* buffer, std::size_t size, const char* format, ...) {
   return n;
 }
 
-std::wstring FormatWide(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  std::string out = VFormatText(format, args);
-  va_end(args);
-  return Utf8ToWide(out);
-}
-
 char* WriteDouble(char* first, char* last, double value, char conversion, int precision) {
   if (!std::isfinite(value)) {
     const std::string_view text = std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
@@ -408,19 +400,16 @@ double ParseDouble(const char* text, const char** end) {
 }
 
 namespace {
-// Narrows wide text for the C parsers; a non-ASCII character ends the number.
-std::string NarrowForParsing(std::wstring_view text) {
-  std::string narrow;
-  narrow.reserve(text.size());
-  for (wchar_t c : text) {
-    if (c == 0 || static_cast<unsigned long>(c) > 0x7F) break;
-    narrow += static_cast<char>(c);
-  }
-  return narrow;
+// Copies text for the C parsers, which need a terminator; a non-ASCII
+// character ends the number.
+std::string AsciiForParsing(std::string_view text) {
+  std::size_t end = 0;
+  while (end < text.size() && text[end] != 0 && static_cast<unsigned char>(text[end]) < 0x80) ++end;
+  return std::string(text.substr(0, end));
 }
 }  // namespace
 
-double ParseDouble(std::wstring_view text) { return ParseDouble(NarrowForParsing(text).c_str()); }
+double ParseDouble(std::string_view text) { return ParseDouble(AsciiForParsing(text).c_str()); }
 
 long ParseLong(const char* text, const char** end, int base) {
   if (!text || base < 0 || base == 1 || base > 36) {
@@ -433,22 +422,19 @@ long ParseLong(const char* text, const char** end, int base) {
   return value;
 }
 
-long ParseLong(std::wstring_view text, int base) {
-  return ParseLong(NarrowForParsing(text).c_str(), nullptr, base);
+long ParseLong(std::string_view text, int base) {
+  return ParseLong(AsciiForParsing(text).c_str(), nullptr, base);
 }
 
-int ParseLeadingInt(std::wstring_view text) {
+int ParseLeadingInt(std::string_view text) {
   const long value = ParseLong(text, 10);
   if (value > INT_MAX) return INT_MAX;
   if (value < INT_MIN) return INT_MIN;
   return static_cast<int>(value);
 }
 
-namespace {
-
-template <typename Char>
-std::size_t DecimalPrefixLengthOf(std::basic_string_view<Char> text) {
-  auto is = [&](std::size_t i, char c) { return i < text.size() && text[i] == Char(c); };
+std::size_t DecimalPrefixLength(std::string_view text) {
+  auto is = [&](std::size_t i, char c) { return i < text.size() && text[i] == c; };
   auto sign = [&](std::size_t i) { return is(i, '+') || is(i, '-'); };
   auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
   std::size_t i = 0;
@@ -473,9 +459,8 @@ std::size_t DecimalPrefixLengthOf(std::basic_string_view<Char> text) {
 }
 
 // The prefix is all plain ASCII: copy it into a terminated buffer for strtod.
-template <typename Char>
-double ParseDecimalPrefixOf(std::basic_string_view<Char> text) {
-  const std::size_t length = DecimalPrefixLengthOf(text);
+double ParseDecimalPrefix(std::string_view text) {
+  const std::size_t length = DecimalPrefixLength(text);
   if (length == 0) return 0.0;
   char small[64];
   std::string large;
@@ -484,16 +469,9 @@ double ParseDecimalPrefixOf(std::basic_string_view<Char> text) {
     large.resize(length);
     buffer = large.data();
   }
-  for (std::size_t i = 0; i < length; ++i) buffer[i] = static_cast<char>(text[i]);
+  std::memcpy(buffer, text.data(), length);
   buffer[length] = '\0';
   return ParseDouble(buffer);
 }
-
-}  // namespace
-
-std::size_t DecimalPrefixLength(std::string_view text) { return DecimalPrefixLengthOf(text); }
-std::size_t DecimalPrefixLength(std::wstring_view text) { return DecimalPrefixLengthOf(text); }
-double ParseDecimalPrefix(std::string_view text) { return ParseDecimalPrefixOf(text); }
-double ParseDecimalPrefix(std::wstring_view text) { return ParseDecimalPrefixOf(text); }
 
 }  // namespace vantrel

@@ -27,9 +27,6 @@ int FormatInto(char* buffer, std::size_t size, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 int VFormatInto(char* buffer, std::size_t size, const char* format, va_list args);
 
-// The same, as wide text (the arguments are as for FormatText).
-std::wstring FormatWide(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
 // One double as %.*e, %.*f or %.*g (`conversion` 'e', 'f' or 'g', no flags,
 // no width) with the rules above, written into [first, last) without a
 // terminator: the end of the text, or null when it does not fit. Room for
@@ -46,17 +43,17 @@ constexpr std::size_t DoubleTextCapacity(int precision) {
 // *end, when given, receives the first character not used (text itself when
 // nothing was read).
 double ParseDouble(const char* text, const char** end = nullptr);
-double ParseDouble(std::wstring_view text);
+double ParseDouble(std::string_view text);
 
 // strtol in the classic locale: leading white space, an optional sign, digits
 // of the base (0 chooses by prefix as strtol does); 0 when there are none.
 // Saturates at the limits of long.
 long ParseLong(const char* text, const char** end = nullptr, int base = 10);
-long ParseLong(std::wstring_view text, int base = 10);
+long ParseLong(std::string_view text, int base = 10);
 
 // The leading decimal integer of the text as an int (0 when there is none);
 // values beyond the int range saturate.
-int ParseLeadingInt(std::wstring_view text);
+int ParseLeadingInt(std::string_view text);
 
 // The plain decimal form that typed values and stored coefficients use:
 // leading white space, an optional sign, digits with at most one point, and
@@ -64,10 +61,8 @@ int ParseLeadingInt(std::wstring_view text);
 // Hexadecimal, inf and nan are no numbers here. The length of that prefix, 0
 // when the text does not start with one.
 std::size_t DecimalPrefixLength(std::string_view text);
-std::size_t DecimalPrefixLength(std::wstring_view text);
 
 // The value of that prefix, 0 when there is none.
 double ParseDecimalPrefix(std::string_view text);
-double ParseDecimalPrefix(std::wstring_view text);
 
 }  // namespace vantrel

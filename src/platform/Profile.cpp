@@ -47,18 +47,18 @@ auto Profile::WithDocument(Read read) const {
   return read(document);
 }
 
-int Profile::GetInt(std::wstring_view section, std::wstring_view key, int defaultValue) const {
+int Profile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
   const auto value = WithDocument([&](const IniDocument& d) { return d.Find(section, key); });
   return value ? ParseLeadingInt(*value) : defaultValue;
 }
 
-std::wstring Profile::GetString(std::wstring_view section, std::wstring_view key,
-                                std::wstring_view defaultValue) const {
+std::string Profile::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
   auto value = WithDocument([&](const IniDocument& d) { return d.Find(section, key); });
-  return value ? std::move(*value) : std::wstring(defaultValue);
+  return value ? std::move(*value) : std::string(defaultValue);
 }
 
-std::vector<IniEntry> Profile::GetSection(std::wstring_view section) const {
+std::vector<IniEntry> Profile::GetSection(std::string_view section) const {
   return WithDocument([&](const IniDocument& d) { return d.Section(section); });
 }
 
@@ -83,25 +83,25 @@ Profile::Outcome Profile::ApplyIf(const ProfileChanges& changes, const Condition
       return old.bytes;  // unchanged: nothing is written
     }
     changes.ApplyTo(document);
-    return WideToUtf8(document.Text());
+    return document.Text();
   });
   if (problem && problemHandler_) problemHandler_(problem);
   if (problem) return Outcome::kFailed;
   return refused ? Outcome::kRefused : Outcome::kWritten;
 }
 
-bool Profile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value,
+bool Profile::WriteString(std::string_view section, std::string_view key, std::string_view value,
                           KeySpelling spelling) {
   ProfileChanges change;
   return change.WriteString(section, key, value, spelling) && Apply(change);
 }
 
-bool Profile::WriteInt(std::wstring_view section, std::wstring_view key, int value) {
+bool Profile::WriteInt(std::string_view section, std::string_view key, int value) {
   ProfileChanges change;
   return change.WriteInt(section, key, value) && Apply(change);
 }
 
-bool Profile::DeleteKey(std::wstring_view section, std::wstring_view key) {
+bool Profile::DeleteKey(std::string_view section, std::string_view key) {
   ProfileChanges change;
   return change.DeleteKey(section, key) && Apply(change);
 }

@@ -47,21 +47,21 @@ class Profile {
 
   // Absent key: the default. A value that is not a number reads as its
   // leading integer, or 0.
-  int GetInt(std::wstring_view section, std::wstring_view key, int defaultValue) const;
-  std::wstring GetString(std::wstring_view section, std::wstring_view key,
-                         std::wstring_view defaultValue) const;
+  int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view defaultValue) const;
 
   // Every key=value entry of the section, in file order (no size limit).
-  std::vector<IniEntry> GetSection(std::wstring_view section) const;
+  std::vector<IniEntry> GetSection(std::string_view section) const;
 
   // Writes fail, changing nothing, when a name or value cannot be written
   // faithfully or the file cannot be replaced.
-  bool WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value,
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value,
                    KeySpelling spelling = KeySpelling::kAsInFile);
-  bool WriteInt(std::wstring_view section, std::wstring_view key, int value);
+  bool WriteInt(std::string_view section, std::string_view key, int value);
 
   // Deleting an absent key succeeds.
-  bool DeleteKey(std::wstring_view section, std::wstring_view key);
+  bool DeleteKey(std::string_view section, std::string_view key);
 
   // Every change, in order, as one replace of the file: all of them or none.
   bool Apply(const ProfileChanges& changes);

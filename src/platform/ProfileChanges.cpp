@@ -2,29 +2,29 @@
 
 namespace vantrel {
 
-bool ProfileChanges::WriteString(std::wstring_view section, std::wstring_view key,
-                                 std::wstring_view value, KeySpelling spelling) {
+bool ProfileChanges::WriteString(std::string_view section, std::string_view key,
+                                 std::string_view value, KeySpelling spelling) {
   if (!IsWritableSectionName(section) || !IsWritableKeyName(key) || !IsWritableValue(value))
     return false;
-  changes_.push_back({std::wstring(section), std::wstring(key), std::wstring(value), spelling, {}});
+  changes_.push_back({std::string(section), std::string(key), std::string(value), spelling, {}});
   return true;
 }
 
-bool ProfileChanges::WriteInt(std::wstring_view section, std::wstring_view key, int value) {
-  return WriteString(section, key, std::to_wstring(value));
+bool ProfileChanges::WriteInt(std::string_view section, std::string_view key, int value) {
+  return WriteString(section, key, std::to_string(value));
 }
 
-bool ProfileChanges::DeleteKey(std::wstring_view section, std::wstring_view key) {
+bool ProfileChanges::DeleteKey(std::string_view section, std::string_view key) {
   if (!IsWritableSectionName(section) || !IsWritableKeyName(key)) return false;
-  changes_.push_back({std::wstring(section), std::wstring(key), std::nullopt, KeySpelling{}, {}});
+  changes_.push_back({std::string(section), std::string(key), std::nullopt, KeySpelling{}, {}});
   return true;
 }
 
-bool ProfileChanges::DeleteEntry(std::wstring_view section, std::wstring_view key,
-                                 std::wstring_view value) {
+bool ProfileChanges::DeleteEntry(std::string_view section, std::string_view key,
+                                 std::string_view value) {
   if (!IsWritableSectionName(section)) return false;
   changes_.push_back(
-      {std::wstring(section), std::wstring(key), std::nullopt, KeySpelling{}, std::wstring(value)});
+      {std::string(section), std::string(key), std::nullopt, KeySpelling{}, std::string(value)});
   return true;
 }
 

@@ -21,14 +21,14 @@ class ProfileChanges {
  public:
   // Each records nothing and returns false when a name or the value cannot
   // be written and read back unchanged.
-  bool WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value,
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value,
                    KeySpelling spelling = KeySpelling::kAsInFile);
-  bool WriteInt(std::wstring_view section, std::wstring_view key, int value);
+  bool WriteInt(std::string_view section, std::string_view key, int value);
   // Deleting an absent key is no error.
-  bool DeleteKey(std::wstring_view section, std::wstring_view key);
+  bool DeleteKey(std::string_view section, std::string_view key);
   // Deletes only the entries that are exactly key=value: one of several
   // entries that share a key.
-  bool DeleteEntry(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+  bool DeleteEntry(std::string_view section, std::string_view key, std::string_view value);
 
   bool Empty() const { return changes_.empty(); }
   size_t Size() const { return changes_.size(); }
@@ -37,11 +37,11 @@ class ProfileChanges {
 
  private:
   struct Change {
-    std::wstring section;
-    std::wstring key;
-    std::optional<std::wstring> value;  // nothing: delete
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;  // nothing: delete
     KeySpelling spelling;
-    std::optional<std::wstring> deletedValue;  // a delete of this entry only
+    std::optional<std::string> deletedValue;  // a delete of this entry only
   };
   std::vector<Change> changes_;
 };

@@ -8,12 +8,14 @@
 
 namespace vantrel {
 
-wchar_t FoldCase(wchar_t c);
-// The text with every character folded: names equal but for case fold alike.
-std::wstring FoldCase(std::wstring_view text);
-bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b);
+char32_t FoldCase(char32_t c);
+// The text (UTF-8) with every character folded: names equal but for case
+// fold alike. Folding keeps each character's length in bytes; bytes that
+// are no UTF-8 stay as they are.
+std::string FoldCase(std::string_view text);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // A-Z in lower case and every other character as it is: where only the
 // ASCII letters fold, as in find and in a new category's name.
-constexpr wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; }
+constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 
 }  // namespace vantrel

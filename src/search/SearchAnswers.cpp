@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/TextEncoding.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsProblem.h"
 #include "units/UnitCatalogue.h"
@@ -61,7 +60,7 @@ std::optional<cli::QueryAnswer> SearchAnswers::Compute(std::string_view text) {
   cli::QueryAnswer answer;
   if (cli::AnswerQuery(*session_, text, answer, error_) != cli::QueryStatus::kAnswered)
     return std::nullopt;
-  const CCategory* category = session_->Catalogue().FindCategory(Utf8ToWide(answer.category));
+  const CCategory* category = session_->Catalogue().FindCategory(answer.category);
   if (!category || !category->Visible()) return std::nullopt;
   return answer;
 }

@@ -23,7 +23,7 @@ struct Preferences {
 
 struct DialogFont {
   int customFont = keys::kCustomFont.defaultValue;
-  std::wstring name{keys::kFontName.defaultValue};
+  std::string name{keys::kFontName.defaultValue};
   int size = keys::kFontSize.defaultValue;
 };
 

@@ -13,8 +13,8 @@
 namespace vantrel::keys {
 
 struct Location {
-  std::wstring_view section;
-  std::wstring_view name;
+  std::string_view section;
+  std::string_view name;
 };
 
 // The values an integer key may hold: any unless narrowed. A reader clamps a
@@ -43,9 +43,9 @@ struct Info {
 
 // A text key; where it may not be empty, an empty text is refused.
 template <>
-struct Info<std::wstring_view> {
+struct Info<std::string_view> {
   Location location;
-  std::wstring_view defaultValue;
+  std::string_view defaultValue;
   bool mayBeEmpty = true;
 };
 
@@ -70,8 +70,8 @@ T ReadKey(const Profile& profile, const keys::Info<T>& info) {
   return ReadKey(profile, info, info.defaultValue);
 }
 
-std::wstring ReadKey(const Profile& profile, const keys::Info<std::wstring_view>& info,
-                     std::wstring_view fallback);
+std::string ReadKey(const Profile& profile, const keys::Info<std::string_view>& info,
+                    std::string_view fallback);
 
 // Writes the value as it is (inside an open batch: takes it into the batch);
 // false when it could not be written.
@@ -80,6 +80,6 @@ bool WriteKey(Profile& profile, const keys::Info<T>& info, std::type_identity_t<
   return profile.WriteInt(info.location.section, info.location.name, static_cast<int>(value));
 }
 
-bool WriteKey(Profile& profile, const keys::Info<std::wstring_view>& info, std::wstring_view value);
+bool WriteKey(Profile& profile, const keys::Info<std::string_view>& info, std::string_view value);
 
 }  // namespace vantrel

@@ -36,19 +36,21 @@ void CatalogueChangeDialog::Refuse(const QString& text) {
   context_.shell.MessageBox(this, tr("Error"), text, MessageIcon::kExclamation);
 }
 
-QString CatalogueChangeDialog::Shown(std::wstring_view name) {
-  const QString start = QString::fromStdWString(std::wstring(name.substr(0, kQuotedCharacters)));
-  if (name.size() <= kQuotedCharacters) return start;
-  return start + tr("... (%1 characters)").arg(name.size());
+QString CatalogueChangeDialog::Shown(std::string_view name) {
+  const std::string_view start = FirstCharacters(name, kQuotedCharacters);
+  const QString shown = QString::fromUtf8(start.data(), static_cast<qsizetype>(start.size()));
+  if (start.size() == name.size()) return shown;
+  return shown + tr("... (%1 characters)").arg(CharacterCount(name));
 }
 
-QString CatalogueChangeDialog::ShownCategory(const std::wstring& name) {
-  const QString shown = CategoryDisplayName(QString::fromStdWString(name));
-  return Shown(shown.toStdWString());
+QString CatalogueChangeDialog::ShownCategory(const std::string& name) {
+  const QString shown = CategoryDisplayName(QString::fromStdString(name));
+  return Shown(shown.toStdString());
 }
 
-bool CatalogueChangeDialog::HasNameLength(std::wstring_view name) {
-  return name.size() >= kShortestName && name.size() <= kLongestName;
+bool CatalogueChangeDialog::HasNameLength(std::string_view name) {
+  const std::size_t length = CharacterCount(name);
+  return length >= kShortestName && length <= kLongestName;
 }
 
 }  // namespace vantrel

@@ -35,12 +35,12 @@ class CatalogueChangeDialog : public TemplateDialog {
   // Input refused before the catalogue saw it.
   void Refuse(const QString& text);
   // A new name has 2 to 25 characters, blanks included.
-  static bool HasNameLength(std::wstring_view name);
+  static bool HasNameLength(std::string_view name);
   // A name as a message shows it: whole, or, for one a hand-edited settings
   // file made long, its start and its length.
-  static QString Shown(std::wstring_view name);
+  static QString Shown(std::string_view name);
   // A category as the window shows it, and as Shown says it.
-  static QString ShownCategory(const std::wstring& name);
+  static QString ShownCategory(const std::string& name);
 
   AppContext& context_;
   CUnitCatalogue& catalogue_;  // the context's

@@ -8,16 +8,16 @@ QStringList AllCategoryNames(CUnitCatalogue& catalogue) {
   QStringList names;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory())
-    names << QString::fromStdWString(category->Name());
+    names << QString::fromStdString(category->Name());
   return names;
 }
 
 QStringList CurrentUnitNames(CUnitCatalogue& catalogue) {
   QStringList names;
   catalogue.SetUnitRestart(true);
-  for (std::wstring name = catalogue.NextUnitText(false); !name.empty();
+  for (std::string name = catalogue.NextUnitText(false); !name.empty();
        name = catalogue.NextUnitText(false))
-    names << QString::fromStdWString(name);
+    names << QString::fromStdString(name);
   return names;
 }
 

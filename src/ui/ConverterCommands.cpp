@@ -103,7 +103,7 @@ void CConverterDlg::OnFind() {
   int category = categories->FindKey(name);
   if (category < 0) {
     // Hidden: shown again, also at the next start.
-    if (catalogue_.SetCategoryVisibility(name.toStdWString(), 1) != result::kDone) return;
+    if (catalogue_.SetCategoryVisibility(name.toStdString(), 1) != result::kDone) return;
     FillCategoryCombo();
     category = categories->FindKey(name);
   }
@@ -137,7 +137,7 @@ void CConverterDlg::OnCoordinateConverter() {
 void CConverterDlg::OnUnits() {
   // The dialog works in the catalogue's current category: the window's comes
   // back afterwards, and its lists change only if the dialog changed them.
-  const std::wstring shown = catalogue_.CurrentCategoryName();
+  const std::string shown = catalogue_.CurrentCategoryName();
   CCustomUnits units(context_, this);
   units.DoModal();
   catalogue_.SelectCategory(shown);
@@ -145,7 +145,7 @@ void CConverterDlg::OnUnits() {
 }
 
 void CConverterDlg::OnCategories() {
-  const std::wstring shown = catalogue_.CurrentCategoryName();
+  const std::string shown = catalogue_.CurrentCategoryName();
   CCustomCategories categories(context_, this);
   categories.DoModal();
   if (categories.LastResult() == result::kDone) {

@@ -97,7 +97,7 @@ void CConverterDlg::OnBeforeCreate() {
       KitFontOf(ReadDialogFont(*startSettings_, SettingsFontOf(context_.dialogFont)));
   // An earlier run may have stored a face with its foundry's tag.
   context_.dialogFont.face =
-      FontFamilyOf(QString::fromStdWString(context_.dialogFont.face)).toStdWString();
+      FontFamilyOf(QString::fromStdString(context_.dialogFont.face)).toStdString();
   context_.menuFont = DialogFontOf(context_.dialogFont);
 }
 
@@ -182,13 +182,13 @@ void CConverterDlg::ShowStartChoice() {
   const int shown = categories->GetCurSel();
   const StartSelection start = ResolveStartChoice(
       choice, catalogue_,
-      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetKey(shown).toStdWString()));
+      shown < 0 ? nullptr : catalogue_.FindCategory(categories->GetKey(shown).toStdString()));
   if (start.category) {
-    categories->SetCurSel(categories->FindKey(QString::fromStdWString(start.category->Name())));
+    categories->SetCurSel(categories->FindKey(QString::fromStdString(start.category->Name())));
     OnSelectCategory();
   }
-  if (start.from) from->SetCurSel(from->FindKey(QString::fromStdWString(start.from->name)));
-  if (start.to) to->SetCurSel(to->FindKey(QString::fromStdWString(start.to->name)));
+  if (start.from) from->SetCurSel(from->FindKey(QString::fromStdString(start.from->name)));
+  if (start.to) to->SetCurSel(to->FindKey(QString::fromStdString(start.to->name)));
   if (start.category || start.from || start.to) startSelection_ = Selection();
   if (start.value) SetItemText(ids::kInputBox, *start.value);
   if (!start.problems.isEmpty()) ShowErrorLater(start.problems.join(QLatin1Char('\n')));
@@ -298,7 +298,7 @@ void CConverterDlg::FillCategoryCombo() {
   QStringList shown;
   catalogue_.SetCategoryRestart(true);
   while (const CCategory* category = catalogue_.NextCategory()) {
-    if (category->Visible() == 1) shown << QString::fromStdWString(category->Name());
+    if (category->Visible() == 1) shown << QString::fromStdString(category->Name());
   }
   DropDownItem(ids::kCategoryList)->ResetContent(CategoryEntries(shown));
 }
@@ -312,7 +312,7 @@ void CConverterDlg::OnSelectCategory() {
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
   const QString category = categories->GetKey(selected);
-  if (!catalogue_.SelectCategory(category.toStdWString())) return;
+  if (!catalogue_.SelectCategory(category.toStdString())) return;
   const std::vector<ListEntry> units = UnitEntries(category, CurrentUnitNames(catalogue_));
   from->ResetContent(units);
   to->ResetContent(units);
@@ -339,8 +339,8 @@ void CConverterDlg::ComputeResult() {
   if (inputIndex < 0 || outputIndex < 0 || !category) return;
   // Once the user has chosen another selection, it is the user's.
   if (startSelection_ && *startSelection_ != Selection()) startSelection_.reset();
-  const std::wstring inputUnit = from->GetKey(inputIndex).toStdWString();
-  const std::wstring outputUnit = to->GetKey(outputIndex).toStdWString();
+  const std::string inputUnit = from->GetKey(inputIndex).toStdString();
+  const std::string outputUnit = to->GetKey(outputIndex).toStdString();
   category->SelectInputUnit(inputUnit);
   category->SelectOutputUnit(outputUnit);
   inputText_ = ItemText(ids::kInputBox);
@@ -353,13 +353,13 @@ void CConverterDlg::ComputeResult() {
     std::string help;
     const expr::MathSink helpSink = std::exchange(context_.math.help, expr::MathSink(help));
     const ConversionOutcome outcome =
-        ConvertInput(context_.math, inputText_.toStdWString(), *category, *category->InputUnit(),
+        ConvertInput(context_.math, inputText_.toStdString(), *category, *category->InputUnit(),
                      *category->OutputUnit(), catalogue_.Format(), 1);
     context_.math.help = helpSink;
     // The window shows what a result it has, also an infinite one or the
     // value of a help keyword; an error says why in the box's tip, and a
     // help keyword shows the help there.
-    outputText_ = QString::fromStdWString(outcome.text);
+    outputText_ = QString::fromStdString(outcome.text);
     // The evaluator's reason stays in its own words, as the command line
     // gives it.
     if (outcome.kind == ConversionOutcome::Kind::kError) {
@@ -374,10 +374,10 @@ void CConverterDlg::ComputeResult() {
   QString inputLabel = from->GetText(inputIndex);
   QString outputLabel = to->GetText(outputIndex);
   if (context_.preferences.showAbbreviation == 1) {
-    const QString categoryName = QString::fromStdWString(category->Name());
+    const QString categoryName = QString::fromStdString(category->Name());
     const auto symbol = [&categoryName](const CUnit& unit) {
       return QStringLiteral(" \r\n") +
-             SymbolDisplayName(categoryName, QString::fromStdWString(unit.abbreviation));
+             SymbolDisplayName(categoryName, QString::fromStdString(unit.abbreviation));
     };
     if (const CUnit* unit = category->InputUnit()) inputLabel += symbol(*unit);
     if (const CUnit* unit = category->OutputUnit()) outputLabel += symbol(*unit);

@@ -39,7 +39,7 @@ std::optional<QChar> TypedCharacter(const QKeyEvent& key) {
 
 QString Number(double value) { return QString::fromStdString(FormatText("%1.3f", value)); }
 
-double NumberOf(const QString& text) { return ParseDouble(text.toStdWString()); }
+double NumberOf(const QString& text) { return ParseDouble(text.toStdString()); }
 
 const Ellipsoid& EllipsoidAt(int index) { return Ellipsoids()[index]; }
 
@@ -84,7 +84,7 @@ void CCoordinates::OnInitDialog() {
     UpdateData(false);
     DropDownList* list = DropDownItem(ids::kEllipsoidList);
     for (const Ellipsoid& ellipsoid : Ellipsoids()) {
-      list->AddString(QString::fromStdWString(std::wstring(ellipsoid.name)));
+      list->AddString(QString::fromStdString(std::string(ellipsoid.name)));
     }
     list->SetCurSel(0);
     ellipsoid_ = list->GetCurSel();
@@ -197,7 +197,7 @@ std::string CCoordinates::FromDMS() {
 
 std::string CCoordinates::FromUTM() {
   // The zone is the number its first two characters make: "16 S" is 16.
-  const UtmText position{ParseLeadingInt(forms_.zoneText.left(2).toStdWString()), 0,
+  const UtmText position{ParseLeadingInt(forms_.zoneText.left(2).toStdString()), 0,
                          forms_.hemisphere == 1 ? 1 : 0, NumberOf(forms_.eastingText),
                          NumberOf(forms_.northingText)};
   const GeoResult<LatLong> point =

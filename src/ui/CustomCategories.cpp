@@ -33,11 +33,11 @@ const char* const kNotRemovedError =
 
 // A new category's name as stored: A-Z in lower case, then a first letter
 // a-z in upper case; every other character as typed.
-std::wstring NormaliseCategoryName(std::wstring_view name) {
-  std::wstring normal(name);
-  for (wchar_t& c : normal) c = LowerAscii(c);
-  if (!normal.empty() && normal.front() >= L'a' && normal.front() <= L'z')
-    normal.front() = normal.front() - L'a' + L'A';
+std::string NormaliseCategoryName(std::string_view name) {
+  std::string normal(name);
+  for (char& c : normal) c = LowerAscii(c);
+  if (!normal.empty() && normal.front() >= 'a' && normal.front() <= 'z')
+    normal.front() = normal.front() - 'a' + 'A';
   return normal;
 }
 
@@ -58,13 +58,13 @@ void CCustomCategories::OnInitDialog() {
 }
 
 void CCustomCategories::OnAdd() {
-  const std::wstring typed = ItemText(ids::kCategoryNameEdit).toStdWString();
+  const std::string typed = ItemText(ids::kCategoryNameEdit).toStdString();
   if (!HasNameLength(typed)) {
     Refuse(tr(kLengthError));
     return;
   }
-  const QString name = QString::fromStdWString(NormaliseCategoryName(typed));
-  Report(catalogue_.AddCategory(name.toStdWString(), 1, 1, 1),
+  const QString name = QString::fromStdString(NormaliseCategoryName(typed));
+  Report(catalogue_.AddCategory(name.toStdString(), 1, 1, 1),
          tr("Category [%1] was successfully added.").arg(name),
          {{result::kAlreadyExists, tr(kExistsError)},
           {result::kNotStorable, tr(kNotStorableError)},
@@ -76,7 +76,7 @@ void CCustomCategories::OnRemove() {
   const DropDownList* categories = DropDownItem(ids::kRemovableCategoryList);
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
-  const std::wstring name = categories->GetKey(selected).toStdWString();
+  const std::string name = categories->GetKey(selected).toStdString();
   Report(catalogue_.RemoveCategory(name),
          tr("Category [%1] was successfully removed.").arg(Shown(name)),
          {{result::kNotCustom, tr(kBuiltInError)},

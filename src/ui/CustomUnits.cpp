@@ -52,7 +52,7 @@ const char* const kNotRemovedError = QT_TRANSLATE_NOOP(
 
 // The coefficient is read as the main window reads its input: evaluated.
 expr::InputValue ReadCoefficient(expr::MathContext& math, const QString& text) {
-  const std::string ansi = WideToAnsi(text.toStdWString());
+  const std::string ansi = Utf8ToAnsi(text.toStdString());
   return expr::evaluate_input_value(math, ansi.c_str());
 }
 
@@ -116,7 +116,7 @@ void CCustomUnits::OnSelectCategory() {
   const int selected = categories->GetCurSel();
   if (selected < 0) return;
   const QString category = categories->GetKey(selected);
-  if (!catalogue_.SelectCategory(category.toStdWString())) return;
+  if (!catalogue_.SelectCategory(category.toStdString())) return;
   DropDownList* sources = DropDownItem(ids::kSourceUnitList);
   const std::vector<ListEntry> units = UnitEntries(category, CurrentUnitNames(catalogue_));
   sources->ResetContent(units);
@@ -138,7 +138,7 @@ void CCustomUnits::OnSelectSource() {
   const int selected = sources->GetCurSel();
   if (selected < 0) return;
   if (CCategory* category = catalogue_.CurrentCategory())
-    category->SelectInputUnit(sources->GetKey(selected).toStdWString());
+    category->SelectInputUnit(sources->GetKey(selected).toStdString());
   RefreshPreview();
 }
 
@@ -151,7 +151,7 @@ void CCustomUnits::RefreshPreview() {
   // A coefficient the evaluator cannot read has no value to show.
   const expr::InputValue k = ReadCoefficient(context_.math, ItemText(ids::kCoefficientEdit));
   const QString value = k.error_code == expr::kNoError
-                            ? QString::fromStdWString(FormatWide("%1.8g", k.value))
+                            ? QString::fromStdString(FormatText("%1.8g", k.value))
                             : QStringLiteral("?");
   const DropDownList* sources = DropDownItem(ids::kSourceUnitList);
   const QString sourceName =
@@ -165,7 +165,7 @@ void CCustomUnits::RefreshPreview() {
 }
 
 void CCustomUnits::OnAdd() {
-  const std::wstring name = ItemText(ids::kUnitNameEdit).toStdWString();
+  const std::string name = ItemText(ids::kUnitNameEdit).toStdString();
   if (!HasNameLength(name)) {
     Refuse(tr(kLengthError));
     return;
@@ -194,9 +194,9 @@ void CCustomUnits::OnAdd() {
       return;
     }
   }
-  const std::wstring categoryName = catalogue_.CurrentCategoryName();
+  const std::string categoryName = catalogue_.CurrentCategoryName();
   const QString shownCategory = ShownCategory(categoryName);
-  const int outcome = catalogue_.AddUnit(name, L" ", coefficient, 0.0, inverted, 1, 1);
+  const int outcome = catalogue_.AddUnit(name, " ", coefficient, 0.0, inverted, 1, 1);
   if (outcome == result::kDone) changedCategory_ = categoryName;
   Report(outcome,
          tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), shownCategory),
@@ -211,8 +211,8 @@ void CCustomUnits::OnRemove() {
   const CCategory* category = catalogue_.CurrentCategory();
   if (!category || !category->InputUnit()) return;
   // Copies: the removal destroys the unit.
-  const std::wstring name = category->InputUnit()->name;
-  const std::wstring categoryName = category->Name();
+  const std::string name = category->InputUnit()->name;
+  const std::string categoryName = category->Name();
   const QString shownCategory = ShownCategory(categoryName);
   const int outcome = catalogue_.RemoveUnit(name);
   if (outcome == result::kDone) changedCategory_ = categoryName;

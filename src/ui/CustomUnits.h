@@ -19,7 +19,7 @@ class CCustomUnits : public CatalogueChangeDialog {
   explicit CCustomUnits(AppContext& context, QWidget* parent = nullptr);
 
   // The category of the last successful add or remove; empty before one.
-  const std::wstring& ChangedCategory() const { return changedCategory_; }
+  const std::string& ChangedCategory() const { return changedCategory_; }
 
  protected:
   void OnInitDialog() override;
@@ -33,7 +33,7 @@ class CCustomUnits : public CatalogueChangeDialog {
   void OnRemove();
 
   int unitCount_ = 0;
-  std::wstring changedCategory_;
+  std::string changedCategory_;
 };
 
 }  // namespace vantrel

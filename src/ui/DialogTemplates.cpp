@@ -15,7 +15,7 @@ DialogTemplate MainDialogTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CConverterDlg", "Vantrel Unit Converter"),
       299,
       207,
-      L"Verdana",
+      "Verdana",
       8,
       kSysMenu | kMinimizeBox | kAppWindow,
       {
@@ -57,7 +57,7 @@ DialogTemplate AboutDialogTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CAboutDlg", "About Vantrel Converter"),
       268,
       182,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kSysMenu,
       {
@@ -93,7 +93,7 @@ DialogTemplate HelpDialogTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CHelpDialog", "Help"),
       325,
       174,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kSysMenu,
       {
@@ -120,7 +120,7 @@ DialogTemplate CustomUnitsTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CCustomUnits", "Add / Remove Units"),
       267,
       180,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kSysMenu,
       {
@@ -160,7 +160,7 @@ DialogTemplate CustomCategoriesTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CCustomCategories", "Add / Remove Categories"),
       226,
       86,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kSysMenu,
       {
@@ -190,7 +190,7 @@ DialogTemplate GeneralPageTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CGeneral", "General"),
       249,
       162,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kChild,
       {
@@ -225,7 +225,7 @@ DialogTemplate ResultFormatPageTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CResultFormat", "Result Format"),
       249,
       162,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kChild,
       {
@@ -258,7 +258,7 @@ DialogTemplate VisiblePageTemplate() {
                         QT_TRANSLATE_NOOP("vantrel::CVisible", "Visible Categories"),
                         249,
                         164,
-                        L"MS Shell Dlg",
+                        "MS Shell Dlg",
                         8,
                         kChild,
                         {
@@ -280,7 +280,7 @@ DialogTemplate CoordinatesDialogTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CCoordinates", "Coordinate Conversion"),
       253,
       166,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kSysMenu,
       {
@@ -340,7 +340,7 @@ DialogTemplate SearchUnitsTemplate() {
       QT_TRANSLATE_NOOP("vantrel::CSearchUnits", "Find"),
       249,
       170,
-      L"MS Shell Dlg",
+      "MS Shell Dlg",
       8,
       kSysMenu,
       {

@@ -86,7 +86,7 @@ void CGeneral::OnCustomFont() {
   faces->setEnabled(on);
   sizes->setEnabled(on);
   if (!on) return;
-  const int face = FindFace(QString::fromStdWString(context_.dialogFont.face));
+  const int face = FindFace(QString::fromStdString(context_.dialogFont.face));
   faces->SetCurSel(face >= 0 ? face : 0);
   // A size the list does not offer leaves it without a selection.
   sizes->SetCurSel(context_.dialogFont.points - kFirstFontSize);
@@ -105,7 +105,7 @@ void CGeneral::OnOK() {
     // the list does not offer is not turned into 7 points.
     const DropDownList* faces = DropDownItem(ids::kFontFaceList);
     const DropDownList* sizes = DropDownItem(ids::kFontSizeList);
-    if (faces->GetCurSel() >= 0) font.face = faces->currentText().toStdWString();
+    if (faces->GetCurSel() >= 0) font.face = faces->currentText().toStdString();
     if (sizes->GetCurSel() >= 0) font.points = sizes->GetCurSel() + kFirstFontSize;
   }
   WriteGeneralSettings(context_.profile, preferences, SettingsFontOf(font));

@@ -1,6 +1,7 @@
 #include "ui/HelpDialog.h"
 
 #include <QColor>
+#include <QFile>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -67,7 +68,7 @@ QString SettingsFolder(const std::filesystem::path& settings) {
   if (settings.empty()) {
     return QStringLiteral("~/.config/%1/").arg(QLatin1String(kSettingsFolderName));
   }
-  return QString::fromStdWString(settings.parent_path().wstring()) + QLatin1Char('/');
+  return QFile::decodeName(settings.parent_path().c_str()) + QLatin1Char('/');
 }
 
 void FormatFirstMatch(RichEdit& edit, const QString& text, const std::function<void()>& format) {
@@ -88,7 +89,7 @@ void CHelpDialog::OnInitDialog() {
   const std::filesystem::path& settings = context_.profile.File();
   const QString folder = SettingsFolder(settings);
   const QString file = settings.empty() ? QString(QLatin1String(kSettingsFileName))
-                                        : QString::fromStdWString(settings.filename().wstring());
+                                        : QFile::decodeName(settings.filename().c_str());
   // Where each heading shows: a line break is one character there.
   QString text;
   std::vector<std::pair<int, int>> headings;

@@ -32,11 +32,11 @@ QString CResultFormat::PreviewText(ResultMode mode, int precision) {
   const int digits = keys::kPrecision.range.Clamp(precision);
   switch (mode) {
     case ResultMode::kScientific:
-      return QString::fromStdWString(FormatWide("%1.*e", digits, kSample));
+      return QString::fromStdString(FormatText("%1.*e", digits, kSample));
     case ResultMode::kFixed:
-      return QString::fromStdWString(FormatWide("%1.*f", digits, kSample));
+      return QString::fromStdString(FormatText("%1.*f", digits, kSample));
     default:
-      return QString::fromStdWString(FormatWide("%1.14g", kSample));
+      return QString::fromStdString(FormatText("%1.14g", kSample));
   }
 }
 

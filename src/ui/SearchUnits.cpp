@@ -23,7 +23,8 @@ const char* const kCoordinateUnits[] = {
 
 // Only A-Z fold: any other letter matches in its own case alone.
 QString FoldAsciiLetters(QString text) {
-  for (QChar& c : text) c = QChar(static_cast<char16_t>(LowerAscii(c.unicode())));
+  for (QChar& c : text)
+    if (c.unicode() < 0x80) c = QLatin1Char(LowerAscii(static_cast<char>(c.unicode())));
   return text;
 }
 
@@ -53,17 +54,17 @@ void CSearchUnits::BuildEntries() {
   CUnitCatalogue& catalogue = context_.catalogue;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory()) {
-    const QString name = QString::fromStdWString(category->Name());
+    const QString name = QString::fromStdString(category->Name());
     const QString shownCategory = CategoryDisplayName(name) + kSeparator;
     for (const auto& [key, unit] : category->Units()) {
-      const QString unitName = QString::fromStdWString(unit.name);
+      const QString unitName = QString::fromStdString(unit.name);
       const CUnit shown{
-          UnitDisplayName(name, unitName).toStdWString(),
-          SymbolDisplayName(name, QString::fromStdWString(unit.abbreviation)).toStdWString()};
+          UnitDisplayName(name, unitName).toStdString(),
+          SymbolDisplayName(name, QString::fromStdString(unit.abbreviation)).toStdString()};
       made.push_back(
-          {shownCategory + QString::fromStdWString(UnitText(shown, true)),
+          {shownCategory + QString::fromStdString(UnitText(shown, true)),
            {},
-           FoldAsciiLetters(name + kSeparator + QString::fromStdWString(UnitText(unit, true))),
+           FoldAsciiLetters(name + kSeparator + QString::fromStdString(UnitText(unit, true))),
            name,
            unitName,
            false});

@@ -37,9 +37,9 @@ QString Quoted(const QString& name) {
 
 // The unit the text names in the category, or null with the problem said.
 const CUnit* ResolveUnit(const QString& text, const CCategory& category, QStringList& problems) {
-  const std::vector<const CUnit*> units = FindUnitsByName(category, text.toStdWString());
+  const std::vector<const CUnit*> units = FindUnitsByName(category, text.toStdString());
   if (units.size() == 1) return units.front();
-  const QString categoryName = QString::fromStdWString(category.Name());
+  const QString categoryName = QString::fromStdString(category.Name());
   if (units.empty()) {
     //: %1 is the unit as given on the command line, %2 the category's name
     problems << QCoreApplication::translate("vantrel::CConverterDlg",
@@ -49,7 +49,7 @@ const CUnit* ResolveUnit(const QString& text, const CCategory& category, QString
   }
   QStringList names;
   for (const CUnit* unit : units)
-    names << Quoted(UnitDisplayName(categoryName, QString::fromStdWString(unit->name)));
+    names << Quoted(UnitDisplayName(categoryName, QString::fromStdString(unit->name)));
   //: %1 is the abbreviation as given on the command line, %2 the category's
   //: name, %3 the units' names
   problems << QCoreApplication::translate("vantrel::CConverterDlg",
@@ -67,7 +67,7 @@ StartSelection ResolveStartChoice(const StartChoice& choice, const CUnitCatalogu
     selection.problems << ProblemText(problem);
   const CCategory* units = shown;
   if (choice.category) {
-    const CCategory* category = FindCategoryByName(catalogue, choice.category->toStdWString());
+    const CCategory* category = FindCategoryByName(catalogue, choice.category->toStdString());
     if (!category) {
       //: %1 is the category as given on the command line
       selection.problems << QCoreApplication::translate("vantrel::CConverterDlg",
@@ -80,8 +80,7 @@ StartSelection ResolveStartChoice(const StartChoice& choice, const CUnitCatalogu
                                 "vantrel::CConverterDlg",
                                 "The category \"%1\" is hidden: Edit, Preferences, "
                                 "Visible Categories shows it again.")
-                                .arg(
-                                    CategoryDisplayName(QString::fromStdWString(category->Name())));
+                                .arg(CategoryDisplayName(QString::fromStdString(category->Name())));
     } else {
       selection.category = category;
     }

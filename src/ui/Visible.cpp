@@ -28,7 +28,7 @@ void CVisible::OnInitDialog() {
   CUnitCatalogue& catalogue = context_.catalogue;
   list->ResetContent(CategoryEntries(AllCategoryNames(catalogue)));
   for (int i = 0; i < list->GetItemCount(); ++i) {
-    const CCategory* category = catalogue.FindCategory(list->GetItemKey(i).toStdWString());
+    const CCategory* category = catalogue.FindCategory(list->GetItemKey(i).toStdString());
     list->SetCheck(i, category && category->Visible() != 0);
   }
   UpdateData(false);
@@ -53,7 +53,7 @@ void CVisible::OnOK() {
   const auto* list = ItemAs<ListView>(ids::kVisibleCategoryList);
   std::vector<CategoryVisibility> states;
   for (int i = 0; i < list->GetItemCount(); ++i) {
-    states.push_back({list->GetItemKey(i).toStdWString(), list->GetCheck(i) ? 1 : 0});
+    states.push_back({list->GetItemKey(i).toStdString(), list->GetCheck(i) ? 1 : 0});
   }
   // Every category, visible or not, in one replace of the settings file.
   context_.catalogue.SetCategoryVisibilities(states);

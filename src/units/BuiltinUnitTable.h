@@ -9,7 +9,7 @@
 namespace vantrel {
 
 struct BuiltinCategory {
-  std::wstring_view name;
+  std::string_view name;
   int visible;  // 1 shown in the main window by default, 0 hidden
 };
 
@@ -22,14 +22,14 @@ enum class Provenance {
 };
 
 struct BuiltinUnit {
-  std::wstring_view category;  // the name of its category
-  std::wstring_view name;
-  std::wstring_view abbreviation;  // L" " for a unit without one
-  double coefficient;              // size of one unit in the category's base unit
-  double offset;                   // in base units; non-zero for temperature scales only
-  int inverted;                    // 1 when the base value is coefficient / value
+  std::string_view category;  // the name of its category
+  std::string_view name;
+  std::string_view abbreviation;  // " " for a unit without one
+  double coefficient;             // size of one unit in the category's base unit
+  double offset;                  // in base units; non-zero for temperature scales only
+  int inverted;                   // 1 when the base value is coefficient / value
   Provenance provenance;
-  std::wstring_view source;  // the definition or document the coefficient follows
+  std::string_view source;  // the definition or document the coefficient follows
 };
 
 // The 45 categories, in build order.
@@ -40,9 +40,9 @@ std::span<const BuiltinCategory> BuiltinCategories();
 std::span<const BuiltinUnit> BuiltinUnits();
 
 // The row of that exact category and unit name; null when none.
-const BuiltinUnit* FindBuiltinUnit(std::wstring_view category, std::wstring_view name);
+const BuiltinUnit* FindBuiltinUnit(std::string_view category, std::string_view name);
 
 // "exact", "derived", "chosen" or "none".
-std::wstring_view ProvenanceName(Provenance provenance);
+std::string_view ProvenanceName(Provenance provenance);
 
 }  // namespace vantrel

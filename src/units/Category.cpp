@@ -4,14 +4,14 @@
 
 namespace vantrel {
 
-bool CCategory::SelectInputUnit(std::wstring_view name) {
+bool CCategory::SelectInputUnit(std::string_view name) {
   const CUnit* unit = FindUnit(name);
   if (!unit) return false;
   input_ = unit;
   return true;
 }
 
-bool CCategory::SelectOutputUnit(std::wstring_view name) {
+bool CCategory::SelectOutputUnit(std::string_view name) {
   const CUnit* unit = FindUnit(name);
   if (!unit) return false;
   output_ = unit;
@@ -24,13 +24,13 @@ const CCategory::UnitMap& CCategory::Units() const {
   return units_;
 }
 
-int CCategory::AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+int CCategory::AddUnit(std::string_view name, std::string_view abbreviation, double coefficient,
                        double offset, int inverted, int custom) {
   Units();  // the built-in units come first
   return Insert(name, abbreviation, coefficient, offset, inverted, custom);
 }
 
-int CCategory::Insert(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+int CCategory::Insert(std::string_view name, std::string_view abbreviation, double coefficient,
                       double offset, int inverted, int custom) const {
   if (units_.find(name) != units_.end()) return 1;
   CUnit unit;
@@ -44,7 +44,7 @@ int CCategory::Insert(std::wstring_view name, std::wstring_view abbreviation, do
   return 4;
 }
 
-int CCategory::RemoveUnit(std::wstring_view name) {
+int CCategory::RemoveUnit(std::string_view name) {
   const auto it = Units().find(name);
   if (it == units_.end()) return 2;
   if (!it->second.custom) return 3;
@@ -56,12 +56,12 @@ int CCategory::RemoveUnit(std::wstring_view name) {
   return 4;
 }
 
-const CUnit* CCategory::FindUnit(std::wstring_view name) const {
+const CUnit* CCategory::FindUnit(std::string_view name) const {
   const auto it = Units().find(name);
   return it == units_.end() ? nullptr : &it->second;
 }
 
-std::wstring CCategory::NextUnitText(bool restart, bool withAbbreviation) {
+std::string CCategory::NextUnitText(bool restart, bool withAbbreviation) {
   const UnitMap& units = Units();
   if (restart) cursor_ = units.begin();
   if (cursor_ == units.end()) return {};

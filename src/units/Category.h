@@ -16,33 +16,33 @@ namespace vantrel {
 
 class CCategory {
  public:
-  using UnitMap = std::map<std::wstring, CUnit, std::less<>>;
+  using UnitMap = std::map<std::string, CUnit, std::less<>>;
 
   // `builtin`: the category's rows of the built-in table, its first units.
-  CCategory(std::wstring name, int custom, int visible, std::span<const BuiltinUnit> builtin = {})
+  CCategory(std::string name, int custom, int visible, std::span<const BuiltinUnit> builtin = {})
       : name_(std::move(name)), custom_(custom), visible_(visible), builtin_(builtin) {}
   // The selections and the cursor point into the units map.
   CCategory(const CCategory&) = delete;
   CCategory& operator=(const CCategory&) = delete;
 
   // Selecting a name the category does not hold keeps the previous unit.
-  bool SelectInputUnit(std::wstring_view name);
-  bool SelectOutputUnit(std::wstring_view name);
+  bool SelectInputUnit(std::string_view name);
+  bool SelectOutputUnit(std::string_view name);
 
   // 1 when the name is taken (exact match), else adds and returns 4.
-  int AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+  int AddUnit(std::string_view name, std::string_view abbreviation, double coefficient,
               double offset, int inverted, int custom);
   // 2 not found, 3 built in, 4 removed (clearing a selection that pointed at it).
-  int RemoveUnit(std::wstring_view name);
+  int RemoveUnit(std::string_view name);
 
-  const std::wstring& Name() const { return name_; }
+  const std::string& Name() const { return name_; }
   int Custom() const { return custom_; }
   int Visible() const { return visible_; }
   void SetVisible(int visible) { visible_ = visible; }
 
   const CUnit* InputUnit() const { return input_; }
   const CUnit* OutputUnit() const { return output_; }
-  const CUnit* FindUnit(std::wstring_view name) const;
+  const CUnit* FindUnit(std::string_view name) const;
   // Every use of the units comes through here: the first makes the pending
   // built-in rows units.
   const UnitMap& Units() const;
@@ -52,13 +52,13 @@ class CCategory {
   std::span<const BuiltinUnit> PendingBuiltinUnits() const { return builtin_; }
 
   // One step of the unit enumeration; empty text at the end.
-  std::wstring NextUnitText(bool restart, bool withAbbreviation);
+  std::string NextUnitText(bool restart, bool withAbbreviation);
 
  private:
-  int Insert(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+  int Insert(std::string_view name, std::string_view abbreviation, double coefficient,
              double offset, int inverted, int custom) const;
 
-  std::wstring name_;
+  std::string name_;
   int custom_;
   int visible_;
   // Filled on first use, also through const access.

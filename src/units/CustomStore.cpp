@@ -1,7 +1,6 @@
 #include "units/CustomStore.h"
 
 #include <cmath>
-#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -16,55 +15,50 @@
 namespace vantrel {
 namespace {
 
-constexpr std::wstring_view kUnitMarker = L"=@";
-constexpr std::wstring_view kValueMarker = L"?val=";
-constexpr std::wstring_view kInvertedMarker = L"?i=";
+constexpr std::string_view kUnitMarker = "=@";
+constexpr std::string_view kValueMarker = "?val=";
+constexpr std::string_view kInvertedMarker = "?i=";
 
-// The file is UTF-8: a surrogate or a value past U+10FFFF would be written as
-// U+FFFD and come back as another name. A tab would split the name across
-// the columns of vantrel-convert's lists and batches.
-bool HasRefusedCharacter(std::wstring_view name) {
-  for (const wchar_t c : name) {
-    const auto u = static_cast<std::uint32_t>(c);
-    if (c == L'\t' || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return true;
-  }
-  return false;
+// A tab would split the name across the columns of vantrel-convert's lists
+// and batches. (Bytes that are no UTF-8 the file itself cannot take.)
+bool HasRefusedCharacter(std::string_view name) {
+  return name.find('\t') != std::string_view::npos;
 }
 
 // The name a "CustomCategories" entry loads as: its text without its equals
 // signs, so the name itself when the value is empty.
-std::wstring CategoryNameOf(const IniEntry& entry) {
-  std::wstring name = entry.key;
-  for (wchar_t c : entry.value)
-    if (c != L'=') name += c;
+std::string CategoryNameOf(const IniEntry& entry) {
+  std::string name = entry.key;
+  for (const char c : entry.value)
+    if (c != '=') name += c;
   return name;
 }
 
 }  // namespace
 
-std::wstring FormatCustomUnitValue(std::wstring_view category, double coefficient, int inverted) {
-  std::wstring value = L"@";
+std::string FormatCustomUnitValue(std::string_view category, double coefficient, int inverted) {
+  std::string value = "@";
   value += category;
-  value += FormatWide("?val=%1.8g?i=%d", coefficient, inverted);
+  value += FormatText("?val=%1.8g?i=%d", coefficient, inverted);
   return value;
 }
 
-bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed) {
+bool ParseCustomUnitEntry(std::string_view entry, CustomUnitEntry& parsed) {
   const auto unitEnd = entry.find(kUnitMarker);
-  if (unitEnd == std::wstring_view::npos || unitEnd == 0) return false;
-  const std::wstring_view afterAt = entry.substr(unitEnd + kUnitMarker.size());
+  if (unitEnd == std::string_view::npos || unitEnd == 0) return false;
+  const std::string_view afterAt = entry.substr(unitEnd + kUnitMarker.size());
   const auto categoryEnd = afterAt.find(kValueMarker);
-  if (categoryEnd == std::wstring_view::npos) return false;
-  const std::wstring_view afterValue = afterAt.substr(categoryEnd + kValueMarker.size());
+  if (categoryEnd == std::string_view::npos) return false;
+  const std::string_view afterValue = afterAt.substr(categoryEnd + kValueMarker.size());
   const auto valueEnd = afterValue.find(kInvertedMarker);
-  if (valueEnd == std::wstring_view::npos) return false;
-  const std::wstring_view flag = afterValue.substr(valueEnd + kInvertedMarker.size());
+  if (valueEnd == std::string_view::npos) return false;
+  const std::string_view flag = afterValue.substr(valueEnd + kInvertedMarker.size());
 
   parsed.unit = entry.substr(0, unitEnd);
   parsed.category = afterAt.substr(0, categoryEnd);
   parsed.coefficientText = afterValue.substr(0, valueEnd);
   parsed.coefficient = ParseDecimalPrefix(parsed.coefficientText);
-  parsed.inverted = !flag.empty() && flag.front() == L'1' ? 1 : 0;
+  parsed.inverted = !flag.empty() && flag.front() == '1' ? 1 : 0;
   return true;
 }
 
@@ -72,21 +66,21 @@ bool IsUsableCoefficient(double coefficient) {
   return std::isnormal(coefficient) && coefficient > 0;
 }
 
-bool IsStorableUnitName(std::wstring_view name) {
+bool IsStorableUnitName(std::string_view name) {
   return !name.empty() && IsWritableKeyName(name) && !HasRefusedCharacter(name);
 }
 
-bool IsStorableCategoryName(std::wstring_view name) {
+bool IsStorableCategoryName(std::string_view name) {
   return IsWritableKeyName(name) && !HasRefusedCharacter(name) &&
-         name.find(kValueMarker) == std::wstring_view::npos;
+         name.find(kValueMarker) == std::string_view::npos;
 }
 
 int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue,
-                        std::wstring_view category, std::wstring_view name) {
+                        std::string_view category, std::string_view name) {
   for (const IniEntry& entry : file.Section(keys::kCustomUnits)) {
     CustomUnitEntry stored;
     if (!EqualsIgnoreCase(entry.key, name) ||
-        !ParseCustomUnitEntry(entry.key + L"=" + entry.value, stored))
+        !ParseCustomUnitEntry(entry.key + "=" + entry.value, stored))
       continue;
     if (stored.category == category && stored.unit == name) return result::kAlreadyExists;
     if (catalogue.FindCategory(stored.category) ||
@@ -96,9 +90,9 @@ int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue
   return result::kDone;
 }
 
-int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name) {
+int CheckStoredCategoryName(const IniDocument& file, std::string_view name) {
   for (const IniEntry& entry : file.Section(keys::kCustomCategories)) {
-    const std::wstring stored = CategoryNameOf(entry);
+    const std::string stored = CategoryNameOf(entry);
     if (stored == name) return result::kAlreadyExists;
     if (EqualsIgnoreCase(stored, name)) return result::kNameClash;
   }
@@ -111,7 +105,7 @@ std::vector<CustomUnitEntry> LoadCustomDefinitions(CUnitCatalogue& catalogue,
     catalogue.AddCategory(CategoryNameOf(entry), 0, 1, 1);
   std::vector<CustomUnitEntry> skipped;
   for (const IniEntry& entry : profile.GetSection(keys::kCustomUnits)) {
-    const std::wstring text = entry.key + L"=" + entry.value;
+    const std::string text = entry.key + "=" + entry.value;
     if (catalogue.LoadCustomUnitEntry(text) != result::kUnusableCoefficient) continue;
     ParseCustomUnitEntry(text, skipped.emplace_back());
   }
@@ -135,7 +129,7 @@ void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored) {
   // The section is read once, as the file reads a key: its first entry of
   // that name but for case. A look-up per category would cost categories
   // times lines, minutes for a file with many custom categories.
-  std::map<std::wstring, std::wstring, std::less<>> flags;
+  std::map<std::string, std::string, std::less<>> flags;
   for (IniEntry& entry : stored.GetSection(keys::kVisibility))
     flags.try_emplace(FoldCase(entry.key), std::move(entry.value));
   // Writing back the text the file already holds changes nothing, so only
@@ -143,11 +137,11 @@ void ApplyStoredVisibility(CUnitCatalogue& catalogue, const Profile& stored) {
   std::vector<CategoryVisibility> changed;
   catalogue.SetCategoryRestart(true);
   while (const CCategory* category = catalogue.NextCategory()) {
-    const std::wstring& name = category->Name();
+    const std::string& name = category->Name();
     const auto flag = flags.find(FoldCase(name));
     const bool absent = flag == flags.end();
     const int visible = absent ? category->Visible() : ParseLeadingInt(flag->second);
-    if (!absent && flag->second == std::to_wstring(visible)) {
+    if (!absent && flag->second == std::to_string(visible)) {
       catalogue.FindCategory(name)->SetVisible(visible);
     } else {
       changed.push_back({name, visible});

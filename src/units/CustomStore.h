@@ -14,11 +14,11 @@ namespace vantrel {
 class CUnitCatalogue;
 
 struct CustomUnitEntry {
-  std::wstring unit;
-  std::wstring category;
+  std::string unit;
+  std::string category;
   double coefficient = 0.0;
   int inverted = 0;
-  std::wstring coefficientText;  // as the file writes it
+  std::string coefficientText;  // as the file writes it
 };
 
 // Whether a coefficient defines a unit: above 0 and a normal number, so that
@@ -28,16 +28,16 @@ struct CustomUnitEntry {
 bool IsUsableCoefficient(double coefficient);
 
 // "@category?val=%1.8g?i=%d".
-std::wstring FormatCustomUnitValue(std::wstring_view category, double coefficient, int inverted);
+std::string FormatCustomUnitValue(std::string_view category, double coefficient, int inverted);
 
 // Splits one "key=value" entry: first "=@", then "?val=", then "?i=". False
 // when a marker is missing or the unit name is empty (a nameless unit would
 // end every enumeration of its category at once).
-bool ParseCustomUnitEntry(std::wstring_view entry, CustomUnitEntry& parsed);
+bool ParseCustomUnitEntry(std::string_view entry, CustomUnitEntry& parsed);
 
 // Whether the name survives a round trip through its entry.
-bool IsStorableUnitName(std::wstring_view name);
-bool IsStorableCategoryName(std::wstring_view name);
+bool IsStorableUnitName(std::string_view name);
+bool IsStorableCategoryName(std::string_view name);
 
 // What the file as it is says against storing a new unit `name` in
 // `category` (another copy of the program may have stored one since this one
@@ -45,10 +45,10 @@ bool IsStorableCategoryName(std::wstring_view name);
 // lives in another category (one the catalogue or the file knows; an entry
 // of a category gone is no unit), else 4.
 int CheckStoredUnitName(const IniDocument& file, const CUnitCatalogue& catalogue,
-                        std::wstring_view category, std::wstring_view name);
+                        std::string_view category, std::string_view name);
 // The same for a new custom category: 1 when the file holds that category, 7
 // when it holds one sharing the key, else 4.
-int CheckStoredCategoryName(const IniDocument& file, std::wstring_view name);
+int CheckStoredCategoryName(const IniDocument& file, std::string_view name);
 
 // Merges every custom category, then every custom unit, into the catalogue.
 // Never writes; entries that fail stay in the file untouched. Returns the

@@ -23,7 +23,7 @@ std::string EvaluatorMessage(int code) {
 enum class Reading { kEmpty, kNumber, kHelp, kError };
 
 // The value of a typed text outside "Numbers", or why it has none.
-Reading ReadInput(expr::MathContext& math, std::wstring_view input, int diagnostics, double& value,
+Reading ReadInput(expr::MathContext& math, std::string_view input, int diagnostics, double& value,
                   std::string& message) {
   // Nothing typed is no number: rather nothing than the conversion of the
   // evaluator's code for an empty text.
@@ -32,7 +32,7 @@ Reading ReadInput(expr::MathContext& math, std::wstring_view input, int diagnost
     return Reading::kEmpty;
   }
   // One byte per character, as the evaluator's 8-bit text has it.
-  const std::string ansi = WideToAnsi(input);
+  const std::string ansi = Utf8ToAnsi(input);
   const expr::InputValue read = expr::evaluate_input_value(math, ansi.c_str(), diagnostics);
   // An error code is no number to convert.
   if (read.error_code != expr::kNoError) {
@@ -49,12 +49,12 @@ Reading ReadInput(expr::MathContext& math, std::wstring_view input, int diagnost
 
 }  // namespace
 
-ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
+ConversionOutcome ConvertInput(expr::MathContext& math, std::string_view input,
                                const CCategory& category, const CUnit& from, const CUnit& to,
                                const ResultFormat& format, int diagnostics) {
   using Kind = ConversionOutcome::Kind;
   if (category.Name() == kNumbersCategory && !IsBlank(input)) {
-    std::wstring text = ConvertNumberBase(input, from.name, to.name);
+    std::string text = ConvertNumberBase(input, from.name, to.name);
     if (text == kConversionError)
       return {
           Kind::kError, std::move(text),
@@ -68,22 +68,22 @@ ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
     case Reading::kEmpty:
       return {Kind::kEmpty, {}, std::move(message)};
     case Reading::kError:
-      return {Kind::kError, std::wstring(kConversionError), std::move(message)};
+      return {Kind::kError, std::string(kConversionError), std::move(message)};
     case Reading::kHelp:
       return {Kind::kHelp, format.Format(ConvertValue(value, from, to)), std::move(message)};
     case Reading::kNumber:
       break;
   }
   const double result = ConvertValue(value, from, to);
-  std::wstring text = format.Format(result);
+  std::string text = format.Format(result);
   if (!std::isfinite(result)) {
-    message = "the result (" + WideToUtf8(text) + ") is not a finite number";
+    message = "the result (" + text + ") is not a finite number";
     return {Kind::kNotFinite, std::move(text), std::move(message)};
   }
   return {Kind::kResult, std::move(text), {}};
 }
 
-bool EvaluateInput(expr::MathContext& math, std::wstring_view input, double& value,
+bool EvaluateInput(expr::MathContext& math, std::string_view input, double& value,
                    std::string& message) {
   return ReadInput(math, input, 0, value, message) == Reading::kNumber;
 }

@@ -13,7 +13,7 @@ namespace vantrel {
 
 // The category whose units are number bases: its input is an integer in the
 // base of the input unit, never an expression.
-inline constexpr std::wstring_view kNumbersCategory = L"Numbers";
+inline constexpr std::string_view kNumbersCategory = "Numbers";
 
 struct ConversionOutcome {
   enum class Kind {
@@ -24,7 +24,7 @@ struct ConversionOutcome {
     kError,      // `text` is "Error"
   };
   Kind kind = Kind::kEmpty;
-  std::wstring text;
+  std::string text;
   // Why the outcome is no plain result (UTF-8, one line); empty for kResult.
   std::string message;
 };
@@ -34,14 +34,14 @@ struct ConversionOutcome {
 // evaluated as an expression (x, y, z and t are 0), and one that leaves an
 // evaluator error is an error with that code's message. `math` is the caller's
 // evaluation context and `diagnostics` the evaluator's switch.
-ConversionOutcome ConvertInput(expr::MathContext& math, std::wstring_view input,
+ConversionOutcome ConvertInput(expr::MathContext& math, std::string_view input,
                                const CCategory& category, const CUnit& from, const CUnit& to,
                                const ResultFormat& format, int diagnostics);
 
 // The number a typed value stands for outside "Numbers", read as
 // ConvertInput reads it. False with ConvertInput's message for a blank text,
 // one that leaves an evaluator error, or a help keyword.
-bool EvaluateInput(expr::MathContext& math, std::wstring_view input, double& value,
+bool EvaluateInput(expr::MathContext& math, std::string_view input, double& value,
                    std::string& message);
 
 // ConvertInput's usual case with no text conversion and no allocation:

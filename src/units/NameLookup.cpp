@@ -4,12 +4,12 @@
 
 namespace vantrel {
 
-std::wstring_view TrimTrailingBlanks(std::wstring_view text) {
-  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+std::string_view TrimTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
 }
 
-const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::wstring_view name) {
+const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::string_view name) {
   if (const CCategory* exact = catalogue.FindCategory(name)) return exact;
   const CCategory* found = nullptr;
   for (const auto& [categoryName, category] : catalogue.Categories()) {
@@ -21,15 +21,15 @@ const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::wstrin
   return found;
 }
 
-std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::wstring_view text) {
-  const auto find = [&](std::wstring_view key) {
+std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::string_view text) {
+  const auto find = [&](std::string_view key) {
     std::vector<const CUnit*> best;
     UnitNameRank bestRank{};
     for (const auto& [unitName, unit] : category.Units()) {
       const CUnit* const theUnit = &unit;
       bool found = false;  // a unit counts once, at its best rank (spellings come best first)
       ForEachSpelling(unit.name, unit.abbreviation,
-                      [&](std::wstring_view spelling, UnitNameRank rank) {
+                      [&](std::string_view spelling, UnitNameRank rank) {
                         if (found || spelling != key || (!best.empty() && rank > bestRank)) return;
                         found = true;
                         if (!best.empty() && rank < bestRank) best.clear();

@@ -11,11 +11,11 @@
 
 namespace vantrel {
 
-std::wstring_view TrimTrailingBlanks(std::wstring_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
 
 // The category of that exact name or, failing that, the only one equal to it
 // but for letter case and trailing blanks; null when none (or several).
-const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::wstring_view name);
+const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::string_view name);
 
 // How well a text names a unit, best first.
 enum class UnitNameRank { kName, kAbbreviation, kTrimmedName, kTrimmedAbbreviation };
@@ -26,9 +26,9 @@ enum class UnitNameRank { kName, kAbbreviation, kTrimmedName, kTrimmedAbbreviati
 // are views into the arguments; nothing is allocated, so a scan over the
 // whole catalogue stays cheap.
 template <typename Add>
-void ForEachSpelling(std::wstring_view name, std::wstring_view abbreviation, Add add) {
-  const std::wstring_view trimmedName = TrimTrailingBlanks(name);
-  const std::wstring_view trimmedAbbreviation = TrimTrailingBlanks(abbreviation);
+void ForEachSpelling(std::string_view name, std::string_view abbreviation, Add add) {
+  const std::string_view trimmedName = TrimTrailingBlanks(name);
+  const std::string_view trimmedAbbreviation = TrimTrailingBlanks(abbreviation);
   if (!name.empty()) add(name, UnitNameRank::kName);
   if (!trimmedAbbreviation.empty()) add(abbreviation, UnitNameRank::kAbbreviation);
   if (!trimmedName.empty() && trimmedName.size() != name.size())
@@ -40,6 +40,6 @@ void ForEachSpelling(std::wstring_view name, std::wstring_view abbreviation, Add
 // The units of the category that the text names, all of the best rank any of
 // them reaches: the text as given or, failing that, without its trailing
 // blanks. Empty when none; several for an abbreviation that units share.
-std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::wstring_view text);
+std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::string_view text);
 
 }  // namespace vantrel

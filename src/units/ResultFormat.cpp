@@ -2,10 +2,10 @@
 
 namespace vantrel {
 
-std::wstring ResultFormat::Format(double value) const {
+std::string ResultFormat::Format(double value) const {
   char text[kCapacity];
   const std::size_t length = Write(value, text);
-  return std::wstring(text, text + length);
+  return std::string(text, text + length);
 }
 
 std::size_t ResultFormat::Write(double value, char* buffer) const {

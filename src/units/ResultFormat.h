@@ -22,7 +22,7 @@ struct ResultFormat {
   // Any other mode gives empty text. A precision outside the key's range (a
   // hand-edited file) is clamped so that a fixed-mode result cannot grow
   // without bound.
-  std::wstring Format(double value) const;
+  std::string Format(double value) const;
 
   // The same text, written into `buffer` (kCapacity characters, no
   // terminator); returns its length.

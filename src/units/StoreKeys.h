@@ -6,8 +6,8 @@
 
 namespace vantrel::keys {
 
-inline constexpr std::wstring_view kVisibility = L"Visibility";
-inline constexpr std::wstring_view kCustomCategories = L"CustomCategories";
-inline constexpr std::wstring_view kCustomUnits = L"CustomUnits";
+inline constexpr std::string_view kVisibility = "Visibility";
+inline constexpr std::string_view kCustomCategories = "CustomCategories";
+inline constexpr std::string_view kCustomUnits = "CustomUnits";
 
 }  // namespace vantrel::keys

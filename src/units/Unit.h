@@ -7,19 +7,19 @@
 namespace vantrel {
 
 struct CUnit {
-  std::wstring name;          // key within its category, compared exactly
-  std::wstring abbreviation;  // L" " for a unit without one
-  double coefficient = 0.0;   // base units per unit (or per 1/unit when inverted)
-  double offset = 0.0;        // added after scaling, in base units
-  int custom = 0;             // 1 for a unit the user added
-  int inverted = 0;           // 1 when the base value is coefficient / value
+  std::string name;          // key within its category, compared exactly
+  std::string abbreviation;  // " " for a unit without one
+  double coefficient = 0.0;  // base units per unit (or per 1/unit when inverted)
+  double offset = 0.0;       // added after scaling, in base units
+  int custom = 0;            // 1 for a unit the user added
+  int inverted = 0;          // 1 when the base value is coefficient / value
 };
 
 // The unit as lists name it: "name [abbreviation]" when asked for and the
 // unit has one, else the name alone.
-inline std::wstring UnitText(const CUnit& unit, bool withAbbreviation) {
-  if (withAbbreviation && unit.abbreviation != L" ")
-    return unit.name + L" [" + unit.abbreviation + L"]";
+inline std::string UnitText(const CUnit& unit, bool withAbbreviation) {
+  if (withAbbreviation && unit.abbreviation != " ")
+    return unit.name + " [" + unit.abbreviation + "]";
   return unit.name;
 }
 

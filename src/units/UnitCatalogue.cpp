@@ -53,7 +53,7 @@ double ConvertValue(double value, const CUnit& from, const CUnit& to) {
   return to.inverted ? to.coefficient / b : b / to.coefficient;
 }
 
-int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom, int visible,
+int CUnitCatalogue::AddCategory(std::string_view name, int persist, int custom, int visible,
                                 std::span<const BuiltinUnit> builtin) {
   if (categories_.find(name) != categories_.end()) return result::kAlreadyExists;
   if (persist == 1) {
@@ -63,7 +63,7 @@ int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom,
       if (EqualsIgnoreCase(other, name)) return result::kNameClash;
     if (profile_) {
       ProfileChanges entry;
-      entry.WriteString(keys::kCustomCategories, name, L"");
+      entry.WriteString(keys::kCustomCategories, name, "");
       const int stored = StoreNewEntry(*profile_, entry, [&](const IniDocument& file) {
         return CheckStoredCategoryName(file, name);
       });
@@ -71,11 +71,11 @@ int CUnitCatalogue::AddCategory(std::wstring_view name, int persist, int custom,
     }
   }
   categories_.emplace(std::piecewise_construct, std::forward_as_tuple(name),
-                      std::forward_as_tuple(std::wstring(name), custom, visible, builtin));
+                      std::forward_as_tuple(std::string(name), custom, visible, builtin));
   return result::kDone;
 }
 
-int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
+int CUnitCatalogue::RemoveCategory(std::string_view name) {
   const auto it = categories_.find(name);
   if (it == categories_.end()) return result::kNotFound;
   CCategory& category = it->second;
@@ -92,14 +92,14 @@ int CUnitCatalogue::RemoveCategory(std::wstring_view name) {
   return result::kDone;
 }
 
-bool CUnitCatalogue::SelectCategory(std::wstring_view name) {
+bool CUnitCatalogue::SelectCategory(std::string_view name) {
   CCategory* category = FindCategory(name);
   if (!category) return false;
   current_ = category;
   return true;
 }
 
-int CUnitCatalogue::SetCategoryVisibility(std::wstring_view name, int visible) {
+int CUnitCatalogue::SetCategoryVisibility(std::string_view name, int visible) {
   CCategory* category = FindCategory(name);
   if (!category) return result::kNotFound;
   category->SetVisible(visible);
@@ -126,21 +126,21 @@ const CCategory* CUnitCatalogue::NextCategory() {
   return &(cursor_++)->second;
 }
 
-std::wstring CUnitCatalogue::CurrentCategoryName() const {
-  return current_ ? current_->Name() : std::wstring();
+std::string CUnitCatalogue::CurrentCategoryName() const {
+  return current_ ? current_->Name() : std::string();
 }
 
-CCategory* CUnitCatalogue::FindCategory(std::wstring_view name) {
+CCategory* CUnitCatalogue::FindCategory(std::string_view name) {
   const auto it = categories_.find(name);
   return it == categories_.end() ? nullptr : &it->second;
 }
 
-const CCategory* CUnitCatalogue::FindCategory(std::wstring_view name) const {
+const CCategory* CUnitCatalogue::FindCategory(std::string_view name) const {
   const auto it = categories_.find(name);
   return it == categories_.end() ? nullptr : &it->second;
 }
 
-int CUnitCatalogue::AddUnit(std::wstring_view name, std::wstring_view abbreviation,
+int CUnitCatalogue::AddUnit(std::string_view name, std::string_view abbreviation,
                             double coefficient, double offset, int inverted, int custom,
                             int persist) {
   if (!current_) return result::kNotFound;
@@ -166,7 +166,7 @@ int CUnitCatalogue::AddUnit(std::wstring_view name, std::wstring_view abbreviati
   return category.AddUnit(name, abbreviation, coefficient, offset, inverted, custom);
 }
 
-int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
+int CUnitCatalogue::RemoveUnit(std::string_view name) {
   if (!current_) return result::kNotFound;
   const CUnit* unit = current_->FindUnit(name);
   if (!unit) return result::kNotFound;
@@ -177,19 +177,19 @@ int CUnitCatalogue::RemoveUnit(std::wstring_view name) {
   return current_->RemoveUnit(name);
 }
 
-std::wstring CUnitCatalogue::NextUnitText(bool withAbbreviation) {
+std::string CUnitCatalogue::NextUnitText(bool withAbbreviation) {
   const bool restart = restartUnits_;
   restartUnits_ = false;
   if (!current_) return {};
   return current_->NextUnitText(restart, withAbbreviation);
 }
 
-std::wstring CUnitCatalogue::Convert(double value) const {
+std::string CUnitCatalogue::Convert(double value) const {
   if (!current_ || !current_->InputUnit() || !current_->OutputUnit()) return {};
   return format_.Format(ConvertValue(value, *current_->InputUnit(), *current_->OutputUnit()));
 }
 
-int CUnitCatalogue::LoadCustomUnitEntry(std::wstring_view entry) {
+int CUnitCatalogue::LoadCustomUnitEntry(std::string_view entry) {
   CustomUnitEntry parsed;
   if (!ParseCustomUnitEntry(entry, parsed)) return result::kMalformedEntry;
   CCategory* category = FindCategory(parsed.category);
@@ -197,7 +197,7 @@ int CUnitCatalogue::LoadCustomUnitEntry(std::wstring_view entry) {
   // A hand-edited size the dialog would refuse would turn every conversion
   // with the unit into 0 or an infinity.
   if (!IsUsableCoefficient(parsed.coefficient)) return result::kUnusableCoefficient;
-  return category->AddUnit(parsed.unit, L" ", parsed.coefficient, 0.0, parsed.inverted, 1);
+  return category->AddUnit(parsed.unit, " ", parsed.coefficient, 0.0, parsed.inverted, 1);
 }
 
 void CUnitCatalogue::ClearAll() {
@@ -207,7 +207,7 @@ void CUnitCatalogue::ClearAll() {
   restartCategories_ = true;
 }
 
-bool CUnitCatalogue::HasCustomUnitSharingKey(std::wstring_view name) const {
+bool CUnitCatalogue::HasCustomUnitSharingKey(std::string_view name) const {
   for (const auto& [categoryName, category] : categories_) {
     for (const auto& [unitName, unit] : category.Units())
       if (unit.custom && EqualsIgnoreCase(unitName, name)) return true;
@@ -222,7 +222,7 @@ void CUnitCatalogue::DeleteCustomUnitEntry(const CUnit& unit, const CCategory& c
   ProfileChanges changes;
   for (const IniEntry& entry : profile_->GetSection(keys::kCustomUnits)) {
     CustomUnitEntry stored;
-    if (entry.key == unit.name && ParseCustomUnitEntry(entry.key + L"=" + entry.value, stored) &&
+    if (entry.key == unit.name && ParseCustomUnitEntry(entry.key + "=" + entry.value, stored) &&
         stored.category == category.Name())
       changes.DeleteEntry(keys::kCustomUnits, entry.key, entry.value);
   }

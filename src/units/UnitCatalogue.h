@@ -19,13 +19,13 @@
 namespace vantrel {
 
 struct CategoryVisibility {
-  std::wstring name;
+  std::string name;
   int visible;
 };
 
 class CUnitCatalogue {
  public:
-  using CategoryMap = std::map<std::wstring, CCategory, std::less<>>;
+  using CategoryMap = std::map<std::string, CCategory, std::less<>>;
 
   CUnitCatalogue() = default;
   CUnitCatalogue(const CUnitCatalogue&) = delete;
@@ -42,14 +42,14 @@ class CUnitCatalogue {
   // 1, 4; with persist also 6, 7 or 8 (see ResultCodes.h). A category the
   // file cannot take is not added. `builtin`: the category's rows of the
   // built-in table (see CCategory).
-  int AddCategory(std::wstring_view name, int persist, int custom, int visible,
+  int AddCategory(std::string_view name, int persist, int custom, int visible,
                   std::span<const BuiltinUnit> builtin = {});
   // 2, 3, 4 or 8. Deletes the entries of the category and of its custom
   // units, in one replace of the settings file; kept when that fails.
-  int RemoveCategory(std::wstring_view name);
-  bool SelectCategory(std::wstring_view name);
+  int RemoveCategory(std::string_view name);
+  bool SelectCategory(std::string_view name);
   // 2 or 4; writes the flag even when it does not change.
-  int SetCategoryVisibility(std::wstring_view name, int visible);
+  int SetCategoryVisibility(std::string_view name, int visible);
   // Sets and writes each flag in turn, replacing the settings file once (a
   // page that saves every category's visibility); 2 when a name was not found
   // (the others are still set), else 4.
@@ -59,40 +59,40 @@ class CUnitCatalogue {
   const CCategory* NextCategory();
   void SetCategoryRestart(bool restart) { restartCategories_ = restart; }
 
-  std::wstring CurrentCategoryName() const;
+  std::string CurrentCategoryName() const;
   CCategory* CurrentCategory() { return current_; }
   const CCategory* CurrentCategory() const { return current_; }
-  CCategory* FindCategory(std::wstring_view name);
-  const CCategory* FindCategory(std::wstring_view name) const;
+  CCategory* FindCategory(std::string_view name);
+  const CCategory* FindCategory(std::string_view name) const;
   const CategoryMap& Categories() const { return categories_; }
 
   // To the current category (2 when there is none): 1, 4; with persist also
   // 6, 7 or 8. A unit the file cannot take is not added.
-  int AddUnit(std::wstring_view name, std::wstring_view abbreviation, double coefficient,
+  int AddUnit(std::string_view name, std::string_view abbreviation, double coefficient,
               double offset, int inverted, int custom, int persist);
   // From the current category: 2, 3, 4 or 8 (the unit is kept).
-  int RemoveUnit(std::wstring_view name);
+  int RemoveUnit(std::string_view name);
 
   // The next unit name of the current category ("name [abbreviation]" when
   // asked and the unit has one); empty text at the end.
-  std::wstring NextUnitText(bool withAbbreviation);
+  std::string NextUnitText(bool withAbbreviation);
   void SetUnitRestart(bool restart) { restartUnits_ = restart; }
 
   // Converts from the current category's input unit to its output unit and
   // formats the result; empty text while either unit is unselected.
-  std::wstring Convert(double value) const;
+  std::string Convert(double value) const;
 
   // One "key=value" entry of the custom-units section: 5 malformed, 2 no such
   // category, 9 a coefficient that defines no unit, else the result of adding
   // the unit there (never written back).
-  int LoadCustomUnitEntry(std::wstring_view entry);
+  int LoadCustomUnitEntry(std::string_view entry);
 
   // Destroys every category and unit; the settings file is not touched.
   void ClearAll();
 
  private:
   // Whether a custom unit's settings key equals the name but for letter case.
-  bool HasCustomUnitSharingKey(std::wstring_view name) const;
+  bool HasCustomUnitSharingKey(std::string_view name) const;
   // Deletes the entry of the unit of that category.
   void DeleteCustomUnitEntry(const CUnit& unit, const CCategory& category);
 

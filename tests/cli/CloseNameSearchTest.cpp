@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "cli/CloseNameSearch.h"
+#include "platform/TextEncoding.h"
 #include "units/BuiltinCatalogue.h"
 
 namespace vantrel::cli {
 namespace {
 
 // The whole table, as the reference the bounded one must agree with.
-std::size_t FullEditDistance(std::wstring_view a, std::wstring_view b) {
+std::size_t FullEditDistance(std::string_view a, std::string_view b) {
   std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
   for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
   for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
@@ -24,24 +25,25 @@ std::size_t FullEditDistance(std::wstring_view a, std::wstring_view b) {
 }
 
 TEST(BoundedEditDistanceTest, AgreesWithTheWholeTableUpToItsLimit) {
-  const std::wstring_view words[] = {L"",      L"a",         L"ab",       L"ba",        L"second",
-                                     L"secnd", L"seconds",   L"kitten",   L"sitting",   L"meter",
-                                     L"metre", L"kilometer", L"kilometr", L"xxxxxxxxxx"};
+  const std::string_view words[] = {"",      "a",         "ab",       "ba",        "second",
+                                    "secnd", "seconds",   "kitten",   "sitting",   "meter",
+                                    "metre", "kilometer", "kilometr", "xxxxxxxxxx"};
   for (const auto a : words)
     for (const auto b : words)
       for (std::size_t limit = 0; limit <= 5; ++limit)
-        EXPECT_EQ(BoundedEditDistance(a, b, limit), std::min(FullEditDistance(a, b), limit + 1))
-            << std::wstring(a) << L" / " << std::wstring(b) << L" within " << limit;
+        EXPECT_EQ(BoundedEditDistance(CodePoints(a), CodePoints(b), limit),
+                  std::min(FullEditDistance(a, b), limit + 1))
+            << std::string(a) << " / " << std::string(b) << " within " << limit;
 }
 
 class CloseNameSearchTest : public ::testing::Test {
  protected:
   CloseNameSearchTest() { BuildBuiltinCatalogue(catalogue_); }
-  std::vector<std::wstring> Find(std::wstring_view text, const wchar_t* category = nullptr) {
+  std::vector<std::string> Find(std::string_view text, const char* category = nullptr) {
     const CloseNameSearch search(catalogue_);
     return search.Find(text, category ? catalogue_.FindCategory(category) : nullptr);
   }
-  bool Offers(std::wstring_view text, const std::wstring& name) {
+  bool Offers(std::string_view text, const std::string& name) {
     const auto names = Find(text);
     return std::find(names.begin(), names.end(), name) != names.end();
   }
@@ -49,18 +51,18 @@ class CloseNameSearchTest : public ::testing::Test {
 };
 
 TEST_F(CloseNameSearchTest, ContainingNamesFirstThenTheFewestEdits) {
-  EXPECT_EQ(Find(L"celsius").front(), L"degree Celsius");
-  EXPECT_EQ(Find(L"secnd").front(), L"second");
-  for (const std::wstring& name : Find(L"secnd", L"Angle"))
-    EXPECT_NE(catalogue_.FindCategory(L"Angle")->FindUnit(name), nullptr) << name;
+  EXPECT_EQ(Find("celsius").front(), "degree Celsius");
+  EXPECT_EQ(Find("secnd").front(), "second");
+  for (const std::string& name : Find("secnd", "Angle"))
+    EXPECT_NE(catalogue_.FindCategory("Angle")->FindUnit(name), nullptr) << name;
 }
 
 TEST_F(CloseNameSearchTest, NothingPastTheDistanceOrTheLongestName) {
   // "kilometer/hour" with four letters changed, then five.
-  EXPECT_TRUE(Offers(L"kXlXmXtXr/hour", L"kilometer/hour"));
-  EXPECT_FALSE(Offers(L"kXlXmXtXr/hXur", L"kilometer/hour"));
-  EXPECT_TRUE(Find(std::wstring(1 << 20, L'a')).empty());
-  EXPECT_TRUE(Find(L"second" + std::wstring(200, L' ') + L"x").empty());
+  EXPECT_TRUE(Offers("kXlXmXtXr/hour", "kilometer/hour"));
+  EXPECT_FALSE(Offers("kXlXmXtXr/hXur", "kilometer/hour"));
+  EXPECT_TRUE(Find(std::string(1 << 20, 'a')).empty());
+  EXPECT_TRUE(Find("second" + std::string(200, ' ') + "x").empty());
 }
 
 }  // namespace

@@ -144,10 +144,10 @@ TEST(QueryTest, UsualTargetsNameUnitsOfTheirCategory) {
   Session session({}, quiet);
   for (const UsualTargetRow& row : UsualTargets()) {
     const CCategory* category = session.Catalogue().FindCategory(row.category);
-    ASSERT_NE(category, nullptr) << WideToUtf8(row.category);
+    ASSERT_NE(category, nullptr) << row.category;
     const CUnit* from = category->FindUnit(row.from);
-    ASSERT_NE(from, nullptr) << WideToUtf8(row.from);
-    EXPECT_NE(UsualTarget(*category, *from), nullptr) << WideToUtf8(row.to);
+    ASSERT_NE(from, nullptr) << row.from;
+    EXPECT_NE(UsualTarget(*category, *from), nullptr) << row.to;
   }
 }
 

@@ -13,18 +13,18 @@ namespace {
 // The built-in catalogue with a custom category and two custom units.
 void Build(CUnitCatalogue& catalogue) {
   BuildBuiltinCatalogue(catalogue);
-  catalogue.AddCategory(L"Stuff", 0, 1, 1);
-  catalogue.SelectCategory(L"Stuff");
-  catalogue.AddUnit(L"widget ", L"wd", 1, 0, 0, 1, 0);
-  catalogue.SelectCategory(L"Distance");
-  catalogue.AddUnit(L"smoot", L"ft", 170.18, 0, 0, 1, 0);  // an abbreviation shared
+  catalogue.AddCategory("Stuff", 0, 1, 1);
+  catalogue.SelectCategory("Stuff");
+  catalogue.AddUnit("widget ", "wd", 1, 0, 0, 1, 0);
+  catalogue.SelectCategory("Distance");
+  catalogue.AddUnit("smoot", "ft", 170.18, 0, 0, 1, 0);  // an abbreviation shared
 }
 
 // What a resolution found, by name ("-" for nothing).
-std::wstring Found(const UnitChoice& choice) {
-  auto name = [](const auto* found) { return found ? std::wstring(found->Name()) : L"-"; };
-  auto unit = [](const CUnit* found) { return found ? found->name : L"-"; };
-  return name(choice.category) + L": " + unit(choice.from) + L" -> " + unit(choice.to);
+std::string Found(const UnitChoice& choice) {
+  auto name = [](const auto* found) { return found ? std::string(found->Name()) : "-"; };
+  auto unit = [](const CUnit* found) { return found ? found->name : "-"; };
+  return name(choice.category) + ": " + unit(choice.from) + " -> " + unit(choice.to);
 }
 
 // Each look-up through a catalogue fresh from the table (its categories not
@@ -35,28 +35,28 @@ TEST(UnitIndex, LooksUpAlikeBeforeAndAfterItsTable) {
   UnitIndex tabled(whole);
   UnitChoice warm;
   std::string ignored;
-  for (int i = 0; i < 20; ++i) tabled.Resolve(L"m", L"m", nullptr, warm, ignored);
+  for (int i = 0; i < 20; ++i) tabled.Resolve("m", "m", nullptr, warm, ignored);
 
   const struct {
-    const wchar_t* from;
-    const wchar_t* to;
-    const wchar_t* category;
+    const char* from;
+    const char* to;
+    const char* category;
   } cases[] = {
-      {L"mile", L"km", nullptr},
-      {L"foot", L"ft", nullptr},
-      {L"second", L"minute", nullptr},
-      {L"second", L"minute", L"Time"},
-      {L"feet", L"inches", nullptr},
-      {L"degC", L"degF", nullptr},
-      {L"widget", L"wd", nullptr},
-      {L"widget ", L"widget   ", nullptr},
-      {L"IDE (PIO mode 0)", L"H12", nullptr},
-      {L"metr", L"m", nullptr},
-      {L"mile", L"kg", nullptr},
-      {L"mile", L"second", L"Time"},
-      {L"ms", L"m", L"Distance"},
-      {L"", L" ", nullptr},
-      {L"lbs", L"kg", nullptr},
+      {"mile", "km", nullptr},
+      {"foot", "ft", nullptr},
+      {"second", "minute", nullptr},
+      {"second", "minute", "Time"},
+      {"feet", "inches", nullptr},
+      {"degC", "degF", nullptr},
+      {"widget", "wd", nullptr},
+      {"widget ", "widget   ", nullptr},
+      {"IDE (PIO mode 0)", "H12", nullptr},
+      {"metr", "m", nullptr},
+      {"mile", "kg", nullptr},
+      {"mile", "second", "Time"},
+      {"ms", "m", "Distance"},
+      {"", " ", nullptr},
+      {"lbs", "kg", nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);

@@ -26,11 +26,11 @@ using Kind = FileProblem::Kind;
 void ExpectRefused(const fs::path& file, Kind kind) {
   const Profile snapshot = Profile::Snapshot(file);
   EXPECT_EQ(snapshot.ReadProblem().kind, kind);
-  EXPECT_EQ(snapshot.GetInt(L"Settings", L"Format", 7), 7);
+  EXPECT_EQ(snapshot.GetInt("Settings", "Format", 7), 7);
   Profile profile(file);
   FileProblem reported;
   profile.SetProblemHandler([&](const FileProblem& problem) { reported = problem; });
-  EXPECT_FALSE(profile.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_FALSE(profile.WriteInt("Settings", "Format", 2));
   EXPECT_EQ(reported.kind, kind);
 }
 
@@ -73,11 +73,11 @@ TEST(FileProblem, WhatIsNoReadableSettingsFileIsNeverReplaced) {
   const fs::path limit = dir / "limit.ini";
   WriteBytes(limit, head);
   fs::resize_file(limit, kMaxFileSize);
-  EXPECT_EQ(Profile::Snapshot(limit).GetInt(L"Settings", L"Format", 7), 1);
+  EXPECT_EQ(Profile::Snapshot(limit).GetInt("Settings", "Format", 7), 1);
   Profile profile(limit);
   FileProblem reported;
   profile.SetProblemHandler([&](const FileProblem& problem) { reported = problem; });
-  EXPECT_FALSE(profile.WriteInt(L"Settings", L"Precision", 1));
+  EXPECT_FALSE(profile.WriteInt("Settings", "Precision", 1));
   EXPECT_EQ(reported.kind, Kind::kWouldBeTooLarge);
   EXPECT_EQ(fs::file_size(limit), kMaxFileSize);
 }
@@ -114,7 +114,7 @@ TEST(FileProblem, UnprivilegedWriterKeepsAnUnreadableFileAndAReadOnlyFolder) {
       ::_exit(2);
     ExpectRefused(unreadable, Kind::kUnreadable);
     Profile inLockedFolder(locked / "Mensura.ini");
-    const bool refused = !inLockedFolder.WriteInt(L"Settings", L"Format", 2);
+    const bool refused = !inLockedFolder.WriteInt("Settings", "Format", 2);
     ::_exit(::testing::Test::HasFailure() || !refused ? 1 : 0);
   }
   int status = 0;
@@ -144,7 +144,7 @@ TEST(FileProblem, AnotherUsersLinkOrFolderLeadsNoWriteAstray) {
   ASSERT_EQ(::chown((dir / "theirs").c_str(), other, other), 0);
   WriteBytes(dir / "theirs" / "Mensura.ini", original);
   fs::create_symlink(dir / "theirs" / "Mensura.ini", dir / "Mensura.ini");
-  EXPECT_EQ(Profile::Snapshot(dir / "Mensura.ini").GetInt(L"Settings", L"Format", 7), 1);
+  EXPECT_EQ(Profile::Snapshot(dir / "Mensura.ini").GetInt("Settings", "Format", 7), 1);
   EXPECT_EQ(WriteFileAtomically(dir / "Mensura.ini", "[Settings]\n").kind, Kind::kForeignFolder);
 }
 

@@ -13,20 +13,19 @@ namespace {
 // new sections at the end, line ends as the file has them.
 TEST(IniDocument, SetEachEndsAsSetOneByOne) {
   const std::vector<IniWrite> mixed = {
-      {L"a", L"K", L"5"},   {L"A", L"m", L"3"}, {L"A", L"new", L"1"}, {L"B", L"new", L"2"},
-      {L"a", L"NEW", L"9"}, {L"C", L"z", L"1"}, {L"D", L"q", L"1"},   {L"c", L"Z", L"2"},
-      {L"C", L"y", L"3"},   {L"B", L"x", L""},
+      {"a", "K", "5"}, {"A", "m", "3"}, {"A", "new", "1"}, {"B", "new", "2"}, {"a", "NEW", "9"},
+      {"C", "z", "1"}, {"D", "q", "1"}, {"c", "Z", "2"},   {"C", "y", "3"},   {"B", "x", ""},
   };
   const struct {
-    const wchar_t* text;
+    const char* text;
     std::vector<IniWrite> writes;
   } cases[] = {
-      {L"[A]\nk=1\n\n[B]\nx=1\n[A]\nm=2\n", mixed},
-      {L"; top\r\n[A]\r\nk=1\r\n\r\n; note\r\n\r\n[B]\r\nx=1", mixed},
-      {L"", mixed},
-      {L"[A]", {{L"A", L"k", L"1"}, {L"A", L"j", L"2"}}},
-      {L"[B]\nx=1", {{L"B", L"x", L"2"}}},
-      {L"[A]\nk=1\n", {}},
+      {"[A]\nk=1\n\n[B]\nx=1\n[A]\nm=2\n", mixed},
+      {"; top\r\n[A]\r\nk=1\r\n\r\n; note\r\n\r\n[B]\r\nx=1", mixed},
+      {"", mixed},
+      {"[A]", {{"A", "k", "1"}, {"A", "j", "2"}}},
+      {"[B]\nx=1", {{"B", "x", "2"}}},
+      {"[A]\nk=1\n", {}},
   };
   for (const auto& test : cases) {
     IniDocument one = IniDocument::Parse(test.text);

@@ -25,7 +25,7 @@ using testing::WriteBytes;
 
 constexpr int kKeys = 10;
 
-std::wstring KeyName(int i) { return L"Key" + std::to_wstring(i); }
+std::string KeyName(int i) { return "Key" + std::to_string(i); }
 
 // Child process: writes round after round, each round giving every key the
 // round's number (one key at a time, or all in one batch), until killed.
@@ -35,7 +35,7 @@ std::wstring KeyName(int i) { return L"Key" + std::to_wstring(i); }
   for (int round = firstRound;; ++round) {
     std::optional<Profile::Batch> batch;
     if (batched) batch.emplace(profile);
-    for (int i = 0; i < kKeys; ++i) profile.WriteInt(L"Rounds", KeyName(i), round);
+    for (int i = 0; i < kKeys; ++i) profile.WriteInt("Rounds", KeyName(i), round);
   }
 }
 
@@ -53,7 +53,7 @@ void KillWritersAtRandom(bool batched, int kills) {
   const auto file = dir / "Mensura.ini";
   WriteBytes(file, "; kept\n[Other]\nstay=1\n");
   Profile profile(file);
-  for (int i = 0; i < kKeys; ++i) ASSERT_TRUE(profile.WriteInt(L"Rounds", KeyName(i), 0));
+  for (int i = 0; i < kKeys; ++i) ASSERT_TRUE(profile.WriteInt("Rounds", KeyName(i), 0));
 
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> delayMicros(0, 4000);
@@ -76,18 +76,18 @@ void KillWritersAtRandom(bool batched, int kills) {
     // each key holds either its old or its new value; none for a batch.
     int lowest = INT32_MAX, highest = -1;
     for (int i = 0; i < kKeys; ++i) {
-      const int value = profile.GetInt(L"Rounds", KeyName(i), -1);
+      const int value = profile.GetInt("Rounds", KeyName(i), -1);
       ASSERT_GE(value, 0) << "key " << i << " lost after kill " << kill;
       lowest = std::min(lowest, value);
       highest = std::max(highest, value);
     }
     ASSERT_LE(highest - lowest, batched ? 0 : 1) << "after kill " << kill;
-    ASSERT_EQ(profile.GetInt(L"Other", L"stay", 0), 1);
+    ASSERT_EQ(profile.GetInt("Other", "stay", 0), 1);
     round = highest;  // the next writer first completes an interrupted round
   }
   EXPECT_GE(round, kills / kKeys) << "every writer wrote before it was killed";
   // The next write sweeps away what killed writers left behind.
-  ASSERT_TRUE(profile.WriteInt(L"Rounds", L"done", 1));
+  ASSERT_TRUE(profile.WriteInt("Rounds", "done", 1));
   EXPECT_EQ(FilesIn(dir.path()), 1) << "no temporary files remain";
   EXPECT_EQ(ReadBytes(file).substr(0, 22), "; kept\n[Other]\nstay=1\n");
 }
@@ -114,8 +114,8 @@ void WriteFromTwoProcesses(int perBatch) {
       for (int i = 0; i < 500; i += perBatch) {
         Profile::Batch batch(profile);
         for (int j = i; j < i + perBatch; ++j) {
-          ok &= profile.WriteString(L"CustomUnits", FormatWide("p%d-unit%d", p, j),
-                                    L"@Data?val=8?i=0");
+          ok &=
+              profile.WriteString("CustomUnits", FormatText("p%d-unit%d", p, j), "@Data?val=8?i=0");
         }
         ok &= batch.Commit();
       }
@@ -127,12 +127,12 @@ void WriteFromTwoProcesses(int perBatch) {
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
-  const auto entries = Profile(file).GetSection(L"CustomUnits");
+  const auto entries = Profile(file).GetSection("CustomUnits");
   EXPECT_EQ(entries.size(), 1000u);
   for (int p = 0; p < 2; ++p) {
     for (int i = 0; i < 500; ++i) {
-      EXPECT_EQ(Profile(file).GetString(L"CustomUnits", FormatWide("p%d-unit%d", p, i), L""),
-                L"@Data?val=8?i=0");
+      EXPECT_EQ(Profile(file).GetString("CustomUnits", FormatText("p%d-unit%d", p, i), ""),
+                "@Data?val=8?i=0");
     }
   }
 }
@@ -167,13 +167,13 @@ TEST(ProfileDurability, FullDiskFailsAndKeepsTheOldFile) {
       bool wrote = false;
       if (batched) {
         Profile::Batch batch(profile);
-        profile.WriteInt(L"Settings", L"Precision", 3);
-        profile.WriteInt(L"Settings", L"Format", 2);
+        profile.WriteInt("Settings", "Precision", 3);
+        profile.WriteInt("Settings", "Format", 2);
         wrote = batch.Commit();
       } else {
-        wrote = profile.WriteInt(L"Settings", L"Format", 2);
+        wrote = profile.WriteInt("Settings", "Format", 2);
       }
-      const bool reads = profile.GetInt(L"Settings", L"Format", 0) == 1;
+      const bool reads = profile.GetInt("Settings", "Format", 0) == 1;
       const bool said = reported == FileProblem{FileProblem::Kind::kUnwritable, EFBIG};
       ::_exit(!wrote && reads && said ? 0 : 1);
     }

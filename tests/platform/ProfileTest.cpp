@@ -26,23 +26,23 @@ class ProfileTest : public ::testing::Test {
 
 TEST_F(ProfileTest, ReadsIntegersAsTheirLeadingNumber) {
   Put("[Settings]\nA=12\nB=  -7xyz\nC=abc\nD=\nE=3.9\nF=99999999999\n");
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"A", 5), 12);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"B", 5), -7);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"C", 5), 0);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"D", 5), 0);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"E", 5), 3);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"F", 5), 2147483647);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"Absent", 5), 5);
-  EXPECT_EQ(profile_.GetInt(L"Absent", L"A", 6), 6);
+  EXPECT_EQ(profile_.GetInt("Settings", "A", 5), 12);
+  EXPECT_EQ(profile_.GetInt("Settings", "B", 5), -7);
+  EXPECT_EQ(profile_.GetInt("Settings", "C", 5), 0);
+  EXPECT_EQ(profile_.GetInt("Settings", "D", 5), 0);
+  EXPECT_EQ(profile_.GetInt("Settings", "E", 5), 3);
+  EXPECT_EQ(profile_.GetInt("Settings", "F", 5), 2147483647);
+  EXPECT_EQ(profile_.GetInt("Settings", "Absent", 5), 5);
+  EXPECT_EQ(profile_.GetInt("Absent", "A", 6), 6);
 }
 
 TEST_F(ProfileTest, NamesMatchWithoutCaseButKeysAndValuesStayVerbatim) {
   Put("[settings]\nfontname= Deja Vu  \nµm² =1\nÄrger=2\n");
-  EXPECT_EQ(profile_.GetString(L"SETTINGS", L"FontName", L"x"), L" Deja Vu  ");
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"µm² ", 0), 1);
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"µm²", 0), 0) << "the trailing blank is part of the key";
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"ärger", 0), 2);
-  ASSERT_TRUE(profile_.WriteString(L"Settings", L"FONTNAME", L"Arial"));
+  EXPECT_EQ(profile_.GetString("SETTINGS", "FontName", "x"), " Deja Vu  ");
+  EXPECT_EQ(profile_.GetInt("Settings", "µm² ", 0), 1);
+  EXPECT_EQ(profile_.GetInt("Settings", "µm²", 0), 0) << "the trailing blank is part of the key";
+  EXPECT_EQ(profile_.GetInt("Settings", "ärger", 0), 2);
+  ASSERT_TRUE(profile_.WriteString("Settings", "FONTNAME", "Arial"));
   EXPECT_EQ(Bytes(), "[settings]\nfontname=Arial\nµm² =1\nÄrger=2\n");
 }
 
@@ -51,29 +51,29 @@ TEST_F(ProfileTest, WritesKeepEveryOtherLineAndTheirOrder) {
       "; settings of the converter\r\n[Other]\r\nkeep=me\r\n\r\n[Settings]\r\n"
       "Format=1\r\nnoise line\r\n\r\n[Visibility]\r\nData=1\r\n";
   Put(original);
-  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Format", 2));
-  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Precision", 8));
-  ASSERT_TRUE(profile_.WriteInt(L"New", L"Key", 1));
+  ASSERT_TRUE(profile_.WriteInt("Settings", "Format", 2));
+  ASSERT_TRUE(profile_.WriteInt("Settings", "Precision", 8));
+  ASSERT_TRUE(profile_.WriteInt("New", "Key", 1));
   EXPECT_EQ(Bytes(),
             "; settings of the converter\r\n[Other]\r\nkeep=me\r\n\r\n[Settings]\r\n"
             "Format=2\r\nnoise line\r\nPrecision=8\r\n\r\n[Visibility]\r\nData=1\r\n"
             "[New]\r\nKey=1\r\n");
-  ASSERT_TRUE(profile_.DeleteKey(L"Settings", L"Precision"));
-  ASSERT_TRUE(profile_.DeleteKey(L"Settings", L"Format"));
-  ASSERT_TRUE(profile_.DeleteKey(L"New", L"Key"));
+  ASSERT_TRUE(profile_.DeleteKey("Settings", "Precision"));
+  ASSERT_TRUE(profile_.DeleteKey("Settings", "Format"));
+  ASSERT_TRUE(profile_.DeleteKey("New", "Key"));
   EXPECT_EQ(Bytes(),
             "; settings of the converter\r\n[Other]\r\nkeep=me\r\n\r\n[Settings]\r\n"
             "noise line\r\n\r\n[Visibility]\r\nData=1\r\n[New]\r\n");
 }
 
 TEST_F(ProfileTest, FileIsCreatedByTheFirstWriteButNotItsFolder) {
-  EXPECT_TRUE(profile_.DeleteKey(L"Settings", L"Absent")) << "an absent key is not an error";
+  EXPECT_TRUE(profile_.DeleteKey("Settings", "Absent")) << "an absent key is not an error";
   EXPECT_FALSE(std::filesystem::exists(File())) << "a delete that changes nothing writes nothing";
-  ASSERT_TRUE(profile_.WriteString(L"Settings", L"FontName", L"Verdana"));
+  ASSERT_TRUE(profile_.WriteString("Settings", "FontName", "Verdana"));
   EXPECT_EQ(Bytes(), "[Settings]\nFontName=Verdana\n");
 
   Profile nested(dir_ / "missing" / "Mensura.ini");
-  EXPECT_FALSE(nested.WriteInt(L"Settings", L"Format", 1));
+  EXPECT_FALSE(nested.WriteInt("Settings", "Format", 1));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "missing"));
 }
 
@@ -82,37 +82,37 @@ TEST_F(ProfileTest, SectionReturnsEveryEntryInFileOrder) {
   for (int i = 0; i < 5000; ++i) text += "unit " + std::to_string(i) + " =@Distance?val=1?i=0\n";
   text += "[Other]\nx=1\n[customunits]\nlate=@Mass?val=2?i=1\nno equals sign\n; comment=1\n";
   Put(text);
-  const auto entries = profile_.GetSection(L"CustomUnits");
+  const auto entries = profile_.GetSection("CustomUnits");
   ASSERT_EQ(entries.size(), 5001u) << "no 3000-character limit";
-  EXPECT_EQ(entries[0].key, L"unit 0 ");
-  EXPECT_EQ(entries[0].value, L"@Distance?val=1?i=0");
-  EXPECT_EQ(entries[4999].key, L"unit 4999 ");
-  EXPECT_EQ(entries[5000].key, L"late");
-  EXPECT_TRUE(profile_.GetSection(L"Absent").empty());
+  EXPECT_EQ(entries[0].key, "unit 0 ");
+  EXPECT_EQ(entries[0].value, "@Distance?val=1?i=0");
+  EXPECT_EQ(entries[4999].key, "unit 4999 ");
+  EXPECT_EQ(entries[5000].key, "late");
+  EXPECT_TRUE(profile_.GetSection("Absent").empty());
 }
 
 TEST_F(ProfileTest, OddFilesReadSafely) {
   struct Case {
     std::string bytes;
-    std::wstring expected;
+    std::string expected;
   };
   const std::string longValue(200000, 'v');
   const Case cases[] = {
-      {"", L"default"},
-      {"[S]\nK=no final newline", L"no final newline"},
-      {"[S]\r\nK=crlf\r\n", L"crlf"},
-      {"\xEF\xBB\xBF[S]\nK=bom\n", L"bom"},
-      {"garbage\n[S]\nno equals\nK=first\nK=second\n", L"first"},
-      {"[S]\nK=" + longValue + "\n", std::wstring(longValue.begin(), longValue.end())},
-      {"[S]\nK=caf\xE9 \x80\n", L"café €"},    // Windows-1252 line
-      {"[S]\nX=\xFF\xFE\x01\nK=ok\n", L"ok"},  // stray bytes elsewhere
-      {std::string("[S]\nK=nul\0inside\n", 17), std::wstring(L"nul\0inside", 10)},
-      {"[S\nK=unclosed header\n", L"unclosed header"},
-      {"  [S]  \n  K=indented section\n", L"default"},  // the key is "  K"
+      {"", "default"},
+      {"[S]\nK=no final newline", "no final newline"},
+      {"[S]\r\nK=crlf\r\n", "crlf"},
+      {"\xEF\xBB\xBF[S]\nK=bom\n", "bom"},
+      {"garbage\n[S]\nno equals\nK=first\nK=second\n", "first"},
+      {"[S]\nK=" + longValue + "\n", std::string(longValue.begin(), longValue.end())},
+      {"[S]\nK=caf\xE9 \x80\n", "café €"},    // Windows-1252 line
+      {"[S]\nX=\xFF\xFE\x01\nK=ok\n", "ok"},  // stray bytes elsewhere
+      {std::string("[S]\nK=nul\0inside\n", 17), std::string("nul\0inside", 10)},
+      {"[S\nK=unclosed header\n", "unclosed header"},
+      {"  [S]  \n  K=indented section\n", "default"},  // the key is "  K"
   };
   for (const Case& c : cases) {
     Put(c.bytes);
-    EXPECT_EQ(profile_.GetString(L"S", L"K", L"default"), c.expected) << c.bytes.substr(0, 40);
+    EXPECT_EQ(profile_.GetString("S", "K", "default"), c.expected) << c.bytes.substr(0, 40);
   }
 }
 
@@ -128,11 +128,11 @@ TEST_F(ProfileTest, SettingsFromTheWindowsEditionRead) {
   }
   for (const std::string& bytes : {le, be}) {
     Put(bytes);
-    EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 2);
-    EXPECT_EQ(profile_.GetString(L"CustomUnits", L"µ-thing", L""), L"@Distance?val=0.5?i=0");
+    EXPECT_EQ(profile_.GetInt("Settings", "Format", 0), 2);
+    EXPECT_EQ(profile_.GetString("CustomUnits", "µ-thing", ""), "@Distance?val=0.5?i=0");
   }
   // A write converts the whole file to UTF-8 and keeps its content.
-  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Precision", 3));
+  ASSERT_TRUE(profile_.WriteInt("Settings", "Precision", 3));
   EXPECT_EQ(Bytes(),
             "[Settings]\r\nFormat=2\r\nPrecision=3\r\n[CustomUnits]\r\n"
             "\xC2\xB5-thing=@Distance?val=0.5?i=0\r\n");
@@ -141,58 +141,56 @@ TEST_F(ProfileTest, SettingsFromTheWindowsEditionRead) {
 TEST_F(ProfileTest, NamesThatCannotComeBackAreRefused) {
   Put("[Settings]\nFormat=1\n");
   const std::string before = Bytes();
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"a=b", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"line\nbreak", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"cr\r", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"[section", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"  ;comment", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Sec]tion", L"k", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Sec\ntion", L"k", L"1"));
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"k", L"two\nlines"));
-  EXPECT_FALSE(
-      profile_.WriteString(L"Settings", std::wstring(1, static_cast<wchar_t>(0xD800)), L"1"))
+  EXPECT_FALSE(profile_.WriteString("Settings", "a=b", "1"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "line\nbreak", "1"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "cr\r", "1"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "[section", "1"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "  ;comment", "1"));
+  EXPECT_FALSE(profile_.WriteString("Sec]tion", "k", "1"));
+  EXPECT_FALSE(profile_.WriteString("Sec\ntion", "k", "1"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "k", "two\nlines"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "\xED\xA0\x80", "1"))
       << "a surrogate has no UTF-8 form";
-  EXPECT_FALSE(profile_.WriteString(L"Settings", L"FontName",
-                                    std::wstring(1, static_cast<wchar_t>(0x110000))));
-  EXPECT_FALSE(profile_.DeleteKey(L"Settings", L"a=b"));
+  EXPECT_FALSE(profile_.WriteString("Settings", "FontName", "\xF4\x90\x80\x80"));
+  EXPECT_FALSE(profile_.DeleteKey("Settings", "a=b"));
   EXPECT_EQ(Bytes(), before);
   // Blanks, "?" and "@" are fine.
-  EXPECT_TRUE(profile_.WriteString(L"Settings", L"gigabit/second (SI) ", L"@x?val=1"));
-  EXPECT_EQ(profile_.GetString(L"Settings", L"gigabit/second (SI) ", L""), L"@x?val=1");
+  EXPECT_TRUE(profile_.WriteString("Settings", "gigabit/second (SI) ", "@x?val=1"));
+  EXPECT_EQ(profile_.GetString("Settings", "gigabit/second (SI) ", ""), "@x?val=1");
 }
 
 TEST_F(ProfileTest, UnwritablePlacesFailWithoutHarm) {
   // A read-only file.
   Put("[Settings]\nFormat=1\n");
   ::chmod(File().c_str(), 0444);
-  EXPECT_FALSE(profile_.WriteInt(L"Settings", L"Format", 2));
-  EXPECT_EQ(profile_.GetInt(L"Settings", L"Format", 0), 1);
+  EXPECT_FALSE(profile_.WriteInt("Settings", "Format", 2));
+  EXPECT_EQ(profile_.GetInt("Settings", "Format", 0), 1);
   ::chmod(File().c_str(), 0644);
 
   // A path that is a directory.
   std::filesystem::create_directory(dir_ / "folder.ini");
   Profile directory(dir_ / "folder.ini");
-  EXPECT_FALSE(directory.WriteInt(L"Settings", L"Format", 2));
-  EXPECT_EQ(directory.GetInt(L"Settings", L"Format", 9), 9);
-  EXPECT_TRUE(directory.GetSection(L"Settings").empty());
+  EXPECT_FALSE(directory.WriteInt("Settings", "Format", 2));
+  EXPECT_EQ(directory.GetInt("Settings", "Format", 9), 9);
+  EXPECT_TRUE(directory.GetSection("Settings").empty());
 
   // A folder that is a file.
   Profile underFile(File() / "Mensura.ini");
-  EXPECT_FALSE(underFile.WriteInt(L"Settings", L"Format", 2));
-  EXPECT_EQ(underFile.GetInt(L"Settings", L"Format", 4), 4);
+  EXPECT_FALSE(underFile.WriteInt("Settings", "Format", 2));
+  EXPECT_EQ(underFile.GetInt("Settings", "Format", 4), 4);
 
   // A named pipe or a device in the file's place: nothing hangs, nothing is read.
   ASSERT_EQ(::mkfifo((dir_ / "pipe.ini").c_str(), 0644), 0);
   Profile pipe(dir_ / "pipe.ini");
-  EXPECT_EQ(pipe.GetInt(L"Settings", L"Format", 5), 5);
-  EXPECT_FALSE(pipe.WriteInt(L"Settings", L"Format", 2));
+  EXPECT_EQ(pipe.GetInt("Settings", "Format", 5), 5);
+  EXPECT_FALSE(pipe.WriteInt("Settings", "Format", 2));
   Profile device("/dev/zero");
-  EXPECT_EQ(device.GetInt(L"Settings", L"Format", 6), 6);
+  EXPECT_EQ(device.GetInt("Settings", "Format", 6), 6);
 
   // No file at all.
   Profile none;
-  EXPECT_FALSE(none.WriteInt(L"Settings", L"Format", 2));
-  EXPECT_EQ(none.GetInt(L"Settings", L"Format", 3), 3);
+  EXPECT_FALSE(none.WriteInt("Settings", "Format", 2));
+  EXPECT_EQ(none.GetInt("Settings", "Format", 3), 3);
 }
 
 // Live or dangling, relative or absolute: the link stays and its target is
@@ -212,7 +210,7 @@ TEST_F(ProfileTest, WritesThroughASymbolicLinkKeepTheLink) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.link);
     std::filesystem::create_symlink(c.target, dir_ / c.link);
-    ASSERT_TRUE(Profile(dir_ / c.link).WriteInt(L"Settings", L"Format", 2));
+    ASSERT_TRUE(Profile(dir_ / c.link).WriteInt("Settings", "Format", 2));
     EXPECT_TRUE(std::filesystem::is_symlink(dir_ / c.link));
     EXPECT_EQ(ReadBytes(dir_ / c.link), c.expected);
   }
@@ -220,7 +218,7 @@ TEST_F(ProfileTest, WritesThroughASymbolicLinkKeepTheLink) {
 
   std::filesystem::create_symlink("loop-b.ini", dir_ / "loop-a.ini");
   std::filesystem::create_symlink("loop-a.ini", dir_ / "loop-b.ini");
-  EXPECT_FALSE(Profile(dir_ / "loop-a.ini").WriteInt(L"Settings", L"Format", 2));
+  EXPECT_FALSE(Profile(dir_ / "loop-a.ini").WriteInt("Settings", "Format", 2));
   EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "loop-a.ini"));
 }
 
@@ -232,14 +230,14 @@ TEST_F(ProfileTest, ABatchLeavesTheBytesOfSingleWritesInOneReplace) {
       "; kept\r\n[Settings]\r\nFormat=1\r\n\r\n[CustomUnits]\r\nSmoot=@Distance?val=1?i=0\r\n"
       "x=@Mass?val=2?i=0\r\n";
   const auto writeAll = [](Profile& p) {
-    p.WriteInt(L"Settings", L"Format", 2);
-    p.WriteInt(L"Settings", L"Precision", 7);
-    p.DeleteKey(L"CustomUnits", L"x");
-    p.WriteString(L"CustomUnits", L"smoot", L"@Distance?val=170.18?i=0", KeySpelling::kAsGiven);
-    p.WriteString(L"CustomUnits", L"y", L"@Mass?val=3?i=0", KeySpelling::kAsGiven);
-    p.WriteString(L"Visibility", L"Data", L"0");
-    p.DeleteKey(L"Settings", L"Absent");
-    EXPECT_FALSE(p.WriteString(L"Settings", L"a=b", L"1")) << "refused alone";
+    p.WriteInt("Settings", "Format", 2);
+    p.WriteInt("Settings", "Precision", 7);
+    p.DeleteKey("CustomUnits", "x");
+    p.WriteString("CustomUnits", "smoot", "@Distance?val=170.18?i=0", KeySpelling::kAsGiven);
+    p.WriteString("CustomUnits", "y", "@Mass?val=3?i=0", KeySpelling::kAsGiven);
+    p.WriteString("Visibility", "Data", "0");
+    p.DeleteKey("Settings", "Absent");
+    EXPECT_FALSE(p.WriteString("Settings", "a=b", "1")) << "refused alone";
   };
   Put(original);
   writeAll(profile_);
@@ -255,15 +253,15 @@ TEST_F(ProfileTest, ABatchLeavesTheBytesOfSingleWritesInOneReplace) {
     Profile::Batch batch(batched);
     writeAll(batched);
     EXPECT_EQ(Bytes(), original) << "nothing is written before the batch ends";
-    EXPECT_EQ(batched.GetInt(L"Settings", L"Precision", 0), 7);
+    EXPECT_EQ(batched.GetInt("Settings", "Precision", 0), 7);
     {
       Profile::Batch inner(batched);
-      batched.WriteInt(L"Settings", L"Inner", 1);
+      batched.WriteInt("Settings", "Inner", 1);
       EXPECT_TRUE(inner.Commit());
     }
     EXPECT_EQ(Bytes(), original) << "an inner batch joins the outer one";
-    EXPECT_EQ(batched.GetInt(L"Settings", L"Inner", 0), 1);
-    batched.DeleteKey(L"Settings", L"Inner");
+    EXPECT_EQ(batched.GetInt("Settings", "Inner", 0), 1);
+    batched.DeleteKey("Settings", "Inner");
     EXPECT_TRUE(batch.Commit());
   }
   EXPECT_EQ(Bytes(), single);
@@ -275,18 +273,18 @@ TEST_F(ProfileTest, SnapshotReadsTheFileOnceAndNeverWrites) {
   Put("[Settings]\nFormat=1\n[CustomUnits]\nsmoot=@Distance?val=170.18?i=0\n");
   Profile snapshot = Profile::Snapshot(File());
   Put("[Settings]\nFormat=2\n");
-  EXPECT_EQ(snapshot.GetInt(L"Settings", L"Format", 0), 1);
-  EXPECT_EQ(snapshot.GetSection(L"CustomUnits").size(), 1u);
-  EXPECT_FALSE(snapshot.WriteInt(L"Settings", L"Format", 3));
-  EXPECT_FALSE(snapshot.DeleteKey(L"Settings", L"Format"));
+  EXPECT_EQ(snapshot.GetInt("Settings", "Format", 0), 1);
+  EXPECT_EQ(snapshot.GetSection("CustomUnits").size(), 1u);
+  EXPECT_FALSE(snapshot.WriteInt("Settings", "Format", 3));
+  EXPECT_FALSE(snapshot.DeleteKey("Settings", "Format"));
   EXPECT_EQ(Bytes(), "[Settings]\nFormat=2\n");
-  EXPECT_EQ(Profile::Snapshot(dir_ / "missing.ini").GetInt(L"Settings", L"Format", 7), 7);
+  EXPECT_EQ(Profile::Snapshot(dir_ / "missing.ini").GetInt("Settings", "Format", 7), 7);
 }
 
 TEST_F(ProfileTest, WritesKeepTheFileMode) {
   Put("[Settings]\nFormat=1\n");
   ::chmod(File().c_str(), 0600);
-  ASSERT_TRUE(profile_.WriteInt(L"Settings", L"Format", 2));
+  ASSERT_TRUE(profile_.WriteInt("Settings", "Format", 2));
   struct stat st {};
   ASSERT_EQ(::stat(File().c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);

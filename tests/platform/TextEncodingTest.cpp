@@ -1,19 +1,22 @@
 #include <gtest/gtest.h>
 
+#include "platform/Blanks.h"
 #include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
 
 namespace vantrel {
 namespace {
 
-TEST(TextEncoding, Utf8RoundTripsAndSurvivesBadBytes) {
-  const std::wstring names = L"centimeter/second² µmol °C pferdesta\u0308rke 𝄞";
-  EXPECT_EQ(Utf8ToWide(WideToUtf8(names)), names);
-  EXPECT_EQ(Utf8ToWide("a\xFF"
+TEST(TextEncoding, CharactersAreCountedAndBadBytesSurvive) {
+  const std::string names = "centimeter/second² µmol °C pferdesta\u0308rke 𝄞";
+  EXPECT_EQ(CharacterCount(names), 42u);
+  EXPECT_EQ(FirstCharacters(names, 18), "centimeter/second²");
+  EXPECT_EQ(CodePoints("a\xFF"
                        "b"),
-            L"a\uFFFDb");
-  EXPECT_EQ(Utf8ToWide("\xC0\xAF"), L"\uFFFD\uFFFD") << "overlong forms are refused";
-  EXPECT_EQ(Utf8ToWide("\xE2\x82"), L"\uFFFD\uFFFD") << "a cut sequence";
+            U"a\uFFFDb");
+  EXPECT_EQ(CodePoints("\xC0\xAF"), U"\uFFFD\uFFFD") << "overlong forms are refused";
+  EXPECT_EQ(CodePoints("\xE2\x82"), U"\uFFFD\uFFFD") << "a cut sequence";
+  EXPECT_EQ(CharacterCount("\xE2\x82"), 2u);
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")) << "surrogates are not UTF-8";
   EXPECT_TRUE(IsValidUtf8("plain \xC2\xB5"));
 }
@@ -27,33 +30,43 @@ TEST(TextEncoding, QuotableKeepsMessagesOnOneLine) {
 }
 
 TEST(TextEncoding, AnsiCodePageIsWindows1252) {
-  EXPECT_EQ(WideToAnsi(L"1.5e-3 ¾ € µ"), "1.5e-3 \xBE \x80 \xB5");
-  EXPECT_EQ(WideToAnsi(L"Ω 𝄞"), "? ?") << "what the code page lacks becomes '?'";
-  EXPECT_EQ(Cp1252ToWide("\x80\x81\x9F\xE9"), L"€\u0081Ÿé");
-  EXPECT_EQ(WideToAnsi(Cp1252ToWide("\x80\x8A\x9C")), "\x80\x8A\x9C");
+  EXPECT_EQ(Utf8ToAnsi("1.5e-3 ¾ € µ"), "1.5e-3 \xBE \x80 \xB5");
+  EXPECT_EQ(Utf8ToAnsi("Ω 𝄞 \xFF"), "? ? ?") << "what the code page lacks becomes '?'";
+  EXPECT_EQ(DecodeTextFile("\x80\x81\x9F\xE9"), "€\u0081Ÿé");
+  EXPECT_EQ(Utf8ToAnsi(DecodeTextFile("\x80\x8A\x9C")), "\x80\x8A\x9C");
 }
 
 TEST(TextEncoding, TextFilesDecodeByTheirMarkOrLineByLine) {
   EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE"
                                        "a\0\xE9\0",
                                        6)),
-            L"aé");
-  EXPECT_EQ(DecodeTextFile(std::string("\xFE\xFF\0a\xD8\x34\xDD\x1E", 8)), L"a𝄞");
-  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBFx=\xC2\xB5\n"), L"x=µ\n");
-  EXPECT_EQ(DecodeTextFile("utf8=\xC2\xB5\r\nansi=\xB5\n"), L"utf8=µ\r\nansi=µ\n");
+            "aé");
+  EXPECT_EQ(DecodeTextFile(std::string("\xFE\xFF\0a\xD8\x34\xDD\x1E\xDC\x00", 10)), "a𝄞\uFFFD")
+      << "a lone surrogate";
+  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBFx=\xC2\xB5\n"), "x=µ\n");
+  EXPECT_EQ(DecodeTextFile("utf8=\xC2\xB5\r\nansi=\xB5\n"), "utf8=µ\r\nansi=µ\n");
   EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE"
                                        "a",
                                        3)),
-            L"")
+            "")
       << "an odd byte is dropped";
 }
 
 TEST(TextCase, FoldsTheLettersOurNamesUse) {
-  EXPECT_TRUE(EqualsIgnoreCase(L"LastCategory", L"lastcategory"));
-  EXPECT_TRUE(EqualsIgnoreCase(L"ÄRGER Ωμ", L"ärger ωμ"));
-  EXPECT_TRUE(EqualsIgnoreCase(L"ПРИВЕТ Ё", L"привет ё"));
-  EXPECT_FALSE(EqualsIgnoreCase(L"mile", L"mile "));
-  EXPECT_FALSE(EqualsIgnoreCase(L"µ", L"m"));
+  EXPECT_TRUE(EqualsIgnoreCase("LastCategory", "lastcategory"));
+  EXPECT_TRUE(EqualsIgnoreCase("ÄRGER Ωμ", "ärger ωμ"));
+  EXPECT_TRUE(EqualsIgnoreCase("ПРИВЕТ Ё", "привет ё"));
+  EXPECT_EQ(FoldCase("ŸÄRGER Ω\xFF"), "ÿärger ω\xFF");
+  EXPECT_FALSE(EqualsIgnoreCase("mile", "mile "));
+  EXPECT_FALSE(EqualsIgnoreCase("µ", "m"));
+}
+
+TEST(Blanks, UnicodeBlanksTrimAndSplit) {
+  EXPECT_TRUE(IsBlank(" \t\u00A0\u3000"));
+  EXPECT_FALSE(IsBlank(" \xC2"));
+  EXPECT_EQ(TrimBlanks("\u2003 mile\u00A0\u202F"), "mile");
+  EXPECT_EQ(TrimBlanks("°\u00A0"), "°");
+  EXPECT_EQ(BlankAt("a\u2028", 1), 3u);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(Preferences, AbsentFileGivesEveryDefault) {
   EXPECT_EQ(p.lastCategory, 0);
   const DialogFont font = ReadDialogFont(profile);
   EXPECT_EQ(font.customFont, 0);
-  EXPECT_EQ(font.name, L"Verdana");
+  EXPECT_EQ(font.name, "Verdana");
   EXPECT_EQ(font.size, 8);
   EXPECT_FALSE(std::filesystem::exists(dir / "Mensura.ini")) << "reading never creates the file";
 }
@@ -37,7 +37,7 @@ TEST(Preferences, RememberedSelectionOnlyWhenRememberLastIsOn) {
   EXPECT_EQ(p.lastCategory, 7);
   EXPECT_EQ(p.lastUnitTo, 3);
   EXPECT_EQ(p.lastUnitFrom, -1);
-  profile.WriteInt(L"Settings", L"RememberLast", 0);
+  profile.WriteInt("Settings", "RememberLast", 0);
   p = ReadPreferences(profile);
   EXPECT_EQ(p.rememberLast, 0);
   EXPECT_EQ(p.lastCategory, 0);
@@ -53,9 +53,9 @@ TEST(Preferences, HandEditedValuesComeBackSafe) {
   const Preferences p = ReadPreferences(profile);
   EXPECT_EQ(p.precision, 8);
   EXPECT_EQ(p.format, ResultMode::kAutomatic);
-  const DialogFont font = ReadDialogFont(profile, {0, L"Sans", 10});
+  const DialogFont font = ReadDialogFont(profile, {0, "Sans", 10});
   EXPECT_EQ(font.customFont, 1);
-  EXPECT_EQ(font.name, L"Sans");
+  EXPECT_EQ(font.name, "Sans");
   EXPECT_EQ(font.size, 10);
 
   WriteBytes(dir / "Mensura.ini", "[Settings]\nPrecision=-3\n");
@@ -83,16 +83,16 @@ TEST(Preferences, RangedKeysKeepTheirEnds) {
     const Preferences p = ReadPreferences(profile);
     EXPECT_EQ(p.format, c.format) << c.stored;
     EXPECT_EQ(p.precision, c.precision) << c.stored;
-    EXPECT_EQ(ReadDialogFont(profile, {0, L"Sans", 10}).size, c.fontSize) << c.stored;
+    EXPECT_EQ(ReadDialogFont(profile, {0, "Sans", 10}).size, c.fontSize) << c.stored;
   }
 }
 
 TEST(Preferences, CustomFontOffKeepsThePresentFont) {
   TempDir dir;
   WriteBytes(dir / "Mensura.ini", "[Settings]\nCustomFont=0\nFontName=Courier\nFontSize=12\n");
-  const DialogFont font = ReadDialogFont(Profile(dir / "Mensura.ini"), {1, L"Arial", 9});
+  const DialogFont font = ReadDialogFont(Profile(dir / "Mensura.ini"), {1, "Arial", 9});
   EXPECT_EQ(font.customFont, 0);
-  EXPECT_EQ(font.name, L"Arial");
+  EXPECT_EQ(font.name, "Arial");
   EXPECT_EQ(font.size, 9);
 }
 
@@ -104,7 +104,7 @@ TEST(Preferences, WritesKeepTheirOrder) {
   p.showAbbreviation = 0;
   p.onTop = 0;
   p.rememberLast = 1;
-  WriteGeneralSettings(profile, p, {1, L"DejaVu Sans", 11});
+  WriteGeneralSettings(profile, p, {1, "DejaVu Sans", 11});
   WriteResultFormat(profile, ResultMode::kFixed, 8);
   EXPECT_EQ(ReadBytes(dir / "Mensura.ini"),
             "[Settings]\nLastCategory=4\nLastUnitTo=2\nLastUnitFrom=1\n"
@@ -117,8 +117,8 @@ TEST(Preferences, AutomaticFormatKeepsTheStoredPrecision) {
   Profile profile(dir / "Mensura.ini");
   WriteResultFormat(profile, ResultMode::kScientific, 3);
   WriteResultFormat(profile, ResultMode::kAutomatic, 7);
-  EXPECT_EQ(profile.GetInt(L"Settings", L"Format", -1), 0);
-  EXPECT_EQ(profile.GetInt(L"Settings", L"Precision", -1), 3);
+  EXPECT_EQ(profile.GetInt("Settings", "Format", -1), 0);
+  EXPECT_EQ(profile.GetInt("Settings", "Precision", -1), 3);
 }
 
 }  // namespace

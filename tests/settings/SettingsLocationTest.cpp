@@ -222,7 +222,7 @@ TEST(SettingsLocation, RealFileSystemCopiesAndCreates) {
   testing::WriteBytes(dir / "old.ini", "[Settings]\nFormat=2\n");
   ASSERT_TRUE(local.CreateDirectories(dir / "a" / "b"));
   ASSERT_TRUE(local.CopyFile(dir / "old.ini", dir / "a" / "b" / "Mensura.ini"));
-  EXPECT_EQ(Profile(dir / "a" / "b" / "Mensura.ini").GetInt(L"Settings", L"Format", 0), 2);
+  EXPECT_EQ(Profile(dir / "a" / "b" / "Mensura.ini").GetInt("Settings", "Format", 0), 2);
   EXPECT_FALSE(local.CopyFile(dir / "missing.ini", dir / "a" / "copy.ini"));
   EXPECT_FALSE(RunningExecutablePath().empty());
 }

@@ -181,7 +181,7 @@ TEST_F(AccessibilityTest, NamesFollowTheTextsTheyComeFrom) {
                                 "Named",
                                 120,
                                 40,
-                                L"DejaVu Sans",
+                                "DejaVu Sans",
                                 8,
                                 kSysMenu,
                                 {{5, ControlKind::kText, "&Distance", 5, 7, 40, 8, kNoStyle},

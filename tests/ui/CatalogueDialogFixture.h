@@ -27,8 +27,8 @@ class CatalogueDialogTest : public WindowTest {
   CatalogueDialogTest() { BuildBuiltinCatalogue(catalogue_); }
 
   // The entry's value, or "-" when the file has no such key.
-  std::wstring Stored(std::wstring_view section, std::wstring_view key) {
-    return context_.profile.GetString(section, key, L"-");
+  std::string Stored(std::string_view section, std::string_view key) {
+    return context_.profile.GetString(section, key, "-");
   }
 
   CUnitCatalogue& catalogue_ = context_.catalogue;

@@ -185,8 +185,8 @@ TEST_F(ConverterCommandsTest, InvertTwiceRestoresAndExitStoresTheSelection) {
 
   Pick(ids::kCmdExit);
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_EQ(context_.profile.GetInt(L"Settings", L"LastUnitFrom", -9), 1);
-  EXPECT_EQ(context_.profile.GetInt(L"Settings", L"LastUnitTo", -9), 3);
+  EXPECT_EQ(context_.profile.GetInt("Settings", "LastUnitFrom", -9), 1);
+  EXPECT_EQ(context_.profile.GetInt("Settings", "LastUnitTo", -9), 3);
 }
 
 TEST_F(ConverterCommandsTest, LaunchCalculatorStartsTheFirstCalculatorOnThePath) {

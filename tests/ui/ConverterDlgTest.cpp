@@ -68,7 +68,7 @@ TEST_F(ConverterDlgTest, FirstStartShowsTheFirstCategoryAndUnitConvertingOne) {
   CConverterDlg& dialog = Start();
   QStringList visible;
   for (const BuiltinCategory& category : BuiltinCategories()) {
-    if (category.visible == 1) visible << QString::fromStdWString(std::wstring(category.name));
+    if (category.visible == 1) visible << QString::fromStdString(std::string(category.name));
   }
   std::sort(visible.begin(), visible.end(),
             [](const QString& a, const QString& b) { return CompareListText(a, b) < 0; });
@@ -92,10 +92,10 @@ TEST_F(ConverterDlgTest, FirstStartShowsTheFirstCategoryAndUnitConvertingOne) {
 
 TEST_F(ConverterDlgTest, StartWritesTheVisibilityOfEveryCategory) {
   Start();
-  const std::vector<IniEntry> visibility = Settings().GetSection(L"Visibility");
+  const std::vector<IniEntry> visibility = Settings().GetSection("Visibility");
   EXPECT_EQ(visibility.size(), 45u);
   const auto shown = std::count_if(visibility.begin(), visibility.end(),
-                                   [](const IniEntry& entry) { return entry.value == L"1"; });
+                                   [](const IniEntry& entry) { return entry.value == "1"; });
   EXPECT_EQ(shown, 25);
 }
 
@@ -128,7 +128,7 @@ TEST_F(ConverterDlgTest, ACategoryChangeRefillsBothListsAndSelectsTheirFirstUnit
   EXPECT_EQ(UnitEntries(To()), expected);
   EXPECT_EQ(From()->GetCurSel(), 0);
   EXPECT_EQ(To()->GetCurSel(), 0);
-  EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), L"Temperature");
+  EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), "Temperature");
   EXPECT_EQ(window_->ItemText(ids::kOutputUnitLabel), QStringLiteral("degree Celsius \r\n°C"));
 }
 
@@ -216,7 +216,7 @@ TEST_F(ConverterDlgTest, LabelsCarryTheAbbreviationOnlyWhenAsked) {
       {1, "centimeter/second² \r\ncm/s²"}, {0, "centimeter/second²"}, {2, "centimeter/second²"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.show);
-    Settings().WriteInt(L"Settings", L"ShowAbbreviation", c.show);
+    Settings().WriteInt("Settings", "ShowAbbreviation", c.show);
     CConverterDlg& dialog = Start();
     EXPECT_EQ(dialog.ItemText(ids::kInputUnitLabel), QString::fromUtf8(c.label));
     EXPECT_EQ(UnitEntries(From()).first(), QStringLiteral("centimeter/second²"))
@@ -232,9 +232,9 @@ TEST_F(ConverterDlgTest, ACloseRequestStoresTheSelectionForTheNextStart) {
   const int category = Categories()->GetCurSel();
   window_->close();
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), category);
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitFrom", -9), 4);
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitTo", -9), 2);
+  EXPECT_EQ(Settings().GetInt("Settings", "LastCategory", -9), category);
+  EXPECT_EQ(Settings().GetInt("Settings", "LastUnitFrom", -9), 4);
+  EXPECT_EQ(Settings().GetInt("Settings", "LastUnitTo", -9), 2);
 
   Start();
   EXPECT_EQ(Categories()->GetCurSel(), category);
@@ -242,14 +242,14 @@ TEST_F(ConverterDlgTest, ACloseRequestStoresTheSelectionForTheNextStart) {
   EXPECT_EQ(To()->GetCurSel(), 2);
   EXPECT_EQ(Output(), QStringLiteral("1.8"));
 
-  Settings().WriteInt(L"Settings", L"RememberLast", 0);
+  Settings().WriteInt("Settings", "RememberLast", 0);
   Start();
   EXPECT_EQ(Categories()->GetCurSel(), 0);
   EXPECT_EQ(From()->GetCurSel(), 0);
   EXPECT_EQ(To()->GetCurSel(), 0);
   UserPicksCategory(QStringLiteral("Numbers"));
   window_->close();
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), Categories()->GetCurSel())
+  EXPECT_EQ(Settings().GetInt("Settings", "LastCategory", -9), Categories()->GetCurSel())
       << "written whatever RememberLast says";
 }
 
@@ -258,10 +258,10 @@ TEST_F(ConverterDlgTest, EscapeIsACloseRequestAndEnterDoesNothing) {
   UserPicksCategory(QStringLiteral("Numbers"));
   QTest::keyClick(Input(), Qt::Key_Return);
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), -9) << "Enter saved nothing";
+  EXPECT_EQ(Settings().GetInt("Settings", "LastCategory", -9), -9) << "Enter saved nothing";
   QTest::keyClick(Input(), Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), Categories()->GetCurSel());
+  EXPECT_EQ(Settings().GetInt("Settings", "LastCategory", -9), Categories()->GetCurSel());
 }
 
 TEST_F(ConverterDlgTest, RememberedIndexesOutOfRange) {
@@ -269,19 +269,19 @@ TEST_F(ConverterDlgTest, RememberedIndexesOutOfRange) {
   // the next close stores that instead of -1.
   for (const int stored : {999999, 45, -1, -7}) {
     SCOPED_TRACE(stored);
-    Settings().WriteInt(L"Settings", L"LastCategory", stored);
+    Settings().WriteInt("Settings", "LastCategory", stored);
     Start();
     EXPECT_EQ(Categories()->GetCurSel(), 0);
     EXPECT_EQ(From()->GetCount(), To()->GetCount());
     EXPECT_GT(From()->GetCount(), 0);
     EXPECT_EQ(Output(), QStringLiteral("1"));
     window_->close();
-    EXPECT_EQ(Settings().GetInt(L"Settings", L"LastCategory", -9), 0);
+    EXPECT_EQ(Settings().GetInt("Settings", "LastCategory", -9), 0);
   }
 
-  Settings().WriteInt(L"Settings", L"LastCategory", 0);
-  Settings().WriteInt(L"Settings", L"LastUnitFrom", 999);
-  Settings().WriteInt(L"Settings", L"LastUnitTo", -1);
+  Settings().WriteInt("Settings", "LastCategory", 0);
+  Settings().WriteInt("Settings", "LastUnitFrom", 999);
+  Settings().WriteInt("Settings", "LastUnitTo", -1);
   Start();
   EXPECT_EQ(From()->GetCurSel(), 0) << "an index beyond the list is not applied";
   EXPECT_EQ(To()->GetCurSel(), -1) << "-1 clears the selection";
@@ -291,7 +291,7 @@ TEST_F(ConverterDlgTest, RememberedIndexesOutOfRange) {
 
 TEST_F(ConverterDlgTest, HidingEveryCategoryLeavesTheListsEmpty) {
   for (const BuiltinCategory& category : BuiltinCategories()) {
-    Settings().WriteInt(L"Visibility", category.name, 0);
+    Settings().WriteInt("Visibility", category.name, 0);
   }
   Start();
   EXPECT_EQ(Categories()->GetCount(), 0);
@@ -302,8 +302,8 @@ TEST_F(ConverterDlgTest, HidingEveryCategoryLeavesTheListsEmpty) {
 }
 
 TEST_F(ConverterDlgTest, ACategoryWithoutUnitsShowsNoResultOfTheOneBefore) {
-  Settings().WriteString(L"CustomCategories", L"Kitchen", L"");
-  Settings().WriteInt(L"Settings", L"ShowAbbreviation", 1);
+  Settings().WriteString("CustomCategories", "Kitchen", "");
+  Settings().WriteInt("Settings", "ShowAbbreviation", 1);
   Start();
   UserTypes(QStringLiteral("1/0"));
   ASSERT_FALSE(OutputTip().isEmpty());
@@ -328,23 +328,23 @@ TEST_F(ConverterDlgTest, UnitsWhoseCoefficientIsNoSizeAreLeftOutAndNamedOnce) {
   EXPECT_TRUE(shell_.messages[0].text.contains(
       "'zero' in 'Distance' (coefficient '0'), 'tiny' in 'Mass' (coefficient '1e-320')."))
       << shell_.messages[0].text.toStdString();
-  const CCategory* distance = window_->Catalogue().FindCategory(L"Distance");
-  EXPECT_EQ(distance->FindUnit(L"zero"), nullptr);
-  EXPECT_NE(distance->FindUnit(L"fine"), nullptr);
+  const CCategory* distance = window_->Catalogue().FindCategory("Distance");
+  EXPECT_EQ(distance->FindUnit("zero"), nullptr);
+  EXPECT_NE(distance->FindUnit("fine"), nullptr);
   EXPECT_NE(testing::ReadBytes(SettingsFile()).find(units.substr(14)), std::string::npos) << "kept";
 }
 
 TEST_F(ConverterDlgTest, CustomFontGivesTheWindowTheStoredFaceAndSize) {
-  Settings().WriteInt(L"Settings", L"CustomFont", 1);
-  Settings().WriteString(L"Settings", L"FontName", L"DejaVu Serif");
-  Settings().WriteInt(L"Settings", L"FontSize", 11);
+  Settings().WriteInt("Settings", "CustomFont", 1);
+  Settings().WriteString("Settings", "FontName", "DejaVu Serif");
+  Settings().WriteInt("Settings", "FontSize", 11);
   CConverterDlg& dialog = Start();
   EXPECT_EQ(dialog.font().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(dialog.font().pointSize(), 11);
   EXPECT_EQ(context_.menuFont.family(), QStringLiteral("DejaVu Serif"));
   const int customWidth = dialog.width();
 
-  Settings().WriteInt(L"Settings", L"CustomFont", 0);
+  Settings().WriteInt("Settings", "CustomFont", 0);
   context_.dialogFont = KitFontOf(DialogFont{});
   CConverterDlg& plain = Start();
   EXPECT_EQ(plain.font().pointSize(), 8) << "the template's own font";
@@ -360,7 +360,7 @@ TEST_F(ConverterDlgTest, TheModalRunEndsWithACloseRequest) {
   });
   EXPECT_EQ(dialog.DoModal(), QDialog::Rejected);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(Settings().GetInt(L"Settings", L"LastUnitTo", -9), 3);
+  EXPECT_EQ(Settings().GetInt("Settings", "LastUnitTo", -9), 3);
 }
 
 TEST_F(ConverterDlgTest, WithoutItsTemplateTheWindowRunsAsMinusOne) {
@@ -425,7 +425,7 @@ TEST_F(ConverterDlgTest, TabVisitsTheCategoriesTheListsAndTheBoxesInTurn) {
 }
 
 TEST_F(ConverterDlgTest, OnTopZeroStartsInTheNormalBand) {
-  Settings().WriteInt(L"Settings", L"OnTop", 0);
+  Settings().WriteInt("Settings", "OnTop", 0);
   CConverterDlg& dialog = Start();
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
 }

@@ -66,11 +66,11 @@ TEST(ConverterStartTest, FirstStartWritesOnceAfterThePaintAndEachCloseOnce) {
   EXPECT_FALSE(fs::exists(run.SettingsFile())) << "so does the start's write";
   run.FinishStart();
   EXPECT_EQ(watch.Replacements(), 1);
-  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetSection(L"Visibility").size(), 45u);
+  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetSection("Visibility").size(), 45u);
 
   dialog.close();
   EXPECT_EQ(watch.Replacements(), 2) << "the three Last keys at once";
-  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetInt(L"Settings", L"LastUnitFrom", -9), 0);
+  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetInt("Settings", "LastUnitFrom", -9), 0);
 
   // The next start reads the file once and has nothing to write.
   const int opens = watch.Opens();
@@ -87,8 +87,8 @@ TEST(ConverterStartTest, ACloseBeforeTheFirstPaintWritesEverythingAtOnce) {
   run.Start().close();
   EXPECT_EQ(watch.Replacements(), 1);
   const Profile written = Profile::Snapshot(run.SettingsFile());
-  EXPECT_EQ(written.GetSection(L"Visibility").size(), 45u);
-  EXPECT_EQ(written.GetInt(L"Settings", L"LastCategory", -9), 0);
+  EXPECT_EQ(written.GetSection("Visibility").size(), 45u);
+  EXPECT_EQ(written.GetInt("Settings", "LastCategory", -9), 0);
 }
 
 // A window that is never painted does not hold back the start's write, nor
@@ -100,7 +100,7 @@ TEST(ConverterStartTest, AnUnpaintedWindowStillWritesItsStart) {
   QTest::qWait(300);
   EXPECT_FALSE(fs::exists(run.SettingsFile())) << "painted after all";
   EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(run.SettingsFile()); }, 3000));
-  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetSection(L"Visibility").size(), 45u);
+  EXPECT_EQ(Profile::Snapshot(run.SettingsFile()).GetSection("Visibility").size(), 45u);
 }
 
 // A settings file that cannot be used: the window opens with the defaults,

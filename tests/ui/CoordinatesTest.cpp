@@ -85,7 +85,7 @@ TEST_F(CoordinatesTest, OpensShowingTheDefaultPointInAllThreeForms) {
   const DropDownList* list = dialog_.DropDownItem(ids::kEllipsoidList);
   ASSERT_EQ(list->GetCount(), kEllipsoidCount);
   for (int i = 0; i < kEllipsoidCount; ++i) {
-    EXPECT_EQ(list->GetLBText(i).toStdWString(), Ellipsoids()[i].name);
+    EXPECT_EQ(list->GetLBText(i).toStdString(), Ellipsoids()[i].name);
   }
   EXPECT_EQ(list->GetCurSel(), 0);
   EXPECT_EQ(Boxes(dialog_),
@@ -359,7 +359,7 @@ TEST_F(CoordinatesTest, EnterEscapeAndTheCloseBoxEndIt) {
 }
 
 TEST_F(CoordinatesTest, FollowsTheDialogFontRule) {
-  context_.dialogFont = PreferredFont{true, L"DejaVu Serif", 11};
+  context_.dialogFont = PreferredFont{true, "DejaVu Serif", 11};
   Open();
   EXPECT_EQ(dialog_.font().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(dialog_.font().pointSize(), 11);

@@ -58,22 +58,22 @@ TEST_F(CustomCategoriesTest, AddChecksTheLengthThenNormalisesAndAddsOnce) {
           << shell_.messages.back().text.toStdString();
       continue;
     }
-    const CCategory* added = catalogue_.FindCategory(stored.toStdWString());
+    const CCategory* added = catalogue_.FindCategory(stored.toStdString());
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->Custom() + added->Visible(), 2);
-    EXPECT_EQ(Stored(L"CustomCategories", stored.toStdWString()), L"");
+    EXPECT_EQ(Stored("CustomCategories", stored.toStdString()), "");
     EXPECT_EQ(shell_.messages.back().text,
               QStringLiteral("Category [%1] was successfully added.").arg(stored));
   }
 }
 
 TEST_F(CustomCategoriesTest, RemovesOnlyCustomCategoriesTogetherWithTheirUnits) {
-  catalogue_.AddCategory(L"Kitchen", 1, 1, 1);
-  catalogue_.SelectCategory(L"Kitchen");
-  catalogue_.AddUnit(L"cup", L" ", 1, 0, 0, 1, 1);
-  catalogue_.AddUnit(L"spoon", L" ", 1.0 / 16, 0, 0, 1, 1);
-  catalogue_.SelectCategory(L"Distance");
-  catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
+  catalogue_.AddCategory("Kitchen", 1, 1, 1);
+  catalogue_.SelectCategory("Kitchen");
+  catalogue_.AddUnit("cup", " ", 1, 0, 0, 1, 1);
+  catalogue_.AddUnit("spoon", " ", 1.0 / 16, 0, 0, 1, 1);
+  catalogue_.SelectCategory("Distance");
+  catalogue_.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1);
 
   Pick(Open().DropDownItem(ids::kRemovableCategoryList), "Distance");
   dialog_->ButtonItem(ids::kRemoveCategoryButton)->click();
@@ -85,10 +85,10 @@ TEST_F(CustomCategoriesTest, RemovesOnlyCustomCategoriesTogetherWithTheirUnits) 
   dialog_->ButtonItem(ids::kRemoveCategoryButton)->click();
   EXPECT_TRUE(Closed());
   EXPECT_EQ(shell_.messages.back().text, "Category [Kitchen] was successfully removed.");
-  EXPECT_EQ(catalogue_.FindCategory(L"Kitchen"), nullptr);
-  EXPECT_EQ(Stored(L"CustomCategories", L"Kitchen"), L"-");
-  EXPECT_EQ(Stored(L"CustomUnits", L"cup") + Stored(L"CustomUnits", L"spoon"), L"--");
-  EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"@Distance?val=170.18?i=0");
+  EXPECT_EQ(catalogue_.FindCategory("Kitchen"), nullptr);
+  EXPECT_EQ(Stored("CustomCategories", "Kitchen"), "-");
+  EXPECT_EQ(Stored("CustomUnits", "cup") + Stored("CustomUnits", "spoon"), "--");
+  EXPECT_EQ(Stored("CustomUnits", "smoot"), "@Distance?val=170.18?i=0");
 }
 
 // The dialog font rule, for both dialogs that change the catalogue.
@@ -100,7 +100,7 @@ TEST_F(CustomCategoriesTest, BothDialogsFollowTheDialogFontRule) {
   AppContext empty(Profile(dir_ / "Mensura.ini"), shell_);
   for (const auto& make : makers) {
     for (const int custom : {1, 0}) {
-      context_.dialogFont = PreferredFont{custom != 0, L"DejaVu Serif", 11};
+      context_.dialogFont = PreferredFont{custom != 0, "DejaVu Serif", 11};
       const std::unique_ptr<TemplateDialog> dialog = make(context_);
       ASSERT_TRUE(dialog->Create());
       EXPECT_EQ(dialog->font().pointSize(), custom ? 11 : 8);

@@ -85,7 +85,7 @@ TEST_F(CustomCommandsTest, UnitsRefreshTheListsOnlyForAChangeInTheShownCategory)
     To()->SetCurSel(5);
     Units(shownCategory ? "Distance" : "Time", {}, unit, ids::kAddUnitButton);
     EXPECT_EQ(Shown(), "Distance");
-    EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), L"Distance");
+    EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), "Distance");
     EXPECT_EQ(From()->GetCurSel(), shownCategory ? 0 : 3);
     EXPECT_EQ(To()->GetCurSel(), shownCategory ? 0 : 5);
     EXPECT_EQ(Row(From(), unit) >= 0, shownCategory);
@@ -98,7 +98,7 @@ TEST_F(CustomCommandsTest, ACategoryAddedOrRemovedSelectsTheFirstCategory) {
     Pick(Categories(), "Temperature");
     CategoriesCommand("Kitchen", button);
     EXPECT_EQ(Shown(), button ? "Acceleration" : "Temperature");
-    EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), Shown().toStdWString());
+    EXPECT_EQ(window_->Catalogue().CurrentCategoryName(), Shown().toStdString());
     EXPECT_EQ(From()->GetText(0), button ? "centimeter/second²" : "degree Celsius");
     EXPECT_EQ(Categories()->findText("Kitchen") >= 0, button == ids::kAddCategoryButton);
   }

@@ -29,7 +29,7 @@ class CustomUnitsTest : public testing::CatalogueDialogTest {
   void Click(int id) { dialog_->ButtonItem(id)->click(); }
   bool Closed() const { return dialog_->result() == QDialog::Accepted; }
   const CUnit* Unit(const QString& category, const QString& name) {
-    return catalogue_.FindCategory(category.toStdWString())->FindUnit(name.toStdWString());
+    return catalogue_.FindCategory(category.toStdString())->FindUnit(name.toStdString());
   }
   QString Preview() const { return dialog_->ItemText(ids::kPreviewEdit); }
 
@@ -45,7 +45,7 @@ TEST_F(CustomUnitsTest, OpensOnTheFirstCategoryAndUnitAndPreviewsEveryChange) {
 
   Pick(dialog.DropDownItem(ids::kUnitCategoryList), "Distance");
   Pick(dialog.DropDownItem(ids::kSourceUnitList), "inch");
-  EXPECT_EQ(catalogue_.CurrentCategory()->InputUnit()->name, L"inch");
+  EXPECT_EQ(catalogue_.CurrentCategory()->InputUnit()->name, "inch");
   QTest::keyClicks(dialog.EditItem(ids::kUnitNameEdit), "foot");
   dialog.EditItem(ids::kCoefficientEdit)->setText("12");
   EXPECT_EQ(Preview(), "Output = 12 × Input \r\nInput is in inch\r\nOutput is in foot");
@@ -56,11 +56,11 @@ TEST_F(CustomUnitsTest, OpensOnTheFirstCategoryAndUnitAndPreviewsEveryChange) {
 }
 
 TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot) {
-  catalogue_.SelectCategory(L"Distance");
-  catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
+  catalogue_.SelectCategory("Distance");
+  catalogue_.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1);
   const double inch = 2.54;
   const double gallons =
-      catalogue_.FindCategory(L"Fuel Consumption")->FindUnit(L"gallon (US)/100-mile")->coefficient;
+      catalogue_.FindCategory("Fuel Consumption")->FindUnit("gallon (US)/100-mile")->coefficient;
   const struct {
     const char *category, *source, *coefficientText;
     int check;
@@ -77,6 +77,7 @@ TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot)
       {"Distance", "inch", "1", 0, "a", 0, 0, "between 2 and 25 characters"},
       {"Distance", "inch", "1", 0, " a", inch, 0, ""},
       {"Distance", "inch", "1", 0, "abcdefghijklmnopqrstuvwx ", inch, 0, ""},
+      {"Distance", "inch", "1", 0, "µµµµµµµµµµµµµµµµµµµµµµµµ°", inch, 0, ""},
       {"Distance", "inch", "1", 0, " abcdefghijklmnopqrstuvwx ", 0, 0, "between 2 and 25"},
       {"Distance", "inch", "1", 0, "foot", 0, 0, "This unit name already exists."},
       {"Distance", "inch", "1", 0, "a=b", 0, 0, "cannot be saved in the settings file"},
@@ -96,14 +97,14 @@ TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const std::size_t units =
-        catalogue_.FindCategory(QString(c.category).toStdWString())->Units().size();
+        catalogue_.FindCategory(QString(c.category).toStdString())->Units().size();
     Open(c.category, c.source, c.coefficientText).CheckDlgButton(ids::kInvertCheck, c.check);
     // Pasted: only typing is filtered.
     dialog_->EditItem(ids::kUnitNameEdit)->insert(c.name);
     Click(ids::kAddUnitButton);
     const bool added = c.coefficient != 0;
     EXPECT_EQ(Closed(), added);
-    EXPECT_EQ(dialog_->ChangedCategory(), added ? QString(c.category).toStdWString() : L"");
+    EXPECT_EQ(dialog_->ChangedCategory(), added ? QString(c.category).toStdString() : "");
     if (!added) {
       EXPECT_EQ(catalogue_.CurrentCategory()->Units().size(), units);
       EXPECT_EQ(shell_.messages.back().caption, "Error");
@@ -117,8 +118,8 @@ TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot)
     EXPECT_DOUBLE_EQ(unit->coefficient, c.coefficient);
     EXPECT_EQ(unit->inverted, c.inverted);
   }
-  EXPECT_EQ(Stored(L"CustomUnits", L"Foot"), L"@Distance?val=30.48?i=0");
-  EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"@Distance?val=170.18?i=0");
+  EXPECT_EQ(Stored("CustomUnits", "Foot"), "@Distance?val=30.48?i=0");
+  EXPECT_EQ(Stored("CustomUnits", "smoot"), "@Distance?val=170.18?i=0");
   const testing::RecordedMessage& done = shell_.messages.front();
   EXPECT_EQ(done.caption, "Success");
   EXPECT_EQ(done.text, "Unit name [Foot] was successfully added to [Distance]");
@@ -126,7 +127,7 @@ TEST_F(CustomUnitsTest, AddDefinesTheUnitByTheSourceAndTheInvertBoxOrSaysWhyNot)
 }
 
 TEST_F(CustomUnitsTest, AnEmptyCategoryGetsItsBaseUnitWhateverTheCoefficient) {
-  catalogue_.AddCategory(L"Kitchen", 1, 1, 1);
+  catalogue_.AddCategory("Kitchen", 1, 1, 1);
   CCustomUnits& dialog = Open("Kitchen", {}, "5");
   for (const int id :
        {ids::kSourceUnitList, ids::kCoefficientEdit, ids::kRemoveUnitButton, ids::kInvertCheck})
@@ -137,7 +138,7 @@ TEST_F(CustomUnitsTest, AnEmptyCategoryGetsItsBaseUnitWhateverTheCoefficient) {
   dialog.CheckDlgButton(ids::kInvertCheck, 1);
   dialog.SetItemText(ids::kUnitNameEdit, "cup");
   Click(ids::kAddUnitButton);
-  EXPECT_EQ(Stored(L"CustomUnits", L"cup"), L"@Kitchen?val=1?i=0");
+  EXPECT_EQ(Stored("CustomUnits", "cup"), "@Kitchen?val=1?i=0");
 }
 
 TEST_F(CustomUnitsTest, TypingFiltersKeepNamesAndCoefficientsToTheirCharacters) {
@@ -153,8 +154,8 @@ TEST_F(CustomUnitsTest, TypingFiltersKeepNamesAndCoefficientsToTheirCharacters) 
 }
 
 TEST_F(CustomUnitsTest, RemovesOnlyCustomUnits) {
-  catalogue_.SelectCategory(L"Distance");
-  catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
+  catalogue_.SelectCategory("Distance");
+  catalogue_.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1);
   Open("Distance", "foot");
   Click(ids::kRemoveUnitButton);
   EXPECT_FALSE(Closed());
@@ -164,16 +165,16 @@ TEST_F(CustomUnitsTest, RemovesOnlyCustomUnits) {
   Pick(dialog_->DropDownItem(ids::kSourceUnitList), "smoot");
   Click(ids::kRemoveUnitButton);
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(dialog_->ChangedCategory(), L"Distance");
+  EXPECT_EQ(dialog_->ChangedCategory(), "Distance");
   EXPECT_EQ(shell_.messages.back().text, "Unit name [smoot] was removed from [Distance]");
   EXPECT_EQ(Unit("Distance", "smoot"), nullptr);
-  EXPECT_EQ(Stored(L"CustomUnits", L"smoot"), L"-");
+  EXPECT_EQ(Stored("CustomUnits", "smoot"), "-");
 }
 
 // A change the settings file does not take is not made, and never "Success".
 TEST_F(CustomUnitsTest, AChangeTheFileDoesNotTakeSaysSoAndIsNotMade) {
-  catalogue_.SelectCategory(L"Distance");
-  catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1);
+  catalogue_.SelectCategory("Distance");
+  catalogue_.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1);
   namespace fs = std::filesystem;
   fs::permissions(context_.profile.File(),
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -221,7 +222,7 @@ TEST_F(CustomUnitsTest, EnterAddsTheTypedUnitAndClosesWhenNoneIsTyped) {
     EXPECT_EQ(dialog.LastResult(), 4);
     ASSERT_EQ(shell_.messages.size(), 1u);
     EXPECT_EQ(shell_.messages[0].caption, "Success");
-    EXPECT_EQ(Stored(L"CustomUnits", L"new unit"), L"@Distance?val=30.48?i=0");
+    EXPECT_EQ(Stored("CustomUnits", "new unit"), "@Distance?val=30.48?i=0");
   }
 }
 

@@ -38,7 +38,7 @@ DialogTemplate TestTemplate() {
           "Test",
           200,
           120,
-          L"DejaVu Sans",
+          "DejaVu Sans",
           9,
           kSysMenu,
           {
@@ -131,15 +131,15 @@ TEST(TemplateDialog, FramesLieUnderTheControlsAndTakeNoClicks) {
 
 TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
   DialogTemplateRegistry registry = TestRegistry();
-  const PreferredFont custom{true, L"DejaVu Serif", 14};
+  const PreferredFont custom{true, "DejaVu Serif", 14};
 
   std::optional<DialogTemplate> replaced = LoadDialogTemplate(registry, kTestDialog, custom);
   ASSERT_TRUE(replaced);
-  EXPECT_EQ(replaced->fontFace, L"DejaVu Serif");
+  EXPECT_EQ(replaced->fontFace, "DejaVu Serif");
   EXPECT_EQ(replaced->fontPoints, 14);
-  EXPECT_EQ(registry.Find(kTestDialog)->fontFace, L"DejaVu Sans") << "the original stays";
+  EXPECT_EQ(registry.Find(kTestDialog)->fontFace, "DejaVu Sans") << "the original stays";
 
-  const PreferredFont off{false, L"DejaVu Serif", 14};
+  const PreferredFont off{false, "DejaVu Serif", 14};
   EXPECT_EQ(LoadDialogTemplate(registry, kTestDialog, off)->fontPoints, 9);
 
   TemplateDialog plain(registry, kTestDialog, off);
@@ -156,7 +156,7 @@ TEST(TemplateDialog, CustomFontReplacesFaceAndSizeInACopy) {
 
 TEST(TemplateDialog, UnknownTemplateRunsAsMinusOneAndShowsNothing) {
   const DialogTemplateRegistry registry = TestRegistry();
-  const PreferredFont fonts[] = {PreferredFont{}, PreferredFont{true, L"DejaVu Sans", 12}};
+  const PreferredFont fonts[] = {PreferredFont{}, PreferredFont{true, "DejaVu Sans", 12}};
   for (const PreferredFont& font : fonts) {
     TemplateDialog dialog(registry, 4242, font);
     EXPECT_FALSE(dialog.Create());
@@ -267,7 +267,7 @@ TEST(RichEdit, FormatsFoundRunsAndStaysSelectableWhenReadOnly) {
 }
 
 TEST(IconStatic, ShowsItsIconResourceAtTheLargeIconSize) {
-  DialogTemplate about{kTestDialog, "About", 100, 60, L"DejaVu Sans", 8, kSysMenu, {}};
+  DialogTemplate about{kTestDialog, "About", 100, 60, "DejaVu Sans", 8, kSysMenu, {}};
   about.controls = {{kIdStatic, ControlKind::kIcon, "128", 10, 10, 20, 20, kNoStyle},
                     {kIdStatic, ControlKind::kIcon, "999", 40, 10, 20, 20, kNoStyle}};
   const DialogTemplateRegistry registry = testing::RegistryOf({about});
@@ -346,7 +346,7 @@ TEST(MainDialogTemplate, HoldsEveryControlAtItsPlace) {
   EXPECT_EQ(main.caption, "Vantrel Unit Converter");
   EXPECT_EQ(main.cx, 299);
   EXPECT_EQ(main.cy, 207);
-  EXPECT_EQ(main.fontFace, L"Verdana");
+  EXPECT_EQ(main.fontFace, "Verdana");
   EXPECT_EQ(main.fontPoints, 8);
   EXPECT_TRUE(main.style & kMinimizeBox);
   EXPECT_FALSE(main.style & (kMaximizeBox | kResizable));

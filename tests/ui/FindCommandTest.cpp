@@ -80,14 +80,14 @@ TEST_F(FindCommandTest, ShowsExactlyTheChosenUnitOnBothSidesAndAHiddenCategoryFo
   // "Angle" hidden behind a visible "Angle (Solid)"; "Meter" next to
   // "meter"; "distance" next to "Distance"; and a category of the user's
   // that bears the coordinate entries' name.
-  catalogue.SetCategoryVisibility(L"Angle", 0);
-  catalogue.SetCategoryVisibility(L"Angle (Solid)", 1);
-  catalogue.SelectCategory(L"Distance");
-  catalogue.AddUnit(L"Meter", L" ", 2, 0, 0, 1, 0);
-  for (const wchar_t* name : {L"distance", L"Coordinate"}) {
+  catalogue.SetCategoryVisibility("Angle", 0);
+  catalogue.SetCategoryVisibility("Angle (Solid)", 1);
+  catalogue.SelectCategory("Distance");
+  catalogue.AddUnit("Meter", " ", 2, 0, 0, 1, 0);
+  for (const char* name : {"distance", "Coordinate"}) {
     catalogue.AddCategory(name, 0, 1, 1);
     catalogue.SelectCategory(name);
-    catalogue.AddUnit(L"grid", L" ", 1, 0, 0, 1, 0);
+    catalogue.AddUnit("grid", " ", 1, 0, 0, 1, 0);
   }
   window.FillCategoryCombo();
   window.OnSelectCategory();
@@ -116,7 +116,7 @@ TEST_F(FindCommandTest, ShowsExactlyTheChosenUnitOnBothSidesAndAHiddenCategoryFo
     EXPECT_TRUE(Choose(c.typed, c.entry).empty());
     EXPECT_EQ(Now(), (Shown{c.category, c.unit, c.unit, QStringLiteral("1")}));
   }
-  EXPECT_EQ(context_.profile.GetInt(L"Visibility", L"Angle", 0), 1);
+  EXPECT_EQ(context_.profile.GetInt("Visibility", "Angle", 0), 1);
   Start();
   EXPECT_GE(Categories()->FindText(QStringLiteral("Angle")), 0);
 }

@@ -56,7 +56,7 @@ TEST(FocusIndication, EveryKindOfFocusableControlShowsWhenItHasTheFocus) {
       {16, K::kListView, kBorder},  {17, K::kPushButton, kNoStyle},
       {18, K::kCheckBox, kNoStyle}, {19, K::kRadioButton, kGroup},
   };
-  DialogTemplate sample{800, "Focus", 240, 40 + 25 * 5, L"DejaVu Sans", 9, kSysMenu, {}};
+  DialogTemplate sample{800, "Focus", 240, 40 + 25 * 5, "DejaVu Sans", 9, kSysMenu, {}};
   for (std::size_t i = 0; i < std::size(kinds); ++i) {
     const int x = 10 + 115 * static_cast<int>(i % 2);
     const int y = 10 + 25 * static_cast<int>(i / 2);

@@ -28,17 +28,17 @@ TEST_F(GeneralTest, OkUntouchedWritesAllSixKeysUnchanged) {
   EXPECT_EQ(General().IsDlgButtonChecked(ids::kCustomFontCheck), 1);
   EXPECT_EQ(Faces()->currentText(), QStringLiteral("DejaVu Serif")) << "found ignoring case";
   EXPECT_EQ(Sizes()->currentText(), QStringLiteral("4"));
-  for (std::wstring_view key :
-       {L"ShowAbbreviation", L"OnTop", L"RememberLast", L"CustomFont", L"FontName", L"FontSize"}) {
-    Settings().DeleteKey(L"Settings", key);
+  for (std::string_view key :
+       {"ShowAbbreviation", "OnTop", "RememberLast", "CustomFont", "FontName", "FontSize"}) {
+    Settings().DeleteKey("Settings", key);
   }
   PressOk();
-  EXPECT_EQ(Stored(L"ShowAbbreviation"), 0);
-  EXPECT_EQ(Stored(L"OnTop"), 1);
-  EXPECT_EQ(Stored(L"RememberLast"), 0);
-  EXPECT_EQ(Stored(L"CustomFont"), 1);
-  EXPECT_EQ(Settings().GetString(L"Settings", L"FontName", L""), L"DejaVu Serif");
-  EXPECT_EQ(Stored(L"FontSize"), 11);
+  EXPECT_EQ(Stored("ShowAbbreviation"), 0);
+  EXPECT_EQ(Stored("OnTop"), 1);
+  EXPECT_EQ(Stored("RememberLast"), 0);
+  EXPECT_EQ(Stored("CustomFont"), 1);
+  EXPECT_EQ(Settings().GetString("Settings", "FontName", ""), "DejaVu Serif");
+  EXPECT_EQ(Stored("FontSize"), 11);
 }
 
 TEST_F(GeneralTest, TheCustomFontSwitchEnablesTheListsAndSelectsThePresentFont) {
@@ -69,9 +69,9 @@ TEST_F(GeneralTest, SizeItemThreeStoresTenAndLaterDialogsTakeTheFont) {
   Faces()->setCurrentIndex(Faces()->findText(QStringLiteral("DejaVu Serif")));
   Sizes()->setCurrentIndex(Sizes()->findText(QStringLiteral("3")));
   PressOk();
-  EXPECT_EQ(Stored(L"CustomFont"), 1);
-  EXPECT_EQ(Stored(L"FontSize"), 10);
-  EXPECT_EQ(Settings().GetString(L"Settings", L"FontName", L""), L"DejaVu Serif");
+  EXPECT_EQ(Stored("CustomFont"), 1);
+  EXPECT_EQ(Stored("FontSize"), 10);
+  EXPECT_EQ(Settings().GetString("Settings", "FontName", ""), "DejaVu Serif");
   TemplateDialog next(context_->templates, ids::kMainDialog, context_->dialogFont);
   ASSERT_TRUE(next.Create());
   EXPECT_EQ(next.font().family(), QStringLiteral("DejaVu Serif"));
@@ -87,7 +87,7 @@ TEST_F(GeneralTest, AStoredSizeTheListLacksIsKept) {
   Open();
   EXPECT_EQ(Sizes()->GetCurSel(), -1);
   PressOk();
-  EXPECT_EQ(Stored(L"FontSize"), 14);
+  EXPECT_EQ(Stored("FontSize"), 14);
   EXPECT_EQ(context_->dialogFont.points, 14);
 }
 
@@ -99,7 +99,7 @@ TEST_F(GeneralTest, EachFamilyIsListedAndStoredOnceWithoutItsFoundry) {
   // A tagged face stored by an earlier run is read as its family.
   Store("[Settings]\nCustomFont=1\nFontName=DejaVu Serif [UKWN]\nFontSize=11\n");
   Start();
-  EXPECT_EQ(context_->dialogFont.face, L"DejaVu Serif");
+  EXPECT_EQ(context_->dialogFont.face, "DejaVu Serif");
   Open();
   QStringList listed;
   for (int i = 0; i < Faces()->GetCount(); ++i) listed << Faces()->GetLBText(i);
@@ -107,7 +107,7 @@ TEST_F(GeneralTest, EachFamilyIsListedAndStoredOnceWithoutItsFoundry) {
   EXPECT_EQ(listed.removeDuplicates(), 0);
   EXPECT_EQ(Faces()->currentText(), QStringLiteral("DejaVu Serif"));
   PressOk();
-  EXPECT_EQ(Settings().GetString(L"Settings", L"FontName", L""), L"DejaVu Serif");
+  EXPECT_EQ(Settings().GetString("Settings", "FontName", ""), "DejaVu Serif");
 }
 
 TEST_F(GeneralTest, AlwaysOnTopAppliesAtOnceOnOkAndNotOnCancel) {
@@ -125,7 +125,7 @@ TEST_F(GeneralTest, AlwaysOnTopAppliesAtOnceOnOkAndNotOnCancel) {
     EXPECT_EQ(bool(main_->windowHandle()->flags() & Qt::WindowStaysOnTopHint), expected);
     EXPECT_TRUE(main_->isVisible());
     EXPECT_EQ(main_->pos(), place);
-    EXPECT_EQ(Stored(L"OnTop"), expected ? 1 : 0);
+    EXPECT_EQ(Stored("OnTop"), expected ? 1 : 0);
   }
 }
 

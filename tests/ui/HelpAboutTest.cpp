@@ -103,6 +103,15 @@ TEST_F(HelpAboutTest, HelpShowsEightSegmentsWithTheFirstHeadingsBoldAndTheFolder
   EXPECT_NE(FormatAt(text, folderAt + folder.size()).foreground().color(), QColor(50, 50, 255));
 }
 
+TEST_F(HelpAboutTest, HelpNamesASettingsFolderWhoseNameIsNoUtf8) {
+  // Named in another encoding ("café" in Latin-1): shown as well as it can
+  // be, never a conversion that throws.
+  context_.profile = Profile(dir_.path() / "caf\xE9" / "Mensura.ini");
+  CHelpDialog help(context_);
+  ASSERT_TRUE(help.Create());
+  EXPECT_TRUE(help.ItemAs<RichEdit>(ids::kHelpText)->Text().contains(QStringLiteral("/caf")));
+}
+
 TEST_F(HelpAboutTest, OkEnterAndEscapeCloseHelp) {
   const std::function<void(CHelpDialog&)> ways[] = {
       [](CHelpDialog& help) { help.ButtonItem(kIdOk)->click(); },
@@ -201,7 +210,7 @@ TEST_F(HelpAboutTest, AboutShowsItsTextsIconAndBlueLinkWithTheHandCursor) {
 // The banner keeps its place under the notice line whatever the dialog font.
 TEST_F(HelpAboutTest, TheBannerSitsTwentyPixelsBelowTheNoticeLine) {
   for (int size : {8, 14}) {
-    context_.dialogFont = PreferredFont{true, L"DejaVu Sans", size};
+    context_.dialogFont = PreferredFont{true, "DejaVu Sans", size};
     CAboutDlg about(context_);
     ASSERT_TRUE(about.Create());
     const QRect notice = about.Item(ids::kNoticeLine)->geometry();
@@ -212,7 +221,7 @@ TEST_F(HelpAboutTest, TheBannerSitsTwentyPixelsBelowTheNoticeLine) {
 }
 
 TEST_F(HelpAboutTest, BothFollowTheDialogFontRuleAndNeedTheirTemplate) {
-  context_.dialogFont = PreferredFont{true, L"DejaVu Serif", 11};
+  context_.dialogFont = PreferredFont{true, "DejaVu Serif", 11};
   CHelpDialog help(context_);
   CAboutDlg about(context_);
   for (TemplateDialog* dialog : std::vector<TemplateDialog*>{&help, &about}) {

@@ -97,7 +97,7 @@ TEST_F(MySheetTest, CancelEscapeAndTheCloseBoxStoreNothing) {
   for (const char* way : {"Cancel", "Escape", "close box"}) {
     SCOPED_TRACE(way);
     const std::string before = FileText();
-    const int visible = main_->Catalogue().FindCategory(L"Acceleration")->Visible();
+    const int visible = main_->Catalogue().FindCategory("Acceleration")->Visible();
     CMySheet& sheet = Open();
     ASSERT_TRUE(testing::ShowActive(sheet));
     General().ButtonItem(ids::kOnTopCheck)->click();
@@ -112,7 +112,7 @@ TEST_F(MySheetTest, CancelEscapeAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(FileText(), before);
     EXPECT_EQ(context_->preferences.onTop, 1);
     EXPECT_EQ(main_->Catalogue().Format().mode, ResultMode::kAutomatic);
-    EXPECT_EQ(main_->Catalogue().FindCategory(L"Acceleration")->Visible(), visible);
+    EXPECT_EQ(main_->Catalogue().FindCategory("Acceleration")->Visible(), visible);
   }
 }
 

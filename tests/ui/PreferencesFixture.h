@@ -32,8 +32,8 @@ class PreferencesFixture : public ::testing::Test {
   void Store(std::string_view ini) { WriteBytes(dir_ / "Mensura.ini", ini); }
   std::string FileText() const { return ReadBytes(dir_ / "Mensura.ini"); }
   Profile& Settings() { return context_->profile; }
-  int Stored(std::wstring_view key, int absent = -1) {
-    return Settings().GetInt(L"Settings", key, absent);
+  int Stored(std::string_view key, int absent = -1) {
+    return Settings().GetInt("Settings", key, absent);
   }
 
   // A start of the program, with a process of its own: the window has done

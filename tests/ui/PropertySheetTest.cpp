@@ -20,7 +20,7 @@ constexpr int kLargePage = 701;
 
 DialogTemplate PageTemplate(int id, const char* caption, int cx, int cy) {
   using K = ControlKind;
-  DialogTemplate page{id, caption, cx, cy, L"DejaVu Sans", 8, kChild, {}};
+  DialogTemplate page{id, caption, cx, cy, "DejaVu Sans", 8, kChild, {}};
   page.controls = {{10, K::kCheckBox, "Option", 10, 10, 80, 10, kTabStop},
                    {11, K::kEdit, "", 10, 25, 80, 12, kTabStop}};
   return page;
@@ -53,7 +53,7 @@ class PropertySheetTest : public ::testing::Test {
   }
 
   // Custom font off: the sheet and its pages still take the preferred font.
-  PreferredFont font_{false, L"DejaVu Serif", 10};
+  PreferredFont font_{false, "DejaVu Serif", 10};
   DialogTemplateRegistry registry_;
   std::vector<int> log_;
   std::vector<std::unique_ptr<CountingPage>> pages_;
@@ -133,7 +133,7 @@ TEST(RefontWithLayoutScaling, ScalesEveryPlaceByTheFontRatiosAndKeepsTheCentre) 
                             "Scaled",
                             120,
                             80,
-                            L"DejaVu Sans",
+                            "DejaVu Sans",
                             8,
                             kSysMenu,
                             {{10, K::kCheckBox, "Option", 10, 10, 80, 10, kTabStop},

@@ -49,8 +49,8 @@ TEST_F(ResultFormatPageTest, AutoFormatKeepsTheStoredPrecision) {
   EXPECT_EQ(Format().IsDlgButtonChecked(ids::kFixedRadio), 1);
   Choose(ids::kAutoFormatRadio);
   PressOk();
-  EXPECT_EQ(Stored(L"Format"), 0);
-  EXPECT_EQ(Stored(L"Precision"), 3);
+  EXPECT_EQ(Stored("Format"), 0);
+  EXPECT_EQ(Stored("Precision"), 3);
   Open();
   Choose(ids::kFixedRadio);
   EXPECT_EQ(Preview(), QStringLiteral("123.457"));
@@ -59,12 +59,12 @@ TEST_F(ResultFormatPageTest, AutoFormatKeepsTheStoredPrecision) {
 TEST_F(ResultFormatPageTest, OkWithoutVisitingThePageWritesTheFormat) {
   Store("[Settings]\nFormat=1\nPrecision=4\n");
   Start();
-  Settings().DeleteKey(L"Settings", L"Format");
-  Settings().DeleteKey(L"Settings", L"Precision");
+  Settings().DeleteKey("Settings", "Format");
+  Settings().DeleteKey("Settings", "Precision");
   Open();
   PressOk();
-  EXPECT_EQ(Stored(L"Format"), 1);
-  EXPECT_EQ(Stored(L"Precision"), 4);
+  EXPECT_EQ(Stored("Format"), 1);
+  EXPECT_EQ(Stored("Precision"), 4);
 }
 
 TEST_F(ResultFormatPageTest, TheWindowShowsTheNewFormatAtItsNextRecomputation) {

@@ -33,9 +33,9 @@ class SearchUnitsTest : public testing::WindowTest {
   SearchUnitsTest() { BuildBuiltinCatalogue(catalogue_); }
 
   // A unit of the user's, kept in memory only.
-  void AddCustomUnit(const std::wstring& category, const std::wstring& name) {
+  void AddCustomUnit(const std::string& category, const std::string& name) {
     catalogue_.SelectCategory(category);
-    ASSERT_EQ(catalogue_.AddUnit(name, L" ", 2.0, 0, 0, 1, 0), result::kDone);
+    ASSERT_EQ(catalogue_.AddUnit(name, " ", 2.0, 0, 0, 1, 0), result::kDone);
   }
 
   CSearchUnits& Open() {
@@ -49,11 +49,11 @@ class SearchUnitsTest : public testing::WindowTest {
 };
 
 TEST_F(SearchUnitsTest, OpensOnEveryUnitOfEveryCategorySortedWithTheFocusInTheSearchText) {
-  catalogue_.AddCategory(L"Gait", 0, 1, 0);
-  AddCustomUnit(L"Gait", L"pace");
-  AddCustomUnit(L"Distance", L"smoot");
-  ASSERT_EQ(catalogue_.SetCategoryVisibility(L"Gait", 0), result::kDone);
-  catalogue_.SelectCategory(L"Pressure");
+  catalogue_.AddCategory("Gait", 0, 1, 0);
+  AddCustomUnit("Gait", "pace");
+  AddCustomUnit("Distance", "smoot");
+  ASSERT_EQ(catalogue_.SetCategoryVisibility("Gait", 0), result::kDone);
+  catalogue_.SelectCategory("Pressure");
 
   CSearchUnits& dialog = Open();
   ASSERT_TRUE(testing::ShowActive(dialog));
@@ -71,11 +71,11 @@ TEST_F(SearchUnitsTest, OpensOnEveryUnitOfEveryCategorySortedWithTheFocusInTheSe
   EXPECT_EQ(QApplication::focusWidget(), dialog.Item(ids::kSearchText));
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Find"));
   // The main window's category stays where it was.
-  EXPECT_EQ(catalogue_.CurrentCategoryName(), L"Pressure");
+  EXPECT_EQ(catalogue_.CurrentCategoryName(), "Pressure");
 }
 
 TEST_F(SearchUnitsTest, EveryKeystrokeLeavesTheEntriesThatHoldTheTextFoldingOnlyAToZ) {
-  AddCustomUnit(L"Distance", L"\u00C9mile's pace");
+  AddCustomUnit("Distance", "\u00C9mile's pace");
   CSearchUnits& dialog = Open();
   const int all = static_cast<int>(Matches(dialog).size());
   const QStringList coordinates{kDecimal, kDms, kUtm};
@@ -111,9 +111,9 @@ TEST_F(SearchUnitsTest, EveryKeystrokeLeavesTheEntriesThatHoldTheTextFoldingOnly
 TEST_F(SearchUnitsTest, GoEnterAndDoubleClickTakeTheCategoryAndTheWholeUnitName) {
   // Names the text cannot be cut back into: brackets in a unit's own name,
   // and a category of the user's named as the coordinate entries are.
-  AddCustomUnit(L"Distance", L"rod [old]");
-  catalogue_.AddCategory(L"Coordinate", 0, 1, 1);
-  AddCustomUnit(L"Coordinate", L"grid");
+  AddCustomUnit("Distance", "rod [old]");
+  catalogue_.AddCategory("Coordinate", 0, 1, 1);
+  AddCustomUnit("Coordinate", "grid");
   struct Case {
     QString typed, entry, category, unit;
     bool coordinates;
@@ -171,7 +171,7 @@ TEST_F(SearchUnitsTest, GoWithoutASelectionClosesWithoutAChoice) {
 }
 
 TEST_F(SearchUnitsTest, FollowsTheDialogFontRule) {
-  context_.dialogFont = {1, L"DejaVu Serif", 12};
+  context_.dialogFont = {1, "DejaVu Serif", 12};
   const CSearchUnits& dialog = Open();
   EXPECT_EQ(dialog.font().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(dialog.font().pointSize(), 12);

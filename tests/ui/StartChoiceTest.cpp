@@ -137,9 +137,9 @@ TEST_F(StartChoiceTest, TheSettingsStayAsTheyWereUnlessTheUserChoosesAnother) {
   ExpectShowing({"Temperature", "degree Celsius", "Kelvin", "373.15"}, "100");
   window_->close();
   const Profile written = Profile::Snapshot(SettingsFile());
-  EXPECT_EQ(written.GetInt(L"Settings", L"LastCategory", -9), Categories()->GetCurSel());
-  EXPECT_EQ(written.GetInt(L"Settings", L"LastUnitFrom", -9), From()->GetCurSel());
-  EXPECT_EQ(written.GetInt(L"Settings", L"LastUnitTo", -9), To()->GetCurSel());
+  EXPECT_EQ(written.GetInt("Settings", "LastCategory", -9), Categories()->GetCurSel());
+  EXPECT_EQ(written.GetInt("Settings", "LastUnitFrom", -9), From()->GetCurSel());
+  EXPECT_EQ(written.GetInt("Settings", "LastUnitTo", -9), To()->GetCurSel());
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ TEST(TemplateCheck, FindsEachFault) {
        {"Tab misses or reorders the tab stops"}},
   };
   for (const auto& c : cases) {
-    DialogTemplate dialog{900, "Check", 150, 100, L"DejaVu Sans", 8, kSysMenu, c.controls};
+    DialogTemplate dialog{900, "Check", 150, 100, "DejaVu Sans", 8, kSysMenu, c.controls};
     EXPECT_EQ(TemplateProblems(dialog), c.problems);
   }
 }

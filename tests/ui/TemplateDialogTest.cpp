@@ -36,7 +36,7 @@ const PreferredFont kPlainFont;
 
 DialogTemplate OptionsTemplate() {
   using K = ControlKind;
-  DialogTemplate options{kOptions, "Options", 220, 150, L"DejaVu Sans", 9, kSysMenu, {}};
+  DialogTemplate options{kOptions, "Options", 220, 150, "DejaVu Sans", 9, kSysMenu, {}};
   options.controls = {
       {kIdStatic, K::kGroupBox, "Mode", 5, 5, 100, 58, kNoStyle},
       {20, K::kRadioButton, "&First", 10, 15, 60, 10, kGroup | kTabStop},

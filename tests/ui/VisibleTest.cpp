@@ -43,16 +43,16 @@ class VisibleTest : public testing::PreferencesFixture {
 
 TEST_F(VisibleTest, ListsEveryCategorySortedAndCheckedExactlyWhenVisible) {
   Start();
-  main_->Catalogue().SetCategoryVisibility(L"Numbers", 1);  // as Find does for a hidden one
+  main_->Catalogue().SetCategoryVisibility("Numbers", 1);  // as Find does for a hidden one
   Open();
   QStringList expected;
   for (const auto& [name, category] : main_->Catalogue().Categories())
-    expected << QString::fromStdWString(name);
+    expected << QString::fromStdString(name);
   std::sort(expected.begin(), expected.end(),
             [](const QString& a, const QString& b) { return CompareListText(a, b) < 0; });
   EXPECT_EQ(Names(), expected);
   for (int i = 0; i < Categories()->GetItemCount(); ++i) {
-    const CCategory* category = main_->Catalogue().FindCategory(Names()[i].toStdWString());
+    const CCategory* category = main_->Catalogue().FindCategory(Names()[i].toStdString());
     EXPECT_EQ(Categories()->GetCheck(i), category->Visible() == 1) << Names()[i].toStdString();
   }
   EXPECT_TRUE(Categories()->GetCheck(static_cast<int>(Names().indexOf("Numbers"))));
@@ -65,7 +65,7 @@ TEST_F(VisibleTest, NothingIsStoredWithoutFocusOrClick) {
   const int temperature = static_cast<int>(MainCategories().indexOf("Temperature"));
   main_->DropDownItem(ids::kCategoryList)->SetCurSel(temperature);
   main_->OnSelectCategory();
-  Settings().DeleteKey(L"Visibility", L"Numbers");
+  Settings().DeleteKey("Visibility", "Numbers");
   RunPreferences([&] {
     ASSERT_TRUE(testing::ShowActive(*sheet_));
     General().Item(ids::kOnTopCheck)->setFocus();
@@ -74,7 +74,7 @@ TEST_F(VisibleTest, NothingIsStoredWithoutFocusOrClick) {
     ASSERT_EQ(sheet_->GetActiveIndex(), 2);
     PressOk();
   });
-  EXPECT_EQ(Settings().GetInt(L"Visibility", L"Numbers", -1), -1);
+  EXPECT_EQ(Settings().GetInt("Visibility", "Numbers", -1), -1);
   EXPECT_EQ(main_->DropDownItem(ids::kCategoryList)->GetCurSel(), temperature);
 }
 
@@ -82,18 +82,18 @@ TEST_F(VisibleTest, AClearedCategoryIsHiddenInTheWindowAndEveryCategoryWritten) 
   Start();
   ASSERT_TRUE(MainCategories().contains("Temperature"));
   main_->DropDownItem(ids::kCategoryList)->SetCurSel(3);
-  for (const IniEntry& entry : Settings().GetSection(L"Visibility"))
-    Settings().DeleteKey(L"Visibility", entry.key);
+  for (const IniEntry& entry : Settings().GetSection("Visibility"))
+    Settings().DeleteKey("Visibility", entry.key);
   RunPreferences([&] {
     UserClears(QStringLiteral("Temperature"));
     PressOk();
   });
   EXPECT_FALSE(MainCategories().contains("Temperature"));
   EXPECT_EQ(main_->DropDownItem(ids::kCategoryList)->GetCurSel(), 0);
-  EXPECT_EQ(main_->Catalogue().CurrentCategoryName(), MainCategories()[0].toStdWString());
-  EXPECT_EQ(Settings().GetInt(L"Visibility", L"Temperature", -1), 0);
-  EXPECT_EQ(Settings().GetSection(L"Visibility").size(), main_->Catalogue().Categories().size());
-  EXPECT_EQ(Settings().GetInt(L"Visibility", L"Acceleration", -1), 1);
+  EXPECT_EQ(main_->Catalogue().CurrentCategoryName(), MainCategories()[0].toStdString());
+  EXPECT_EQ(Settings().GetInt("Visibility", "Temperature", -1), 0);
+  EXPECT_EQ(Settings().GetSection("Visibility").size(), main_->Catalogue().Categories().size());
+  EXPECT_EQ(Settings().GetInt("Visibility", "Acceleration", -1), 1);
 }
 
 TEST_F(VisibleTest, DisplayAllChecksEveryCategoryAndClearsThemWhenClickedAgain) {
@@ -107,10 +107,10 @@ TEST_F(VisibleTest, DisplayAllChecksEveryCategoryAndClearsThemWhenClickedAgain) 
   EXPECT_EQ(Checked(), 0);
   PressOk();
   EXPECT_TRUE(Visible().Changed());
-  EXPECT_EQ(main_->Catalogue().FindCategory(L"Acceleration")->Visible(), 0);
-  const std::vector<IniEntry> stored = Settings().GetSection(L"Visibility");
+  EXPECT_EQ(main_->Catalogue().FindCategory("Acceleration")->Visible(), 0);
+  const std::vector<IniEntry> stored = Settings().GetSection("Visibility");
   EXPECT_TRUE(std::all_of(stored.begin(), stored.end(),
-                          [](const IniEntry& entry) { return entry.value == L"0"; }));
+                          [](const IniEntry& entry) { return entry.value == "0"; }));
 }
 
 }  // namespace

@@ -32,24 +32,24 @@ struct FormatCase {
   int mode;
   int precision;
   double value;
-  const wchar_t* expected;
+  const char* expected;
 };
 
 TEST(ResultFormatTest, WritesEachModeWithThreeDigitExponents) {
   const FormatCase cases[] = {
-      {0, 5, 212, L"212"},
-      {0, 5, 1e10, L"1e+010"},
-      {0, 5, 123456789, L"1.2345679e+008"},
-      {0, 5, 0.00001, L"1e-005"},
-      {0, 5, 0.0001, L"0.0001"},
-      {1, 5, 212, L"2.12000e+002"},
-      {1, 0, 212, L"2e+002"},
-      {2, 8, 212.000000024, L"212.00000002"},
-      {2, 0, 212.4, L"212"},
-      {2, 2, -1.005, L"-1.00"},
-      {3, 5, 212, L""},
-      {-1, 5, 212, L""},
-      {2, 99, 1, L"1.00000000"},  // a hand-edited precision is held to 8
+      {0, 5, 212, "212"},
+      {0, 5, 1e10, "1e+010"},
+      {0, 5, 123456789, "1.2345679e+008"},
+      {0, 5, 0.00001, "1e-005"},
+      {0, 5, 0.0001, "0.0001"},
+      {1, 5, 212, "2.12000e+002"},
+      {1, 0, 212, "2e+002"},
+      {2, 8, 212.000000024, "212.00000002"},
+      {2, 0, 212.4, "212"},
+      {2, 2, -1.005, "-1.00"},
+      {3, 5, 212, ""},
+      {-1, 5, 212, ""},
+      {2, 99, 1, "1.00000000"},  // a hand-edited precision is held to 8
   };
   for (const FormatCase& c : cases) {
     const ResultFormat format{static_cast<ResultMode>(c.mode), c.precision};
@@ -59,56 +59,56 @@ TEST(ResultFormatTest, WritesEachModeWithThreeDigitExponents) {
 
 TEST(ResultFormatTest, NonFiniteResultsHaveAText) {
   const ResultFormat automatic;
-  EXPECT_EQ(automatic.Format(std::numeric_limits<double>::infinity()), L"inf");
-  EXPECT_EQ(automatic.Format(std::numeric_limits<double>::quiet_NaN()), L"nan");
+  EXPECT_EQ(automatic.Format(std::numeric_limits<double>::infinity()), "inf");
+  EXPECT_EQ(automatic.Format(std::numeric_limits<double>::quiet_NaN()), "nan");
 }
 
 struct BaseCase {
-  const wchar_t* input;
-  const wchar_t* from;
-  const wchar_t* to;
-  const wchar_t* expected;
+  const char* input;
+  const char* from;
+  const char* to;
+  const char* expected;
 };
 
 TEST(ConvertNumberBaseTest, FollowsEveryRule) {
   const BaseCase cases[] = {
-      {L"ff", L"base-16 (hexadecimal)", L"base-10 (decimal)", L"255"},
-      {L"255", L"base-10 (decimal)", L"base-02 (binary)", L"11111111"},
-      {L"-1", L"base-10 (decimal)", L"base-16 (hexadecimal)", L"ffffffff"},
-      {L"-1", L"base-10 (decimal)", L"base-02 (binary)", L"11111111111111111111111111111111"},
-      {L"-255", L"base-10 (decimal)", L"base-10 (decimal)", L"-255"},
-      {L"12z", L"base-10 (decimal)", L"base-10 (decimal)", L"12"},
-      {L"2147483648", L"base-10 (decimal)", L"base-16 (hexadecimal)", L"Error"},
-      {L"99999999999999999999", L"base-10 (decimal)", L"base-10 (decimal)", L"Error"},
-      {L"-2147483648", L"base-10 (decimal)", L"base-10 (decimal)", L"-2147483648"},
-      {L"-2147483649", L"base-10 (decimal)", L"base-10 (decimal)", L"Error"},
-      {L"2147483647", L"base-10 (decimal)", L"base-36", L"zik0zj"},
-      {L"zz", L"base-36", L"base-10 (decimal)", L"1295"},
-      {L"ZZ", L"base-36", L"base-10 (decimal)", L"1295"},
-      {L"  +0x1F", L"base-16 (hexadecimal)", L"base-10 (decimal)", L"31"},
+      {"ff", "base-16 (hexadecimal)", "base-10 (decimal)", "255"},
+      {"255", "base-10 (decimal)", "base-02 (binary)", "11111111"},
+      {"-1", "base-10 (decimal)", "base-16 (hexadecimal)", "ffffffff"},
+      {"-1", "base-10 (decimal)", "base-02 (binary)", "11111111111111111111111111111111"},
+      {"-255", "base-10 (decimal)", "base-10 (decimal)", "-255"},
+      {"12z", "base-10 (decimal)", "base-10 (decimal)", "12"},
+      {"2147483648", "base-10 (decimal)", "base-16 (hexadecimal)", "Error"},
+      {"99999999999999999999", "base-10 (decimal)", "base-10 (decimal)", "Error"},
+      {"-2147483648", "base-10 (decimal)", "base-10 (decimal)", "-2147483648"},
+      {"-2147483649", "base-10 (decimal)", "base-10 (decimal)", "Error"},
+      {"2147483647", "base-10 (decimal)", "base-36", "zik0zj"},
+      {"zz", "base-36", "base-10 (decimal)", "1295"},
+      {"ZZ", "base-36", "base-10 (decimal)", "1295"},
+      {"  +0x1F", "base-16 (hexadecimal)", "base-10 (decimal)", "31"},
       // Blanks as a text box knows them, not only ASCII ones.
-      {L"\u00A0\u30005", L"base-10 (decimal)", L"base-10 (decimal)", L"5"},
-      {L"0xg", L"base-16 (hexadecimal)", L"base-10 (decimal)", L"0"},
-      {L"0x1F", L"base-10 (decimal)", L"base-10 (decimal)", L"0"},
-      {L"", L"base-10 (decimal)", L"base-16 (hexadecimal)", L"0"},
-      {L"abc", L"base-10 (decimal)", L"base-16 (hexadecimal)", L"0"},
-      {L"1012", L"base-02 (binary)", L"base-10 (decimal)", L"5"},
-      {L"7", L"base-07", L"base-10 (decimal)", L"0"},
-      {L"1", L"base-01", L"base-10 (decimal)", L"Error"},
-      {L"1", L"base-10 (decimal)", L"base-37", L"Error"},
-      {L"1", L"mile", L"base-10 (decimal)", L"Error"},
-      {L"10", L"(base-16)", L"base-10 (decimal)", L"16"},
+      {"\u00A0\u30005", "base-10 (decimal)", "base-10 (decimal)", "5"},
+      {"0xg", "base-16 (hexadecimal)", "base-10 (decimal)", "0"},
+      {"0x1F", "base-10 (decimal)", "base-10 (decimal)", "0"},
+      {"", "base-10 (decimal)", "base-16 (hexadecimal)", "0"},
+      {"abc", "base-10 (decimal)", "base-16 (hexadecimal)", "0"},
+      {"1012", "base-02 (binary)", "base-10 (decimal)", "5"},
+      {"7", "base-07", "base-10 (decimal)", "0"},
+      {"1", "base-01", "base-10 (decimal)", "Error"},
+      {"1", "base-10 (decimal)", "base-37", "Error"},
+      {"1", "mile", "base-10 (decimal)", "Error"},
+      {"10", "(base-16)", "base-10 (decimal)", "16"},
   };
   for (const BaseCase& c : cases)
     EXPECT_EQ(ConvertNumberBase(c.input, c.from, c.to), c.expected)
-        << c.input << L" " << c.from << L" -> " << c.to;
+        << c.input << " " << c.from << " -> " << c.to;
 }
 
 TEST(ConvertNumberBaseTest, ReadsTheBaseOutOfTheName) {
-  EXPECT_EQ(BaseOfUnitName(L"base-16 (hexadecimal)"), 16);
-  EXPECT_EQ(BaseOfUnitName(L"base-07"), 7);
-  EXPECT_EQ(BaseOfUnitName(L"-5"), -5);  // a dash in first place is not a separator
-  EXPECT_EQ(BaseOfUnitName(L"b-(x)-9"), 0);
+  EXPECT_EQ(BaseOfUnitName("base-16 (hexadecimal)"), 16);
+  EXPECT_EQ(BaseOfUnitName("base-07"), 7);
+  EXPECT_EQ(BaseOfUnitName("-5"), -5);  // a dash in first place is not a separator
+  EXPECT_EQ(BaseOfUnitName("b-(x)-9"), 0);
 }
 
 }  // namespace

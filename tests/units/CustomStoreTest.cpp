@@ -30,19 +30,19 @@ class CustomStoreTest : public ::testing::Test {
     LoadCustomDefinitions(catalogue, profile_);
   }
 
-  std::wstring Units(std::wstring_view key) {
-    return profile_.GetString(keys::kCustomUnits, key, L"<absent>");
+  std::string Units(std::string_view key) {
+    return profile_.GetString(keys::kCustomUnits, key, "<absent>");
   }
 
   std::string File() { return ReadBytes(profile_.File()); }
 
   // A unit's converted value after a restart, against the category's base.
-  std::wstring ConvertAfterRestart(std::wstring_view category, std::wstring_view unit,
-                                   std::wstring_view base) {
+  std::string ConvertAfterRestart(std::string_view category, std::string_view unit,
+                                  std::string_view base) {
     CUnitCatalogue restarted;
     Start(restarted);
-    if (!restarted.SelectCategory(category)) return L"<no category>";
-    if (!restarted.CurrentCategory()->SelectInputUnit(unit)) return L"<no unit>";
+    if (!restarted.SelectCategory(category)) return "<no category>";
+    if (!restarted.CurrentCategory()->SelectInputUnit(unit)) return "<no unit>";
     restarted.CurrentCategory()->SelectOutputUnit(base);
     return restarted.Convert(1);
   }
@@ -54,103 +54,103 @@ class CustomStoreTest : public ::testing::Test {
 };
 
 TEST_F(CustomStoreTest, UnitEntryTextAndRoundTrip) {
-  catalogue_.SelectCategory(L"Distance");
-  ASSERT_EQ(catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1), 4);
-  EXPECT_EQ(Units(L"smoot"), L"@Distance?val=170.18?i=0");
-  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"170.18");
+  catalogue_.SelectCategory("Distance");
+  ASSERT_EQ(catalogue_.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1), 4);
+  EXPECT_EQ(Units("smoot"), "@Distance?val=170.18?i=0");
+  EXPECT_EQ(ConvertAfterRestart("Distance", "smoot", "centimeter"), "170.18");
 
-  catalogue_.SelectCategory(L"Fuel Consumption");
-  ASSERT_EQ(catalogue_.AddUnit(L"tiny", L" ", 1e-10, 0, 1, 1, 1), 4);
-  EXPECT_EQ(Units(L"tiny"), L"@Fuel Consumption?val=1e-010?i=1");
+  catalogue_.SelectCategory("Fuel Consumption");
+  ASSERT_EQ(catalogue_.AddUnit("tiny", " ", 1e-10, 0, 1, 1, 1), 4);
+  EXPECT_EQ(Units("tiny"), "@Fuel Consumption?val=1e-010?i=1");
 }
 
 TEST_F(CustomStoreTest, CoefficientComesBackWithEightDigits) {
-  catalogue_.SelectCategory(L"Distance");
-  catalogue_.AddUnit(L"third", L" ", 1.0 / 3, 0, 0, 1, 1);
-  EXPECT_EQ(Units(L"third"), L"@Distance?val=0.33333333?i=0");
-  catalogue_.CurrentCategory()->SelectInputUnit(L"third");
-  catalogue_.CurrentCategory()->SelectOutputUnit(L"centimeter");
+  catalogue_.SelectCategory("Distance");
+  catalogue_.AddUnit("third", " ", 1.0 / 3, 0, 0, 1, 1);
+  EXPECT_EQ(Units("third"), "@Distance?val=0.33333333?i=0");
+  catalogue_.CurrentCategory()->SelectInputUnit("third");
+  catalogue_.CurrentCategory()->SelectOutputUnit("centimeter");
   catalogue_.Format() = {ResultMode::kFixed, 8};
-  EXPECT_EQ(catalogue_.Convert(3), L"1.00000000");  // full precision during the run
+  EXPECT_EQ(catalogue_.Convert(3), "1.00000000");  // full precision during the run
   CUnitCatalogue restarted;
   Start(restarted);
   restarted.Format() = {ResultMode::kFixed, 8};
-  restarted.SelectCategory(L"Distance");
-  restarted.CurrentCategory()->SelectInputUnit(L"third");
-  restarted.CurrentCategory()->SelectOutputUnit(L"centimeter");
-  EXPECT_EQ(restarted.Convert(3), L"0.99999999");
+  restarted.SelectCategory("Distance");
+  restarted.CurrentCategory()->SelectInputUnit("third");
+  restarted.CurrentCategory()->SelectOutputUnit("centimeter");
+  EXPECT_EQ(restarted.Convert(3), "0.99999999");
 }
 
 TEST_F(CustomStoreTest, NamesEndingInMarkerLettersRoundTrip) {
-  catalogue_.SelectCategory(L"Distance");
-  for (const wchar_t* name : {L"mi", L"interval", L"val", L"unit with blank "})
-    ASSERT_EQ(catalogue_.AddUnit(name, L" ", 2, 0, 0, 1, 1), 4) << name;
-  for (const wchar_t* name : {L"mi", L"interval", L"val", L"unit with blank "})
-    EXPECT_EQ(ConvertAfterRestart(L"Distance", name, L"centimeter"), L"2") << name;
+  catalogue_.SelectCategory("Distance");
+  for (const char* name : {"mi", "interval", "val", "unit with blank "})
+    ASSERT_EQ(catalogue_.AddUnit(name, " ", 2, 0, 0, 1, 1), 4) << name;
+  for (const char* name : {"mi", "interval", "val", "unit with blank "})
+    EXPECT_EQ(ConvertAfterRestart("Distance", name, "centimeter"), "2") << name;
 }
 
 TEST_F(CustomStoreTest, CategoryEntryIsWrittenEvenEmptyAndRemovedWithItsUnits) {
-  ASSERT_EQ(catalogue_.AddCategory(L"Mine", 1, 1, 1), 4);
-  EXPECT_EQ(profile_.GetString(keys::kCustomCategories, L"Mine", L"<absent>"), L"");
-  catalogue_.SelectCategory(L"Mine");
-  catalogue_.AddUnit(L"base", L" ", 1, 0, 0, 1, 1);
-  catalogue_.AddUnit(L"double", L" ", 2, 0, 0, 1, 1);
-  EXPECT_EQ(ConvertAfterRestart(L"Mine", L"double", L"base"), L"2");
+  ASSERT_EQ(catalogue_.AddCategory("Mine", 1, 1, 1), 4);
+  EXPECT_EQ(profile_.GetString(keys::kCustomCategories, "Mine", "<absent>"), "");
+  catalogue_.SelectCategory("Mine");
+  catalogue_.AddUnit("base", " ", 1, 0, 0, 1, 1);
+  catalogue_.AddUnit("double", " ", 2, 0, 0, 1, 1);
+  EXPECT_EQ(ConvertAfterRestart("Mine", "double", "base"), "2");
 
   const int replacements = store_.replacements;
-  ASSERT_EQ(catalogue_.RemoveCategory(L"Mine"), 4);
+  ASSERT_EQ(catalogue_.RemoveCategory("Mine"), 4);
   EXPECT_EQ(store_.replacements, replacements + 1) << "the category and its units at once";
-  EXPECT_EQ(Units(L"base"), L"<absent>");
-  EXPECT_EQ(Units(L"double"), L"<absent>");
-  EXPECT_EQ(profile_.GetString(keys::kCustomCategories, L"Mine", L"<absent>"), L"<absent>");
+  EXPECT_EQ(Units("base"), "<absent>");
+  EXPECT_EQ(Units("double"), "<absent>");
+  EXPECT_EQ(profile_.GetString(keys::kCustomCategories, "Mine", "<absent>"), "<absent>");
 }
 
 TEST_F(CustomStoreTest, RemoveUnitDeletesItsEntry) {
-  catalogue_.SelectCategory(L"Mass");
-  catalogue_.AddUnit(L"slug", L" ", 14593.9, 0, 0, 1, 1);
-  ASSERT_EQ(catalogue_.RemoveUnit(L"slug"), 4);
-  EXPECT_EQ(Units(L"slug"), L"<absent>");
-  EXPECT_EQ(ConvertAfterRestart(L"Mass", L"slug", L"gram"), L"<no unit>");
+  catalogue_.SelectCategory("Mass");
+  catalogue_.AddUnit("slug", " ", 14593.9, 0, 0, 1, 1);
+  ASSERT_EQ(catalogue_.RemoveUnit("slug"), 4);
+  EXPECT_EQ(Units("slug"), "<absent>");
+  EXPECT_EQ(ConvertAfterRestart("Mass", "slug", "gram"), "<no unit>");
 }
 
 TEST_F(CustomStoreTest, FailedAddsAndBuiltInRemovalsWriteNothing) {
   const std::string before = File();
-  catalogue_.SelectCategory(L"Distance");
-  EXPECT_EQ(catalogue_.AddUnit(L"foot", L" ", 5, 0, 0, 1, 1), 1);
-  EXPECT_EQ(catalogue_.AddCategory(L"Temperature", 1, 1, 1), 1);
-  EXPECT_EQ(catalogue_.RemoveUnit(L"foot"), 3);
-  EXPECT_EQ(catalogue_.RemoveCategory(L"Distance"), 3);
+  catalogue_.SelectCategory("Distance");
+  EXPECT_EQ(catalogue_.AddUnit("foot", " ", 5, 0, 0, 1, 1), 1);
+  EXPECT_EQ(catalogue_.AddCategory("Temperature", 1, 1, 1), 1);
+  EXPECT_EQ(catalogue_.RemoveUnit("foot"), 3);
+  EXPECT_EQ(catalogue_.RemoveCategory("Distance"), 3);
   EXPECT_EQ(File(), before);
 }
 
 TEST_F(CustomStoreTest, VisibilityIsWrittenEvenWhenUnchanged) {
-  EXPECT_EQ(catalogue_.SetCategoryVisibility(L"Data", 1), 4);
-  EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Data", -1), 1);
+  EXPECT_EQ(catalogue_.SetCategoryVisibility("Data", 1), 4);
+  EXPECT_EQ(profile_.GetInt(keys::kVisibility, "Data", -1), 1);
   WriteBytes(profile_.File(), "[Visibility]\nData=0\nFlow= 1\n");
   CUnitCatalogue restarted;
   Start(restarted);
   const int replacements = store_.replacements;
   ApplyStoredVisibility(restarted, profile_.TakeSnapshot());
-  EXPECT_EQ(restarted.FindCategory(L"Data")->Visible(), 0);
-  EXPECT_EQ(restarted.FindCategory(L"Flow")->Visible(), 1);
+  EXPECT_EQ(restarted.FindCategory("Data")->Visible(), 0);
+  EXPECT_EQ(restarted.FindCategory("Flow")->Visible(), 1);
   // Every category now has its entry, with its default where there was none,
   // all written at once.
   EXPECT_EQ(store_.replacements, replacements + 1);
   EXPECT_EQ(profile_.GetSection(keys::kVisibility).size(), 45u);
-  EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Radiation", -1), 0);
-  EXPECT_EQ(profile_.GetString(keys::kVisibility, L"Flow", L""), L"1");
+  EXPECT_EQ(profile_.GetInt(keys::kVisibility, "Radiation", -1), 0);
+  EXPECT_EQ(profile_.GetString(keys::kVisibility, "Flow", ""), "1");
   // A file that holds every flag as it would be written is left alone.
   CUnitCatalogue again;
   Start(again);
   ApplyStoredVisibility(again, profile_.TakeSnapshot());
   EXPECT_EQ(store_.replacements, replacements + 1);
-  EXPECT_EQ(again.FindCategory(L"Data")->Visible(), 0);
+  EXPECT_EQ(again.FindCategory("Data")->Visible(), 0);
 
   // A page that saves every flag replaces the file once.
-  EXPECT_EQ(again.SetCategoryVisibilities({{L"Data", 1}, {L"Nowhere", 1}, {L"Flow", 0}}), 2);
+  EXPECT_EQ(again.SetCategoryVisibilities({{"Data", 1}, {"Nowhere", 1}, {"Flow", 0}}), 2);
   EXPECT_EQ(store_.replacements, replacements + 2);
-  EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Data", -1), 1);
-  EXPECT_EQ(profile_.GetInt(keys::kVisibility, L"Flow", -1), 0);
+  EXPECT_EQ(profile_.GetInt(keys::kVisibility, "Data", -1), 1);
+  EXPECT_EQ(profile_.GetInt(keys::kVisibility, "Flow", -1), 0);
 }
 
 TEST_F(CustomStoreTest, VisibilityIsTheFirstEntryOfTheNameInAnyCase) {
@@ -159,19 +159,19 @@ TEST_F(CustomStoreTest, VisibilityIsTheFirstEntryOfTheNameInAnyCase) {
   CUnitCatalogue restarted;
   Start(restarted);
   ApplyStoredVisibility(restarted, profile_.TakeSnapshot());
-  EXPECT_EQ(restarted.FindCategory(L"Data")->Visible(), 0);
-  EXPECT_EQ(restarted.FindCategory(L"Flow")->Visible(), 1);
-  EXPECT_EQ(restarted.FindCategory(L"Radiation")->Visible(), 0);
+  EXPECT_EQ(restarted.FindCategory("Data")->Visible(), 0);
+  EXPECT_EQ(restarted.FindCategory("Flow")->Visible(), 1);
+  EXPECT_EQ(restarted.FindCategory("Radiation")->Visible(), 0);
 }
 
 TEST_F(CustomStoreTest, CatalogueWithoutFileWritesNothing) {
   CUnitCatalogue detached;
   BuildBuiltinCatalogue(detached);
-  detached.AddCategory(L"Mine", 1, 1, 1);
-  detached.SelectCategory(L"Mine");
-  detached.AddUnit(L"u", L" ", 1, 0, 0, 1, 1);
-  detached.SetCategoryVisibility(L"Mine", 0);
-  detached.RemoveCategory(L"Mine");
+  detached.AddCategory("Mine", 1, 1, 1);
+  detached.SelectCategory("Mine");
+  detached.AddUnit("u", " ", 1, 0, 0, 1, 1);
+  detached.SetCategoryVisibility("Mine", 0);
+  detached.RemoveCategory("Mine");
   EXPECT_FALSE(std::filesystem::exists(profile_.File()));
 }
 
@@ -213,29 +213,29 @@ TEST_F(CustomStoreTest, LoaderParsesEntriesAndSkipsMalformedOnes) {
   BuildBuiltinCatalogue(loaded);
   for (const EntryCase& c : cases) {
     const std::string line = c.line;
-    EXPECT_EQ(loaded.LoadCustomUnitEntry(std::wstring(line.begin(), line.end())), c.expected)
+    EXPECT_EQ(loaded.LoadCustomUnitEntry(std::string(line.begin(), line.end())), c.expected)
         << c.line;
   }
   for (const EntryCase& c : cases) {
     if (c.expected != 4 && c.expected != 1) continue;
     const std::string line = c.line;
-    const std::wstring name(line.begin(), line.begin() + line.find('='));
-    const CUnit* unit = loaded.FindCategory(L"Distance")->FindUnit(name);
+    const std::string name(line.begin(), line.begin() + line.find('='));
+    const CUnit* unit = loaded.FindCategory("Distance")->FindUnit(name);
     ASSERT_NE(unit, nullptr) << c.line;
     EXPECT_EQ(unit->coefficient, c.coefficient) << c.line;
     EXPECT_EQ(unit->inverted, c.inverted) << c.line;
     if (c.expected == 4) {
-      EXPECT_EQ(unit->abbreviation, L" ");
+      EXPECT_EQ(unit->abbreviation, " ");
     }
   }
-  EXPECT_EQ(loaded.CurrentCategoryName(), L"Volume (Dry)");  // loading selects nothing
+  EXPECT_EQ(loaded.CurrentCategoryName(), "Volume (Dry)");  // loading selects nothing
 
   // Loading through the file gives the same, and never writes; it names
   // what it left out.
   CUnitCatalogue started;
   BuildBuiltinCatalogue(started);
   const std::vector<CustomUnitEntry> skipped = LoadCustomDefinitions(started, profile_);
-  EXPECT_NE(started.FindCategory(L"Distance")->FindUnit(L"prefixvalue"), nullptr);
+  EXPECT_NE(started.FindCategory("Distance")->FindUnit("prefixvalue"), nullptr);
   EXPECT_EQ(File(), text);
   EXPECT_EQ(skipped.size(), 6u);
   EXPECT_EQ(NameUnusableUnits(skipped),
@@ -250,12 +250,12 @@ TEST_F(CustomStoreTest, CustomCategoriesLoadBeforeTheirUnits) {
              "[CustomCategories]\nGadgets=\nTemperature=\n");
   CUnitCatalogue started;
   Start(started);
-  ASSERT_NE(started.FindCategory(L"Gadgets"), nullptr);
-  EXPECT_EQ(started.FindCategory(L"Gadgets")->Custom(), 1);
-  EXPECT_EQ(started.FindCategory(L"Gadgets")->FindUnit(L"widget")->coefficient, 3);
+  ASSERT_NE(started.FindCategory("Gadgets"), nullptr);
+  EXPECT_EQ(started.FindCategory("Gadgets")->Custom(), 1);
+  EXPECT_EQ(started.FindCategory("Gadgets")->FindUnit("widget")->coefficient, 3);
   // A built-in name in the section changes nothing.
-  EXPECT_EQ(started.FindCategory(L"Temperature")->Custom(), 0);
-  EXPECT_EQ(started.RemoveCategory(L"Temperature"), 3);
+  EXPECT_EQ(started.FindCategory("Temperature")->Custom(), 0);
+  EXPECT_EQ(started.RemoveCategory("Temperature"), 3);
 }
 
 // The old reader took 3000 characters per section and lost the rest.
@@ -267,13 +267,12 @@ TEST_F(CustomStoreTest, LoadsEveryEntryOfALargeSection) {
   WriteBytes(profile_.File(), text);
   CUnitCatalogue started;
   Start(started);
-  EXPECT_EQ(started.FindCategory(L"Distance")->Units().size(), 500u);
-  EXPECT_EQ(started.FindCategory(L"Distance")->FindUnit(L"custom unit number 399")->coefficient,
-            400);
+  EXPECT_EQ(started.FindCategory("Distance")->Units().size(), 500u);
+  EXPECT_EQ(started.FindCategory("Distance")->FindUnit("custom unit number 399")->coefficient, 400);
 }
 
 struct StorableCase {
-  const wchar_t* name;
+  const char* name;
   bool unit;  // else a category
 };
 
@@ -281,69 +280,70 @@ struct StorableCase {
 // refusal changes neither memory nor file.
 TEST_F(CustomStoreTest, RefusesNamesTheFileCannotHold) {
   const StorableCase cases[] = {
-      {L"a=@b", true},
-      {L"x=y", true},
-      {L"line\nbreak", true},
-      {L"cr\rname", true},
-      {L"[bracketed", true},
-      {L";comment", true},
-      {L"", true},
-      {L"a=b", false},
-      {L"A?val=B", false},
-      {L"two\nlines", false},
-      {L"[Section]", false},
+      {"a=@b", true},
+      {"x=y", true},
+      {"line\nbreak", true},
+      {"cr\rname", true},
+      {"[bracketed", true},
+      {";comment", true},
+      {"", true},
+      {"a=b", false},
+      {"A?val=B", false},
+      {"two\nlines", false},
+      {"[Section]", false},
       // A tab would split the name across the command line's columns.
-      {L"tab\tname", true},
-      {L"tab\tname", false},
+      {"tab\tname", true},
+      {"tab\tname", false},
   };
   const std::string before = File();
   for (const StorableCase& c : cases) {
     if (c.unit) {
-      catalogue_.SelectCategory(L"Distance");
-      EXPECT_EQ(catalogue_.AddUnit(c.name, L" ", 2, 0, 0, 1, 1), 6) << c.name;
-      EXPECT_EQ(catalogue_.FindCategory(L"Distance")->FindUnit(c.name), nullptr) << c.name;
+      catalogue_.SelectCategory("Distance");
+      EXPECT_EQ(catalogue_.AddUnit(c.name, " ", 2, 0, 0, 1, 1), 6) << c.name;
+      EXPECT_EQ(catalogue_.FindCategory("Distance")->FindUnit(c.name), nullptr) << c.name;
     } else {
       EXPECT_EQ(catalogue_.AddCategory(c.name, 1, 1, 1), 6) << c.name;
       EXPECT_EQ(catalogue_.FindCategory(c.name), nullptr) << c.name;
     }
   }
-  // Characters without a UTF-8 form would come back as U+FFFD.
-  for (const wchar_t bad : {wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0x110000)}) {
-    const std::wstring name = std::wstring(L"odd") + bad + L"name";
-    catalogue_.SelectCategory(L"Distance");
-    EXPECT_EQ(catalogue_.AddUnit(name, L" ", 2, 0, 0, 1, 1), 6);
-    EXPECT_EQ(catalogue_.FindCategory(L"Distance")->FindUnit(name), nullptr);
+  // Bytes that are no UTF-8 (a surrogate's form, past U+10FFFF, a stray
+  // byte) would be read back as other characters.
+  for (const char* bad : {"\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF"}) {
+    const std::string name = std::string("odd") + bad + "name";
+    catalogue_.SelectCategory("Distance");
+    EXPECT_EQ(catalogue_.AddUnit(name, " ", 2, 0, 0, 1, 1), 6);
+    EXPECT_EQ(catalogue_.FindCategory("Distance")->FindUnit(name), nullptr);
     EXPECT_EQ(catalogue_.AddCategory(name, 1, 1, 1), 6);
     EXPECT_EQ(catalogue_.FindCategory(name), nullptr);
   }
   EXPECT_EQ(File(), before);
   // A category whose name cannot be stored cannot take persisted units.
-  catalogue_.AddCategory(L"p?val=q", 0, 1, 1);
-  catalogue_.SelectCategory(L"p?val=q");
-  EXPECT_EQ(catalogue_.AddUnit(L"fine", L" ", 1, 0, 0, 1, 1), 6);
+  catalogue_.AddCategory("p?val=q", 0, 1, 1);
+  catalogue_.SelectCategory("p?val=q");
+  EXPECT_EQ(catalogue_.AddUnit("fine", " ", 1, 0, 0, 1, 1), 6);
   // Loading and built-in adds keep taking any name.
-  EXPECT_EQ(catalogue_.AddUnit(L"a=b", L" ", 1, 0, 0, 1, 0), 4);
+  EXPECT_EQ(catalogue_.AddUnit("a=b", " ", 1, 0, 0, 1, 0), 4);
 }
 
 // One key per name whatever the category and letter case: a second definition
 // would replace the first in the file, and removing either would delete both.
 TEST_F(CustomStoreTest, RefusesASecondUnitSharingAKey) {
-  catalogue_.SelectCategory(L"Distance");
-  ASSERT_EQ(catalogue_.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1), 4);
+  catalogue_.SelectCategory("Distance");
+  ASSERT_EQ(catalogue_.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1), 4);
   const std::string before = File();
-  catalogue_.SelectCategory(L"Mass");
-  EXPECT_EQ(catalogue_.AddUnit(L"smoot", L" ", 5, 0, 0, 1, 1), 7);
-  EXPECT_EQ(catalogue_.AddUnit(L"SMOOT", L" ", 5, 0, 0, 1, 1), 7);
-  catalogue_.SelectCategory(L"Distance");
-  EXPECT_EQ(catalogue_.AddUnit(L"Smoot", L" ", 5, 0, 0, 1, 1), 7);
-  EXPECT_EQ(catalogue_.FindCategory(L"Mass")->FindUnit(L"smoot"), nullptr);
+  catalogue_.SelectCategory("Mass");
+  EXPECT_EQ(catalogue_.AddUnit("smoot", " ", 5, 0, 0, 1, 1), 7);
+  EXPECT_EQ(catalogue_.AddUnit("SMOOT", " ", 5, 0, 0, 1, 1), 7);
+  catalogue_.SelectCategory("Distance");
+  EXPECT_EQ(catalogue_.AddUnit("Smoot", " ", 5, 0, 0, 1, 1), 7);
+  EXPECT_EQ(catalogue_.FindCategory("Mass")->FindUnit("smoot"), nullptr);
   EXPECT_EQ(File(), before);
   // Built-in units are not in the file and clash with nothing.
-  catalogue_.SelectCategory(L"Mass");
-  EXPECT_EQ(catalogue_.AddUnit(L"Foot", L" ", 5, 0, 0, 1, 1), 4);
+  catalogue_.SelectCategory("Mass");
+  EXPECT_EQ(catalogue_.AddUnit("Foot", " ", 5, 0, 0, 1, 1), 4);
   // Category names share keys in "CustomCategories" and "Visibility" too.
-  EXPECT_EQ(catalogue_.AddCategory(L"distance", 1, 1, 1), 7);
-  EXPECT_EQ(catalogue_.FindCategory(L"distance"), nullptr);
+  EXPECT_EQ(catalogue_.AddCategory("distance", 1, 1, 1), 7);
+  EXPECT_EQ(catalogue_.FindCategory("distance"), nullptr);
 }
 
 // An entry left in the file (its category is gone) may spell the new unit's
@@ -352,9 +352,9 @@ TEST_F(CustomStoreTest, NewEntryReplacingAStaleKeyKeepsTheUnitsSpelling) {
   WriteBytes(profile_.File(), "[CustomUnits]\nSmoot=@Atlantis?val=1?i=0\n");
   CUnitCatalogue started;
   Start(started);
-  started.SelectCategory(L"Distance");
-  ASSERT_EQ(started.AddUnit(L"smoot", L" ", 170.18, 0, 0, 1, 1), 4);
-  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"170.18");
+  started.SelectCategory("Distance");
+  ASSERT_EQ(started.AddUnit("smoot", " ", 170.18, 0, 0, 1, 1), 4);
+  EXPECT_EQ(ConvertAfterRestart("Distance", "smoot", "centimeter"), "170.18");
 }
 
 // A file from elsewhere may give units of several categories one key:
@@ -365,13 +365,13 @@ TEST_F(CustomStoreTest, RemovingOneOfUnitsSharingAKeyKeepsTheOthers) {
              "smoot=@Mass?val=5?i=0\nSmoot=@Time?val=7?i=0\nsmoot=@Kitchen?val=1?i=0\n");
   CUnitCatalogue started;
   Start(started);
-  started.SelectCategory(L"Distance");
-  ASSERT_EQ(started.RemoveUnit(L"smoot"), 4);
-  ASSERT_EQ(started.RemoveCategory(L"Kitchen"), 4);
-  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"smoot", L"centimeter"), L"<no unit>");
-  EXPECT_EQ(ConvertAfterRestart(L"Mass", L"smoot", L"gram"), L"5");
-  EXPECT_EQ(ConvertAfterRestart(L"Time", L"Smoot", L"second"), L"7");
-  EXPECT_EQ(ConvertAfterRestart(L"Kitchen", L"smoot", L"smoot"), L"<no category>");
+  started.SelectCategory("Distance");
+  ASSERT_EQ(started.RemoveUnit("smoot"), 4);
+  ASSERT_EQ(started.RemoveCategory("Kitchen"), 4);
+  EXPECT_EQ(ConvertAfterRestart("Distance", "smoot", "centimeter"), "<no unit>");
+  EXPECT_EQ(ConvertAfterRestart("Mass", "smoot", "gram"), "5");
+  EXPECT_EQ(ConvertAfterRestart("Time", "Smoot", "second"), "7");
+  EXPECT_EQ(ConvertAfterRestart("Kitchen", "smoot", "smoot"), "<no category>");
 }
 
 // Two copies of the program on one file, both started before either adds:
@@ -380,31 +380,31 @@ TEST_F(CustomStoreTest, RemovingOneOfUnitsSharingAKeyKeepsTheOthers) {
 TEST_F(CustomStoreTest, TwoCopiesAddingOneNameKeepTheFirst) {
   CUnitCatalogue other;
   Start(other);
-  catalogue_.SelectCategory(L"Distance");
-  ASSERT_EQ(catalogue_.AddUnit(L"widget", L" ", 3, 0, 0, 1, 1), 4);
-  ASSERT_EQ(catalogue_.AddCategory(L"Kitchen", 1, 1, 1), 4);
-  catalogue_.SelectCategory(L"Kitchen");
-  ASSERT_EQ(catalogue_.AddUnit(L"cup", L" ", 1, 0, 0, 1, 1), 4);
+  catalogue_.SelectCategory("Distance");
+  ASSERT_EQ(catalogue_.AddUnit("widget", " ", 3, 0, 0, 1, 1), 4);
+  ASSERT_EQ(catalogue_.AddCategory("Kitchen", 1, 1, 1), 4);
+  catalogue_.SelectCategory("Kitchen");
+  ASSERT_EQ(catalogue_.AddUnit("cup", " ", 1, 0, 0, 1, 1), 4);
   const std::string before = File();
   const struct {
-    const wchar_t *category, *name;
+    const char *category, *name;
     int result;
   } cases[] = {
-      {L"Distance", L"widget", 1},
-      {L"Mass", L"Widget", 7},
-      {L"Time", L"WIDGET", 7},
-      {L"Distance", L"Cup", 7},  // its category is in the file only
+      {"Distance", "widget", 1},
+      {"Mass", "Widget", 7},
+      {"Time", "WIDGET", 7},
+      {"Distance", "Cup", 7},  // its category is in the file only
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
+    SCOPED_TRACE(::testing::PrintToString(std::string(c.name)));
     other.SelectCategory(c.category);
-    EXPECT_EQ(other.AddUnit(c.name, L" ", 5, 0, 0, 1, 1), c.result);
+    EXPECT_EQ(other.AddUnit(c.name, " ", 5, 0, 0, 1, 1), c.result);
     EXPECT_EQ(other.CurrentCategory()->FindUnit(c.name), nullptr);
   }
-  EXPECT_EQ(other.AddCategory(L"Kitchen", 1, 1, 1), 1);
-  EXPECT_EQ(other.AddCategory(L"KITCHEN", 1, 1, 1), 7);
+  EXPECT_EQ(other.AddCategory("Kitchen", 1, 1, 1), 1);
+  EXPECT_EQ(other.AddCategory("KITCHEN", 1, 1, 1), 7);
   EXPECT_EQ(File(), before);
-  EXPECT_EQ(ConvertAfterRestart(L"Distance", L"widget", L"centimeter"), L"3");
+  EXPECT_EQ(ConvertAfterRestart("Distance", "widget", "centimeter"), "3");
 }
 
 }  // namespace

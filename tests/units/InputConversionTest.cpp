@@ -14,39 +14,38 @@ using Kind = ConversionOutcome::Kind;
 TEST(ConvertInputTest, GivesTheTextToShowOrWhyThereIsNone) {
   CUnitCatalogue catalogue;
   BuildBuiltinCatalogue(catalogue);
-  catalogue.SelectCategory(L"Distance");
-  catalogue.AddUnit(L"nothing", L" ", 0, 0, 0, 1, 0);  // as a hand-edited file can define
+  catalogue.SelectCategory("Distance");
+  catalogue.AddUnit("nothing", " ", 0, 0, 0, 1, 0);  // as a hand-edited file can define
   const struct {
-    const wchar_t* category;
-    const wchar_t* from;
-    const wchar_t* to;
-    const wchar_t* input;
+    const char* category;
+    const char* from;
+    const char* to;
+    const char* input;
     Kind kind;
-    const wchar_t* text;
+    const char* text;
     const char* message;
   } cases[] = {
-      {L"Temperature", L"degree Celsius", L"degree Fahrenheit", L"100", Kind::kResult, L"212", ""},
-      {L"Distance", L"foot", L"inch", L"2+3/4", Kind::kResult, L"33", ""},
-      {L"Distance", L"foot", L"inch", L"", Kind::kEmpty, L"", "empty expression"},
-      {L"Distance", L"foot", L"inch", L" \t\u00A0", Kind::kEmpty, L"", "empty expression"},
-      {L"Distance", L"foot", L"inch", L"1/0", Kind::kError, L"Error", "divide by 0"},
-      {L"Distance", L"foot", L"inch", L"2#3", Kind::kError, L"Error", "wrong symbol"},
-      {L"Distance", L"foot", L"inch", L"H e L p", Kind::kHelp, L"0",
+      {"Temperature", "degree Celsius", "degree Fahrenheit", "100", Kind::kResult, "212", ""},
+      {"Distance", "foot", "inch", "2+3/4", Kind::kResult, "33", ""},
+      {"Distance", "foot", "inch", "", Kind::kEmpty, "", "empty expression"},
+      {"Distance", "foot", "inch", " \t\u00A0", Kind::kEmpty, "", "empty expression"},
+      {"Distance", "foot", "inch", "1/0", Kind::kError, "Error", "divide by 0"},
+      {"Distance", "foot", "inch", "2#3", Kind::kError, "Error", "wrong symbol"},
+      {"Distance", "foot", "inch", "H e L p", Kind::kHelp, "0",
        "'H e L p' is a help keyword, not a value"},
-      {L"Distance", L"kilometer", L"meter", L"1e308", Kind::kNotFinite, L"inf",
+      {"Distance", "kilometer", "meter", "1e308", Kind::kNotFinite, "inf",
        "the result (inf) is not a finite number"},
-      {L"Distance", L"meter", L"nothing", L"1", Kind::kNotFinite, L"inf",
+      {"Distance", "meter", "nothing", "1", Kind::kNotFinite, "inf",
        "the result (inf) is not a finite number"},
-      {L"Distance", L"meter", L"nothing", L"0", Kind::kNotFinite, L"nan",
+      {"Distance", "meter", "nothing", "0", Kind::kNotFinite, "nan",
        "the result (nan) is not a finite number"},
       // "Numbers" reads an integer of the input base; the text is not evaluated.
-      {L"Numbers", L"base-16 (hexadecimal)", L"base-10 (decimal)", L"ff", Kind::kResult, L"255",
-       ""},
-      {L"Numbers", L"base-10 (decimal)", L"base-10 (decimal)", L"1+1", Kind::kResult, L"1", ""},
-      {L"Numbers", L"base-10 (decimal)", L"base-10 (decimal)", L"help", Kind::kResult, L"0", ""},
-      {L"Numbers", L"base-10 (decimal)", L"base-02 (binary)", L"2147483648", Kind::kError, L"Error",
+      {"Numbers", "base-16 (hexadecimal)", "base-10 (decimal)", "ff", Kind::kResult, "255", ""},
+      {"Numbers", "base-10 (decimal)", "base-10 (decimal)", "1+1", Kind::kResult, "1", ""},
+      {"Numbers", "base-10 (decimal)", "base-10 (decimal)", "help", Kind::kResult, "0", ""},
+      {"Numbers", "base-10 (decimal)", "base-02 (binary)", "2147483648", Kind::kError, "Error",
        "'2147483648' does not fit a signed 32-bit integer, or a base is outside 2 to 36"},
-      {L"Numbers", L"base-10 (decimal)", L"base-02 (binary)", L"  ", Kind::kEmpty, L"",
+      {"Numbers", "base-10 (decimal)", "base-02 (binary)", "  ", Kind::kEmpty, "",
        "empty expression"},
   };
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});

@@ -12,35 +12,35 @@ namespace {
 class NameLookupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    catalogue_.AddCategory(L"Distance", 0, 0, 1);
-    catalogue_.SelectCategory(L"Distance");
-    catalogue_.AddUnit(L"meter", L"m", 1, 0, 0, 0, 0);
-    catalogue_.AddUnit(L"m", L" ", 2, 0, 0, 0, 0);  // a name beats an abbreviation
-    catalogue_.AddUnit(L"mile ", L"mi ", 1609.344, 0, 0, 0, 0);
-    catalogue_.AddUnit(L"league", L"lea", 4828, 0, 0, 0, 0);
-    catalogue_.AddUnit(L"lea", L"l", 4.5, 0, 0, 0, 0);
-    catalogue_.AddUnit(L"rod", L"rd", 5.0292, 0, 0, 0, 0);
-    catalogue_.AddUnit(L"road", L"rd", 3, 0, 0, 0, 0);
-    catalogue_.AddCategory(L"Speed ", 0, 0, 1);
-    catalogue_.AddCategory(L"Mine", 0, 1, 1);
-    catalogue_.AddCategory(L"MINE", 0, 1, 1);
+    catalogue_.AddCategory("Distance", 0, 0, 1);
+    catalogue_.SelectCategory("Distance");
+    catalogue_.AddUnit("meter", "m", 1, 0, 0, 0, 0);
+    catalogue_.AddUnit("m", " ", 2, 0, 0, 0, 0);  // a name beats an abbreviation
+    catalogue_.AddUnit("mile ", "mi ", 1609.344, 0, 0, 0, 0);
+    catalogue_.AddUnit("league", "lea", 4828, 0, 0, 0, 0);
+    catalogue_.AddUnit("lea", "l", 4.5, 0, 0, 0, 0);
+    catalogue_.AddUnit("rod", "rd", 5.0292, 0, 0, 0, 0);
+    catalogue_.AddUnit("road", "rd", 3, 0, 0, 0, 0);
+    catalogue_.AddCategory("Speed ", 0, 0, 1);
+    catalogue_.AddCategory("Mine", 0, 1, 1);
+    catalogue_.AddCategory("MINE", 0, 1, 1);
   }
   CUnitCatalogue catalogue_;
 };
 
 TEST_F(NameLookupTest, CategoriesByExactNameElseTheOneEqualButForCaseAndTrailingBlanks) {
   const struct {
-    const wchar_t* text;
-    const wchar_t* found;  // null: none
+    const char* text;
+    const char* found;  // null: none
   } cases[] = {
-      {L"Distance", L"Distance"}, {L"distance  ", L"Distance"},
-      {L"Speed", L"Speed "},      {L"SPEED ", L"Speed "},
-      {L"Mine", L"Mine"},         {L"mine", nullptr},
-      {L" Distance", nullptr},    {L"", nullptr},
-      {L"Dist", nullptr},
+      {"Distance", "Distance"}, {"distance  ", "Distance"},
+      {"Speed", "Speed "},      {"SPEED ", "Speed "},
+      {"Mine", "Mine"},         {"mine", nullptr},
+      {" Distance", nullptr},   {"", nullptr},
+      {"Dist", nullptr},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << std::wstring(L"\"") + c.text + L"\"");
+    SCOPED_TRACE(testing::Message() << std::string("\"") + c.text + "\"");
     const CCategory* found = FindCategoryByName(catalogue_, c.text);
     if (!c.found) {
       EXPECT_EQ(found, nullptr);
@@ -52,28 +52,28 @@ TEST_F(NameLookupTest, CategoriesByExactNameElseTheOneEqualButForCaseAndTrailing
 }
 
 TEST_F(NameLookupTest, UnitsByNameThenAbbreviationThenWithoutTrailingBlanks) {
-  const CCategory& distance = *catalogue_.FindCategory(L"Distance");
+  const CCategory& distance = *catalogue_.FindCategory("Distance");
   const struct {
-    const wchar_t* text;
-    std::vector<std::wstring> found;
+    const char* text;
+    std::vector<std::string> found;
   } cases[] = {
-      {L"meter", {L"meter"}},
-      {L"m", {L"m"}},
-      {L"lea", {L"lea"}},
-      {L"l", {L"lea"}},
-      {L"mile ", {L"mile "}},
-      {L"mile", {L"mile "}},
-      {L"mi", {L"mile "}},
-      {L"mi   ", {L"mile "}},
-      {L"meter ", {L"meter"}},
-      {L"rd", {L"road", L"rod"}},
-      {L"Meter", {}},
-      {L" meter", {}},
-      {L"", {}},
+      {"meter", {"meter"}},
+      {"m", {"m"}},
+      {"lea", {"lea"}},
+      {"l", {"lea"}},
+      {"mile ", {"mile "}},
+      {"mile", {"mile "}},
+      {"mi", {"mile "}},
+      {"mi   ", {"mile "}},
+      {"meter ", {"meter"}},
+      {"rd", {"road", "rod"}},
+      {"Meter", {}},
+      {" meter", {}},
+      {"", {}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << std::wstring(L"\"") + c.text + L"\"");
-    std::vector<std::wstring> found;
+    SCOPED_TRACE(testing::Message() << std::string("\"") + c.text + "\"");
+    std::vector<std::string> found;
     for (const CUnit* unit : FindUnitsByName(distance, c.text)) found.push_back(unit->name);
     EXPECT_EQ(found, c.found);
   }

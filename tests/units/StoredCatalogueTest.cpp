@@ -20,17 +20,17 @@ TEST(StoredCatalogueTest, OpeningStartsAfreshFromTheBuiltinsAndTheFile) {
   Profile profile(dir / "Mensura.ini");
   CUnitCatalogue catalogue;
   catalogue.SetProfile(&profile);
-  catalogue.AddCategory(L"Left over", 0, 1, 1);
+  catalogue.AddCategory("Left over", 0, 1, 1);
 
   const Preferences preferences = OpenCatalogue(catalogue, profile.TakeSnapshot());
   EXPECT_EQ(preferences.lastCategory, 4);
   EXPECT_EQ(catalogue.Format().mode, ResultMode::kFixed);
   EXPECT_EQ(catalogue.Format().precision, 3);
-  EXPECT_EQ(catalogue.FindCategory(L"Left over"), nullptr);
-  ASSERT_NE(catalogue.FindCategory(L"Kitchen"), nullptr);
-  EXPECT_NE(catalogue.FindCategory(L"Kitchen")->FindUnit(L"cup"), nullptr);
-  EXPECT_EQ(catalogue.FindCategory(L"Kitchen")->Visible(), 0);
-  EXPECT_EQ(catalogue.FindCategory(L"Data")->Visible(), 0);
+  EXPECT_EQ(catalogue.FindCategory("Left over"), nullptr);
+  ASSERT_NE(catalogue.FindCategory("Kitchen"), nullptr);
+  EXPECT_NE(catalogue.FindCategory("Kitchen")->FindUnit("cup"), nullptr);
+  EXPECT_EQ(catalogue.FindCategory("Kitchen")->Visible(), 0);
+  EXPECT_EQ(catalogue.FindCategory("Data")->Visible(), 0);
   EXPECT_EQ(catalogue.Categories().size(), 46u);
   // Every category's flag is written back to the catalogue's own file.
   EXPECT_EQ(profile.GetSection(keys::kVisibility).size(), 46u);

@@ -75,7 +75,7 @@ struct DialogTemplate {
   int id = 0;
   std::string caption;
   int cx = 0, cy = 0;  // client size in dialog units
-  std::wstring fontFace;
+  std::string fontFace;
   int fontPoints = 8;
   std::uint32_t style = kNoDialogStyle;
   std::vector<ControlTemplate> controls;

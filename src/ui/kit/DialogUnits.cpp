@@ -9,8 +9,8 @@
 namespace vantrel {
 namespace {
 
-QFont FontOf(const std::wstring& face, int points) {
-  QFont font(QString::fromStdWString(face));
+QFont FontOf(const std::string& face, int points) {
+  QFont font(QString::fromStdString(face));
   font.setPointSize(points > 0 ? points : 8);
   return font;
 }

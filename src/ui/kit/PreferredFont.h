@@ -9,7 +9,7 @@ namespace vantrel {
 
 struct PreferredFont {
   bool replacesTemplateFonts = false;
-  std::wstring face;  // empty: the platform's default face
+  std::string face;  // empty: the platform's default face
   int points = 8;
 };
 
