@@ -9382,12 +9382,6 @@
         <translation>cal (th)</translation>
     </message>
     <message>
-        <source>cal (mean</source>
-        <comment>Energy</comment>
-        <translatorcomment>same as English</translatorcomment>
-        <translation>cal (mean</translation>
-    </message>
-    <message>
         <source>cal (15 °C)</source>
         <comment>Energy</comment>
         <translatorcomment>same as English</translatorcomment>
@@ -12090,6 +12084,11 @@
         <comment>Volume (Dry)</comment>
         <translatorcomment>same as English</translatorcomment>
         <translation>gi (US)</translation>
+    </message>
+    <message>
+        <source>cal (mean)</source>
+        <comment>Energy</comment>
+        <translation>cal (mittel)</translation>
     </message>
 </context>
 <context>

@@ -9441,12 +9441,6 @@
         <translation>cal (th)</translation>
     </message>
     <message>
-        <source>cal (mean</source>
-        <comment>Energy</comment>
-        <translatorcomment>same as English</translatorcomment>
-        <translation>cal (mean</translation>
-    </message>
-    <message>
         <source>cal (15 °C)</source>
         <comment>Energy</comment>
         <translatorcomment>same as English</translatorcomment>
@@ -12089,6 +12083,11 @@
         <comment>Volume (Dry)</comment>
         <translatorcomment>same as English</translatorcomment>
         <translation>gi (US)</translation>
+    </message>
+    <message>
+        <source>cal (mean)</source>
+        <comment>Energy</comment>
+        <translation>cal (moyen)</translation>
     </message>
 </context>
 <context>

@@ -40,15 +40,6 @@ bool MayBeQuery(std::string_view text) {
 // built-in names have.
 std::string ShownName(const CUnit& unit) { return std::string(TrimTrailingBlanks(unit.name)); }
 
-// What a result shows after its number: the unit's abbreviation (the first
-// of several), else its name.
-std::string Symbol(const CUnit& unit) {
-  const std::string_view abbreviation = unit.abbreviation;
-  const std::string_view symbol =
-      TrimTrailingBlanks(abbreviation.substr(0, abbreviation.find(", ")));
-  return symbol.empty() ? ShownName(unit) : std::string(symbol);
-}
-
 // The category of the query's units, the unit of each and the target.
 struct Units {
   UnitsChoice choice;
@@ -195,7 +186,7 @@ QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory
   answer.from = choice.units.front()->name;
   answer.to = units.target->name;
   answer.value = std::move(value);
-  answer.result = number + ' ' + Symbol(*units.target);
+  answer.result = number + ' ' + std::string(UnitSymbol(*choice.category, *units.target));
   answer.description.clear();
   for (std::size_t i = 0; i < parts.quantities.size(); ++i)
     answer.description += parts.quantities[i].value + ' ' + ShownName(*choice.units[i]) + ' ';

@@ -71,6 +71,8 @@ constexpr UnitAlias kAliases[] = {
     {"MiB", "megabyte", "Data"},
     {"GiB", "gigabyte", "Data"},
     {"TiB", "terabyte", "Data"},
+    // The mean calorie's symbol as earlier versions listed it, cut short.
+    {"cal (mean", "calorie (mean)", "Energy"},
 };
 
 // Plural endings and what they replace, the shortest change first.

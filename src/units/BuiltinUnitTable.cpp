@@ -679,7 +679,7 @@ constexpr BuiltinUnit kUnits[] = {
      kChosen, "15 °C calorie 4.1858 J per gram and kelvin, taken per pound and °F"},
     {"Energy", "calorie (IT)", "cal (IT)", 4.1868, 0, 0, kExact, kItCalorie},
     {"Energy", "calorie (th)", "cal (th)", 4.184, 0, 0, kExact, kThCalorie},
-    {"Energy", "calorie (mean)", "cal (mean", 4.19002, 0, 0, kChosen, kSp811},
+    {"Energy", "calorie (mean)", "cal (mean)", 4.19002, 0, 0, kChosen, kSp811},
     {"Energy", "calorie (15 °C)", "cal (15 °C)", 4.1858, 0, 0, kChosen, kSp811},
     {"Energy", "calorie (20 °C)", "cal (20 °C)", 4.1819, 0, 0, kChosen, kSp811},
     {"Energy", "electronvolt", "eV", 1.602176634e-19, 0, 0, kDerived, kSiConstants},

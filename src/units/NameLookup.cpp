@@ -21,6 +21,24 @@ const CCategory* FindCategoryByName(const CUnitCatalogue& catalogue, std::string
   return found;
 }
 
+std::size_t FirstAbbreviationEnd(std::string_view abbreviation) {
+  int depth = 0;
+  for (std::size_t i = 0; i < abbreviation.size(); ++i) {
+    const char c = abbreviation[i];
+    depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+    if (depth == 0 && abbreviation.substr(i).starts_with(", ")) return i;
+  }
+  return abbreviation.size();
+}
+
+std::string_view UnitSymbol(const CCategory& category, const CUnit& unit) {
+  const std::string_view abbreviation = TrimTrailingBlanks(unit.abbreviation);
+  const std::string_view symbol =
+      TrimTrailingBlanks(abbreviation.substr(0, FirstAbbreviationEnd(abbreviation)));
+  if (!symbol.empty() && FindUnitsByName(category, symbol) == std::vector{&unit}) return symbol;
+  return TrimTrailingBlanks(unit.name);
+}
+
 std::vector<const CUnit*> FindUnitsByName(const CCategory& category, std::string_view text) {
   const auto find = [&](std::string_view key) {
     std::vector<const CUnit*> best;

@@ -8,6 +8,7 @@
 #include "cli/Query.h"
 #include "cli/UsualTargets.h"
 #include "platform/TextEncoding.h"
+#include "units/NameLookup.h"
 
 namespace vantrel::cli {
 namespace {
@@ -186,6 +187,28 @@ TEST(QueryTest, CommandLinePrintsWhatTheThreeArgumentFormPrints) {
       {{"5 fathom"}, 2, "'fathom' has no usual target"},
   };
   for (const ErrorCase& c : errors) ExpectOneLineError(c);
+}
+
+// Every unit's name and the symbol a result shows (and the search copies)
+// read back as that unit: as FROM, and in a query. The one exception is the
+// table's second "H12 ", equal to "H12" but for a trailing blank.
+TEST(QueryTest, EveryUnitsNameAndSymbolReadBack) {
+  expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
+  Session session({}, quiet);
+  for (const auto& [categoryName, category] : session.Catalogue().Categories()) {
+    for (const auto& [key, unit] : category.Units()) {
+      const std::string name(TrimTrailingBlanks(unit.name));
+      const std::string suffix = " in " + name + ", " + categoryName;
+      for (std::string text : {name, std::string(UnitSymbol(category, unit))}) {
+        QueryAnswer answer;
+        std::string result, error;
+        EXPECT_TRUE(session.Convert("1", text, unit.name, &category, result, error)) << error;
+        EXPECT_EQ(AnswerQuery(session, "1 " + text + suffix, answer, error), Status::kAnswered);
+        EXPECT_EQ(answer.result.substr(answer.result.find(' ') + 1), UnitSymbol(category, unit));
+        EXPECT_EQ(TrimTrailingBlanks(answer.from), name) << text << " in " << categoryName;
+      }
+    }
+  }
 }
 
 }  // namespace
