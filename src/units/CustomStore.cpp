@@ -37,9 +37,14 @@ std::string CategoryNameOf(const IniEntry& entry) {
 }  // namespace
 
 std::string FormatCustomUnitValue(std::string_view category, double coefficient, int inverted) {
+  std::string digits;
+  for (int precision = 8; precision <= 17; ++precision) {
+    digits = FormatText("%1.*g", precision, coefficient);
+    if (ParseDecimalPrefix(digits) == coefficient) break;
+  }
   std::string value = "@";
   value += category;
-  value += FormatText("?val=%1.8g?i=%d", coefficient, inverted);
+  value += FormatText("?val=%s?i=%d", digits.c_str(), inverted);
   return value;
 }
 

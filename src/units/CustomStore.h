@@ -27,7 +27,9 @@ struct CustomUnitEntry {
 // overflows) do not.
 bool IsUsableCoefficient(double coefficient);
 
-// "@category?val=%1.8g?i=%d".
+// "@category?val=%1.8g?i=%d", with as many more digits as the coefficient
+// needs to read back exactly (1/3 is 0.3333333333333333): older versions
+// wrote eight, and a unit read again after a restart must be the same.
 std::string FormatCustomUnitValue(std::string_view category, double coefficient, int inverted);
 
 // Splits one "key=value" entry: first "=@", then "?val=", then "?i=". False

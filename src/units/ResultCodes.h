@@ -20,7 +20,7 @@ inline constexpr int kNameClash = 7;
 // The settings file could not be written, so nothing was changed.
 inline constexpr int kNotSaved = 8;
 // A custom-unit entry whose coefficient defines no unit (see
-// IsUsableCoefficient): it is not loaded.
+// IsUsableCoefficient): it is not loaded, nor stored.
 inline constexpr int kUnusableCoefficient = 9;
 
 }  // namespace vantrel::result

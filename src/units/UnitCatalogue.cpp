@@ -149,6 +149,7 @@ int CUnitCatalogue::AddUnit(std::string_view name, std::string_view abbreviation
   if (persist) {
     if (!IsStorableUnitName(name) || !IsStorableCategoryName(category.Name()))
       return result::kNotStorable;
+    if (!IsUsableCoefficient(coefficient)) return result::kUnusableCoefficient;
     if (HasCustomUnitSharingKey(name)) return result::kNameClash;
     if (profile_) {
       // The loader takes the unit's name from the key, so a key left in

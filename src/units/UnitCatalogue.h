@@ -67,7 +67,8 @@ class CUnitCatalogue {
   const CategoryMap& Categories() const { return categories_; }
 
   // To the current category (2 when there is none): 1, 4; with persist also
-  // 6, 7 or 8. A unit the file cannot take is not added.
+  // 6, 7, 8 or 9 (a coefficient the loader would leave out). A unit the file
+  // cannot take is not added.
   int AddUnit(std::string_view name, std::string_view abbreviation, double coefficient,
               double offset, int inverted, int custom, int persist);
   // From the current category: 2, 3, 4 or 8 (the unit is kept).

@@ -129,8 +129,7 @@ TEST_F(CustomCommandsTest, OwnUnitsLiveThroughARestartAndReachTheCommandLine) {
     return std::to_string(status) + " " + out.str() + err.str();
   };
   EXPECT_EQ(convert({"3", "third foot", "foot"}), "0 1\n");
-  // Stored with eight digits (0.33333333), as the file has always held them.
-  EXPECT_EQ(convert({"2", "cup", "third cup"}), "0 6.0000001\n");
+  EXPECT_EQ(convert({"2", "cup", "third cup"}), "0 6\n");
 
   Units("Distance", "third foot", {}, ids::kRemoveUnitButton);
   CategoriesCommand("Kitchen", ids::kRemoveCategoryButton);
