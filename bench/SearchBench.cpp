@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDBusMessage>
+#include <memory>
 #include <string>
 
 #include "UiBenchSupport.h"
@@ -30,27 +31,34 @@ QDBusMessage CallProvider(const testing::PrivateSessionBus& bus, const char* met
                   arguments);
 }
 
-void BM_SearchRoundTrip(benchmark::State& state) {
+// A private bus on which the service runs, started by a first call that is
+// not timed; null, with the benchmark skipped, where there can be none.
+std::unique_ptr<testing::PrivateSessionBus> RunningService(benchmark::State& state) {
   bench::EnsureApplication();
   if (!testing::PrivateSessionBus::DaemonAvailable()) {
     state.SkipWithError("dbus-daemon is missing");
-    return;
+    return nullptr;
   }
-  testing::PrivateSessionBus bus;
-  bus.Environment().insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           QString::fromStdString((bus.Folder() / "config").string()));
-  bus.AddService(QString::fromLatin1(kBusName), {QStringLiteral(VANTREL_SEARCH)});
+  auto bus = std::make_unique<testing::PrivateSessionBus>();
+  bus->Environment().insert(QStringLiteral("XDG_CONFIG_HOME"),
+                            QString::fromStdString((bus->Folder() / "config").string()));
+  bus->AddService(QString::fromLatin1(kBusName), {QStringLiteral(VANTREL_SEARCH)});
   std::string error;
-  if (!bus.Start(error)) {
+  if (!bus->Start(error)) {
     state.SkipWithError(error.c_str());
-    return;
+    return nullptr;
   }
+  CallProvider(*bus, "GetInitialResultSet", {QStringList{"100", "mi", "in", "km"}});
+  return bus;
+}
+
+void BM_SearchRoundTrip(benchmark::State& state) {
+  const auto bus = RunningService(state);
+  if (!bus) return;
   const QStringList terms{"100", "mi", "in", "km"};
-  // The first call starts the service: not timed.
-  CallProvider(bus, "GetInitialResultSet", {terms});
   for (auto _ : state) {
-    const QDBusMessage ids = CallProvider(bus, "GetInitialResultSet", {terms});
-    const QDBusMessage metas = CallProvider(bus, "GetResultMetas", {ids.arguments().value(0)});
+    const QDBusMessage ids = CallProvider(*bus, "GetInitialResultSet", {terms});
+    const QDBusMessage metas = CallProvider(*bus, "GetResultMetas", {ids.arguments().value(0)});
     if (metas.type() != QDBusMessage::ReplyMessage || metas.arguments().isEmpty()) {
       state.SkipWithError("the service did not answer");
       return;
@@ -62,21 +70,8 @@ BENCHMARK(BM_SearchRoundTrip)->Unit(benchmark::kMicrosecond);
 // GetResultMetas with 10,000 ids of 248-byte queries, none asked before: the
 // bound on one call's work (GnomeSearchProvider::kMostMetas ids).
 void BM_SearchMetasOfTenThousandIds(benchmark::State& state) {
-  bench::EnsureApplication();
-  if (!testing::PrivateSessionBus::DaemonAvailable()) {
-    state.SkipWithError("dbus-daemon is missing");
-    return;
-  }
-  testing::PrivateSessionBus bus;
-  bus.Environment().insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           QString::fromStdString((bus.Folder() / "config").string()));
-  bus.AddService(QString::fromLatin1(kBusName), {QStringLiteral(VANTREL_SEARCH)});
-  std::string error;
-  if (!bus.Start(error)) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
-  CallProvider(bus, "GetInitialResultSet", {QStringList{"100", "mi", "in", "km"}});
+  const auto bus = RunningService(state);
+  if (!bus) return;
   const QString tail = QStringLiteral("1 nautical mile ").repeated(14) + QStringLiteral("in km");
   int first = 0;
   for (auto _ : state) {
@@ -84,8 +79,7 @@ void BM_SearchMetasOfTenThousandIds(benchmark::State& state) {
     QStringList ids;
     for (int i = 0; i < 10000; ++i) ids << QStringLiteral("%1 nautical mile ").arg(first++) + tail;
     state.ResumeTiming();
-    const QDBusMessage metas = CallProvider(bus, "GetResultMetas", {ids});
-    if (metas.type() != QDBusMessage::ReplyMessage) {
+    if (CallProvider(*bus, "GetResultMetas", {ids}).type() != QDBusMessage::ReplyMessage) {
       state.SkipWithError("the service did not answer");
       return;
     }
