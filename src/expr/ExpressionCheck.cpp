@@ -60,7 +60,8 @@ int normalize_math_expression(const char* text, char* output) {
   return n;
 }
 
-int check_math_expression_for_correctness(MathContext& context, const char* text, int diagnostics) {
+ErrorCode check_math_expression_for_correctness(MathContext& context, const char* text,
+                                                int diagnostics) {
   static constexpr const char* kName = "check_math_expression_for_correctness";
   const int n = LengthOf(text);
   if (n >= MX_MATH_EXPRESSION_LENGTH) {
@@ -114,7 +115,7 @@ int check_for_brackets_correctness_in_math_expression(MathContext& context, cons
 }
 
 int positions_of_brackets(MathContext& context, const char* span, int length, int& first_open,
-                          int& matching_close, int& error_code, int diagnostics) {
+                          int& matching_close, ErrorCode& error_code, int diagnostics) {
   static constexpr const char* kName = "positions_of_brackets";
   error_code = kNoError;
   first_open = 0;
@@ -123,7 +124,7 @@ int positions_of_brackets(MathContext& context, const char* span, int length, in
     error_code = kTooLongExpression;
     print_math_expression_error(context, kName, span_text(span, length), "too long expression!", 0,
                                 error_code, diagnostics);
-    return kTooLongExpression;
+    return static_cast<int>(kTooLongExpression);
   }
   int opened = 0;
   int depth = 0;

@@ -44,7 +44,7 @@ bool SameIgnoringCase(const char* span, std::string_view lower_name) {
 }
 
 void Report(MathContext& context, const char* span, int length, const char* format, char c,
-            int position, int code, int diagnostics) {
+            int position, ErrorCode code, int diagnostics) {
   if (!diagnostics) return;
   print_math_expression_error(context, kName, span_text(span, length),
                               format_math_message(context, format, c), position, code, diagnostics);
@@ -53,7 +53,7 @@ void Report(MathContext& context, const char* span, int length, const char* form
 }  // namespace
 
 ME_TYPE eval_simple_operand_xyzt(MathContext& context, const char* span, int length, ME_TYPE x,
-                                 ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
+                                 ME_TYPE y, ME_TYPE z, ME_TYPE t, ErrorCode& error_code,
                                  int diagnostics) {
   error_code = kNoError;
   if (length == 1) {
@@ -73,7 +73,7 @@ ME_TYPE eval_simple_operand_xyzt(MathContext& context, const char* span, int len
   return evaluate_number(context, span, length, error_code, diagnostics);
 }
 
-ME_TYPE evaluate_number(MathContext& context, const char* span, int length, int& error_code,
+ME_TYPE evaluate_number(MathContext& context, const char* span, int length, ErrorCode& error_code,
                         int diagnostics) {
   error_code = kNoError;
   if (length <= 0) {
@@ -95,7 +95,7 @@ ME_TYPE evaluate_number(MathContext& context, const char* span, int length, int&
       if (Lower(span[0]) == 'e') return kE;
       error_code = kWrongSymbol;
       Report(context, span, length, "wrong symbol '%c'!", span[0], 0, error_code, diagnostics);
-      return error_code;
+      return static_cast<ME_TYPE>(error_code);  // the code's number is the value
     }
     for (const Constant& constant : kConstants) {
       if (constant.name.size() == static_cast<std::size_t>(length) &&
