@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/QueryText.h"
 #include "cli/UsualTargets.h"
+#include "platform/Digits.h"
 #include "platform/TextEncoding.h"
 #include "units/InputConversion.h"
 #include "units/NameLookup.h"
@@ -20,9 +21,8 @@ constexpr std::size_t kLongestQuery = 256;  // bytes
 // How a query chooses among several categories.
 constexpr std::string_view kHowToChoose = "end the query with a comma and one of them";
 
-// Whether the bytes (no more than kLongestQuery) may hold a query at all: UTF-8 text without
-// control characters (a tab aside), with a digit and a character that no number or operator has.
-// Most text typed into a desktop search fails here without a look-up.
+}  // namespace
+
 bool MayBeQuery(std::string_view text) {
   if (text.empty()) return false;
   constexpr std::string_view kNumberCharacters = "0123456789.+-*/^()= \t";
@@ -30,11 +30,13 @@ bool MayBeQuery(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if ((byte < 0x20 && c != '\t') || byte == 0x7F) return false;
-    digit |= c >= '0' && c <= '9';
+    digit |= IsDigit(c);
     other |= kNumberCharacters.find(c) == std::string_view::npos;
   }
   return digit && other && IsValidUtf8(text);
 }
+
+namespace {
 
 // A unit's name as a description shows it: without the trailing blanks some
 // built-in names have.

@@ -23,6 +23,13 @@ struct QueryAnswer {
   std::string number;
 };
 
+// Whether the bytes (no more than a query's 256) may hold a query at all:
+// UTF-8 text without control characters (a tab aside), with a digit and a
+// character that no number or operator has. Most text typed into a desktop
+// search fails here without a look-up; KRunner's entry for the service
+// (res/search/vantrel-search.desktop.in) applies the same rule.
+bool MayBeQuery(std::string_view text);
+
 // The answer to a query, in a category chosen beforehand when `category` is
 // given, as a ", CATEGORY" at the end of the text chooses one; the two must
 // agree. kNotAQuery may come with a reason too: a text longer than a query

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/Blanks.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 #include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
@@ -59,9 +60,7 @@ std::vector<Word> SplitWords(std::string_view text) {
 // How a character changes the depth of brackets.
 int BracketStep(char c) { return c == '(' ? 1 : c == ')' ? -1 : 0; }
 
-bool HasDigit(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+bool HasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), IsDigit); }
 
 bool IsConnector(std::string_view word) {
   for (const std::string_view connector : kConnectors)

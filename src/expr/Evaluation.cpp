@@ -10,13 +10,12 @@
 #include "expr/FunctionLibrary.h"
 #include "expr/HelpText.h"
 #include "expr/NumberScan.h"
+#include "platform/Digits.h"
 
 namespace vantrel::expr {
 namespace {
 
 bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsHelpKeyword(std::string_view normalised) {
   return normalised == "help" || normalised == "/h" || normalised == "?" || normalised == "/?";

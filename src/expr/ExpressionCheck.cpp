@@ -4,13 +4,14 @@
 #include <string>
 
 #include "expr/ErrorReport.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 
 namespace vantrel::expr {
 namespace {
 
 bool IsAllowedSymbol(unsigned char c) {
-  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c)) return true;
   switch (c) {
     case '.':
     case '_':

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "expr/ErrorReport.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 
 namespace vantrel::expr {
@@ -31,8 +32,6 @@ constexpr Constant kConstants[] = {
     {"m_pi_3", 1.0471975511965976},
     {"m_pi_4", 0.7853981633974483},
 };
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
