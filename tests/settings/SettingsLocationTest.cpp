@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <set>
 
 #include "platform/Profile.h"
 #include "settings/SettingsLocation.h"
-#include "settings/SettingsProblem.h"
 #include "support/TempDir.h"
 
 namespace vantrel {
@@ -126,71 +124,35 @@ TEST(SettingsLocation, FailedFolderCreationFallsBackToTheDriveRoot) {
 // A root is used, or copied from, only when nobody else can have put the
 // file there or change it; otherwise the settings folder, and the reason.
 TEST(SettingsLocation, OnlyARootNobodyElseCanChangeIsUsed) {
+  using enum RootDistrust;
   const Ownership theirs{false, false}, shared{true, true};
-  const fs::path usbFile = "/media/usb/Mensura.ini", homeFile = "/home/Mensura.ini";
+  const fs::path usb = "/media/usb/bin/vantrel", file = "/media/usb/Mensura.ini";
   const struct {
     const char* what;
-    fs::path program;
-    std::function<void(FakeFileSystem&)> stage;
+    fs::path program, path;
+    Ownership owner;
+    bool link;
     fs::path expected;
     RootDistrust distrust;
   } cases[] = {
-      {"a folder of another user", "/media/usb/bin/vantrel",
-       [&](FakeFileSystem& f) { f.owners["/media/usb"] = theirs; }, kCandidate,
-       RootDistrust::kFolderNotMine},
-      {"a folder others may write to (a tmpfs mounted 1777)", "/media/usb/bin/vantrel",
-       [&](FakeFileSystem& f) { f.owners["/media/usb"] = shared; }, kCandidate,
-       RootDistrust::kFolderShared},
-      {"a file of another user", "/media/usb/bin/vantrel",
-       [&](FakeFileSystem& f) {
-         f.files.insert(usbFile);
-         f.owners[usbFile] = theirs;
-       },
-       kCandidate, RootDistrust::kFileNotMine},
-      {"a file others may write to", "/media/usb/bin/vantrel",
-       [&](FakeFileSystem& f) {
-         f.files.insert(usbFile);
-         f.owners[usbFile] = shared;
-       },
-       kCandidate, RootDistrust::kFileShared},
-      {"another user's link to a file of ours", "/media/usb/bin/vantrel",
-       [&](FakeFileSystem& f) {
-         f.files.insert(usbFile);
-         f.links[usbFile] = theirs;
-       },
-       kCandidate, RootDistrust::kFileNotMine},
-      {"our own link to a file of ours", "/media/usb/bin/vantrel",
-       [&](FakeFileSystem& f) {
-         f.files.insert(usbFile);
-         f.links[usbFile] = shared;  // a link's own mode says nothing
-       },
-       usbFile, RootDistrust::kNone},
-      {"an older file of another user is not copied", kHomeProgram,
-       [&](FakeFileSystem& f) {
-         f.files.insert(homeFile);
-         f.owners[homeFile] = theirs;
-       },
-       kCandidate, RootDistrust::kFileNotMine},
-      {"nothing to copy from another user's root: nothing to say", kHomeProgram,
-       [&](FakeFileSystem& f) { f.owners["/home"] = theirs; }, kCandidate, RootDistrust::kNone},
+      {"folder of another user", usb, "/media/usb", theirs, false, kCandidate, kFolderNotMine},
+      {"folder others may write to", usb, "/media/usb", shared, false, kCandidate, kFolderShared},
+      {"file of another user", usb, file, theirs, false, kCandidate, kFileNotMine},
+      {"link of another user", usb, file, theirs, true, kCandidate, kFileNotMine},
+      {"own link, whatever its mode", usb, file, shared, true, file, kNone},
+      {"older file of another user", kHomeProgram, "/home/Mensura.ini", theirs, false, kCandidate,
+       kFileNotMine},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     FakeFileSystem fsys;
-    c.stage(fsys);
+    if (c.path.has_extension()) fsys.files.insert(c.path);
+    (c.link ? fsys.links : fsys.owners)[c.path] = c.owner;
     const SettingsLocation loc = ChooseSettingsLocation({c.program, kAppData}, fsys);
     EXPECT_EQ(loc.settingsPath, c.expected);
     EXPECT_EQ(loc.distrust, c.distrust);
     EXPECT_TRUE(fsys.copies.empty());
   }
-  // Without a settings folder an untrusted root leaves no place at all.
-  FakeFileSystem fsys;
-  fsys.owners["/media/usb"] = shared;
-  const SettingsLocation nowhere = ChooseSettingsLocation({"/media/usb/bin/vantrel", ""}, fsys);
-  EXPECT_TRUE(nowhere.settingsPath.empty());
-  EXPECT_EQ(UntrustedRootText(nowhere),
-            "settings file \"/media/usb/Mensura.ini\" is not trusted: other users may write to "
-            "its folder; going on with the default settings");
 }
 
 // The file system mounted at "/" has no drive-root file, whoever runs the

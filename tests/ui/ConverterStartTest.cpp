@@ -178,17 +178,14 @@ TEST(ConverterStartTest, AnUnusableSettingsFileIsSaidOnceAndLeftAlone) {
 // window of the run, in the words of the command line.
 TEST(ConverterStartTest, AnUntrustedRootIsSaidOnce) {
   ProgramRun run;
-  run.context_.untrustedRoot =
-      "settings file \"/media/usb/Mensura.ini\" is not trusted: other "
-      "users may write to its folder; \"" +
-      run.SettingsFile().string() + "\" is used instead";
-  run.Start();
-  run.FinishStart();
-  run.Start();
-  run.FinishStart();
+  run.context_.untrustedRoot = "settings file \"/media/usb/Mensura.ini\" is not trusted: ...";
+  for (int window = 0; window < 2; ++window) {
+    run.Start();
+    run.FinishStart();
+  }
   ASSERT_EQ(run.shell_.messages.size(), 1u);
   EXPECT_TRUE(run.shell_.messages[0].text.startsWith(
-      QStringLiteral("The settings file \"/media/usb/Mensura.ini\" is not trusted")));
+      QStringLiteral("The settings file \"/media/usb/Mensura.ini\" is not trusted: ...")));
 }
 
 // Under a file-size limit the start's write fails with an error instead of
