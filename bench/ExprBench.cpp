@@ -14,11 +14,11 @@ void Evaluate(benchmark::State& state, const std::string& text, double x, double
               double t) {
   // Diagnostics on, as in the main window; valid inputs write nothing.
   vantrel::expr::MathContext math;
-  int code = 0;
+  vantrel::expr::ErrorCode code{};
   for (auto _ : state) {
     benchmark::DoNotOptimize(eval_math_expression_xyzt(math, text.c_str(), x, y, z, t, code, 1));
   }
-  if (code != 0) state.SkipWithError("the expression left an error code");
+  if (code != vantrel::expr::kNoError) state.SkipWithError("the expression left an error code");
 }
 
 // `piece` `count` times in a row.

@@ -30,10 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Sinks& sinks = Context();
   // An exactly sized copy, so a read past the terminator is caught.
   const std::string text(reinterpret_cast<const char*>(data), size);
-  int code = 0;
+  vantrel::expr::ErrorCode code{};
   const double x = 0.5, y = -2, z = 3, t = 0;
   vantrel::expr::eval_math_expression_xyzt(sinks.math, text.c_str(), x, y, z, t, code, 0);
-  if (code < 0 || code >= vantrel::expr::kErrorCodeCount) __builtin_trap();
+  const int number = static_cast<int>(code);
+  if (number < 0 || number >= vantrel::expr::kErrorCodeCount) __builtin_trap();
   // Short inputs also take the diagnostic paths, which format every message.
   if (size <= 256)
     vantrel::expr::eval_math_expression_xyzt(sinks.math, text.c_str(), x, y, z, t, code, 1);

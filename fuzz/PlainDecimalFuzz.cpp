@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   double plain = 0;
   if (!vantrel::expr::read_plain_decimal(text.c_str(), plain)) return 0;
-  int code = -1;
+  vantrel::expr::ErrorCode code{-1};
   const double evaluated = vantrel::expr::eval_math_expression(quiet, text.c_str(), code, 0);
-  if (code != 0 || std::memcmp(&plain, &evaluated, sizeof plain) != 0) __builtin_trap();
+  if (code != vantrel::expr::kNoError || std::memcmp(&plain, &evaluated, sizeof plain) != 0)
+    __builtin_trap();
   return 0;
 }

@@ -18,22 +18,23 @@ vantrel::cli::Session& Built() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using vantrel::cli::QueryStatus;
+  using vantrel::cli::QueryProblem;
   vantrel::cli::Session& session = Built();
   const std::string text(reinterpret_cast<const char*>(data), size);
-  vantrel::cli::QueryAnswer answer;
-  std::string error;
-  switch (vantrel::cli::AnswerQuery(session, text, answer, error)) {
-    case QueryStatus::kAnswered:
+  const auto found = vantrel::cli::AnswerQuery(session, text);
+  const vantrel::cli::QueryAnswer& answer = found.value;
+  const std::string& error = found.message;
+  switch (found.error) {
+    case QueryProblem::kNone:
       if (answer.category.empty() || answer.from.empty() || answer.to.empty() ||
           answer.value.empty() || answer.number.empty() || answer.result.empty() ||
           answer.description.find(" = ") == std::string::npos || !error.empty())
         __builtin_trap();
       break;
-    case QueryStatus::kError:
+    case QueryProblem::kError:
       if (error.empty() || error.find('\n') != std::string::npos) __builtin_trap();
       break;
-    case QueryStatus::kNotAQuery:
+    case QueryProblem::kNotAQuery:
       if (error.find('\n') != std::string::npos) __builtin_trap();
       break;
   }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <iterator>
 
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -19,7 +20,7 @@ std::optional<int> OptionNumber(std::string_view text) {
   if (text.empty() || text.size() - std::min(digits, text.size()) > 9) return std::nullopt;
   int number = 0;
   for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
+    if (!IsDigit(c)) return std::nullopt;
     number = number * 10 + (c - '0');
   }
   return number;

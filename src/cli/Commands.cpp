@@ -28,21 +28,20 @@ namespace {
 // The result of a query alone, as its three-argument form prints it.
 int RunQuery(Session& session, const std::string& query, const CCategory* category,
              std::ostream& out, std::ostream& err) {
-  QueryAnswer answer;
-  std::string error;
-  switch (AnswerQuery(session, query, category, answer, error)) {
-    case QueryStatus::kNotAQuery:
-      if (error.empty())
-        error = "expected VALUE FROM TO or a query such as \"100 mi in km\", not " + Quoted(query) +
-                " (try --help)";
-      return Fail(err, kExitUsageError, error);
-    case QueryStatus::kError:
-      return Fail(err, kExitConversionError, error);
-    case QueryStatus::kAnswered:
+  auto answer = AnswerQuery(session, query, category);
+  switch (answer.error) {
+    case QueryProblem::kNotAQuery:
+      if (answer.message.empty())
+        answer.message = "expected VALUE FROM TO or a query such as \"100 mi in km\", not " +
+                         Quoted(query) + " (try --help)";
+      return Fail(err, kExitUsageError, answer.message);
+    case QueryProblem::kError:
+      return Fail(err, kExitConversionError, answer.message);
+    case QueryProblem::kNone:
       break;
   }
-  answer.number += '\n';
-  out << answer.number;
+  answer.value.number += '\n';
+  out << answer.value.number;
   return kExitSuccess;
 }
 

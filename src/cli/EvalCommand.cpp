@@ -36,12 +36,12 @@ class Evaluator {
       out_.flush();
       return false;
     }
-    int code = expr::kNoError;
+    expr::ErrorCode code = expr::kNoError;
     const double value =
         expr::eval_math_expression_xyzt(math_, text.data(), 0, 0, 0, 0, code, diagnostics_);
     PassOn(diagnosticText_, err_);
     PassOn(helpText_, out_);
-    out_ << FormatText("%.17g\t%d\n", value, code);
+    out_ << FormatText("%.17g\t%d\n", value, static_cast<int>(code));
     out_.flush();
     return code == expr::kNoError;
   }

@@ -18,6 +18,7 @@
 #include "geo/Mgrs.h"
 #include "geo/Utm.h"
 #include "geo/UtmExact.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -142,7 +143,7 @@ bool IsMgrsText(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
   skip(blank);
-  skip([](char c) { return c >= '0' && c <= '9'; });
+  skip(IsDigit);
   skip(blank);
   if (pos == text.size() || !letter(text[pos])) return false;
   ++pos;

@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/QueryText.h"
 #include "cli/UsualTargets.h"
+#include "platform/Digits.h"
 #include "platform/TextEncoding.h"
 #include "units/InputConversion.h"
 #include "units/NameLookup.h"
@@ -20,9 +21,8 @@ constexpr std::size_t kLongestQuery = 256;  // bytes
 // How a query chooses among several categories.
 constexpr std::string_view kHowToChoose = "end the query with a comma and one of them";
 
-// Whether the bytes (no more than kLongestQuery) may hold a query at all: UTF-8 text without
-// control characters (a tab aside), with a digit and a character that no number or operator has.
-// Most text typed into a desktop search fails here without a look-up.
+}  // namespace
+
 bool MayBeQuery(std::string_view text) {
   if (text.empty()) return false;
   constexpr std::string_view kNumberCharacters = "0123456789.+-*/^()= \t";
@@ -30,11 +30,13 @@ bool MayBeQuery(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if ((byte < 0x20 && c != '\t') || byte == 0x7F) return false;
-    digit |= c >= '0' && c <= '9';
+    digit |= IsDigit(c);
     other |= kNumberCharacters.find(c) == std::string_view::npos;
   }
   return digit && other && IsValidUtf8(text);
 }
+
+namespace {
 
 // A unit's name as a description shows it: without the trailing blanks some
 // built-in names have.
@@ -46,59 +48,55 @@ struct Units {
   const CUnit* target = nullptr;
 };
 
-QueryStatus ChooseUnits(const UnitIndex& index, const QueryParts& parts, const CCategory* category,
-                        Units& units, std::string& error) {
+Result<Units, QueryProblem> ChooseUnits(const UnitIndex& index, const QueryParts& parts,
+                                        const CCategory* category) {
+  using enum QueryProblem;
   std::vector<std::string_view> texts;
   for (const QueryQuantity& quantity : parts.quantities) texts.push_back(quantity.unit);
-  if (texts.size() > 1 && index.ResolveUnits(texts, category, kHowToChoose, units.choice, error) ==
-                              UnitResolution::kNoCommonCategory) {
-    error = "a compound value adds units of one category: " + error;
-    return QueryStatus::kError;
+  if (texts.size() > 1) {
+    auto found = index.ResolveUnits(texts, category, kHowToChoose);
+    if (found.error == UnitResolution::kNoCommonCategory)
+      return {kError, "a compound value adds units of one category: " + found.message};
   }
   if (!parts.target.empty()) {
     texts.push_back(parts.target);
-    if (index.ResolveUnits(texts, category, kHowToChoose, units.choice, error) !=
-        UnitResolution::kResolved)
-      return QueryStatus::kError;
+    auto found = index.ResolveUnits(texts, category, kHowToChoose);
+    if (!found) return {kError, std::move(found.message)};
+    Units units{std::move(found.value)};
     units.target = units.choice.units.back();
     units.choice.units.pop_back();
-    return QueryStatus::kAnswered;
+    return units;
   }
 
   // No target: the usual one. Of several categories, only those where the
   // first unit has one are candidates.
-  const UnitResolution found =
-      index.ResolveUnits(texts, category, kHowToChoose, units.choice, error);
-  if (found == UnitResolution::kSeveralCategories) {
-    const std::vector<const CCategory*> candidates = units.choice.categories;
+  auto found = index.ResolveUnits(texts, category, kHowToChoose);
+  if (found.error == UnitResolution::kSeveralCategories) {
+    const std::vector<const CCategory*> candidates = found.value.categories;
     int withTarget = 0;
     for (const CCategory* candidate : candidates) {
-      UnitsChoice one;
-      std::string ignored;
-      if (index.ResolveUnits(texts, candidate, kHowToChoose, one, ignored) ==
-              UnitResolution::kResolved &&
-          UsualTarget(*candidate, *one.units.front()) && ++withTarget == 1)
-        units.choice = std::move(one);
+      auto one = index.ResolveUnits(texts, candidate, kHowToChoose);
+      if (one && UsualTarget(*candidate, *one.value.units.front()) && ++withTarget == 1)
+        found.value = std::move(one.value);
     }
-    if (withTarget > 1) return QueryStatus::kError;  // the error lists them all
-    if (withTarget == 0) {
-      error.clear();
-      return QueryStatus::kNotAQuery;
-    }
-  } else if (found != UnitResolution::kResolved) {
-    return QueryStatus::kError;
+    if (withTarget > 1) return {kError, std::move(found.message)};  // it lists them all
+    if (withTarget == 0) return {kNotAQuery, {}};
+  } else if (!found) {
+    return {kError, std::move(found.message)};
   }
+  Units units{std::move(found.value)};
   units.target = UsualTarget(*units.choice.category, *units.choice.units.front());
-  if (units.target) return QueryStatus::kAnswered;
-  error = Quoted(parts.quantities.front().unit) + " has no usual target; name one: \"" +
-          parts.quantities.front().value + " " + parts.quantities.front().unit + " in UNIT\"";
-  return QueryStatus::kNotAQuery;
+  if (units.target) return units;
+  return {kNotAQuery, Quoted(parts.quantities.front().unit) + " has no usual target; name one: \"" +
+                          parts.quantities.front().value + " " + parts.quantities.front().unit +
+                          " in UNIT\""};
 }
 
 // The value of several quantities in the first one's unit, as a plain
 // decimal that reads back to the very same double.
-bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice& choice,
-                   std::string& sum, std::string& error) {
+Result<std::string, QueryProblem> SumQuantities(Session& session, const QueryParts& parts,
+                                                const UnitsChoice& choice) {
+  using enum QueryProblem;
   // Values add up where every unit is a multiple of the base: not in a
   // category with a scale that starts elsewhere (temperatures) or runs the
   // other way (fuel consumption), nor among numbers in other bases.
@@ -107,94 +105,70 @@ bool SumQuantities(Session& session, const QueryParts& parts, const UnitsChoice&
   if (category.Name() == kNumbersCategory ||
       std::any_of(units.begin(), units.end(), [](const auto& entry) {
         return entry.second.offset != 0 || entry.second.inverted;
-      })) {
-    error = "values of " + Quoted(category.Name()) + " cannot be added up";
-    return false;
-  }
+      }))
+    return {kError, "values of " + Quoted(category.Name()) + " cannot be added up"};
   double total = 0;
   for (std::size_t i = 0; i < parts.quantities.size(); ++i) {
-    const CUnit& unit = *choice.units[i];
-    double value = 0;
-    if (!session.Evaluate(parts.quantities[i].value, value, error)) return false;
-    total += ConvertValue(value, unit, *choice.units.front());
+    auto value = session.Evaluate(parts.quantities[i].value);
+    if (!value) return {kError, std::move(value.message)};
+    total += ConvertValue(value.value, *choice.units[i], *choice.units.front());
   }
-  if (!std::isfinite(total)) {
-    error = "the values add up to no finite number";
-    return false;
-  }
-  sum = ShortestDecimal(total);
-  return true;
+  if (!std::isfinite(total)) return {kError, "the values add up to no finite number"};
+  return ShortestDecimal(total);
 }
 
 }  // namespace
 
-QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& answer,
-                        std::string& error) {
-  return AnswerQuery(session, text, nullptr, answer, error);
-}
-
-QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory* category,
-                        QueryAnswer& answer, std::string& error) {
-  error.clear();
-  if (text.size() > kLongestQuery) {
-    error = "a query is at most " + std::to_string(kLongestQuery) + " bytes long, not " +
-            std::to_string(text.size()) + "; give VALUE FROM TO as three arguments";
-    return QueryStatus::kNotAQuery;
-  }
-  if (!MayBeQuery(text)) return QueryStatus::kNotAQuery;
+Result<QueryAnswer, QueryProblem> AnswerQuery(Session& session, std::string_view text,
+                                              const CCategory* category) {
+  using enum QueryProblem;
+  if (text.size() > kLongestQuery)
+    return {kNotAQuery, "a query is at most " + std::to_string(kLongestQuery) +
+                            " bytes long, not " + std::to_string(text.size()) +
+                            "; give VALUE FROM TO as three arguments"};
+  if (!MayBeQuery(text)) return {kNotAQuery, {}};
   const UnitIndex& index = session.Index();
   std::string_view query = text;
   const std::string_view suffix = CutCategorySuffix(query);
   const CCategory* named = suffix.empty() ? nullptr : index.FindCategory(suffix);
-  QueryParts parts;
-  switch (ReadQuery(query, index, named ? named : category, parts, error)) {
-    case QueryReading::kNotAQuery:
-      return QueryStatus::kNotAQuery;
-    case QueryReading::kError:
-      return QueryStatus::kError;
-    case QueryReading::kRead:
-      break;
-  }
+  auto read = ReadQuery(query, index, named ? named : category);
+  if (!read) return {read.error, std::move(read.message)};
+  const QueryParts& parts = read.value;
   // A category named wrong is a usage error, as with --category.
-  if (!suffix.empty() && !named) {
-    error = "unknown category " + Quoted(suffix) + " (see --categories)";
-    return QueryStatus::kNotAQuery;
-  }
-  if (named && category && named != category) {
-    error = "the query's category " + Quoted(named->Name()) + " is not " + Quoted(category->Name());
-    return QueryStatus::kNotAQuery;
-  }
+  if (!suffix.empty() && !named)
+    return {kNotAQuery, "unknown category " + Quoted(suffix) + " (see --categories)"};
+  if (named && category && named != category)
+    return {kNotAQuery, "the query's category " + Quoted(named->Name()) + " is not " +
+                            Quoted(category->Name())};
   if (named) category = named;
 
-  Units units;
-  if (const QueryStatus chosen = ChooseUnits(index, parts, category, units, error);
-      chosen != QueryStatus::kAnswered)
-    return chosen;
-  const UnitsChoice& choice = units.choice;
-  std::string value;
-  if (parts.quantities.size() == 1)
-    value = parts.quantities.front().value;
-  else if (!SumQuantities(session, parts, choice, value, error))
-    return QueryStatus::kError;
+  auto chosen = ChooseUnits(index, parts, category);
+  if (!chosen) return {chosen.error, std::move(chosen.message)};
+  const UnitsChoice& choice = chosen.value.choice;
+  const CUnit& target = *chosen.value.target;
+  QueryAnswer answer;
+  if (parts.quantities.size() == 1) {
+    answer.value = parts.quantities.front().value;
+  } else {
+    auto sum = SumQuantities(session, parts, choice);
+    if (!sum) return {kError, std::move(sum.message)};
+    answer.value = std::move(sum.value);
+  }
 
-  std::string number;
+  std::string error;
   // The units are chosen: no look-up by name again.
-  if (!session.Convert(value, {choice.category, choice.units.front(), units.target}, number, error))
-    return QueryStatus::kError;
+  if (!session.Convert(answer.value, {choice.category, choice.units.front(), &target},
+                       answer.number, error))
+    return {kError, std::move(error)};
 
   answer.category = choice.category->Name();
   answer.from = choice.units.front()->name;
-  answer.to = units.target->name;
-  answer.value = std::move(value);
-  answer.result = number + ' ' + std::string(UnitSymbol(*choice.category, *units.target));
-  answer.description.clear();
+  answer.to = target.name;
+  answer.result = answer.number + ' ' + std::string(UnitSymbol(*choice.category, target));
   for (std::size_t i = 0; i < parts.quantities.size(); ++i)
     answer.description += parts.quantities[i].value + ' ' + ShownName(*choice.units[i]) + ' ';
-  answer.description += "= " + number + ' ' + ShownName(*units.target);
-  answer.number = std::move(number);
-  // A look-up on the way (among categories) may have left a reason.
-  error.clear();
-  return QueryStatus::kAnswered;
+  answer.description += "= " + answer.number + ' ' + ShownName(target);
+  return answer;
 }
 
 }  // namespace vantrel::cli

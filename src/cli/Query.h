@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/QueryText.h"
 #include "cli/Session.h"
 
 namespace vantrel::cli {
@@ -22,21 +23,19 @@ struct QueryAnswer {
   std::string number;
 };
 
-enum class QueryStatus {
-  kNotAQuery,  // nothing in the text reads as a conversion: answer nothing
-  kAnswered,
-  kError,  // a conversion was meant, but it fails: `error` says why
-};
+// Whether the bytes (no more than a query's 256) may hold a query at all:
+// UTF-8 text without control characters (a tab aside), with a digit and a
+// character that no number or operator has. Most text typed into a desktop
+// search fails here without a look-up; KRunner's entry for the service
+// (res/search/vantrel-search.desktop.in) applies the same rule.
+bool MayBeQuery(std::string_view text);
 
-QueryStatus AnswerQuery(Session& session, std::string_view text, QueryAnswer& answer,
-                        std::string& error);
-
-// The same in a category chosen beforehand (null: none), as a ", CATEGORY"
-// at the end of the text chooses one; the two must agree. kNotAQuery may
-// come with a reason in `error` too: a text longer than a query may be (256
-// bytes), a unit that has no usual target, a category that is none or not
-// the one chosen.
-QueryStatus AnswerQuery(Session& session, std::string_view text, const CCategory* category,
-                        QueryAnswer& answer, std::string& error);
+// The answer to a query, in a category chosen beforehand when `category` is
+// given, as a ", CATEGORY" at the end of the text chooses one; the two must
+// agree. kNotAQuery may come with a reason too: a text longer than a query
+// may be (256 bytes), a unit that has no usual target, a category that is
+// none or not the one chosen.
+Result<QueryAnswer, QueryProblem> AnswerQuery(Session& session, std::string_view text,
+                                              const CCategory* category = nullptr);
 
 }  // namespace vantrel::cli

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/Blanks.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 #include "platform/TextCase.h"
 #include "platform/TextEncoding.h"
@@ -59,9 +60,7 @@ std::vector<Word> SplitWords(std::string_view text) {
 // How a character changes the depth of brackets.
 int BracketStep(char c) { return c == '(' ? 1 : c == ')' ? -1 : 0; }
 
-bool HasDigit(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+bool HasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), IsDigit); }
 
 bool IsConnector(std::string_view word) {
   for (const std::string_view connector : kConnectors)
@@ -203,12 +202,13 @@ std::string_view CutCategorySuffix(std::string_view& text) {
   return suffix;
 }
 
-QueryReading ReadQuery(std::string_view text, const UnitIndex& index, const CCategory* category,
-                       QueryParts& parts, std::string& error) {
-  parts = {};
+Result<QueryParts, QueryProblem> ReadQuery(std::string_view text, const UnitIndex& index,
+                                           const CCategory* category) {
+  using enum QueryProblem;
+  QueryParts parts;
   Reader reader(text, index);
   const std::size_t count = reader.Words().size();
-  if (count == 0 || !HasDigit(reader.WordText(0))) return QueryReading::kNotAQuery;
+  if (count == 0 || !HasDigit(reader.WordText(0))) return {kNotAQuery, {}};
 
   // Each connector that has words on both sides, from the left: the first
   // whose sides read as values and a unit wins.
@@ -224,7 +224,7 @@ QueryReading ReadQuery(std::string_view text, const UnitIndex& index, const CCat
     std::string target = reader.Join(c + 1, 0, count);
     if (reader.NamesUnit(target)) {
       parts.target = std::move(target);
-      return QueryReading::kRead;
+      return parts;
     }
     if (unknownTarget.empty()) unknownTarget = std::move(target);
   }
@@ -235,18 +235,14 @@ QueryReading ReadQuery(std::string_view text, const UnitIndex& index, const CCat
   if (whole.kind != Failure::kNone && count > 1 && IsConnector(reader.WordText(count - 1)) &&
       reader.ReadQuantities(0, count - 1, parts.quantities).kind == Failure::kNone)
     whole = {};
-  if (whole.kind == Failure::kNone) return QueryReading::kRead;
+  if (whole.kind == Failure::kNone) return parts;
 
-  if (!unknownTarget.empty()) {
-    error = index.UnknownUnit(unknownTarget, category);
-    return QueryReading::kError;
-  }
+  if (!unknownTarget.empty()) return {kError, index.UnknownUnit(unknownTarget, category)};
   // A query only when some unit is named, also after a connector.
   for (std::size_t c = 1; c + 1 < count && !reader.SawUnit(); ++c)
     if (IsConnector(reader.WordText(c))) reader.NamesUnit(reader.Join(c + 1, 0, count));
-  if (!reader.SawUnit()) return QueryReading::kNotAQuery;
-  error = FailureMessage(firstFailure.value_or(whole), index, category);
-  return QueryReading::kError;
+  if (!reader.SawUnit()) return {kNotAQuery, {}};
+  return {kError, FailureMessage(firstFailure.value_or(whole), index, category)};
 }
 
 }  // namespace vantrel::cli

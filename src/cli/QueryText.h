@@ -25,7 +25,11 @@ struct QueryParts {
   std::string target;                     // empty when none is given
 };
 
-enum class QueryReading { kNotAQuery, kRead, kError };
+enum class QueryProblem {
+  kNone,
+  kNotAQuery,  // nothing in the text reads as a conversion: answer nothing
+  kError,      // a conversion was meant, but it fails
+};
 
 // Cuts a ", CATEGORY" suffix off the text and gives it, trimmed: what
 // follows the last comma outside brackets, unless it is blank or holds a
@@ -36,7 +40,7 @@ std::string_view CutCategorySuffix(std::string_view& text);
 // no run of words names a unit; kError, with a one-line reason, for one that names a unit but does
 // not read as a query (an unknown unit, a value without a unit). An unknown unit's close names are
 // those of `category` when given.
-QueryReading ReadQuery(std::string_view text, const UnitIndex& index, const CCategory* category,
-                       QueryParts& parts, std::string& error);
+Result<QueryParts, QueryProblem> ReadQuery(std::string_view text, const UnitIndex& index,
+                                           const CCategory* category);
 
 }  // namespace vantrel::cli

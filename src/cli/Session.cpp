@@ -45,37 +45,31 @@ const Session::Resolution* Session::Remembered(std::string_view from, std::strin
   return &it->second;
 }
 
-const UnitChoice* Session::Resolve(std::string_view from, std::string_view to,
-                                   const CCategory* category, std::string& error) {
-  if (const Resolution* known = Remembered(from, to, category)) {
-    if (known->error.empty()) return &known->choice;
-    error = known->error;
-    return nullptr;
-  }
+const Session::Resolution& Session::Resolve(std::string_view from, std::string_view to,
+                                            const CCategory* category) {
+  if (const Resolution* known = Remembered(from, to, category)) return *known;
   // Remembered left the pair's key in key_.
-  Resolution resolution;
-  const bool found = index_->Resolve(from, to, category, resolution.choice, resolution.error);
+  Resolution resolution = index_->Resolve(from, to, category);
   // A failure is remembered too (a batch repeats its typos), but not one of
   // a name too long to be any unit's, which is answered at once anyway and
   // would only fill the memory.
-  if (!found && key_.size() > kLongestRemembered) {
-    error = std::move(resolution.error);
-    return nullptr;
+  if (!resolution && key_.size() > kLongestRemembered) {
+    unremembered_ = std::move(resolution);
+    return unremembered_;
   }
   if (resolved_.size() >= kMostRemembered) {  // distinct pairs without end
     resolved_.clear();
     last_ = nullptr;
   }
-  const Resolution& stored = resolved_.emplace(key_, std::move(resolution)).first->second;
-  if (found) return &stored.choice;
-  error = stored.error;
-  return nullptr;
+  return resolved_.emplace(key_, std::move(resolution)).first->second;
 }
 
 bool Session::Convert(std::string_view value, std::string_view from, std::string_view to,
                       const CCategory* category, std::string& result, std::string& error) {
-  const UnitChoice* choice = Resolve(from, to, category, error);
-  return choice && Convert(value, *choice, result, error);
+  const Resolution& units = Resolve(from, to, category);
+  if (units) return Convert(value, units.value, result, error);
+  error = units.message;
+  return false;
 }
 
 bool Session::Convert(std::string_view value, const UnitChoice& choice, std::string& result,
@@ -89,18 +83,18 @@ bool Session::Convert(std::string_view value, const UnitChoice& choice, std::str
   }
   // Quietly: an error is the one line the command reports. Anything but a
   // plain result (nothing typed, a help keyword, inf) is no answer here.
-  ConversionOutcome outcome = ConvertInput(math_, value, *choice.category, *choice.from, *choice.to,
-                                           catalogue_.Format(), 0);
-  if (outcome.kind != ConversionOutcome::Kind::kResult) {
+  auto outcome = ConvertInput(math_, value, *choice.category, *choice.from, *choice.to,
+                              catalogue_.Format(), 0);
+  if (!outcome) {
     error = std::move(outcome.message);
     return false;
   }
-  result += outcome.text;
+  result += outcome.value;
   return true;
 }
 
-bool Session::Evaluate(std::string_view value, double& number, std::string& error) {
-  return EvaluateInput(math_, value, number, error);
+Result<double, InputProblem> Session::Evaluate(std::string_view value) {
+  return EvaluateInput(math_, value);
 }
 
 }  // namespace vantrel::cli

@@ -12,7 +12,9 @@
 
 #include "cli/UnitIndex.h"
 #include "expr/MathContext.h"
+#include "platform/Result.h"
 #include "units/CustomStore.h"
+#include "units/InputConversion.h"
 #include "units/UnitCatalogue.h"
 
 namespace vantrel::cli {
@@ -35,28 +37,25 @@ class Session {
 
   // Converts as the main window does (see ConvertInput) and appends the
   // result to `result`; false with a one-line reason for anything but a
-  // finite result. All text is UTF-8. A plain decimal value takes the short
-  // road (ConvertPlainInput), which allocates nothing.
+  // finite result. All text is UTF-8. Both texts are the caller's, whose
+  // buffers a batch keeps from line to line: a plain decimal value takes the
+  // short road (ConvertPlainInput), and a remembered pair of units, good or
+  // bad, is answered, without allocating.
   bool Convert(std::string_view value, std::string_view from, std::string_view to,
                const CCategory* category, std::string& result, std::string& error);
   // The same for units already chosen.
   bool Convert(std::string_view value, const UnitChoice& choice, std::string& result,
                std::string& error);
 
-  // The number a value stands for, as Convert reads it outside "Numbers";
-  // false with the reason.
-  bool Evaluate(std::string_view value, double& number, std::string& error);
+  // The number a value stands for, as Convert reads it outside "Numbers".
+  Result<double, InputProblem> Evaluate(std::string_view value);
 
  private:
-  struct Resolution {
-    UnitChoice choice;
-    std::string error;  // empty when the pair resolved
-  };
+  using Resolution = Result<UnitChoice, UnitResolution>;
 
   // Batches repeat the same few unit pairs, good or bad: each is resolved
   // once, and the last one is known without a look-up.
-  const UnitChoice* Resolve(std::string_view from, std::string_view to, const CCategory* category,
-                            std::string& error);
+  const Resolution& Resolve(std::string_view from, std::string_view to, const CCategory* category);
   const Resolution* Remembered(std::string_view from, std::string_view to,
                                const CCategory* category);
   // key_ = FROM<TAB>TO<TAB> and the category's address.
@@ -72,6 +71,7 @@ class Session {
   std::optional<UnitIndex> index_;
   std::unordered_map<std::string, Resolution> resolved_;  // by MakeKey's key
   std::string key_;
+  Resolution unremembered_;  // the last failure too long to remember
   const std::pair<const std::string, Resolution>* last_ = nullptr;  // in resolved_
 };
 

@@ -14,9 +14,9 @@ namespace {
 
 // The unit the text names (in the category, when one is given). A pair of
 // the same unit resolves as any pair does, with the same messages.
-bool ResolveOne(Session& session, const CCategory* category, const std::string& text,
-                UnitChoice& choice, std::string& error) {
-  return session.Index().Resolve(text, text, category, choice, error);
+Result<UnitChoice, UnitResolution> ResolveOne(Session& session, const CCategory* category,
+                                              const std::string& text) {
+  return session.Index().Resolve(text, text, category);
 }
 
 std::vector<const CUnit*> UnitsInOrder(const CCategory& category) {
@@ -33,10 +33,9 @@ std::vector<const CUnit*> UnitsInOrder(const CCategory& category) {
 
 int RunInfo(Session& session, const Options& options, const CCategory* category, std::ostream& out,
             std::ostream& err) {
-  UnitChoice choice;
-  std::string error;
-  if (!ResolveOne(session, category, options.positional.front(), choice, error))
-    return Fail(err, kExitConversionError, error);
+  const auto resolved = ResolveOne(session, category, options.positional.front());
+  if (!resolved) return Fail(err, kExitConversionError, resolved.message);
+  const UnitChoice& choice = resolved.value;
   const CUnit& unit = *choice.from;
   const BuiltinUnit* row =
       unit.custom ? nullptr : FindBuiltinUnit(choice.category->Name(), unit.name);
@@ -56,11 +55,11 @@ int RunInfo(Session& session, const Options& options, const CCategory* category,
 
 int RunAll(Session& session, const Options& options, const CCategory* category, std::ostream& out,
            std::ostream& err) {
-  UnitChoice choice;
-  std::string error;
-  if (!ResolveOne(session, category, options.positional[1], choice, error))
-    return Fail(err, kExitConversionError, error);
+  const auto resolved = ResolveOne(session, category, options.positional[1]);
+  if (!resolved) return Fail(err, kExitConversionError, resolved.message);
+  const UnitChoice& choice = resolved.value;
   std::string lines;
+  std::string error;
   for (const CUnit* unit : UnitsInOrder(*choice.category)) {
     lines += unit->name + '\t';
     if (!session.Convert(options.positional[0], {choice.category, choice.from, unit}, lines, error))

@@ -85,31 +85,24 @@ std::vector<UnitIndex::Match> UnitIndex::Lookup(std::string_view text,
   return matches;
 }
 
-bool UnitIndex::Resolve(std::string_view from, std::string_view to, const CCategory* category,
-                        UnitChoice& choice, std::string& error) const {
+Result<UnitChoice, UnitResolution> UnitIndex::Resolve(std::string_view from, std::string_view to,
+                                                      const CCategory* category) const {
   const std::string_view texts[] = {from, to};
-  UnitsChoice units;
-  if (ResolveUnits(texts, category, "choose one with --category", units, error) !=
-      UnitResolution::kResolved)
-    return false;
-  choice = {units.category, units.units[0], units.units[1]};
-  return true;
+  Result<UnitsChoice, UnitResolution> units =
+      ResolveUnits(texts, category, "choose one with --category");
+  if (!units) return {units.error, std::move(units.message)};
+  return UnitChoice{units.value.category, units.value.units[0], units.value.units[1]};
 }
 
-UnitResolution UnitIndex::ResolveUnits(std::span<const std::string_view> texts,
-                                       const CCategory* category, std::string_view howToChoose,
-                                       UnitsChoice& choice, std::string& error) const {
-  if (texts.empty()) {
-    error = "no unit given";
-    return UnitResolution::kUnknownUnit;
-  }
+Result<UnitsChoice, UnitResolution> UnitIndex::ResolveUnits(std::span<const std::string_view> texts,
+                                                            const CCategory* category,
+                                                            std::string_view howToChoose) const {
+  using enum UnitResolution;
+  if (texts.empty()) return {kUnknownUnit, "no unit given"};
   std::vector<std::vector<Match>> matches;
   for (const std::string_view text : texts) {
     matches.push_back(Lookup(text, category));
-    if (matches.back().empty()) {
-      error = UnknownUnit(text, category);
-      return UnitResolution::kUnknownUnit;
-    }
+    if (matches.back().empty()) return {kUnknownUnit, UnknownUnit(text, category)};
   }
 
   // The categories of the first text's matches that every other text has,
@@ -129,40 +122,38 @@ UnitResolution UnitIndex::ResolveUnits(std::span<const std::string_view> texts,
       for (const Match& match : found) names.push_back(match.category->Name());
       return QuotedList(names);
     };
-    error.clear();
+    std::string error;
     for (std::size_t i = 0; i < texts.size(); ++i) {
       if (i > 0) error += i + 1 == texts.size() ? " and " : ", ";
       error += Quoted(texts[i]) + " (" + categoriesOf(matches[i]) + ")";
     }
-    error += " share no category";
-    return UnitResolution::kNoCommonCategory;
+    return {kNoCommonCategory, error + " share no category"};
   }
+  UnitsChoice choice;
   if (common.size() > 1) {
     std::vector<std::string> names;
-    choice.categories.clear();
     for (const auto& row : common) {
       names.push_back(row.front()->category->Name());
       choice.categories.push_back(row.front()->category);
     }
-    error = "units found in more than one category, " + std::string(howToChoose) + ": " +
-            QuotedList(names);
-    return UnitResolution::kSeveralCategories;
+    return {kSeveralCategories,
+            "units found in more than one category, " + std::string(howToChoose) + ": " +
+                QuotedList(names),
+            std::move(choice)};
   }
 
   choice.category = common.front().front()->category;
-  choice.units.clear();
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const Match& match = *common.front()[i];
     if (match.units.size() != 1) {
       std::vector<std::string> names;
       for (const CUnit* candidate : match.units) names.push_back(candidate->name);
-      error = Quoted(texts[i]) + " stands for several units of " + Quoted(match.category->Name()) +
-              ": " + QuotedList(names);
-      return UnitResolution::kSeveralUnits;
+      return {kSeveralUnits, Quoted(texts[i]) + " stands for several units of " +
+                                 Quoted(match.category->Name()) + ": " + QuotedList(names)};
     }
     choice.units.push_back(match.units.front());
   }
-  return UnitResolution::kResolved;
+  return choice;
 }
 
 bool UnitIndex::NamesUnit(std::string_view text) const { return !Lookup(text, nullptr).empty(); }

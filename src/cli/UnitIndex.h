@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/CloseNameSearch.h"
+#include "platform/Result.h"
 #include "units/NameLookup.h"
 #include "units/UnitCatalogue.h"
 
@@ -50,18 +51,19 @@ class UnitIndex {
   const CCategory* FindCategory(std::string_view name) const;
 
   // Picks the one category holding both units (only `category` when given).
-  // False with a one-line reason: an unknown unit (with up to five close
+  // A failure says why in one line: an unknown unit (with up to five close
   // names), no common category, several (listed), or an abbreviation shared
   // by several units of the category.
-  bool Resolve(std::string_view from, std::string_view to, const CCategory* category,
-               UnitChoice& choice, std::string& error) const;
+  Result<UnitChoice, UnitResolution> Resolve(std::string_view from, std::string_view to,
+                                             const CCategory* category) const;
 
   // The same for any number of texts: the one category holding a unit of
-  // each, and that unit. The message for several categories ends with how to
-  // choose one (`howToChoose`, "choose one with --category") and the list.
-  UnitResolution ResolveUnits(std::span<const std::string_view> texts, const CCategory* category,
-                              std::string_view howToChoose, UnitsChoice& choice,
-                              std::string& error) const;
+  // each, and that unit. kSeveralCategories comes with the candidates; its
+  // message ends with how to choose one (`howToChoose`, "choose one with
+  // --category") and the list.
+  Result<UnitsChoice, UnitResolution> ResolveUnits(std::span<const std::string_view> texts,
+                                                   const CCategory* category,
+                                                   std::string_view howToChoose) const;
 
   // Whether the text names a unit in any category, as Resolve finds them.
   bool NamesUnit(std::string_view text) const;

@@ -5,59 +5,64 @@
 
 namespace vantrel::expr {
 
-inline constexpr int kNoError = 0;
-inline constexpr int kUnspecifiedError = 1;  // a report made while the code was still clear
-inline constexpr int kWrongSymbol = 2;
-inline constexpr int kTooLongExpression = 3;
-inline constexpr int kEmptyExpression = 4;
-inline constexpr int kWrongExpression = 5;
-inline constexpr int kTooManyArguments = 6;
-inline constexpr int kEmptyVariable = 7;
-inline constexpr int kUnknownFunction = 8;  // never produced
-inline constexpr int kUnknownZeroArgumentFunction = 9;
-inline constexpr int kUnknownOneArgumentFunction = 10;
-inline constexpr int kUnknownTwoArgumentsFunction = 11;  // also for three arguments
-inline constexpr int kResultIsNan = 12;
-inline constexpr int kResultIsInf = 13;
-inline constexpr int kResultIsHugeVal = 14;  // never produced
-inline constexpr int kOperatorLast = 15;
-inline constexpr int kTwoOperatorsFollow = 16;
-inline constexpr int kOperatorFirst = 17;
-inline constexpr int kDivideByZero = 18;
-inline constexpr int kLeftBracketError = 19;
-inline constexpr int kRightBracketError = 20;
-inline constexpr int kTooManyRightBrackets = 21;
-inline constexpr int kTooManyLeftBrackets = 22;
-inline constexpr int kRightBracketNotLast = 23;
-inline constexpr int kLeftBracketNotFirst = 24;  // never produced
-inline constexpr int kBracketOutOfExpression = 25;
-inline constexpr int kTooManyExponents = 26;
-inline constexpr int kTooManyPoints = 27;
-inline constexpr int kSignBeforeExponent = 28;
-inline constexpr int kTooManySigns = 29;
-// Domain tests of the function library.
-inline constexpr int kSqrtOfNegative = 30;
-inline constexpr int kLnOfNonPositive = 31;
-inline constexpr int kLog10OfNonPositive = 32;
-inline constexpr int kLog2OfNonPositive = 33;
-inline constexpr int kCotWhereTanIsZero = 34;
-inline constexpr int kSecWhereCosIsZero = 35;
-inline constexpr int kCscWhereSinIsZero = 36;
-inline constexpr int kAsecOfZero = 37;
-inline constexpr int kAcscOfZero = 38;
-inline constexpr int kCothWhereTanhIsZero = 39;
-inline constexpr int kSechWhereCoshIsZero = 40;
-inline constexpr int kCschWhereSinhIsZero = 41;
-inline constexpr int kAsinhOfNonPositiveSum = 42;
-inline constexpr int kAcoshOfNegativeSquare = 43;
-inline constexpr int kAcoshOfNonPositiveSum = 44;
-inline constexpr int kAtanhOfOne = 45;
-inline constexpr int kAtanhOfNonPositiveRatio = 46;
-inline constexpr int kAcothOfZero = 47;
-inline constexpr int kAsechOfZero = 48;
-inline constexpr int kAcschOfZero = 49;
-inline constexpr int kAtan2WithZeroDivisor = 50;
-inline constexpr int kAtan2pWithZeroDivisor = 51;
+enum class ErrorCode : int {
+  kNoError = 0,
+  kUnspecifiedError = 1,  // a report made while the code was still clear
+  kWrongSymbol = 2,
+  kTooLongExpression = 3,
+  kEmptyExpression = 4,
+  kWrongExpression = 5,
+  kTooManyArguments = 6,
+  kEmptyVariable = 7,
+  kUnknownFunction = 8,  // never produced
+  kUnknownZeroArgumentFunction = 9,
+  kUnknownOneArgumentFunction = 10,
+  kUnknownTwoArgumentsFunction = 11,  // also for three arguments
+  kResultIsNan = 12,
+  kResultIsInf = 13,
+  kResultIsHugeVal = 14,  // never produced
+  kOperatorLast = 15,
+  kTwoOperatorsFollow = 16,
+  kOperatorFirst = 17,
+  kDivideByZero = 18,
+  kLeftBracketError = 19,
+  kRightBracketError = 20,
+  kTooManyRightBrackets = 21,
+  kTooManyLeftBrackets = 22,
+  kRightBracketNotLast = 23,
+  kLeftBracketNotFirst = 24,  // never produced
+  kBracketOutOfExpression = 25,
+  kTooManyExponents = 26,
+  kTooManyPoints = 27,
+  kSignBeforeExponent = 28,
+  kTooManySigns = 29,
+  // Domain tests of the function library.
+  kSqrtOfNegative = 30,
+  kLnOfNonPositive = 31,
+  kLog10OfNonPositive = 32,
+  kLog2OfNonPositive = 33,
+  kCotWhereTanIsZero = 34,
+  kSecWhereCosIsZero = 35,
+  kCscWhereSinIsZero = 36,
+  kAsecOfZero = 37,
+  kAcscOfZero = 38,
+  kCothWhereTanhIsZero = 39,
+  kSechWhereCoshIsZero = 40,
+  kCschWhereSinhIsZero = 41,
+  kAsinhOfNonPositiveSum = 42,
+  kAcoshOfNegativeSquare = 43,
+  kAcoshOfNonPositiveSum = 44,
+  kAtanhOfOne = 45,
+  kAtanhOfNonPositiveRatio = 46,
+  kAcothOfZero = 47,
+  kAsechOfZero = 48,
+  kAcschOfZero = 49,
+  kAtan2WithZeroDivisor = 50,
+  kAtan2pWithZeroDivisor = 51,
+};
+// The codes by their names alone in the evaluator's namespace
+// (expr::kDivideByZero), still of their own type: never a bare int.
+using enum ErrorCode;
 
 // Codes run from 0 to one below this.
 inline constexpr int kErrorCodeCount = 52;

@@ -70,23 +70,24 @@ static_assert(kRule.size() == 52);
 
 }  // namespace
 
-int math_expression_error_message(char* buffer, int code) {
+int math_expression_error_message(char* buffer, ErrorCode code) {
+  const int number = static_cast<int>(code);
   if (code == kTooLongExpression) {
-    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, kMessages[kTooLongExpression],
-               MX_MATH_EXPRESSION_LENGTH);
+    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, kMessages[number], MX_MATH_EXPRESSION_LENGTH);
     return 0;
   }
-  if (code >= 0 && code < kErrorCodeCount) {
-    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, "%s", kMessages[code]);
+  if (number >= 0 && number < kErrorCodeCount) {
+    FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH, "%s", kMessages[number]);
     return 0;
   }
   FormatInto(buffer, MX_MATH_EXPRESSION_LENGTH,
-             "Unknown error code = %d. Please report for program author!", code);
+             "Unknown error code = %d. Please report for program author!", number);
   return 1;
 }
 
 void print_math_expression_error(MathContext& context, const char* routine, std::string_view text,
-                                 const char* message, int position, int code, int diagnostics) {
+                                 const char* message, int position, ErrorCode code,
+                                 int diagnostics) {
   if (!diagnostics || context.diagnostics.Discards()) return;
   std::string block(kRule);
   block += FormatText("%s(): ERROR in math expression at the position %lld:\n", routine,
@@ -103,21 +104,21 @@ void print_math_expression_error(MathContext& context, const char* routine, std:
   block += kRule;
   context.diagnostics.Write(block);
   if (!message || !*message) return;
-  block = FormatText("Error code = %d, error message: '%s'\n", code, message);
+  block = FormatText("Error code = %d, error message: '%s'\n", static_cast<int>(code), message);
   block += kRule;
   context.diagnostics.Write(block);
 }
 
-int report_math_expression_error(MathContext& context, const char* routine, std::string_view text,
-                                 const char* message, int position, int& error_code,
-                                 int diagnostics) {
+ErrorCode report_math_expression_error(MathContext& context, const char* routine,
+                                       std::string_view text, const char* message, int position,
+                                       ErrorCode& error_code, int diagnostics) {
   if (error_code == kNoError) error_code = kUnspecifiedError;
   print_math_expression_error(context, routine, text, message, position, error_code, diagnostics);
   return error_code;
 }
 
 int report_alone_right_bracket(MathContext& context, const char* routine, std::string_view text,
-                               int position, int& error_code, int diagnostics) {
+                               int position, ErrorCode& error_code, int diagnostics) {
   error_code = kRightBracketError;
   if (diagnostics) {
     print_math_expression_error(context, routine, text,
@@ -135,7 +136,7 @@ const char* format_math_message(MathContext& context, const char* format, ...) {
   return context.message;
 }
 
-const char* math_code_message(MathContext& context, int code) {
+const char* math_code_message(MathContext& context, ErrorCode code) {
   static_assert(MX_MATH_MESSAGE_LENGTH >= MX_MATH_EXPRESSION_LENGTH);
   math_expression_error_message(context.message, code);
   return context.message;

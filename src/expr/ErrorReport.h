@@ -17,22 +17,23 @@ inline std::string_view span_text(const char* span, int length) {
 
 // Writes the code's message into `buffer` (MX_MATH_EXPRESSION_LENGTH bytes);
 // returns 0 for a known code, 1 otherwise.
-int math_expression_error_message(char* buffer, int code);
+int math_expression_error_message(char* buffer, ErrorCode code);
 
 // One diagnostic block on the context's diagnostic sink; nothing when
 // `diagnostics` is 0. An empty or null message writes the header only.
 // `position` is zero-based and shown one-based.
 void print_math_expression_error(MathContext& context, const char* routine, std::string_view text,
-                                 const char* message, int position, int code, int diagnostics);
+                                 const char* message, int position, ErrorCode code,
+                                 int diagnostics);
 
 // Makes a still-clear code 1, prints the block with it and returns it.
-int report_math_expression_error(MathContext& context, const char* routine, std::string_view text,
-                                 const char* message, int position, int& error_code,
-                                 int diagnostics);
+ErrorCode report_math_expression_error(MathContext& context, const char* routine,
+                                       std::string_view text, const char* message, int position,
+                                       ErrorCode& error_code, int diagnostics);
 
 // Code 20 with the "found alone ')'" block; returns 1.
 int report_alone_right_bracket(MathContext& context, const char* routine, std::string_view text,
-                               int position, int& error_code, int diagnostics);
+                               int position, ErrorCode& error_code, int diagnostics);
 
 // printf-style formatting into the context's message buffer, which it
 // returns. The next call overwrites it, so use the text at once.
@@ -41,6 +42,6 @@ const char* format_math_message(MathContext& context, const char* format, ...)
 
 // The code's message (as math_expression_error_message) in the context's
 // message buffer.
-const char* math_code_message(MathContext& context, int code);
+const char* math_code_message(MathContext& context, ErrorCode code);
 
 }  // namespace vantrel::expr

@@ -10,13 +10,12 @@
 #include "expr/FunctionLibrary.h"
 #include "expr/HelpText.h"
 #include "expr/NumberScan.h"
+#include "platform/Digits.h"
 
 namespace vantrel::expr {
 namespace {
 
 bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsHelpKeyword(std::string_view normalised) {
   return normalised == "help" || normalised == "/h" || normalised == "?" || normalised == "/?";
@@ -39,7 +38,7 @@ bool IsHelpRequest(const char* text) {
 // Evaluates the normalised text with its bracket pairs looked up in the
 // context's table, which answers for it only as long as this evaluation.
 ME_TYPE EvaluateIndexed(MathContext& context, const char* span, int length, ME_TYPE x, ME_TYPE y,
-                        ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
+                        ME_TYPE z, ME_TYPE t, ErrorCode& error_code, int diagnostics) {
   struct Indexed {
     BracketTable& table;
     ~Indexed() { table.Clear(); }
@@ -52,7 +51,7 @@ ME_TYPE EvaluateIndexed(MathContext& context, const char* span, int length, ME_T
 }  // namespace
 
 ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYPE x, ME_TYPE y,
-                                  ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
+                                  ME_TYPE z, ME_TYPE t, ErrorCode& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_math_expression_xyzt";
   error_code = kNoError;
   if (!text) text = "";
@@ -64,7 +63,7 @@ ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYP
   error_code = check_math_expression_for_correctness(context, text, diagnostics);
   if (error_code != kNoError) {
     report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
-    return error_code;
+    return static_cast<ME_TYPE>(error_code);  // the code's number is the value
   }
   // The buffer keeps its capacity between calls.
   std::string& normalised = context.normalised;
@@ -74,7 +73,7 @@ ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYP
   const ME_TYPE value = EvaluateIndexed(context, span, length, x, y, z, t, error_code, diagnostics);
   if (error_code != kNoError) {
     report_math_expression_error(context, kName, text, "", 0, error_code, diagnostics);
-    return error_code;
+    return static_cast<ME_TYPE>(error_code);  // the code's number is the value
   }
   test_for_MX_math_expression_result_correction(context, value, span, error_code, diagnostics);
   if (error_code != kNoError) {
@@ -88,7 +87,7 @@ bool is_math_expression_help_request(const char* text) { return text && IsHelpRe
 
 ME_TYPE eval_correct_math_expression_xyzt(MathContext& context, const char* span, int length,
                                           ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,
-                                          int& error_code, int diagnostics) {
+                                          ErrorCode& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_correct_math_expression_xyzt";
   error_code = kNoError;
   if (length <= 0) {
@@ -159,7 +158,7 @@ ME_TYPE eval_correct_math_expression_xyzt(MathContext& context, const char* span
 }
 
 int find_first_free_operator_pos(MathContext& context, const char* span, int length,
-                                 char previous_operator, int& compound, int& error_code,
+                                 char previous_operator, int& compound, ErrorCode& error_code,
                                  int diagnostics) {
   static constexpr const char* kName = "find_first_free_operator_pos";
   error_code = kNoError;
@@ -227,7 +226,8 @@ int find_first_free_operator_pos(MathContext& context, const char* span, int len
 }
 
 ME_TYPE eval_math_operand_xyzt(MathContext& context, const char* span, int length, ME_TYPE x,
-                               ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics) {
+                               ME_TYPE y, ME_TYPE z, ME_TYPE t, ErrorCode& error_code,
+                               int diagnostics) {
   static constexpr const char* kName = "eval_math_operand_xyzt";
   error_code = kNoError;
   int open = 0;
@@ -317,7 +317,7 @@ ME_TYPE eval_math_operand_xyzt(MathContext& context, const char* span, int lengt
 }
 
 int test_for_MX_math_expression_result_correction(MathContext& context, ME_TYPE value,
-                                                  const char* text, int& error_code,
+                                                  const char* text, ErrorCode& error_code,
                                                   int diagnostics) {
   static constexpr const char* kName = "test_for_MX_math_expression_result_correction";
   error_code = kNoError;

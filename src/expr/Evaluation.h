@@ -8,6 +8,7 @@
 // association). There is no unary minus after an operator: 2*-3 is -3.
 #pragma once
 
+#include "expr/ErrorCodes.h"
 #include "expr/MathContext.h"
 #include "expr/MathExpression.h"
 
@@ -19,22 +20,23 @@ namespace vantrel::expr {
 // value; so does any code left at the end of the evaluation; a NaN or
 // infinite result is returned as it is, with code 12 or 13.
 ME_TYPE eval_math_expression_xyzt(MathContext& context, const char* text, ME_TYPE x, ME_TYPE y,
-                                  ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics);
+                                  ME_TYPE z, ME_TYPE t, ErrorCode& error_code, int diagnostics);
 
 // The same with fewer variables; the missing ones are 0.
 inline ME_TYPE eval_math_expression_xyz(MathContext& context, const char* text, ME_TYPE x,
-                                        ME_TYPE y, ME_TYPE z, int& error_code, int diagnostics) {
+                                        ME_TYPE y, ME_TYPE z, ErrorCode& error_code,
+                                        int diagnostics) {
   return eval_math_expression_xyzt(context, text, x, y, z, 0, error_code, diagnostics);
 }
 inline ME_TYPE eval_math_expression_xy(MathContext& context, const char* text, ME_TYPE x, ME_TYPE y,
-                                       int& error_code, int diagnostics) {
+                                       ErrorCode& error_code, int diagnostics) {
   return eval_math_expression_xyzt(context, text, x, y, 0, 0, error_code, diagnostics);
 }
 inline ME_TYPE eval_math_expression_x(MathContext& context, const char* text, ME_TYPE x,
-                                      int& error_code, int diagnostics) {
+                                      ErrorCode& error_code, int diagnostics) {
   return eval_math_expression_xyzt(context, text, x, 0, 0, 0, error_code, diagnostics);
 }
-inline ME_TYPE eval_math_expression(MathContext& context, const char* text, int& error_code,
+inline ME_TYPE eval_math_expression(MathContext& context, const char* text, ErrorCode& error_code,
                                     int diagnostics) {
   return eval_math_expression_xyzt(context, text, 0, 0, 0, 0, error_code, diagnostics);
 }
@@ -46,23 +48,24 @@ bool is_math_expression_help_request(const char* text);
 // Evaluates a span of normalised text (no spaces, lower case).
 ME_TYPE eval_correct_math_expression_xyzt(MathContext& context, const char* span, int length,
                                           ME_TYPE x, ME_TYPE y, ME_TYPE z, ME_TYPE t,
-                                          int& error_code, int diagnostics);
+                                          ErrorCode& error_code, int diagnostics);
 
 // The length of the next operand: the offset of the free operator that ends
 // it, or the span's length. Sets `compound` when the operand holds operators
 // of higher precedence than `previous_operator` (' ' for none yet).
 int find_first_free_operator_pos(MathContext& context, const char* span, int length,
-                                 char previous_operator, int& compound, int& error_code,
+                                 char previous_operator, int& compound, ErrorCode& error_code,
                                  int diagnostics);
 
 // One operand: a bracket group, a function call with up to three arguments,
 // or a simple operand.
 ME_TYPE eval_math_operand_xyzt(MathContext& context, const char* span, int length, ME_TYPE x,
-                               ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code, int diagnostics);
+                               ME_TYPE y, ME_TYPE z, ME_TYPE t, ErrorCode& error_code,
+                               int diagnostics);
 
 // 1 (code 12 or 13) when the value is NaN or infinite, else 0.
 int test_for_MX_math_expression_result_correction(MathContext& context, ME_TYPE value,
-                                                  const char* text, int& error_code,
+                                                  const char* text, ErrorCode& error_code,
                                                   int diagnostics);
 
 }  // namespace vantrel::expr

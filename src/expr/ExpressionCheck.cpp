@@ -4,13 +4,14 @@
 #include <string>
 
 #include "expr/ErrorReport.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 
 namespace vantrel::expr {
 namespace {
 
 bool IsAllowedSymbol(unsigned char c) {
-  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c)) return true;
   switch (c) {
     case '.':
     case '_':
@@ -60,7 +61,8 @@ int normalize_math_expression(const char* text, char* output) {
   return n;
 }
 
-int check_math_expression_for_correctness(MathContext& context, const char* text, int diagnostics) {
+ErrorCode check_math_expression_for_correctness(MathContext& context, const char* text,
+                                                int diagnostics) {
   static constexpr const char* kName = "check_math_expression_for_correctness";
   const int n = LengthOf(text);
   if (n >= MX_MATH_EXPRESSION_LENGTH) {
@@ -114,7 +116,7 @@ int check_for_brackets_correctness_in_math_expression(MathContext& context, cons
 }
 
 int positions_of_brackets(MathContext& context, const char* span, int length, int& first_open,
-                          int& matching_close, int& error_code, int diagnostics) {
+                          int& matching_close, ErrorCode& error_code, int diagnostics) {
   static constexpr const char* kName = "positions_of_brackets";
   error_code = kNoError;
   first_open = 0;
@@ -123,7 +125,7 @@ int positions_of_brackets(MathContext& context, const char* span, int length, in
     error_code = kTooLongExpression;
     print_math_expression_error(context, kName, span_text(span, length), "too long expression!", 0,
                                 error_code, diagnostics);
-    return kTooLongExpression;
+    return static_cast<int>(kTooLongExpression);
   }
   int opened = 0;
   int depth = 0;

@@ -185,8 +185,8 @@ const Op* Find(const Entry<Op> (&table)[N], std::string_view name) {
 
 // Stores a code and reports it with its table message under the routine's
 // name, showing the function name.
-void Fail(MathContext& context, const char* routine, std::string_view name, int code,
-          const char* message, int& error_code, int diagnostics) {
+void Fail(MathContext& context, const char* routine, std::string_view name, ErrorCode code,
+          const char* message, ErrorCode& error_code, int diagnostics) {
   error_code = code;
   if (!diagnostics) return;
   if (!message) message = math_code_message(context, code);
@@ -194,7 +194,7 @@ void Fail(MathContext& context, const char* routine, std::string_view name, int 
 }
 
 ME_TYPE Evaluate(MathContext& context, std::string_view part, ME_TYPE x, ME_TYPE y, ME_TYPE z,
-                 ME_TYPE t, int& error_code, int diagnostics) {
+                 ME_TYPE t, ErrorCode& error_code, int diagnostics) {
   return eval_correct_math_expression_xyzt(context, part.data(), static_cast<int>(part.size()), x,
                                            y, z, t, error_code, diagnostics);
 }
@@ -228,7 +228,7 @@ ME_TYPE RoundHalfAway(ME_TYPE a) {
 }  // namespace
 
 ME_TYPE eval_no_argument_function(MathContext& context, std::string_view name, ME_TYPE, ME_TYPE,
-                                  ME_TYPE, ME_TYPE, int& error_code, int diagnostics) {
+                                  ME_TYPE, ME_TYPE, ErrorCode& error_code, int diagnostics) {
   error_code = kNoError;
   if (name == "pi") return kPi;
   if (name == "e") return kE;
@@ -240,7 +240,7 @@ ME_TYPE eval_no_argument_function(MathContext& context, std::string_view name, M
 
 ME_TYPE eval_one_argument_function_xyzt(MathContext& context, std::string_view name,
                                         std::string_view arguments, ME_TYPE x, ME_TYPE y, ME_TYPE z,
-                                        ME_TYPE t, int& error_code, int diagnostics) {
+                                        ME_TYPE t, ErrorCode& error_code, int diagnostics) {
   static constexpr const char* kName = "eval_one_argument_function_xyzt";
   error_code = kNoError;
   const ME_TYPE a = Evaluate(context, arguments, x, y, z, t, error_code, diagnostics);
@@ -250,7 +250,7 @@ ME_TYPE eval_one_argument_function_xyzt(MathContext& context, std::string_view n
     return 0;
   }
   // A domain test that holds is reported; the value is computed regardless.
-  auto test = [&](bool failed, int code) {
+  auto test = [&](bool failed, ErrorCode code) {
     if (failed) Fail(context, kName, name, code, nullptr, error_code, diagnostics);
   };
   switch (*op) {
@@ -378,7 +378,7 @@ ME_TYPE eval_one_argument_function_xyzt(MathContext& context, std::string_view n
 
 ME_TYPE eval_two_arguments_function_xyzt(MathContext& context, std::string_view name,
                                          std::string_view arguments, int comma, ME_TYPE x,
-                                         ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
+                                         ME_TYPE y, ME_TYPE z, ME_TYPE t, ErrorCode& error_code,
                                          int diagnostics) {
   static constexpr const char* kName = "eval_two_arguments_function_xyzt";
   error_code = kNoError;
@@ -424,7 +424,7 @@ ME_TYPE eval_two_arguments_function_xyzt(MathContext& context, std::string_view 
 ME_TYPE eval_three_arguments_function_xyzt(MathContext& context, std::string_view name,
                                            std::string_view arguments, int first_comma,
                                            int second_comma, ME_TYPE x, ME_TYPE y, ME_TYPE z,
-                                           ME_TYPE t, int& error_code, int diagnostics) {
+                                           ME_TYPE t, ErrorCode& error_code, int diagnostics) {
   error_code = kNoError;
   const int end = static_cast<int>(arguments.size());
   const ME_TYPE a =

@@ -10,8 +10,8 @@ ME_TYPE evaluate_input_expression(MathContext& context, const char* text) {
 }
 
 InputValue evaluate_input_value(MathContext& context, const char* text, int diagnostics) {
-  if (ME_TYPE plain = 0; text && read_plain_decimal(text, plain)) return {plain, 0};
-  int error_code = 0;
+  if (ME_TYPE plain = 0; text && read_plain_decimal(text, plain)) return {plain, kNoError};
+  ErrorCode error_code = kNoError;
   const ME_TYPE value =
       eval_math_expression_xyzt(context, text, 0, 0, 0, 0, error_code, diagnostics);
   return {value, error_code};

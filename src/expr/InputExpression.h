@@ -1,6 +1,7 @@
 // Evaluating what a user typed as a value: the four variables are 0.
 #pragma once
 
+#include "expr/ErrorCodes.h"
 #include "expr/MathContext.h"
 #include "expr/MathExpression.h"
 
@@ -12,7 +13,7 @@ ME_TYPE evaluate_input_expression(MathContext& context, const char* text);
 
 struct InputValue {
   ME_TYPE value;
-  int error_code;  // 0 when the value is a number to use
+  ErrorCode error_code;  // 0 when the value is a number to use
 };
 
 // The same evaluation keeping the error code, for callers that must refuse a

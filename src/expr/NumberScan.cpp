@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "expr/ErrorReport.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 
 namespace vantrel::expr {
@@ -32,8 +33,6 @@ constexpr Constant kConstants[] = {
     {"m_pi_4", 0.7853981633974483},
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameIgnoringCase(const char* span, std::string_view lower_name) {
@@ -44,7 +43,7 @@ bool SameIgnoringCase(const char* span, std::string_view lower_name) {
 }
 
 void Report(MathContext& context, const char* span, int length, const char* format, char c,
-            int position, int code, int diagnostics) {
+            int position, ErrorCode code, int diagnostics) {
   if (!diagnostics) return;
   print_math_expression_error(context, kName, span_text(span, length),
                               format_math_message(context, format, c), position, code, diagnostics);
@@ -53,7 +52,7 @@ void Report(MathContext& context, const char* span, int length, const char* form
 }  // namespace
 
 ME_TYPE eval_simple_operand_xyzt(MathContext& context, const char* span, int length, ME_TYPE x,
-                                 ME_TYPE y, ME_TYPE z, ME_TYPE t, int& error_code,
+                                 ME_TYPE y, ME_TYPE z, ME_TYPE t, ErrorCode& error_code,
                                  int diagnostics) {
   error_code = kNoError;
   if (length == 1) {
@@ -73,7 +72,7 @@ ME_TYPE eval_simple_operand_xyzt(MathContext& context, const char* span, int len
   return evaluate_number(context, span, length, error_code, diagnostics);
 }
 
-ME_TYPE evaluate_number(MathContext& context, const char* span, int length, int& error_code,
+ME_TYPE evaluate_number(MathContext& context, const char* span, int length, ErrorCode& error_code,
                         int diagnostics) {
   error_code = kNoError;
   if (length <= 0) {
@@ -95,7 +94,7 @@ ME_TYPE evaluate_number(MathContext& context, const char* span, int length, int&
       if (Lower(span[0]) == 'e') return kE;
       error_code = kWrongSymbol;
       Report(context, span, length, "wrong symbol '%c'!", span[0], 0, error_code, diagnostics);
-      return error_code;
+      return static_cast<ME_TYPE>(error_code);  // the code's number is the value
     }
     for (const Constant& constant : kConstants) {
       if (constant.name.size() == static_cast<std::size_t>(length) &&

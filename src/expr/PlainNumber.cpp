@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <system_error>
 
+#include "platform/Digits.h"
+
 namespace vantrel::expr {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The digits of a literal as one integer and a power of ten, while they fit.
 struct Decimal {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geo/UtmZone.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -53,8 +54,6 @@ std::optional<Spelling> SymbolAt(std::string_view text, std::size_t pos) {
   }
   return std::nullopt;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The character at `pos` as a message may quote it.
 std::string CharacterAt(std::string_view text, std::size_t pos) {

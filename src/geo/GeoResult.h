@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/Result.h"
+
 namespace vantrel {
 
 enum class GeoError {
@@ -16,24 +18,11 @@ enum class GeoError {
 };
 
 template <typename T>
-struct GeoResult {
-  GeoResult() = default;
-  GeoResult(T v) : value(std::move(v)) {}  // NOLINT: a value is a success
-
-  T value{};
-  GeoError error = GeoError::kNone;
-  std::string message;  // one line, UTF-8; empty when there is no error
-
-  bool ok() const { return error == GeoError::kNone; }
-  explicit operator bool() const { return ok(); }
-};
+using GeoResult = Result<T, GeoError>;
 
 template <typename T>
 GeoResult<T> GeoFailure(GeoError error, std::string message) {
-  GeoResult<T> result;
-  result.error = error;
-  result.message = std::move(message);
-  return result;
+  return {error, std::move(message)};
 }
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 
 #include "geo/UtmExact.h"
 #include "geo/UtmZone.h"
+#include "platform/Digits.h"
 #include "platform/NumberText.h"
 #include "platform/TextEncoding.h"
 
@@ -82,7 +83,6 @@ GeoResult<std::string> LatLongToMgrs(double latitude, double longitude, int digi
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 

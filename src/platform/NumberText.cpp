@@ -14,6 +14,7 @@
 #include <cwchar>
 #include <type_traits>
 
+#include "platform/Digits.h"
 #include "platform/RoundedDecimal.h"
 #include "platform/TextEncoding.h"
 
@@ -240,7 +241,7 @@ const char* ParseConversion(const char* p, Conversion& conv, va_list& args) {
     if (conv.width < 0) conv.left = true, conv.width = -conv.width;
     ++p;
   } else {
-    while (*p >= '0' && *p <= '9') conv.width = conv.width * 10 + (*p++ - '0');
+    while (IsDigit(*p)) conv.width = conv.width * 10 + (*p++ - '0');
   }
   if (*p == '.') {
     ++p;
@@ -250,7 +251,7 @@ const char* ParseConversion(const char* p, Conversion& conv, va_list& args) {
       if (conv.precision < 0) conv.precision = -1;
       ++p;
     } else {
-      while (*p >= '0' && *p <= '9') conv.precision = conv.precision * 10 + (*p++ - '0');
+      while (IsDigit(*p)) conv.precision = conv.precision * 10 + (*p++ - '0');
     }
   }
   using L = Conversion::Length;
@@ -436,7 +437,7 @@ int ParseLeadingInt(std::string_view text) {
 std::size_t DecimalPrefixLength(std::string_view text) {
   auto is = [&](std::size_t i, char c) { return i < text.size() && text[i] == c; };
   auto sign = [&](std::size_t i) { return is(i, '+') || is(i, '-'); };
-  auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  auto digit = [&](std::size_t i) { return i < text.size() && IsDigit(text[i]); };
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
   if (sign(i)) ++i;

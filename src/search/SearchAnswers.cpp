@@ -57,12 +57,11 @@ void SearchAnswers::Refresh() {
 }
 
 std::optional<cli::QueryAnswer> SearchAnswers::Compute(std::string_view text) {
-  cli::QueryAnswer answer;
-  if (cli::AnswerQuery(*session_, text, answer, error_) != cli::QueryStatus::kAnswered)
-    return std::nullopt;
-  const CCategory* category = session_->Catalogue().FindCategory(answer.category);
+  auto answer = cli::AnswerQuery(*session_, text);
+  if (!answer) return std::nullopt;
+  const CCategory* category = session_->Catalogue().FindCategory(answer.value.category);
   if (!category || !category->Visible()) return std::nullopt;
-  return answer;
+  return std::move(answer.value);
 }
 
 bool SearchAnswers::Answer(std::string_view text, cli::QueryAnswer& answer) {

@@ -71,7 +71,6 @@ class SearchAnswers {
   expr::MathContext math_{expr::MathSink{}, expr::MathSink{}};
   FileStamp stamp_;
   std::unique_ptr<cli::Session> session_;
-  std::string error_;
   bool untrustedRootSaid_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/ScopedValue.h"
 #include "settings/SettingsProblem.h"
 #include "ui/AppContext.h"
 #include "ui/CatalogueNames.h"
@@ -351,23 +352,22 @@ void CConverterDlg::ComputeResult() {
     // The help a keyword asks for comes here rather than to a console the
     // window does not have.
     std::string help;
-    const expr::MathSink helpSink = std::exchange(context_.math.help, expr::MathSink(help));
-    const ConversionOutcome outcome =
-        ConvertInput(context_.math, inputText_.toStdString(), *category, *category->InputUnit(),
-                     *category->OutputUnit(), catalogue_.Format(), 1);
-    context_.math.help = helpSink;
+    const auto outcome = [&] {
+      const ScopedValue<expr::MathSink> helpHere(context_.math.help, expr::MathSink(help));
+      return ConvertInput(context_.math, inputText_.toStdString(), *category,
+                          *category->InputUnit(), *category->OutputUnit(), catalogue_.Format(), 1);
+    }();
     // The window shows what a result it has, also an infinite one or the
     // value of a help keyword; an error says why in the box's tip, and a
     // help keyword shows the help there.
-    outputText_ = QString::fromStdString(outcome.text);
+    outputText_ = QString::fromStdString(outcome.value);
     // The evaluator's reason stays in its own words, as the command line
     // gives it.
-    if (outcome.kind == ConversionOutcome::Kind::kError) {
+    if (outcome.error == InputProblem::kError) {
       outputText_ = tr(kError);
       errorTip = QString::fromStdString(outcome.message);
     }
-    if (outcome.kind == ConversionOutcome::Kind::kHelp)
-      errorTip = QString::fromUtf8(help).trimmed();
+    if (outcome.error == InputProblem::kHelp) errorTip = QString::fromUtf8(help).trimmed();
   }
 
   // The labels name the units as the lists show them.

@@ -10,18 +10,6 @@
 namespace vantrel {
 namespace {
 
-const char* const kLengthError = QT_TRANSLATE_NOOP(
-    "vantrel::CCustomCategories", "The category name must be between 2 and 25 characters long.");
-const char* const kExistsError =
-    QT_TRANSLATE_NOOP("vantrel::CCustomCategories", "This category name already exists.");
-const char* const kNotStorableError = QT_TRANSLATE_NOOP(
-    "vantrel::CCustomCategories",
-    "This category name cannot be saved in the settings file and read back. A name may not "
-    "contain \"=\", \"?val=\", a tab or a line break, nor start with \"[\" or \";\".");
-const char* const kNameClashError = QT_TRANSLATE_NOOP(
-    "vantrel::CCustomCategories",
-    "A category whose name differs from [%1] only in letter case already exists. The "
-    "settings file cannot tell the two apart: choose another name.");
 const char* const kBuiltInError = QT_TRANSLATE_NOOP(
     "vantrel::CCustomCategories", "You may only remove previously added custom categories.");
 const char* const kNotAddedError =
@@ -59,17 +47,10 @@ void CCustomCategories::OnInitDialog() {
 
 void CCustomCategories::OnAdd() {
   const std::string typed = ItemText(ids::kCategoryNameEdit).toStdString();
-  if (!HasNameLength(typed)) {
-    Refuse(tr(kLengthError));
-    return;
-  }
+  if (!CheckNameLength(typed, NameKind::kCategory)) return;
   const QString name = QString::fromStdString(NormaliseCategoryName(typed));
-  Report(catalogue_.AddCategory(name.toStdString(), 1, 1, 1),
-         tr("Category [%1] was successfully added.").arg(name),
-         {{result::kAlreadyExists, tr(kExistsError)},
-          {result::kNotStorable, tr(kNotStorableError)},
-          {result::kNameClash, tr(kNameClashError).arg(name)},
-          {result::kNotSaved, tr(kNotAddedError).arg(name)}});
+  ReportAdd(catalogue_.AddCategory(name.toStdString(), 1, 1, 1), NameKind::kCategory, name,
+            tr("Category [%1] was successfully added.").arg(name), tr(kNotAddedError).arg(name));
 }
 
 void CCustomCategories::OnRemove() {

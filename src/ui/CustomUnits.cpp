@@ -26,18 +26,6 @@ const QString kNameCharacters =
     QStringLiteral("-0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ /");
 const QString kCoefficientCharacters = QStringLiteral("+-0123456789.eE/*^()");
 
-const char* const kLengthError = QT_TRANSLATE_NOOP(
-    "vantrel::CCustomUnits", "The unit name must be between 2 and 25 characters long.");
-const char* const kExistsError =
-    QT_TRANSLATE_NOOP("vantrel::CCustomUnits", "This unit name already exists.");
-const char* const kNotStorableError = QT_TRANSLATE_NOOP(
-    "vantrel::CCustomUnits",
-    "This unit name cannot be saved in the settings file and read back. A name may not "
-    "contain \"=\", a tab or a line break, nor start with \"[\" or \";\".");
-const char* const kNameClashError = QT_TRANSLATE_NOOP(
-    "vantrel::CCustomUnits",
-    "A custom unit whose name differs from [%1] only in letter case already exists. The "
-    "settings file cannot tell the two apart: choose another name.");
 const char* const kRangeError = QT_TRANSLATE_NOOP(
     "vantrel::CCustomUnits",
     "With this coefficient the new unit is beyond the range of numbers the converter holds.");
@@ -166,10 +154,7 @@ void CCustomUnits::RefreshPreview() {
 
 void CCustomUnits::OnAdd() {
   const std::string name = ItemText(ids::kUnitNameEdit).toStdString();
-  if (!HasNameLength(name)) {
-    Refuse(tr(kLengthError));
-    return;
-  }
+  if (!CheckNameLength(name, NameKind::kUnit)) return;
   // The first unit of a category is its base unit.
   double coefficient = 1.0;
   int inverted = 0;
@@ -198,12 +183,9 @@ void CCustomUnits::OnAdd() {
   const QString shownCategory = ShownCategory(categoryName);
   const int outcome = catalogue_.AddUnit(name, " ", coefficient, 0.0, inverted, 1, 1);
   if (outcome == result::kDone) changedCategory_ = categoryName;
-  Report(outcome,
-         tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), shownCategory),
-         {{result::kAlreadyExists, tr(kExistsError)},
-          {result::kNotStorable, tr(kNotStorableError)},
-          {result::kNameClash, tr(kNameClashError).arg(Shown(name))},
-          {result::kNotSaved, tr(kNotAddedError).arg(Shown(name), shownCategory)}});
+  ReportAdd(outcome, NameKind::kUnit, Shown(name),
+            tr("Unit name [%1] was successfully added to [%2]").arg(Shown(name), shownCategory),
+            tr(kNotAddedError).arg(Shown(name), shownCategory));
 }
 
 void CCustomUnits::OnRemove() {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "expr/MathContext.h"
+#include "platform/Result.h"
 #include "units/Category.h"
 #include "units/ResultFormat.h"
 
@@ -15,34 +16,30 @@ namespace vantrel {
 // base of the input unit, never an expression.
 inline constexpr std::string_view kNumbersCategory = "Numbers";
 
-struct ConversionOutcome {
-  enum class Kind {
-    kEmpty,      // a blank input: nothing to show
-    kResult,     // `text` is the converted value
-    kNotFinite,  // `text` is the converted value, but infinite or not a number
-    kHelp,       // a help keyword: the evaluator wrote its help, `text` is 0 converted
-    kError,      // `text` is "Error"
-  };
-  Kind kind = Kind::kEmpty;
-  std::string text;
-  // Why the outcome is no plain result (UTF-8, one line); empty for kResult.
-  std::string message;
+// Why a typed text gives no plain result.
+enum class InputProblem {
+  kNone,
+  kEmpty,      // a blank input: nothing to show
+  kNotFinite,  // the value is the converted text, but infinite or not a number
+  kHelp,       // a help keyword: the evaluator wrote its help; the value is 0 converted
+  kError,      // the value is "Error" (no number at all for EvaluateInput)
 };
 
-// Converts `input` from `from` to `to`, both units of `category`. In
-// "Numbers" the text is read as an integer of the input base; elsewhere it is
-// evaluated as an expression (x, y, z and t are 0), and one that leaves an
-// evaluator error is an error with that code's message. `math` is the caller's
-// evaluation context and `diagnostics` the evaluator's switch.
-ConversionOutcome ConvertInput(expr::MathContext& math, std::string_view input,
-                               const CCategory& category, const CUnit& from, const CUnit& to,
-                               const ResultFormat& format, int diagnostics);
+// Converts `input` from `from` to `to`, both units of `category`, into the
+// text a result shows. In "Numbers" the text is read as an integer of the
+// input base; elsewhere it is evaluated as an expression (x, y, z and t are
+// 0), and one that leaves an evaluator error is an error with that code's
+// message. `math` is the caller's evaluation context and `diagnostics` the
+// evaluator's switch.
+Result<std::string, InputProblem> ConvertInput(expr::MathContext& math, std::string_view input,
+                                               const CCategory& category, const CUnit& from,
+                                               const CUnit& to, const ResultFormat& format,
+                                               int diagnostics);
 
 // The number a typed value stands for outside "Numbers", read as
-// ConvertInput reads it. False with ConvertInput's message for a blank text,
-// one that leaves an evaluator error, or a help keyword.
-bool EvaluateInput(expr::MathContext& math, std::string_view input, double& value,
-                   std::string& message);
+// ConvertInput reads it: kEmpty, kError or kHelp with ConvertInput's message
+// for a blank text, one that leaves an evaluator error, or a help keyword.
+Result<double, InputProblem> EvaluateInput(expr::MathContext& math, std::string_view input);
 
 // ConvertInput's usual case with no text conversion and no allocation:
 // `input` (8-bit or UTF-8) is a plain decimal number (expr/PlainNumber.h),

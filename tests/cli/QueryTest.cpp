@@ -13,66 +13,61 @@
 namespace vantrel::cli {
 namespace {
 
-using Status = QueryStatus;
+using Status = QueryProblem;
 
 struct QueryCase {
   const char* text;
   Status status;
-  // kAnswered: the result; otherwise the whole error (empty for none).
+  // kNone: the result; otherwise the whole error (empty for none).
   const char* resultOrError;
-  const char* description = "";  // kAnswered only
-  const char* value = "";        // kAnswered: the value in FROM, when it is not as typed
+  const char* description = "";  // kNone only
+  const char* value = "";        // kNone: the value in FROM, when it is not as typed
   const char* from = "";
 };
 
 TEST(QueryTest, AnswersEachKindOfQuery) {
   const QueryCase cases[] = {
       // Connectors, abbreviations, plurals, aliases and names with blanks.
-      {"100 mi in km", Status::kAnswered, "160.9344 km", "100 mile = 160.9344 kilometer"},
-      {"100 miles to kilometers", Status::kAnswered, "160.9344 km",
-       "100 mile = 160.9344 kilometer"},
-      {"100km as mi", Status::kAnswered, "62.137119 mi", "100 kilometer = 62.137119 mile"},
-      {"60 mph -> km/h", Status::kAnswered, "96.56064 km/h",
-       "60 mile/hour = 96.56064 kilometer/hour"},
-      {"60 kph=mph", Status::kAnswered, "37.282272 mi/h",
-       "60 kilometer/hour = 37.282272 mile/hour"},
-      {"212 °F in °C", Status::kAnswered, "100 °C", "212 degree Fahrenheit = 100 degree Celsius"},
-      {"-40 degC TO degF", Status::kAnswered, "-40 °F",
-       "-40 degree Celsius = -40 degree Fahrenheit"},
-      {"1 nautical mile in m", Status::kAnswered, "1852 m", "1 nautical mile = 1852 meter"},
-      {"1 calorie (IT) in J", Status::kAnswered, "4.1868 J", "1 calorie (IT) = 4.1868 joule"},
-      {"3 sq ft in m2", Status::kAnswered, "0.27870912 m²", "3 foot² = 0.27870912 meter²"},
-      {"2 kcal in kJ", Status::kAnswered, "8.3736 kJ", "2 kilocalorie (IT) = 8.3736 kilojoule"},
-      {"2 lbs in oz", Status::kAnswered, "32 oz", "2 pound = 32 ounce"},
+      {"100 mi in km", Status::kNone, "160.9344 km", "100 mile = 160.9344 kilometer"},
+      {"100 miles to kilometers", Status::kNone, "160.9344 km", "100 mile = 160.9344 kilometer"},
+      {"100km as mi", Status::kNone, "62.137119 mi", "100 kilometer = 62.137119 mile"},
+      {"60 mph -> km/h", Status::kNone, "96.56064 km/h", "60 mile/hour = 96.56064 kilometer/hour"},
+      {"60 kph=mph", Status::kNone, "37.282272 mi/h", "60 kilometer/hour = 37.282272 mile/hour"},
+      {"212 °F in °C", Status::kNone, "100 °C", "212 degree Fahrenheit = 100 degree Celsius"},
+      {"-40 degC TO degF", Status::kNone, "-40 °F", "-40 degree Celsius = -40 degree Fahrenheit"},
+      {"1 nautical mile in m", Status::kNone, "1852 m", "1 nautical mile = 1852 meter"},
+      {"1 calorie (IT) in J", Status::kNone, "4.1868 J", "1 calorie (IT) = 4.1868 joule"},
+      {"3 sq ft in m2", Status::kNone, "0.27870912 m²", "3 foot² = 0.27870912 meter²"},
+      {"2 kcal in kJ", Status::kNone, "8.3736 kJ", "2 kilocalorie (IT) = 8.3736 kilojoule"},
+      {"2 lbs in oz", Status::kNone, "32 oz", "2 pound = 32 ounce"},
       // "in" and "as" are units too.
-      {"1 in in cm", Status::kAnswered, "2.54 cm", "1 inch = 2.54 centimeter"},
-      {"100 as in fs", Status::kAnswered, "0.1 fs", "100 attosecond = 0.1 femtosecond"},
+      {"1 in in cm", Status::kNone, "2.54 cm", "1 inch = 2.54 centimeter"},
+      {"100 as in fs", Status::kNone, "0.1 fs", "100 attosecond = 0.1 femtosecond"},
       // Values are expressions, kept as typed.
-      {"1/3 ft in in", Status::kAnswered, "4 in", "1/3 foot = 4 inch"},
-      {"2*pi m to ft", Status::kAnswered, "20.614125 ft", "2*pi meter = 20.614125 foot"},
+      {"1/3 ft in in", Status::kNone, "4 in", "1/3 foot = 4 inch"},
+      {"2*pi m to ft", Status::kNone, "20.614125 ft", "2*pi meter = 20.614125 foot"},
       // A unit without an abbreviation is named in full.
-      {"255 base-10 (decimal) in base-16 (hexadecimal)", Status::kAnswered,
-       "ff base-16 (hexadecimal)", "255 base-10 (decimal) = ff base-16 (hexadecimal)"},
+      {"255 base-10 (decimal) in base-16 (hexadecimal)", Status::kNone, "ff base-16 (hexadecimal)",
+       "255 base-10 (decimal) = ff base-16 (hexadecimal)"},
       // Compound values, summed in the first unit.
-      {"5 ft 3 in to cm", Status::kAnswered, "160.02 cm", "5 foot 3 inch = 160.02 centimeter",
-       "5.25", "foot"},
-      {"2 h 30 min in s", Status::kAnswered, "9000 s", "2 hour 30 minute = 9000 second", "2.5",
-       "hour"},
-      {"1 lb 4 oz to g", Status::kAnswered, "566.99046 g", "1 pound 4 ounce = 566.99046 gram",
-       "1.25", "pound"},
+      {"5 ft 3 in to cm", Status::kNone, "160.02 cm", "5 foot 3 inch = 160.02 centimeter", "5.25",
+       "foot"},
+      {"2 h 30 min in s", Status::kNone, "9000 s", "2 hour 30 minute = 9000 second", "2.5", "hour"},
+      {"1 lb 4 oz to g", Status::kNone, "566.99046 g", "1 pound 4 ounce = 566.99046 gram", "1.25",
+       "pound"},
       // "ounce" is in three categories, "g" in Mass alone.
-      {"1 ounce 2 ounce to g", Status::kAnswered, "85.048569 g", "1 ounce 2 ounce = 85.048569 gram",
+      {"1 ounce 2 ounce to g", Status::kNone, "85.048569 g", "1 ounce 2 ounce = 85.048569 gram",
        "3", "ounce"},
       // No target: the usual one, also for a connector not yet followed by one.
-      {"100 mph", Status::kAnswered, "160.9344 km/h", "100 mile/hour = 160.9344 kilometer/hour"},
-      {"10 in", Status::kAnswered, "25.4 cm", "10 inch = 25.4 centimeter"},
-      {"5 ft 3 in", Status::kAnswered, "1.6002 m", "5 foot 3 inch = 1.6002 meter", "5.25"},
-      {"100 mi in", Status::kAnswered, "160.9344 km", "100 mile = 160.9344 kilometer"},
+      {"100 mph", Status::kNone, "160.9344 km/h", "100 mile/hour = 160.9344 kilometer/hour"},
+      {"10 in", Status::kNone, "25.4 cm", "10 inch = 25.4 centimeter"},
+      {"5 ft 3 in", Status::kNone, "1.6002 m", "5 foot 3 inch = 1.6002 meter", "5.25"},
+      {"100 mi in", Status::kNone, "160.9344 km", "100 mile = 160.9344 kilometer"},
       // "liter" is also in "Volume (Dry)", which has no usual target.
-      {"1 liter", Status::kAnswered, "0.26417205 gal", "1 liter = 0.26417205 gallon"},
+      {"1 liter", Status::kNone, "0.26417205 gal", "1 liter = 0.26417205 gallon"},
       // The category after a comma.
-      {"1 t in kg, Mass", Status::kAnswered, "1000 kg", "1 ton(metric) = 1000 kilogram"},
-      {"1 second in minute, time", Status::kAnswered, "0.016666667 min",
+      {"1 t in kg, Mass", Status::kNone, "1000 kg", "1 ton(metric) = 1000 kilogram"},
+      {"1 second in minute, time", Status::kNone, "0.016666667 min",
        "1 second = 0.016666667 minute"},
       {"1 second in minute", Status::kError,
        "units found in more than one category, end the query with a comma and one of them: "
@@ -111,12 +106,11 @@ TEST(QueryTest, AnswersEachKindOfQuery) {
   expr::MathContext quiet(expr::MathSink{}, expr::MathSink{});
   Session session({}, quiet);
   for (const QueryCase& c : cases) {
-    QueryAnswer answer;
-    std::string error;
-    const Status status = AnswerQuery(session, c.text, answer, error);
-    EXPECT_EQ(status, c.status) << c.text << ": " << error;
-    if (c.status == Status::kAnswered) {
-      EXPECT_EQ(error, "") << c.text;
+    const auto found = AnswerQuery(session, c.text);
+    const QueryAnswer& answer = found.value;
+    EXPECT_EQ(found.error, c.status) << c.text << ": " << found.message;
+    if (c.status == Status::kNone) {
+      EXPECT_EQ(found.message, "") << c.text;
       EXPECT_EQ(answer.result, c.resultOrError) << c.text;
       EXPECT_EQ(answer.description, c.description) << c.text;
       if (*c.value) {
@@ -126,15 +120,13 @@ TEST(QueryTest, AnswersEachKindOfQuery) {
         EXPECT_EQ(answer.from, c.from) << c.text;
       }
     } else {
-      EXPECT_EQ(error, c.resultOrError) << c.text;
+      EXPECT_EQ(found.message, c.resultOrError) << c.text;
     }
   }
   // A text longer than any query is not read.
-  QueryAnswer answer;
-  std::string error;
-  EXPECT_EQ(AnswerQuery(session, "1 mi in km" + std::string(247, ' '), answer, error),
-            Status::kNotAQuery);
-  EXPECT_EQ(error,
+  const auto longer = AnswerQuery(session, "1 mi in km" + std::string(247, ' '));
+  EXPECT_EQ(longer.error, Status::kNotAQuery);
+  EXPECT_EQ(longer.message,
             "a query is at most 256 bytes long, not 257; give VALUE FROM TO as three arguments");
 }
 
@@ -200,12 +192,13 @@ TEST(QueryTest, EveryUnitsNameAndSymbolReadBack) {
       const std::string name(TrimTrailingBlanks(unit.name));
       const std::string suffix = " in " + name + ", " + categoryName;
       for (std::string text : {name, std::string(UnitSymbol(category, unit))}) {
-        QueryAnswer answer;
         std::string result, error;
         EXPECT_TRUE(session.Convert("1", text, unit.name, &category, result, error)) << error;
-        EXPECT_EQ(AnswerQuery(session, "1 " + text + suffix, answer, error), Status::kAnswered);
-        EXPECT_EQ(answer.result.substr(answer.result.find(' ') + 1), UnitSymbol(category, unit));
-        EXPECT_EQ(TrimTrailingBlanks(answer.from), name) << text << " in " << categoryName;
+        const auto read = AnswerQuery(session, "1 " + text + suffix);
+        EXPECT_TRUE(read) << read.message;
+        const std::string& shown = read.value.result;
+        EXPECT_EQ(shown.substr(shown.find(' ') + 1), UnitSymbol(category, unit));
+        EXPECT_EQ(TrimTrailingBlanks(read.value.from), name) << text << " in " << categoryName;
       }
     }
   }

@@ -33,9 +33,7 @@ TEST(UnitIndex, LooksUpAlikeBeforeAndAfterItsTable) {
   CUnitCatalogue whole;
   Build(whole);
   UnitIndex tabled(whole);
-  UnitChoice warm;
-  std::string ignored;
-  for (int i = 0; i < 20; ++i) tabled.Resolve("m", "m", nullptr, warm, ignored);
+  for (int i = 0; i < 20; ++i) tabled.Resolve("m", "m", nullptr);
 
   const struct {
     const char* from;
@@ -62,15 +60,13 @@ TEST(UnitIndex, LooksUpAlikeBeforeAndAfterItsTable) {
     SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
     CUnitCatalogue fresh;
     Build(fresh);
-    UnitChoice looked, indexed;
-    std::string lookedError, indexedError;
-    const bool found = UnitIndex(fresh).Resolve(
-        c.from, c.to, c.category ? fresh.FindCategory(c.category) : nullptr, looked, lookedError);
-    EXPECT_EQ(tabled.Resolve(c.from, c.to, c.category ? whole.FindCategory(c.category) : nullptr,
-                             indexed, indexedError),
-              found);
-    EXPECT_EQ(indexedError, lookedError);
-    EXPECT_EQ(Found(indexed), Found(looked));
+    const auto looked = UnitIndex(fresh).Resolve(
+        c.from, c.to, c.category ? fresh.FindCategory(c.category) : nullptr);
+    const auto indexed =
+        tabled.Resolve(c.from, c.to, c.category ? whole.FindCategory(c.category) : nullptr);
+    EXPECT_EQ(indexed.error, looked.error);
+    EXPECT_EQ(indexed.message, looked.message);
+    EXPECT_EQ(Found(indexed.value), Found(looked.value));
   }
 }
 

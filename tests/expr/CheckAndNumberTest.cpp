@@ -48,7 +48,9 @@ TEST(Check, CodesInOrderOfTheTests) {
   };
   CapturingContext quiet;
   for (const CheckCase& c : cases) {
-    EXPECT_EQ(check_math_expression_for_correctness(quiet.math, c.text.c_str(), 0), c.code)
+    EXPECT_EQ(
+        static_cast<int>(check_math_expression_for_correctness(quiet.math, c.text.c_str(), 0)),
+        c.code)
         << c.text;
   }
 }
@@ -80,7 +82,7 @@ TEST(Check, DiagnosticsNameTheFaultAndItsPosition) {
 
 TEST(BracketCheck, WritesItsTwoLinesWhateverTheSwitch) {
   CapturingContext capture;
-  EXPECT_EQ(check_math_expression_for_correctness(capture.math, "2)+(3", 0), 21);
+  EXPECT_EQ(check_math_expression_for_correctness(capture.math, "2)+(3", 0), kTooManyRightBrackets);
   EXPECT_EQ(capture.diagnostics,
             "check_for_brackets_correctness_in_math_expression(): ERROR in position 2 of math "
             "expression:\n'2)+(3'\n");
@@ -123,14 +125,15 @@ TEST(PositionsOfBrackets, FindsTheFirstGroupWithinTheSpan) {
     for (const BracketCase& c : cases) {
       const int length = c.length < 0 ? static_cast<int>(c.text.size()) : c.length;
       if (attached) context.math.brackets.Attach(c.text.data(), static_cast<int>(c.text.size()));
-      int open = -7, close = -7, code = -7;
+      int open = -7, close = -7;
+      ErrorCode code{-7};
       EXPECT_EQ(
           positions_of_brackets(context.math, c.text.data() + c.from, length, open, close, code, 0),
           c.result)
           << c.text << attached;
       EXPECT_EQ(open, c.open) << c.text << attached;
       EXPECT_EQ(close, c.close) << c.text << attached;
-      EXPECT_EQ(code, c.code) << c.text << attached;
+      EXPECT_EQ(static_cast<int>(code), c.code) << c.text << attached;
       context.math.brackets.Clear();
     }
   }
@@ -182,12 +185,12 @@ TEST(EvaluateNumber, LiteralsConstantsAndTheirFaults) {
   };
   CapturingContext context;
   for (const NumberCase& c : cases) {
-    int code = -1;
+    ErrorCode code{-1};
     EXPECT_EQ(
         evaluate_number(context.math, c.text.data(), static_cast<int>(c.text.size()), code, 0),
         c.value)
         << c.text;
-    EXPECT_EQ(code, c.code) << c.text;
+    EXPECT_EQ(static_cast<int>(code), c.code) << c.text;
   }
 }
 
@@ -198,23 +201,23 @@ TEST(EvaluateNumber, ReadsNothingBeyondItsSpan) {
   auto block = std::make_unique<char[]>(digits.size());
   digits.copy(block.get(), digits.size());
   CapturingContext context;
-  int code = -1;
+  ErrorCode code{-1};
   EXPECT_EQ(evaluate_number(context.math, block.get(), 2, code, 0), 12);
   EXPECT_EQ(evaluate_number(context.math, block.get(), 5, code, 0), 12345);
   EXPECT_EQ(evaluate_number(context.math, block.get(), 0, code, 0), 0);
-  EXPECT_EQ(code, 7);
+  EXPECT_EQ(static_cast<int>(code), 7);
 }
 
 TEST(SimpleOperand, VariablesByOneLetterInEitherCase) {
   CapturingContext context;
-  int code = -1;
+  ErrorCode code{-1};
   EXPECT_EQ(eval_simple_operand_xyzt(context.math, "x", 1, 1, 2, 3, 4, code, 0), 1);
   EXPECT_EQ(eval_simple_operand_xyzt(context.math, "Y", 1, 1, 2, 3, 4, code, 0), 2);
   EXPECT_EQ(eval_simple_operand_xyzt(context.math, "z", 1, 1, 2, 3, 4, code, 0), 3);
   EXPECT_EQ(eval_simple_operand_xyzt(context.math, "t", 1, 1, 2, 3, 4, code, 0), 4);
-  EXPECT_EQ(code, 0);
+  EXPECT_EQ(static_cast<int>(code), 0);
   EXPECT_EQ(eval_simple_operand_xyzt(context.math, "xy", 2, 1, 2, 3, 4, code, 0), 0);
-  EXPECT_EQ(code, 2);
+  EXPECT_EQ(static_cast<int>(code), 2);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST(Depth, DeepestAndLongestInputsOnAOneMebibyteStack) {
     for (const DeepCase& c : cases) {
       ASSERT_LE(c.text.size(), 1023u);
       double value = 0;
-      int code = -1;
+      ErrorCode code{-1};
       RunOnSmallStack([&] {
         value =
             eval_math_expression_xyzt(quiet.math, c.text.c_str(), 0, 0, 0, 0, code, diagnostics);
@@ -87,7 +87,7 @@ TEST(Depth, DeepestAndLongestInputsOnAOneMebibyteStack) {
       } else {
         EXPECT_EQ(value, c.value) << c.text;
       }
-      EXPECT_EQ(code, c.code) << c.text;
+      EXPECT_EQ(static_cast<int>(code), c.code) << c.text;
     }
   }
 }

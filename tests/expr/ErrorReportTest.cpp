@@ -32,14 +32,15 @@ TEST(ErrorMessages, KnownAndUnknownCodes) {
   };
   for (const auto& c : cases) {
     char buffer[MX_MATH_EXPRESSION_LENGTH];
-    EXPECT_EQ(math_expression_error_message(buffer, c.code), c.result) << c.code;
+    EXPECT_EQ(math_expression_error_message(buffer, static_cast<ErrorCode>(c.code)), c.result)
+        << c.code;
     EXPECT_STREQ(buffer, c.text);
   }
 }
 
 TEST(Diagnostics, BlockForTheSquareRootOfMinusFour) {
   CapturingContext capture;
-  int code = -1;
+  ErrorCode code{-1};
   EXPECT_EQ(eval_math_expression_xyzt(capture.math, "sqrt(-4)", 0, 0, 0, 0, code, 1), 30);
   EXPECT_EQ(capture.diagnostics,
             kRule +
@@ -56,16 +57,18 @@ TEST(Diagnostics, BlockForTheSquareRootOfMinusFour) {
 
 TEST(Diagnostics, ReportTurnsAClearCodeIntoOne) {
   CapturingContext capture;
-  int code = 0;
-  EXPECT_EQ(report_math_expression_error(capture.math, "r", "abc", "m", 4, code, 1), 1);
-  EXPECT_EQ(code, 1);
+  ErrorCode code{0};
+  EXPECT_EQ(report_math_expression_error(capture.math, "r", "abc", "m", 4, code, 1),
+            kUnspecifiedError);
+  EXPECT_EQ(static_cast<int>(code), 1);
   EXPECT_EQ(capture.diagnostics,
             kRule + "\nr(): ERROR in math expression at the position 5:\n'abc'\n" + kRule +
                 "\nError code = 1, error message: 'm'\n" + kRule + "\n");
-  code = 7;
-  EXPECT_EQ(report_math_expression_error(capture.math, "r", "", nullptr, 0, code, 0), 7);
+  code = kEmptyVariable;
+  EXPECT_EQ(report_math_expression_error(capture.math, "r", "", nullptr, 0, code, 0),
+            kEmptyVariable);
   EXPECT_EQ(report_alone_right_bracket(capture.math, "r", "x)", 1, code, 0), 1);
-  EXPECT_EQ(code, 20);
+  EXPECT_EQ(static_cast<int>(code), 20);
 }
 
 TEST(Diagnostics, LongArgumentTextsFitTheSharedBuffer) {
@@ -73,7 +76,7 @@ TEST(Diagnostics, LongArgumentTextsFitTheSharedBuffer) {
   const std::string args = std::string(1000, '1') + ",2,3,4";
   const std::string text = "f(" + args + ")";
   CapturingContext capture;
-  int code = -1;
+  ErrorCode code{-1};
   EXPECT_EQ(eval_math_expression_xyzt(capture.math, text.c_str(), 0, 0, 0, 0, code, 1), 6);
   EXPECT_NE(capture.diagnostics.find("too much arguments (=4) in function f(" + args +
                                      "), while maximum number of arguments is 3!"),

@@ -27,14 +27,14 @@ struct Case {
 void ExpectCases(std::initializer_list<Case> cases) {
   CapturingContext quiet;
   for (const Case& c : cases) {
-    int code = -1;
+    ErrorCode code{-1};
     const double value = eval_math_expression_xyzt(quiet.math, c.text.c_str(), 0, 0, 0, 0, code, 1);
     if (std::isnan(c.value)) {
       EXPECT_TRUE(std::isnan(value)) << c.text;
     } else {
       EXPECT_DOUBLE_EQ(value, c.value) << c.text;
     }
-    EXPECT_EQ(code, c.code) << c.text;
+    EXPECT_EQ(static_cast<int>(code), c.code) << c.text;
   }
 }
 
@@ -138,11 +138,11 @@ TEST(Evaluation, HelpExamplesWithTheirVariables) {
   };
   CapturingContext context;
   for (const Example& e : examples) {
-    int code = -1;
+    ErrorCode code{-1};
     const double value =
         eval_math_expression_xyzt(context.math, e.text, e.x, e.y, e.z, e.t, code, 0);
     EXPECT_NEAR(value, e.expected, std::fabs(e.expected) * 5e-6) << e.text;
-    EXPECT_EQ(code, 0) << e.text;
+    EXPECT_EQ(static_cast<int>(code), 0) << e.text;
   }
 }
 
@@ -150,24 +150,24 @@ TEST(Evaluation, NumbersIgnoreTheProcessLocale) {
   const std::string previous = std::setlocale(LC_ALL, nullptr);
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE locale";
   CapturingContext context;
-  int code = -1;
+  ErrorCode code{-1};
   const double value = eval_math_expression_xyzt(context.math, "2.5*1.5e-1", 0, 0, 0, 0, code, 0);
   std::setlocale(LC_ALL, previous.c_str());
   EXPECT_DOUBLE_EQ(value, 0.375);
-  EXPECT_EQ(code, 0);
+  EXPECT_EQ(static_cast<int>(code), 0);
 }
 
 TEST(Evaluation, HelpKeywordsWriteTheHelpAndGiveZero) {
   for (const char* keyword : {"help", "HELP", "/H", "?", "/?", " h e l p "}) {
     CapturingContext help;
-    int code = -1;
+    ErrorCode code{-1};
     EXPECT_EQ(eval_math_expression_xyzt(help.math, keyword, 1, 2, 3, 4, code, 1), 0) << keyword;
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(static_cast<int>(code), 0);
     EXPECT_NE(help.help.find("Help on the function:"), std::string::npos) << keyword;
   }
   // Help is checked before the length: spaces do not count once removed.
   CapturingContext help;
-  int code = -1;
+  ErrorCode code{-1};
   EXPECT_EQ(eval_math_expression_xyzt(help.math, (std::string(2000, ' ') + "?").c_str(), 0, 0, 0, 0,
                                       code, 0),
             0);
@@ -180,13 +180,13 @@ TEST(InputExpression, DropsOrKeepsTheCode) {
   EXPECT_EQ(evaluate_input_expression(quiet.math, "2+3/4"), 2.75);
   const InputValue v = evaluate_input_value(quiet.math, "2/0");
   EXPECT_EQ(v.value, 18);
-  EXPECT_EQ(v.error_code, 18);
-  EXPECT_EQ(evaluate_input_value(quiet.math, "1 1/2").error_code, 0);
+  EXPECT_EQ(static_cast<int>(v.error_code), 18);
+  EXPECT_EQ(static_cast<int>(evaluate_input_value(quiet.math, "1 1/2").error_code), 0);
 }
 
 TEST(Diagnostics, LastFailureIsReportedAsTheHeaderOfTheEntry) {
   CapturingContext capture;
-  int code = -1;
+  ErrorCode code{-1};
   eval_math_expression_xyzt(capture.math, "1/0", 0, 0, 0, 0, code, 1);
   const std::string text = capture.diagnostics;
   EXPECT_NE(text.find("eval_correct_math_expression_xyzt(): ERROR in math expression at the "
@@ -223,7 +223,7 @@ TEST(Diagnostics, CodesClearedLaterAreStillWritten) {
   };
   for (const auto& c : cases) {
     CapturingContext capture;
-    int code = -1;
+    ErrorCode code{-1};
     eval_math_expression_xyzt(capture.math, c.text, 0, 0, 0, 0, code, 1);
     std::size_t from = 0;
     for (const std::string& block : c.blocks) {
@@ -236,7 +236,7 @@ TEST(Diagnostics, CodesClearedLaterAreStillWritten) {
 
 TEST(Diagnostics, SwitchOffWritesNothing) {
   CapturingContext capture;
-  int code = -1;
+  ErrorCode code{-1};
   for (const char* text : {"1/0", "sqrt(-4)", "q", "2#3", "f(1,2,3,4)", "1+1.2.3", "5+"}) {
     eval_math_expression_xyzt(capture.math, text, 0, 0, 0, 0, code, 0);
   }

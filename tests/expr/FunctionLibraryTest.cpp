@@ -17,7 +17,7 @@ struct Case {
   double value;
 };
 
-double Eval(CapturingContext& context, const char* text, int& code) {
+double Eval(CapturingContext& context, const char* text, ErrorCode& code) {
   return eval_math_expression_xyzt(context.math, text, 0, 0, 0, 0, code, 0);
 }
 
@@ -131,9 +131,9 @@ TEST(Functions, ValuesOfTheLibrary) {
   };
   CapturingContext context;
   for (const Case& c : cases) {
-    int code = -1;
+    ErrorCode code{-1};
     EXPECT_DOUBLE_EQ(Eval(context, c.text, code), c.value) << c.text;
-    EXPECT_EQ(code, 0) << c.text;
+    EXPECT_EQ(static_cast<int>(code), 0) << c.text;
   }
 }
 
@@ -182,11 +182,11 @@ TEST(Functions, DomainTestsReportAndStillCompute) {
   };
   CapturingContext capture;
   for (const DomainCase& c : cases) {
-    int code = -1;
+    ErrorCode code{-1};
     EXPECT_EQ(eval_math_expression_xyzt(capture.math, c.text, 0, 0, 0, 0, code, 1), c.code)
         << c.text;
-    EXPECT_EQ(code, c.code) << c.text;
-    int function_code = -1;
+    EXPECT_EQ(static_cast<int>(code), c.code) << c.text;
+    ErrorCode function_code{-1};
     const double value = eval_math_expression_xyzt(
         capture.math, (std::string(c.text) + "+0").c_str(), 0, 0, 0, 0, function_code, 0);
     if (std::isnan(c.value)) {
@@ -207,16 +207,16 @@ TEST(Functions, UnknownNamesGiveZeroWithTheCodeOfTheirArgumentCount) {
   } cases[] = {{"sin()", 9}, {"Max(1)", 10}, {"impuls(1,2)", 11}, {"min(1,2,3)", 11}};
   CapturingContext context;
   for (const auto& c : cases) {
-    int code = -1;
+    ErrorCode code{-1};
     EXPECT_EQ(Eval(context, (std::string("1+") + c.name).c_str(), code), c.code) << c.name;
-    EXPECT_EQ(code, c.code) << c.name;
+    EXPECT_EQ(static_cast<int>(code), c.code) << c.name;
     EXPECT_EQ(Eval(context, (std::string(c.name) + "+1").c_str(), code), 1) << c.name;
   }
 }
 
 TEST(RandomSource, DrawsTheFixedSequence) {
   CapturingContext context;  // a fresh context starts from state 1
-  int code = -1;
+  ErrorCode code{-1};
   EXPECT_EQ(Eval(context, "rand()", code), 41 * 3.051850947599719e-05);
   // The second and third draws of the generator from state 1.
   EXPECT_EQ(Eval(context, "rand(10,20)", code), 10 + 10 * 18467 * 3.051850947599719e-05);

@@ -37,10 +37,10 @@ Outcome Work(bool reversed) {
   Outcome outcome;
   for (int round = 0; round < 1000; ++round) {
     for (int i = 0; i < kCount; ++i) {
-      int code = -1;
+      ErrorCode code{-1};
       const double value = eval_math_expression_xyzt(
           context.math, kTexts[reversed ? kCount - 1 - i : i], 0, 0, 0, 0, code, 1);
-      outcome.values += FormatText("%.17g %d\n", value, code);
+      outcome.values += FormatText("%.17g %d\n", value, static_cast<int>(code));
     }
   }
   outcome.diagnostics = std::move(context.diagnostics);

@@ -138,12 +138,13 @@ TEST(PlainDecimal, GivesTheEvaluatorsDoubleOverALargeCorpus) {
     double plain = 0;
     if (!read_plain_decimal(text, plain)) continue;
     ++taken;
-    int code = -1;
+    ErrorCode code{-1};
     const double evaluated = eval_math_expression(context.math, text.c_str(), code, 0);
-    if (code != 0 ||
+    if (code != kNoError ||
         std::bit_cast<std::uint64_t>(plain) != std::bit_cast<std::uint64_t>(evaluated)) {
       ++failures;
-      ADD_FAILURE() << text << ": " << plain << " against " << evaluated << " with code " << code;
+      ADD_FAILURE() << text << ": " << plain << " against " << evaluated << " with code "
+                    << static_cast<int>(code);
     }
   }
   // Most of the corpus is plain; the rest (too large, too small) proves nothing here.
@@ -154,8 +155,8 @@ TEST(PlainDecimal, IsTheInputValuesFirstRoad) {
   CapturingContext context;
   const InputValue plain = evaluate_input_value(context.math, "-0", 1);
   EXPECT_EQ(std::bit_cast<std::uint64_t>(plain.value), 0u);
-  EXPECT_EQ(plain.error_code, 0);
-  EXPECT_EQ(evaluate_input_value(context.math, "1e999", 1).error_code, 13);
+  EXPECT_EQ(static_cast<int>(plain.error_code), 0);
+  EXPECT_EQ(static_cast<int>(evaluate_input_value(context.math, "1e999", 1).error_code), 13);
   EXPECT_EQ(evaluate_input_value(context.math, "5.e-3", 1).value, 2);
 }
 

@@ -9,7 +9,7 @@
 namespace vantrel {
 namespace {
 
-using Kind = ConversionOutcome::Kind;
+using Kind = InputProblem;
 
 TEST(ConvertInputTest, GivesTheTextToShowOrWhyThereIsNone) {
   CUnitCatalogue catalogue;
@@ -25,8 +25,8 @@ TEST(ConvertInputTest, GivesTheTextToShowOrWhyThereIsNone) {
     const char* text;
     const char* message;
   } cases[] = {
-      {"Temperature", "degree Celsius", "degree Fahrenheit", "100", Kind::kResult, "212", ""},
-      {"Distance", "foot", "inch", "2+3/4", Kind::kResult, "33", ""},
+      {"Temperature", "degree Celsius", "degree Fahrenheit", "100", Kind::kNone, "212", ""},
+      {"Distance", "foot", "inch", "2+3/4", Kind::kNone, "33", ""},
       {"Distance", "foot", "inch", "", Kind::kEmpty, "", "empty expression"},
       {"Distance", "foot", "inch", " \t\u00A0", Kind::kEmpty, "", "empty expression"},
       {"Distance", "foot", "inch", "1/0", Kind::kError, "Error", "divide by 0"},
@@ -40,9 +40,9 @@ TEST(ConvertInputTest, GivesTheTextToShowOrWhyThereIsNone) {
       {"Distance", "meter", "nothing", "0", Kind::kNotFinite, "nan",
        "the result (nan) is not a finite number"},
       // "Numbers" reads an integer of the input base; the text is not evaluated.
-      {"Numbers", "base-16 (hexadecimal)", "base-10 (decimal)", "ff", Kind::kResult, "255", ""},
-      {"Numbers", "base-10 (decimal)", "base-10 (decimal)", "1+1", Kind::kResult, "1", ""},
-      {"Numbers", "base-10 (decimal)", "base-10 (decimal)", "help", Kind::kResult, "0", ""},
+      {"Numbers", "base-16 (hexadecimal)", "base-10 (decimal)", "ff", Kind::kNone, "255", ""},
+      {"Numbers", "base-10 (decimal)", "base-10 (decimal)", "1+1", Kind::kNone, "1", ""},
+      {"Numbers", "base-10 (decimal)", "base-10 (decimal)", "help", Kind::kNone, "0", ""},
       {"Numbers", "base-10 (decimal)", "base-02 (binary)", "2147483648", Kind::kError, "Error",
        "'2147483648' does not fit a signed 32-bit integer, or a base is outside 2 to 36"},
       {"Numbers", "base-10 (decimal)", "base-02 (binary)", "  ", Kind::kEmpty, "",
@@ -52,11 +52,10 @@ TEST(ConvertInputTest, GivesTheTextToShowOrWhyThereIsNone) {
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.input);
     const CCategory& category = *catalogue.FindCategory(c.category);
-    const ConversionOutcome outcome =
-        ConvertInput(quiet, c.input, category, *category.FindUnit(c.from), *category.FindUnit(c.to),
-                     catalogue.Format(), 0);
-    EXPECT_EQ(outcome.kind, c.kind);
-    EXPECT_EQ(outcome.text, c.text);
+    const auto outcome = ConvertInput(quiet, c.input, category, *category.FindUnit(c.from),
+                                      *category.FindUnit(c.to), catalogue.Format(), 0);
+    EXPECT_EQ(outcome.error, c.kind);
+    EXPECT_EQ(outcome.value, c.text);
     EXPECT_EQ(outcome.message, c.message);
   }
 }

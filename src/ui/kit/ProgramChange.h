@@ -2,20 +2,13 @@
 // lives, so that the control reports only the user's changes.
 #pragma once
 
-#include <utility>
+#include "platform/ScopedValue.h"
 
 namespace vantrel {
 
-class ProgramChange {
+class ProgramChange : public ScopedValue<bool> {
  public:
-  explicit ProgramChange(bool& flag) : flag_(flag), was_(std::exchange(flag, true)) {}
-  ~ProgramChange() { flag_ = was_; }
-  ProgramChange(const ProgramChange&) = delete;
-  ProgramChange& operator=(const ProgramChange&) = delete;
-
- private:
-  bool& flag_;
-  bool was_;
+  explicit ProgramChange(bool& flag) : ScopedValue(flag, true) {}
 };
 
 }  // namespace vantrel
