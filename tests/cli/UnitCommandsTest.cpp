@@ -90,6 +90,11 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
        2,
        "--format must be auto, scientific or fixed"},
       {{"1", "foot", "inch", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
+      // One rule for every option: digits alone, and once.
+      {{"--utm", "1", "2", "--zone", " 32"}, 2, "--zone must be a zone from 1 to 60, not ' 32'"},
+      {{"--utm", "1", "2", "--ellipsoid", "+3"}, 2, "unknown ellipsoid '+3'"},
+      {{"--utm", "1", "2", "--zone", "31", "--zone", "32"}, 2, "--zone is given more than once"},
+      {{"--batch", "--batch"}, 2, "--batch is given more than once"},
       // Every option is checked before --help or --version is answered.
       {{"--version", "--bogus"}, 2, "unknown option '--bogus'"},
       {{"-h", "--precision", "9"}, 2, "--precision must be a number"},
@@ -105,17 +110,9 @@ TEST(UnitCommandsTest, ReportsErrorsOnOneLineWithTheirExitCode) {
   for (const ErrorCase& c : cases) ExpectOneLineError(c);
 }
 
-// Every option's number is digits alone (leading zeros read as decimal), an
-// option given twice is refused whichever it is, and "--" ends the options
-// on every command's line.
+// "--" ends the options on every command's line, and leading zeros read as
+// decimal in every option's number.
 TEST(UnitCommandsTest, OptionsFollowOneRuleOnEveryLine) {
-  const ErrorCase refused[] = {
-      {{"--utm", "1", "2", "--zone", " 32"}, 2, "--zone must be a zone from 1 to 60, not ' 32'"},
-      {{"--utm", "1", "2", "--ellipsoid", "+3"}, 2, "unknown ellipsoid '+3'"},
-      {{"--utm", "1", "2", "--zone", "31", "--zone", "32"}, 2, "--zone is given more than once"},
-      {{"--batch", "--batch"}, 2, "--batch is given more than once"},
-  };
-  for (const ErrorCase& c : refused) ExpectOneLineError(c);
   const std::pair<Arguments, Arguments> same[] = {
       {{"--utm", "1", "2", "--zone", "031", "--ellipsoid", "00"},
        {"--utm", "1", "2", "--zone", "31"}},

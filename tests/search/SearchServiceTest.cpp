@@ -13,10 +13,8 @@
 #include <QXmlStreamReader>
 #include <chrono>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 #include "search/DesktopActions.h"
 #include "search/GnomeSearchProvider.h"

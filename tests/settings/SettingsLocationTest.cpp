@@ -136,7 +136,6 @@ TEST(SettingsLocation, OnlyARootNobodyElseCanChangeIsUsed) {
     RootDistrust distrust;
   } cases[] = {
       {"folder of another user", usb, "/media/usb", theirs, false, kCandidate, kFolderNotMine},
-      {"folder others may write to", usb, "/media/usb", shared, false, kCandidate, kFolderShared},
       {"file of another user", usb, file, theirs, false, kCandidate, kFileNotMine},
       {"link of another user", usb, file, theirs, true, kCandidate, kFileNotMine},
       {"own link, whatever its mode", usb, file, shared, true, file, kNone},
